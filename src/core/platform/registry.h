@@ -1,0 +1,37 @@
+// Port: the few registry operations the bar needs.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace olb {
+
+enum class RegistryRoot { CurrentUser, ClassesRoot };
+
+enum class RegistryType : uint32_t { String = 1, Binary = 3 };
+
+struct RegistryValue {
+  uint32_t type = 0;  // the platform's REG_* type as stored
+  std::vector<uint8_t> data;
+};
+
+class Registry {
+ public:
+  virtual ~Registry() = default;
+
+  // The whole value, whatever its type and length; nullopt when the key or the
+  // value does not exist or cannot be read. Key paths use backslashes; names
+  // and paths are UTF-8.
+  virtual std::optional<RegistryValue> Read(RegistryRoot root, std::string_view key,
+                                            std::string_view name) = 0;
+
+  // Creates the key if needed and writes the value. Returns false when the key
+  // cannot be created or opened for writing, or the write fails.
+  virtual bool Write(RegistryRoot root, std::string_view key, std::string_view name,
+                     const RegistryValue& value) = 0;
+};
+
+}  // namespace olb

@@ -1,0 +1,42 @@
+#include "core/settings/options_store.h"
+
+#include <algorithm>
+
+namespace olb {
+
+LoadedOptions MergeStoredOptions(const BarOptions& live, const Rect& windowRect,
+                                 const std::optional<RegistryValue>& stored) {
+  BarOptionsBytes buffer = EncodeOptions(DefaultOptions(windowRect));
+  if (stored && stored->data.size() <= kBarOptionsBytes) {
+    std::copy(stored->data.begin(), stored->data.end(), buffer.begin());
+  }
+
+  const BarOptions read = DecodeOptions(buffer);
+  const uint32_t taken = std::min(read.Size, kBarOptionsBytes);
+  BarOptionsBytes liveBytes = EncodeOptions(live);
+  std::copy_n(buffer.begin(), taken, liveBytes.begin());
+
+  LoadedOptions result;
+  result.live = DecodeOptions(liveBytes);
+  result.live.Size = kBarOptionsBytes;
+  // The width follows the buffer's own Edge and DockSize, even where Size
+  // kept those fields out of the live copy.
+  if (read.Edge == Edge::Right) result.formWidth = read.DockSize[2];
+  if (read.Edge == Edge::Left) result.formWidth = read.DockSize[0];
+  return result;
+}
+
+LoadedOptions ReadOptions(Registry& registry, const BarOptions& live, const Rect& windowRect) {
+  return MergeStoredOptions(
+      live, windowRect, registry.Read(RegistryRoot::CurrentUser, kOptionsKey, kOptionsValueName));
+}
+
+bool WriteOptions(Registry& registry, const BarOptions& live) {
+  BarOptions record = live;
+  record.Size = kBarOptionsBytes;
+  const BarOptionsBytes bytes = EncodeOptions(record);
+  RegistryValue value{static_cast<uint32_t>(RegistryType::Binary), {bytes.begin(), bytes.end()}};
+  return registry.Write(RegistryRoot::CurrentUser, kOptionsKey, kOptionsValueName, value);
+}
+
+}  // namespace olb

@@ -1,0 +1,50 @@
+#include "core/settings/placement.h"
+
+#include <algorithm>
+
+namespace olb {
+namespace {
+
+uint32_t ReachableThickness(uint32_t thickness, int32_t extent) {
+  const uint32_t most = static_cast<uint32_t>(std::max(extent, kMinBarThickness));
+  return std::clamp<uint32_t>(thickness, kMinBarThickness, most);
+}
+
+// Clamps one axis so that [start, start + length) lies inside [lo, hi) where
+// it fits, or starts at lo where it does not.
+int32_t ClampStart(int32_t start, int32_t length, int32_t lo, int32_t hi) {
+  if (length >= hi - lo) return lo;
+  return std::clamp(start, lo, hi - length);
+}
+
+}  // namespace
+
+BarOptions PlaceableOptions(const BarOptions& live, const Rect& defaultFloat,
+                            const ScreenAreas& screen) {
+  BarOptions placed = live;
+  const int32_t screenWidth = screen.virtualScreen.Width();
+  const int32_t screenHeight = screen.virtualScreen.Height();
+  placed.DockSize[0] = ReachableThickness(live.DockSize[0], screenWidth);
+  placed.DockSize[1] = ReachableThickness(live.DockSize[1], screenHeight);
+  placed.DockSize[2] = ReachableThickness(live.DockSize[2], screenWidth);
+  placed.DockSize[3] = ReachableThickness(live.DockSize[3], screenHeight);
+
+  Rect r = live.FloatRect;
+  // Widths are computed in 64 bits: a hand-edited rectangle may span the
+  // whole int32 range.
+  const int64_t width = int64_t{r.right} - r.left;
+  const int64_t height = int64_t{r.bottom} - r.top;
+  if (width <= 0 || height <= 0 || width > INT32_MAX || height > INT32_MAX) {
+    r = defaultFloat;
+  }
+  const Rect seen = Intersection(r, screen.virtualScreen);
+  if (seen.Width() < kMinBarThickness || seen.Height() < kMinBarThickness) {
+    const Rect& wa = screen.workArea;
+    r = r.MovedTo(ClampStart(r.left, r.Width(), wa.left, wa.right),
+                  ClampStart(r.top, r.Height(), wa.top, wa.bottom));
+  }
+  placed.FloatRect = r;
+  return placed;
+}
+
+}  // namespace olb

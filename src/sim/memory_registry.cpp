@@ -1,0 +1,46 @@
+#include "sim/memory_registry.h"
+
+#include <cctype>
+
+namespace olb::sim {
+namespace {
+
+std::string Folded(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return out;
+}
+
+}  // namespace
+
+MemoryRegistry::KeyId MemoryRegistry::MakeKey(RegistryRoot root, std::string_view key) {
+  return {root, Folded(key)};
+}
+
+std::optional<RegistryValue> MemoryRegistry::Read(RegistryRoot root, std::string_view key,
+                                                  std::string_view name) {
+  auto k = keys_.find(MakeKey(root, key));
+  if (k == keys_.end()) return std::nullopt;
+  auto v = k->second.find(Folded(name));
+  if (v == k->second.end()) return std::nullopt;
+  return v->second;
+}
+
+bool MemoryRegistry::Write(RegistryRoot root, std::string_view key, std::string_view name,
+                           const RegistryValue& value) {
+  const KeyId id = MakeKey(root, key);
+  if (denied_.count(id)) return false;
+  keys_[id][Folded(name)] = value;
+  ++writes_;
+  return true;
+}
+
+void MemoryRegistry::DenyWrites(RegistryRoot root, std::string_view key) {
+  denied_.insert(MakeKey(root, key));
+}
+
+bool MemoryRegistry::HasKey(RegistryRoot root, std::string_view key) const {
+  return keys_.count(MakeKey(root, key)) != 0;
+}
+
+}  // namespace olb::sim
