@@ -11,8 +11,11 @@ namespace olb {
 
 enum class RegistryRoot { CurrentUser, ClassesRoot };
 
-enum class RegistryType : uint32_t { String = 1, Binary = 3 };
+enum class RegistryType : uint32_t { String = 1, ExpandString = 2, Binary = 3 };
 
+// String values (types String and ExpandString) carry their text as UTF-8
+// without a terminator; the platform adapter converts. Other types carry
+// their bytes as stored.
 struct RegistryValue {
   uint32_t type = 0;  // the platform's REG_* type as stored
   std::vector<uint8_t> data;

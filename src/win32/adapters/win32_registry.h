@@ -1,0 +1,16 @@
+// The registry port over advapi32's wide calls.
+#pragma once
+
+#include "core/platform/registry.h"
+
+namespace olb::win {
+
+class Win32Registry : public Registry {
+ public:
+  std::optional<RegistryValue> Read(RegistryRoot root, std::string_view key,
+                                    std::string_view name) override;
+  bool Write(RegistryRoot root, std::string_view key, std::string_view name,
+             const RegistryValue& value) override;
+};
+
+}  // namespace olb::win

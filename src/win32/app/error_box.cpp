@@ -1,0 +1,26 @@
+#include "win32/app/error_box.h"
+
+#include <string>
+
+#include "win32/base/unicode.h"
+
+namespace olb::win {
+namespace {
+HWND g_owner = nullptr;
+}
+
+void SetMessageBoxOwner(HWND owner) {
+  g_owner = owner;
+}
+HWND MessageBoxOwner() {
+  return g_owner;
+}
+
+void ShowException(const std::exception& e) {
+  std::wstring text = Widen(e.what());
+  // Like a system message, the text ends with a full stop.
+  if (!text.empty() && text.back() != L'.') text += L'.';
+  MessageBoxW(g_owner, text.c_str(), kAppTitle, MB_OK | MB_ICONERROR);
+}
+
+}  // namespace olb::win

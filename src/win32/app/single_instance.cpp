@@ -1,0 +1,74 @@
+#include "win32/app/single_instance.h"
+
+#include <cwchar>
+
+namespace olb::win {
+namespace {
+
+const wchar_t* OrNone(const wchar_t* s) {
+  return (s && *s) ? s : nullptr;
+}
+
+bool HasClass(HWND window, const wchar_t* className) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return std::wcscmp(name, className) == 0;
+}
+
+}  // namespace
+
+HWND FindPrevInstance(const wchar_t* className, const wchar_t* title) {
+  const wchar_t* cls = OrNone(className);
+  const wchar_t* text = OrNone(title);
+  if (!cls && !text) return nullptr;
+  return FindWindowW(cls, text);
+}
+
+void ShowWithoutAnimation(HWND window, int command) {
+  ANIMATIONINFO info{sizeof(ANIMATIONINFO), 0};
+  SystemParametersInfoW(SPI_GETANIMATION, sizeof(info), &info, 0);
+  if (info.iMinAnimate == 0) {
+    ShowWindow(window, command);
+    return;
+  }
+  info.iMinAnimate = 0;
+  SystemParametersInfoW(SPI_SETANIMATION, sizeof(info), &info, 0);
+  ShowWindow(window, command);
+  info.iMinAnimate = 1;
+  SystemParametersInfoW(SPI_SETANIMATION, sizeof(info), &info, 0);
+}
+
+bool ActivatePrevInstance(const wchar_t* className, const wchar_t* title) {
+  HWND w = FindPrevInstance(className, title);
+  if (!w) return false;
+
+  // For a running bar the owner chain ends at its hidden application window.
+  // The depth limit only guards against a window list changing under us.
+  const HWND desktop = GetDesktopWindow();
+  for (int depth = 0; depth < 64; ++depth) {
+    const HWND owner = reinterpret_cast<HWND>(GetWindowLongPtrW(w, GWLP_HWNDPARENT));
+    if (!owner || owner == desktop) break;
+    w = owner;
+  }
+
+  if (HasClass(w, kApplicationClassName)) {
+    ShowWithoutAnimation(w, SW_SHOW);
+    SetForegroundWindow(w);
+  } else if (IsIconic(w)) {
+    SendMessageW(w, WM_SYSCOMMAND, SC_RESTORE, 0);
+    return true;
+  } else {
+    ShowWithoutAnimation(w, SW_SHOWNOACTIVATE);
+  }
+
+  const HWND popup = GetLastActivePopup(w);
+  if (popup != w && IsWindowVisible(popup) && IsWindowEnabled(popup)) {
+    SetForegroundWindow(popup);
+  } else {
+    ShowWithoutAnimation(popup, SW_SHOW);
+    SetForegroundWindow(popup);
+  }
+  return true;
+}
+
+}  // namespace olb::win

@@ -1,0 +1,54 @@
+// Binds a C++ object to its HWND on WM_NCCREATE and forwards messages to the
+// derived class's HandleMessage. Exceptions never cross the window procedure:
+// they are shown in the program's error box and the message loop goes on.
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+
+#include "win32/app/error_box.h"
+
+namespace olb::win {
+
+template <typename T>
+class BaseWindow {
+ public:
+  HWND hwnd() const { return hwnd_; }
+
+ protected:
+  BaseWindow() = default;
+  ~BaseWindow() = default;
+  BaseWindow(const BaseWindow&) = delete;
+  BaseWindow& operator=(const BaseWindow&) = delete;
+
+  static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    T* self = nullptr;
+    if (msg == WM_NCCREATE) {
+      auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
+      self = static_cast<T*>(cs->lpCreateParams);
+      self->hwnd_ = hwnd;
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    } else {
+      self = reinterpret_cast<T*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    }
+    if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+    try {
+      const LRESULT result = self->HandleMessage(msg, wp, lp);
+      if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+      }
+      return result;
+    } catch (const std::exception& e) {
+      ShowException(e);
+    } catch (...) {
+      ShowException(std::runtime_error("Unknown error"));
+    }
+    return 0;
+  }
+
+  HWND hwnd_ = nullptr;
+};
+
+}  // namespace olb::win

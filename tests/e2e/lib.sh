@@ -1,0 +1,71 @@
+# Shared helpers of the end-to-end tests: sourced, not run.
+# Expects: $EXE (the program), $PROBE (olb_probe.exe), $OUT (artefact folder).
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env"
+mkdir -p "$OUT"
+PASSED=0
+FAILED=0
+BAR_PID=""
+
+check() {  # description, then a command that must succeed
+  local what=$1
+  shift
+  if "$@"; then
+    PASSED=$((PASSED + 1))
+    echo "ok   - $what"
+  else
+    FAILED=$((FAILED + 1))
+    echo "FAIL - $what"
+  fi
+}
+
+probe() { timeout -k 2 30 wine "$PROBE" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
+
+# The value of one "key=value" line of `probe info CLASS`.
+info_of() { probe info TOVB_Form1 | sed -n "s/^$1=//p"; }
+
+appdata_unix() { echo "$WINEPREFIX/drive_c/users/$(whoami)/AppData/Roaming"; }
+root_folder_unix() { echo "$(appdata_unix)/Ovel Launch Bar"; }
+
+options_key='HKCU\Software\Vantrel Software\Ovel Launch Bar'
+reg_options() {  # prints the stored Options value as lower-case hex, or nothing
+  timeout -k 2 30 wine reg query "$options_key" /v Options </dev/null 2>/dev/null | tr -d '\r' |
+    sed -n "s/.*REG_BINARY *//p" | tr "A-F" "a-f"
+}
+reg_set_options() { timeout -k 2 30 wine reg add "$options_key" /v Options /t REG_BINARY /d "$1" /f </dev/null >/dev/null 2>&1; }
+reg_clear() { timeout -k 2 30 wine reg delete "$options_key" /f </dev/null >/dev/null 2>&1 || true; }
+
+start_bar() {  # starts the bar in the background; its wine PID in BAR_PID
+  wine "$EXE" </dev/null >"$OUT/bar.log" 2>&1 &
+  BAR_PID=$!
+  probe wait TOVB_Form1 15000
+}
+
+wait_exit() {  # pid seconds -> the exit code, or 124 when still running
+  local pid=$1
+  for _ in $(seq $(($2 * 10))); do
+    if ! kill -0 "$pid" 2>/dev/null; then
+      wait "$pid"
+      return $?
+    fi
+    sleep 0.1
+  done
+  return 124
+}
+
+stop_bar() {  # closes the bar politely; kills it only as a last resort
+  [ -n "$BAR_PID" ] || return 0
+  probe close TOVB_Form1 >/dev/null || true
+  local rc=0
+  wait_exit "$BAR_PID" 15 || rc=$?
+  if [ "$rc" -eq 124 ]; then kill -9 "$BAR_PID" 2>/dev/null || true; fi
+  BAR_PID=""
+  return "$rc"
+}
+
+screenshot() { import -display "$DISPLAY" -window root "$OUT/$1.png" 2>/dev/null; }
+
+finish() {
+  [ -z "$BAR_PID" ] || kill -9 "$BAR_PID" 2>/dev/null || true
+  echo "$(basename "$0" .sh): $PASSED passed, $FAILED failed"
+  [ "$FAILED" -eq 0 ]
+}

@@ -1,0 +1,85 @@
+// Test helper: finds the bar's windows by their Win32 class and reports on
+// them, or asks them to close. Usage:
+//   olb_probe wait CLASS MS       exit 0 once a window of CLASS exists
+//   olb_probe gone CLASS MS       exit 0 once no window of CLASS exists
+//   olb_probe info CLASS          prints facts about the window, one per line
+//   olb_probe close CLASS         posts WM_CLOSE to it
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+std::wstring ClassOf(HWND w) {
+  wchar_t name[128] = {};
+  GetClassNameW(w, name, 128);
+  return name;
+}
+
+struct TaskbarCount {
+  DWORD pid;
+  int count;
+};
+
+// A visible, unowned top-level window without the tool-window style is what
+// gets a taskbar button.
+BOOL CALLBACK CountTaskbarWindows(HWND w, LPARAM lp) {
+  auto* c = reinterpret_cast<TaskbarCount*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  if (pid == c->pid && IsWindowVisible(w) && !GetWindow(w, GW_OWNER) &&
+      !(GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOOLWINDOW)) {
+    ++c->count;
+  }
+  return TRUE;
+}
+
+int Info(HWND w) {
+  wchar_t caption[256] = {};
+  GetWindowTextW(w, caption, 256);
+  RECT r{};
+  GetWindowRect(w, &r);
+  const HWND owner = GetWindow(w, GW_OWNER);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  TaskbarCount c{pid, 0};
+  EnumWindows(CountTaskbarWindows, reinterpret_cast<LPARAM>(&c));
+  std::wprintf(L"caption=%ls\n", caption);
+  std::wprintf(L"visible=%d\n", IsWindowVisible(w) ? 1 : 0);
+  std::wprintf(L"rect=%ld,%ld,%ld,%ld\n", r.left, r.top, r.right, r.bottom);
+  std::wprintf(L"topmost=%d\n", (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0);
+  std::wprintf(L"owner_class=%ls\n", owner ? ClassOf(owner).c_str() : L"");
+  std::wprintf(L"owner_toolwindow=%d\n",
+               owner && (GetWindowLongW(owner, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) ? 1 : 0);
+  std::wprintf(L"taskbar_windows=%d\n", c.count);
+  return 0;
+}
+
+bool WaitFor(const wchar_t* cls, int ms, bool present) {
+  for (int waited = 0;; waited += 50) {
+    if ((FindWindowW(cls, nullptr) != nullptr) == present) return true;
+    if (waited >= ms) return false;
+    Sleep(50);
+  }
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (argc < 3) return 2;
+  const std::wstring cmd = argv[1];
+  const wchar_t* cls = argv[2];
+  const int ms = argc > 3 ? _wtoi(argv[3]) : 0;
+  if (cmd == L"wait") return WaitFor(cls, ms, true) ? 0 : 1;
+  if (cmd == L"gone") return WaitFor(cls, ms, false) ? 0 : 1;
+  HWND w = FindWindowW(cls, nullptr);
+  if (!w) {
+    std::fwprintf(stderr, L"no window of class %ls\n", cls);
+    return 1;
+  }
+  if (cmd == L"info") return Info(w);
+  if (cmd == L"close") return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
+  return 2;
+}

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# The real program under Wine: first start, its windows, single instance,
+# closing, and the stored record across runs.
+set -u
+EXE=$1 PROBE=$2 OUT=$3
+. "$(dirname "$0")/lib.sh"
+trap finish EXIT
+
+reg_clear
+rm -rf "$(root_folder_unix)"
+
+check "the bar starts and its window appears" start_bar
+info=$(probe info TOVB_Form1)
+echo "$info" | sed 's/^/     /'
+field() { sed -n "s/^$1=//p" <<<"$info"; }
+check "the bar window has an empty caption" test -z "$(field caption)"
+check "the bar is visible" test "$(field visible)" = 1
+check "it is owned by the application window" test "$(field owner_class)" = TApplication
+check "the application window is a tool window" test "$(field owner_toolwindow)" = 1
+check "no window of the program gets a taskbar button" test "$(field taskbar_windows)" = 0
+check "a first start floats at the designed place, 100 wide" \
+  bash -c "[[ '$(field rect)' == 277,204,377,* ]]"
+check "the first start created the root folder" test -d "$(root_folder_unix)"
+check "starting writes no settings" test -z "$(reg_options)"
+screenshot startup
+
+t0=$(date +%s%N)
+timeout -k 2 30 wine "$EXE" </dev/null >"$OUT/second.log" 2>&1
+second_rc=$?
+elapsed_ms=$((($(date +%s%N) - t0) / 1000000))
+echo "     second start took ${elapsed_ms} ms"
+check "a second start exits with code 0" test "$second_rc" = 0
+check "a second start ends within a few seconds" test "$elapsed_ms" -lt 5000
+check "the first copy keeps running" kill -0 "$BAR_PID"
+
+# A record written behind the bar's back survives its exit untouched.
+top_bar=30000000010000000000000000000000640000002800000064000000640000000a00000014000000c80000002c010000
+reg_set_options "$top_bar"
+stop_bar
+check "closing ends the program with code 0" test $? = 0
+check "exit leaves the stored record as it was" test "$(reg_options)" = "$top_bar"
+
+check "the bar starts again" start_bar
+check "a stored top bar comes up at the top edge, 40 high" \
+  test "$(info_of rect)" = "0,0,1024,40"
+screenshot top-bar
+stop_bar
+check "the second run ends with code 0" test $? = 0
