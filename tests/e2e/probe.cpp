@@ -4,6 +4,8 @@
 //   olb_probe gone CLASS MS       exit 0 once no window of CLASS exists
 //   olb_probe info CLASS          prints facts about the window, one per line
 //   olb_probe close CLASS         posts WM_CLOSE to it
+//   olb_probe dismiss TITLE MS    waits for a message box with this title,
+//                                 prints its text and presses its OK button
 #include <windows.h>
 
 #include <cstdio>
@@ -65,6 +67,25 @@ bool WaitFor(const wchar_t* cls, int ms, bool present) {
   }
 }
 
+BOOL CALLBACK PrintStaticText(HWND child, LPARAM) {
+  wchar_t text[512] = {};
+  if (ClassOf(child) == L"Static" && GetWindowTextW(child, text, 512) > 0)
+    std::wprintf(L"%ls\n", text);
+  return TRUE;
+}
+
+int Dismiss(const wchar_t* title, int ms) {
+  for (int waited = 0;; waited += 50) {
+    if (HWND box = FindWindowW(L"#32770", title)) {
+      EnumChildWindows(box, PrintStaticText, 0);
+      PostMessageW(box, WM_COMMAND, IDOK, 0);
+      return 0;
+    }
+    if (waited >= ms) return 1;
+    Sleep(50);
+  }
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -74,6 +95,7 @@ int wmain(int argc, wchar_t** argv) {
   const int ms = argc > 3 ? _wtoi(argv[3]) : 0;
   if (cmd == L"wait") return WaitFor(cls, ms, true) ? 0 : 1;
   if (cmd == L"gone") return WaitFor(cls, ms, false) ? 0 : 1;
+  if (cmd == L"dismiss") return Dismiss(argv[2], ms);
   HWND w = FindWindowW(cls, nullptr);
   if (!w) {
     std::fwprintf(stderr, L"no window of class %ls\n", cls);

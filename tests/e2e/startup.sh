@@ -46,3 +46,17 @@ check "a stored top bar comes up at the top edge, 40 high" \
 screenshot top-bar
 stop_bar
 check "the second run ends with code 0" test $? = 0
+
+# A root folder that cannot be made (a file of that name is in the way): the
+# error is shown in the program's message box and the bar never comes up.
+rm -rf "$(root_folder_unix)"
+echo "not a folder" >"$(root_folder_unix)"
+wine "$EXE" </dev/null >"$OUT/blocked.log" 2>&1 &
+blocked=$!
+message=$(probe dismiss "Ovel Launch Bar" 15000)
+echo "     message: $message"
+check "an unusable root folder is reported in a message box" test -n "$message"
+wait_exit "$blocked" 15
+check "after the message the program ends with code 0" test $? = 0
+check "the bar never came up" probe gone TOVB_Form1 0
+rm -f "$(root_folder_unix)"
