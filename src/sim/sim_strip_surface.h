@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 #include "core/platform/strip_surface.h"
 
@@ -11,29 +12,26 @@ namespace olb::sim {
 class SimStripSurface : public StripSurface {
  public:
   void ShowStrip(StripId strip, StripLook look, const Triangle& arrow) override {
-    At(looks_, strip) = look;
-    At(arrows_, strip) = arrow;
+    looks_[Index(strip)] = look;
+    arrows_[Index(strip)] = arrow;
     ++paints_;
   }
   Point CursorInForm() override { return cursor_; }
   void RestartRepeatTimer(StripId strip) override {
-    At(running_, strip) = true;
-    ++At(restarts_, strip);
+    running_[Index(strip)] = true;
+    ++restarts_[Index(strip)];
   }
-  void StopRepeatTimer(StripId strip) override { At(running_, strip) = false; }
+  void StopRepeatTimer(StripId strip) override { running_[Index(strip)] = false; }
 
   void MoveCursor(Point inForm) { cursor_ = inForm; }
-  StripLook look(StripId s) const { return At(looks_, s); }
-  const Triangle& arrow(StripId s) const { return At(arrows_, s); }
-  bool timerRunning(StripId s) const { return At(running_, s); }
-  int restarts(StripId s) const { return At(restarts_, s); }
+  StripLook look(StripId s) const { return looks_[Index(s)]; }
+  const Triangle& arrow(StripId s) const { return arrows_[Index(s)]; }
+  bool timerRunning(StripId s) const { return running_[Index(s)]; }
+  int restarts(StripId s) const { return restarts_[Index(s)]; }
   int paints() const { return paints_; }
 
  private:
-  template <typename A>
-  static auto& At(A& a, StripId s) {
-    return a[s == StripId::Forward ? 0 : 1];
-  }
+  static std::size_t Index(StripId s) { return s == StripId::Forward ? 0 : 1; }
 
   std::array<StripLook, 2> looks_{StripLook::Blank, StripLook::Blank};
   std::array<Triangle, 2> arrows_{};

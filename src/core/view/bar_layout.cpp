@@ -1,6 +1,7 @@
 #include "core/view/bar_layout.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "core/view/arrow.h"
 

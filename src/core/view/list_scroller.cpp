@@ -1,6 +1,7 @@
 #include "core/view/list_scroller.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "core/view/arrow.h"
 #include "core/view/item_pitch.h"
