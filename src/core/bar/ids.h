@@ -1,0 +1,57 @@
+// The bar form's command, timer and private message identifiers, in one
+// place so that a new handler never touches the menu's construction.
+#pragma once
+
+#include <cstdint>
+
+namespace olb {
+
+// Menu commands of `pmnViews`, one per entry that is not a separator.
+enum class CommandId : uint16_t {
+  LargeIcons1 = 1000,
+  SmallIcons1,
+  AutoHide1,
+  Alwaysontop1,
+  NewFolder1,
+  NewShortut1,
+  Delete1,
+  OpenFolderwithShortcuts1,
+  UpdateBar1,
+  Autoload1,
+  Help1,
+  About1,
+  Exit1,
+};
+
+// Window timers of the bar form.
+enum class TimerId : uint32_t { Timer1 = 1, Timer2, TimerUp, TimerBottom };
+
+inline constexpr uint32_t kTimer1Ms = 400;       // slides a left-behind bar back in
+inline constexpr uint32_t kTimer2Ms = 400;       // slides a touched bar out
+inline constexpr uint32_t kTimerUpMs = 100;      // back strip repeat
+inline constexpr uint32_t kTimerBottomMs = 100;  // forward strip repeat
+
+constexpr uint32_t TimerInterval(TimerId id) {
+  switch (id) {
+    case TimerId::Timer1:
+      return kTimer1Ms;
+    case TimerId::Timer2:
+      return kTimer2Ms;
+    case TimerId::TimerUp:
+      return kTimerUpMs;
+    case TimerId::TimerBottom:
+      return kTimerBottomMs;
+  }
+  return 0;
+}
+
+// Private window messages are numbered from the platform's WM_APP; the core
+// cannot include the platform header, so the base is repeated here.
+inline constexpr uint32_t kWmApp = 0x8000;
+
+// The first private message of the bar form; later ones follow at kWmApp + 1,
+// + 2 ... Nothing posts one yet: the shell's AppBar callback uses the
+// registered message "AppBarNotify" instead.
+inline constexpr uint32_t kFirstPrivateMessage = kWmApp + 0;
+
+}  // namespace olb

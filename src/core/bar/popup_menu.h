@@ -1,0 +1,61 @@
+// The bar's popup menu `pmnViews` as data: its entries in order, and the
+// check marks that follow the settings record and the view mode.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "core/bar/ids.h"
+#include "core/platform/geometry.h"
+#include "core/settings/bar_options.h"
+#include "core/view/view_mode.h"
+
+namespace olb {
+
+struct MenuEntry {
+  std::string_view name;             // the component's name, e.g. "AutoHide1", "N2"
+  std::string_view caption;          // empty for a separator; "&" marks the access key
+  std::string_view hint;             // empty when the entry has none
+  std::optional<CommandId> command;  // nullopt for a separator
+
+  bool IsSeparator() const { return !command.has_value(); }
+};
+
+inline constexpr std::array<MenuEntry, 17> kViewsMenu{{
+    {"LargeIcons1", "&Large Icons", "", CommandId::LargeIcons1},
+    {"SmallIcons1", "&Small Icons", "", CommandId::SmallIcons1},
+    {"N2", "", "", std::nullopt},
+    {"AutoHide1", "AutoHide", "", CommandId::AutoHide1},
+    {"Alwaysontop1", "Always on Top", "", CommandId::Alwaysontop1},
+    {"N3", "", "", std::nullopt},
+    {"NewFolder1", "New Folder", "", CommandId::NewFolder1},
+    {"NewShortut1", "New Shortcut", "", CommandId::NewShortut1},
+    {"Delete1", "Delete", "", CommandId::Delete1},
+    {"OpenFolderwithShortcuts1", "Open real folder with shortcuts", "",
+     CommandId::OpenFolderwithShortcuts1},
+    {"UpdateBar1", "Update Bar", "", CommandId::UpdateBar1},
+    {"N1", "", "", std::nullopt},
+    {"Autoload1", "Autoload", "Autoload", CommandId::Autoload1},
+    {"Help1", "Help", "Help", CommandId::Help1},
+    {"About1", "About", "", CommandId::About1},
+    {"N4", "", "", std::nullopt},
+    {"Exit1", "Exit", "", CommandId::Exit1},
+}};
+
+// The entry carrying `command`; nullptr for a value outside the menu.
+const MenuEntry* FindMenuEntry(CommandId command);
+
+// Whether `command`'s entry shows a check mark: the view mode's entry, and
+// AutoHide and Always on Top as the live record says. At start the record
+// as read and large icons give the initial marks.
+bool IsMenuChecked(CommandId command, const BarOptions& options, ViewMode mode);
+
+// Where a right click opens the menu: the bar window's outer top-left, plus
+// the clicked control's offset in the form's client area (0, 0 for the form
+// itself), plus the click's position in that control. Using the outer
+// position rather than the client origin opens the menu offset by the
+// frame's thickness from the click.
+Point MenuScreenPoint(const Rect& barWindow, Point controlOffset, Point click);
+
+}  // namespace olb

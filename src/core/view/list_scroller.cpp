@@ -1,0 +1,146 @@
+#include "core/view/list_scroller.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+#include "core/view/arrow.h"
+#include "core/view/item_pitch.h"
+
+namespace olb {
+
+const BarLayout& ListScroller::LayoutBar(const BarMetrics& metrics) {
+  edge_ = metrics.edge;
+  layout_ = ComputeBarLayout(layout_, metrics);
+  // The arrangement goes first: items flow by it within the width set next.
+  if (list_.Arrangement() != layout_.arrangement) list_.SetArrangement(layout_.arrangement);
+  list_.SetBounds(layout_.list);
+  if (PitchAlong() != 0) {
+    SnapListExtent();
+  } else {
+    MeasureItemPitch();
+  }
+  UpdateScrollStrips();
+  return layout_;
+}
+
+void ListScroller::MeasureItemPitch() {
+  if (list_.ItemCount() < 2) return;
+  const int32_t pitch =
+      PitchFromPositions(list_.ItemPosition(0), list_.ItemPosition(1), Horizontal());
+  (Horizontal() ? pitchX_ : pitchY_) = pitch;
+  SnapListExtent();
+}
+
+void ListScroller::SnapListExtent() {
+  const int32_t span = Horizontal() ? layout_.listSpanX : layout_.listSpanY;
+  const std::optional<int32_t> extent = olb::SnapListExtent(span, PitchAlong());
+  if (!extent) return;
+  Rect& l = layout_.list;
+  // A span below one pitch, or below 0 on a tiny window, leaves an empty list.
+  if (Horizontal()) {
+    l.right = l.left + std::max(*extent, 0);
+  } else {
+    l.bottom = l.top + std::max(*extent, 0);
+  }
+  list_.SetBounds(l);
+}
+
+void ListScroller::UpdateScrollStrips() {
+  const int32_t size = Horizontal() ? layout_.list.Width() : layout_.list.Height();
+  state_ = ComputeStripState(list_.ViewRect(), size, Horizontal());
+  const Point cursor = strips_.CursorInForm();
+  ShowStrip(StripId::Forward, cursor);
+  ShowStrip(StripId::Back, cursor);
+}
+
+void ListScroller::ShowStrip(StripId s, Point cursor) {
+  const Rect& r = StripRect(s);
+  const Point inStrip{cursor.x - r.left, cursor.y - r.top};
+  StripLook look = StripLook::Blank;
+  if (StripActive(s)) look = OnArrow(s, inStrip) ? StripLook::HoverArrow : StripLook::Arrow;
+  strips_.ShowStrip(s, look, StripArrow(s));
+}
+
+void ListScroller::OnStripMouseMove(StripId s, Point inStrip) {
+  // Moves outside the arrow change nothing: the hover look stays until the
+  // next timer tick notices the pointer has gone.
+  if (!OnArrow(s, inStrip)) return;
+  strips_.RestartRepeatTimer(s);
+  strips_.ShowStrip(s, StripLook::HoverArrow, StripArrow(s));
+}
+
+void ListScroller::OnRepeatTimer(StripId s) {
+  if (CursorOnArrow(s)) {
+    ScrollOnePitch(s == StripId::Forward);
+    strips_.RestartRepeatTimer(s);
+  } else {
+    strips_.StopRepeatTimer(s);
+  }
+  UpdateScrollStrips();
+}
+
+void ListScroller::OnMouseWheel(WheelDirection direction, Point inForm) {
+  const Rect& l = layout_.list;
+  const int32_t x = inForm.x - l.left;
+  const int32_t y = inForm.y - l.top;
+  if (!(0 < x && x < l.Width() && 0 < y && y < l.Height() && state_.listOverflows)) return;
+  // The control stops at its ends, so the wheel needs no look at the arrows.
+  ScrollOnePitch(direction == WheelDirection::Down);
+  UpdateScrollStrips();
+}
+
+void ListScroller::SetViewMode(ViewMode mode) {
+  if (mode == ViewMode::LargeIcons) {
+    list_.SetViewStyle(ViewStyle::Icon);
+  } else {
+    // Small icons are reached by way of report and list, twice over; the
+    // control arranges its items anew on every change of style.
+    for (ViewStyle s : {ViewStyle::Report, ViewStyle::List, ViewStyle::Report, ViewStyle::List,
+                        ViewStyle::SmallIcon}) {
+      list_.SetViewStyle(s);
+    }
+  }
+  list_.ScrollToTop();
+  UpdateScrollStrips();
+  MeasureItemPitch();
+  // The new pitch may have cut the list to another extent; the strips must
+  // reflect that extent, not the one they were computed for just above.
+  UpdateScrollStrips();
+  viewMode_ = mode;
+}
+
+const Rect& ListScroller::StripRect(StripId s) const {
+  return s == StripId::Forward ? layout_.forwardStrip : layout_.backStrip;
+}
+
+const Triangle& ListScroller::StripArrow(StripId s) const {
+  return s == StripId::Forward ? layout_.forwardArrow : layout_.backArrow;
+}
+
+bool ListScroller::StripActive(StripId s) const {
+  return s == StripId::Forward ? state_.forwardActive : state_.backActive;
+}
+
+bool ListScroller::OnArrow(StripId s, Point inStrip) const {
+  return StripActive(s) && InsideArrow(StripArrow(s), inStrip);
+}
+
+bool ListScroller::CursorOnArrow(StripId s) {
+  const Point c = strips_.CursorInForm();
+  const Rect& r = StripRect(s);
+  return OnArrow(s, {c.x - r.left, c.y - r.top});
+}
+
+void ListScroller::ScrollOnePitch(bool forward) {
+  // 64-bit so that negating a stored pitch of INT32_MIN cannot overflow.
+  const int64_t pitch = PitchAlong();
+  const int32_t step =
+      static_cast<int32_t>(std::clamp<int64_t>(forward ? pitch : -pitch, INT32_MIN, INT32_MAX));
+  if (Horizontal()) {
+    list_.ScrollBy(step, 0);
+  } else {
+    list_.ScrollBy(0, step);
+  }
+}
+
+}  // namespace olb

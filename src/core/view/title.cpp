@@ -1,0 +1,82 @@
+#include "core/view/title.h"
+
+#include <vector>
+
+namespace olb {
+namespace {
+
+// Only a to z change: the bytes of other letters (UTF-8 sequences) pass
+// through untouched, so accented letters keep their case.
+std::string AsciiUpper(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return out;
+}
+
+std::vector<std::string_view> Components(std::string_view relative) {
+  std::vector<std::string_view> parts;
+  std::size_t start = 0;
+  for (std::size_t slash; (slash = relative.find('\\', start)) != std::string_view::npos;) {
+    parts.push_back(relative.substr(start, slash - start));
+    start = slash + 1;
+  }
+  // The piece after a final backslash is empty and dropped; an empty
+  // relative part still counts as one (empty) component.
+  if (start < relative.size() || parts.empty()) parts.push_back(relative.substr(start));
+  return parts;
+}
+
+}  // namespace
+
+std::string TitleText(std::string_view currentPath, std::string_view rootPath) {
+  std::string title(kBarTitle);
+  const bool atRoot = currentPath.size() + 1 == rootPath.size() &&
+                      rootPath.substr(0, currentPath.size()) == currentPath &&
+                      rootPath.back() == '\\';
+  if (atRoot) return title;
+  const std::string_view relative =
+      currentPath.size() > rootPath.size() ? currentPath.substr(rootPath.size()) : "";
+  for (std::string_view part : Components(relative)) {
+    title += " - ";
+    title += AsciiUpper(part);
+  }
+  return title;
+}
+
+std::array<Rgb, 20> TitleGradient() {
+  std::array<Rgb, 20> g{};
+  for (std::size_t i = 0; i < kTitleGradientHalf.size(); ++i) {
+    g[i] = kTitleGradientHalf[i];
+    g[g.size() - 1 - i] = kTitleGradientHalf[i];
+  }
+  return g;
+}
+
+TitlePlacement PlaceTitle(Edge edge, Size strip, int32_t baseHeight) {
+  TitlePlacement p;
+  p.target = {0, 0, strip.cx, strip.cy};
+  if (IsHorizontal(edge)) {
+    p.bitmap = "TITLEHOR";
+    p.bitmapSize = {1, 20};
+    p.font.height = static_cast<int32_t>(int64_t{baseHeight} * 12 / 10);  // 1.2x, truncated
+    p.font.escapement = 0;
+    p.origin = {30, 3};  // right of the Up button
+  } else if (edge == Edge::Right) {
+    p.bitmap = "TITLEBAR";
+    p.bitmapSize = {20, 1};
+    p.font.height = baseHeight;
+    p.font.escapement = 2700;  // reads downwards
+    p.origin = {17, 50};       // below the Up button
+  } else {
+    p.bitmap = "TITLEBAR";
+    p.bitmapSize = {20, 1};
+    p.font.height = baseHeight;
+    p.font.escapement = 900;  // reads upwards
+    p.origin = {3, strip.cy - 30};
+  }
+  return p;
+}
+
+}  // namespace olb

@@ -1,0 +1,55 @@
+// A list control in icon styles, as the Windows list view arranges and
+// scrolls it: items on a fixed grid that flows in rows (top arrangement) or
+// columns (left arrangement), a view rectangle relative to the visible area,
+// and scrolling clamped to the items' extent.
+#pragma once
+
+#include <vector>
+
+#include "core/platform/list_scroll_port.h"
+
+namespace olb::sim {
+
+// Grid cells as Wine's list view spaces them.
+inline constexpr Size kLargeIconSpacing{75, 75};
+inline constexpr Size kSmallIconSpacing{128, 17};
+
+class SimListView : public ListScrollPort {
+ public:
+  int32_t ItemCount() override { return count_; }
+  Point ItemPosition(int32_t index) override;
+  Rect ViewRect() override;
+  void ScrollBy(int32_t dx, int32_t dy) override;
+  void ScrollToTop() override;
+  void SetBounds(const Rect& bounds) override;
+  IconArrangement Arrangement() override { return arrangement_; }
+  void SetArrangement(IconArrangement arrangement) override;
+  void SetViewStyle(ViewStyle style) override;
+
+  // Test controls and observations.
+  void SetItemCount(int32_t count);
+  void SetSpacing(ViewStyle style, Size cell);
+  const Rect& bounds() const { return bounds_; }
+  Point origin() const { return origin_; }  // scroll position, >= 0
+  ViewStyle style() const { return style_; }
+  const std::vector<ViewStyle>& styleLog() const { return styleLog_; }
+  int arrangementChanges() const { return arrangementChanges_; }
+
+ private:
+  Size Cell() const;
+  int32_t PerLine() const;  // items per row (top) or column (left)
+  Size ContentSize() const;
+  void ClampOrigin();
+
+  int32_t count_ = 0;
+  ViewStyle style_ = ViewStyle::Icon;
+  IconArrangement arrangement_ = IconArrangement::Left;
+  Rect bounds_;
+  Point origin_;
+  Size largeCell_ = kLargeIconSpacing;
+  Size smallCell_ = kSmallIconSpacing;
+  std::vector<ViewStyle> styleLog_;
+  int arrangementChanges_ = 0;
+};
+
+}  // namespace olb::sim

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/bar/auto_hide_timers.h"
+#include "core/bar/ids.h"
+#include "core/bar/popup_menu.h"
+
+namespace olb {
+namespace {
+
+TEST(ViewsMenu, SeventeenEntriesInOrder) {
+  const std::pair<std::string_view, std::string_view> expected[] = {
+      {"LargeIcons1", "&Large Icons"},
+      {"SmallIcons1", "&Small Icons"},
+      {"N2", ""},
+      {"AutoHide1", "AutoHide"},
+      {"Alwaysontop1", "Always on Top"},
+      {"N3", ""},
+      {"NewFolder1", "New Folder"},
+      {"NewShortut1", "New Shortcut"},
+      {"Delete1", "Delete"},
+      {"OpenFolderwithShortcuts1", "Open real folder with shortcuts"},
+      {"UpdateBar1", "Update Bar"},
+      {"N1", ""},
+      {"Autoload1", "Autoload"},
+      {"Help1", "Help"},
+      {"About1", "About"},
+      {"N4", ""},
+      {"Exit1", "Exit"},
+  };
+  ASSERT_EQ(kViewsMenu.size(), std::size(expected));
+  for (std::size_t i = 0; i < kViewsMenu.size(); ++i) {
+    const MenuEntry& e = kViewsMenu[i];
+    EXPECT_EQ(e.name, expected[i].first) << i;
+    EXPECT_EQ(e.caption, expected[i].second) << i;
+    EXPECT_EQ(e.IsSeparator(), expected[i].second.empty()) << i;
+    const bool hinted = e.name == "Autoload1" || e.name == "Help1";
+    EXPECT_EQ(e.hint, hinted ? e.caption : "") << i;
+  }
+}
+
+TEST(ViewsMenu, EveryCommandHasOneEntry) {
+  std::set<CommandId> seen;
+  for (const MenuEntry& e : kViewsMenu) {
+    if (e.IsSeparator()) continue;
+    EXPECT_TRUE(seen.insert(*e.command).second) << e.name;
+    EXPECT_EQ(FindMenuEntry(*e.command), &e);
+  }
+  EXPECT_EQ(seen.size(), 13u);
+  EXPECT_EQ(FindMenuEntry(static_cast<CommandId>(1)), nullptr);
+}
+
+TEST(ViewsMenu, ChecksFollowTheRecordAndTheViewMode) {
+  BarOptions o = InitialOptions();
+  for (uint32_t autoHide : {0u, 1u}) {
+    for (uint32_t onTop : {0u, 1u}) {
+      for (ViewMode mode : {ViewMode::LargeIcons, ViewMode::SmallIcons}) {
+        o.AutoHide = autoHide;
+        o.AlwaysOnTop = onTop;
+        EXPECT_EQ(IsMenuChecked(CommandId::AutoHide1, o, mode), autoHide == 1);
+        EXPECT_EQ(IsMenuChecked(CommandId::Alwaysontop1, o, mode), onTop == 1);
+        EXPECT_EQ(IsMenuChecked(CommandId::LargeIcons1, o, mode), mode == ViewMode::LargeIcons);
+        EXPECT_EQ(IsMenuChecked(CommandId::SmallIcons1, o, mode), mode == ViewMode::SmallIcons);
+        for (const MenuEntry& e : kViewsMenu) {
+          if (e.IsSeparator() || e.command <= CommandId::Alwaysontop1) continue;
+          EXPECT_FALSE(IsMenuChecked(*e.command, o, mode)) << e.name;
+        }
+      }
+    }
+  }
+  // A hand-edited record with another non-zero value still reads as on.
+  o.AutoHide = 7;
+  EXPECT_TRUE(IsMenuChecked(CommandId::AutoHide1, o, ViewMode::LargeIcons));
+}
+
+TEST(ViewsMenu, OpensAtTheOuterWindowCornerPlusControlAndClick) {
+  const Rect bar{-1004, 0, -904, 768};
+  EXPECT_EQ(MenuScreenPoint(bar, {0, 0}, {5, 6}), (Point{-999, 6}));
+  EXPECT_EQ(MenuScreenPoint(bar, {28, 735}, {10, 4}), (Point{-966, 739}));
+  EXPECT_EQ(MenuScreenPoint({100, 200, 200, 800}, {20, 24}, {0, 0}), (Point{120, 224}));
+}
+
+TEST(Ids, TimersAndMessages) {
+  EXPECT_EQ(static_cast<uint32_t>(TimerId::Timer1), 1u);
+  EXPECT_EQ(static_cast<uint32_t>(TimerId::TimerBottom), 4u);
+  EXPECT_EQ(TimerInterval(TimerId::Timer2), 400u);
+  EXPECT_EQ(TimerInterval(TimerId::TimerUp), 100u);
+  EXPECT_EQ(kFirstPrivateMessage, 0x8000u);
+}
+
+TEST(Timer1, SlidesInOnlyAnInactiveBarWithThePointerBeyondTheMargin) {
+  const Rect bar{0, 100, 100, 700};
+  const Size dbl{4, 5};  // margins 8 across and 10 along
+  struct Case {
+    Point p;
+    bool slideIn;
+  } cases[] = {
+      {{50, 300}, false}, {{107, 300}, false}, {{108, 300}, true}, {{-8, 300}, false},
+      {{-9, 300}, true},  {{50, 90}, false},   {{50, 89}, true},   {{50, 709}, false},
+      {{50, 710}, true},  {{107, 709}, false}, {{108, 710}, true}, {{-32768, -32768}, true},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Timer1WantsSlideIn(false, c.p, bar, dbl), c.slideIn) << c.p.x << "," << c.p.y;
+    EXPECT_FALSE(Timer1WantsSlideIn(true, c.p, bar, dbl));
+  }
+  EXPECT_FALSE(Timer1WantsSlideIn(false, {INT32_MAX, 0}, {0, 0, INT32_MAX, 1}, {INT32_MAX, 1}));
+}
+
+TEST(Timer1, MessagePositionHalvesAreSigned) {
+  EXPECT_EQ(UnpackMessagePos(0x00C80064u), (Point{100, 200}));
+  EXPECT_EQ(UnpackMessagePos(0xFFFF0005u), (Point{5, -1}));
+  EXPECT_EQ(UnpackMessagePos(0x8000FC18u), (Point{-1000, -32768}));
+}
+
+TEST(Timer2, OneShotStartedByTheFirstFrameMove) {
+  const Rect bar{0, 0, 100, 768};
+  RevealTimer t;
+  EXPECT_TRUE(t.OnNcMouseMove());
+  EXPECT_FALSE(t.OnNcMouseMove());  // a running timer is not restarted
+  EXPECT_TRUE(t.running());
+  EXPECT_TRUE(t.OnTick({0, 300}, bar));
+  EXPECT_FALSE(t.running());
+
+  EXPECT_TRUE(t.OnNcMouseMove());
+  EXPECT_FALSE(t.OnTick({100, 300}, bar));  // the right border is outside
+  EXPECT_FALSE(t.running());
+  EXPECT_TRUE(t.OnNcMouseMove());
+  EXPECT_TRUE(t.OnTick({99, 767}, bar));
+}
+
+}  // namespace
+}  // namespace olb

@@ -1,0 +1,330 @@
+#include <gtest/gtest.h>
+
+#include "core/view/arrow.h"
+#include "core/view/item_pitch.h"
+#include "core/view/list_scroller.h"
+#include "core/view/strip_state.h"
+#include "sim/sim_list_view.h"
+#include "sim/sim_strip_surface.h"
+
+namespace olb {
+namespace {
+
+TEST(Arrow, InsideTestOnAVerticalForwardArrow) {
+  const Triangle a = ForwardArrow({140, 16}, false);
+  ASSERT_EQ(a, (Triangle{{1, 1}, {139, 1}, {69, 15}}));
+  struct Case {
+    Point p;
+    bool inside;
+  } cases[] = {
+      {{1, 1}, true},    {{139, 1}, false}, {{69, 15}, false}, {{69, 8}, true},
+      {{69, 14}, true},  {{0, 1}, false},   {{1, 0}, false},   {{10, 8}, false},
+      {{128, 8}, false}, {{120, 4}, true},  {{-5, -5}, false}, {{70000, 8}, false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(InsideArrow(a, c.p), c.inside) << c.p.x << "," << c.p.y;
+}
+
+TEST(Arrow, HorizontalArrowsPointAlongTheBar) {
+  const Triangle f = ForwardArrow({16, 40}, true);
+  EXPECT_EQ(f, (Triangle{{1, 1}, {1, 39}, {15, 19}}));
+  EXPECT_TRUE(InsideArrow(f, {2, 19}));
+  EXPECT_FALSE(InsideArrow(f, {14, 3}));
+  const Triangle b = BackArrow({16, 40}, true);
+  EXPECT_TRUE(InsideArrow(b, {14, 19}));
+  EXPECT_FALSE(InsideArrow(b, {2, 3}));
+}
+
+TEST(Arrow, FlatTriangleHasNoInside) {
+  // A strip two pixels high makes all three vertices share one row.
+  const Triangle flat = ForwardArrow({40, 2}, false);
+  ASSERT_EQ(flat.a.y, flat.c.y);
+  for (Point p : {Point{0, 1}, Point{10, 1}, Point{19, 1}, Point{10, 0}, Point{10, 2}}) {
+    EXPECT_FALSE(InsideArrow(flat, p));
+  }
+}
+
+TEST(Arrow, ColoursInThePlatformsByteOrder) {
+  EXPECT_EQ(kArrowOutline.ColorRef(), 0x808080u);
+  EXPECT_EQ(kArrowColor.ColorRef(), 0x00D9C6A8u);
+  EXPECT_EQ(kArrowHoverColor.ColorRef(), 0x00FCEDD5u);
+}
+
+TEST(ItemPitch, SnapCutsTheSpanToWholePitches) {
+  struct Case {
+    int32_t span, pitch;
+    std::optional<int32_t> extent;
+  } cases[] = {{100, 75, 75}, {150, 75, 150}, {74, 75, 0},  {552, 17, 544},
+               {100, 0, {}},  {100, -5, {}},  {-10, 75, 0}, {-100, 75, -75}};
+  for (const Case& c : cases) EXPECT_EQ(SnapListExtent(c.span, c.pitch), c.extent) << c.span;
+}
+
+TEST(ItemPitch, MeasuredAlongTheBarOnly) {
+  EXPECT_EQ(PitchFromPositions({2, 3}, {2, 78}, false), 75);
+  EXPECT_EQ(PitchFromPositions({2, 3}, {2, 78}, true), 0);
+  EXPECT_EQ(PitchFromPositions({0, 0}, {128, 0}, true), 128);
+  EXPECT_EQ(PitchFromPositions({INT32_MIN, 0}, {INT32_MAX, 0}, true), INT32_MAX);
+}
+
+TEST(StripState, FollowsTheViewRectangle) {
+  struct Case {
+    Rect view;
+    int32_t size;
+    bool horizontal;
+    StripState expected;
+  } cases[] = {
+      {{0, 0, 75, 300}, 300, false, {false, false, false}},   // fits exactly
+      {{0, 0, 75, 301}, 300, false, {true, true, false}},     // start of a long list
+      {{0, -75, 75, 375}, 300, false, {true, true, true}},    // one step in
+      {{0, -150, 75, 300}, 300, false, {true, false, true}},  // at the end
+      {{-75, 0, 825, 71}, 750, true, {true, true, true}},
+      {{0, 0, 0, 0}, 0, false, {false, false, false}},  // empty list
+      {{0, INT32_MIN, 0, INT32_MAX}, 10, false, {true, true, true}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ComputeStripState(c.view, c.size, c.horizontal), c.expected) << c.view.top;
+  }
+}
+
+// A left bar 100 x 600 with classic frame metrics: the list is 71 wide, so
+// large icons (75 apart) stand one per row; the span is 552.
+class ScrollerTest : public ::testing::Test {
+ protected:
+  static constexpr BarMetrics kLeft{Edge::Left, {100, 600}, {92, 592}, 9};
+  static constexpr BarMetrics kTop{Edge::Top, {800, 100}, {792, 92}, 9};
+
+  void Lay(int32_t items, const BarMetrics& m = kLeft) {
+    list.SetItemCount(items);
+    scroller.LayoutBar(m);
+  }
+  // A point well inside a strip's arrow, in form coordinates.
+  Point OnArrow(StripId s) const {
+    const Rect& r =
+        s == StripId::Forward ? scroller.layout().forwardStrip : scroller.layout().backStrip;
+    const Triangle& a =
+        s == StripId::Forward ? scroller.layout().forwardArrow : scroller.layout().backArrow;
+    return {r.left + (a.a.x + a.b.x + a.c.x) / 3, r.top + (a.a.y + a.b.y + a.c.y) / 3};
+  }
+  Point InStrip(StripId s, Point inForm) const {
+    const Rect& r =
+        s == StripId::Forward ? scroller.layout().forwardStrip : scroller.layout().backStrip;
+    return {inForm.x - r.left, inForm.y - r.top};
+  }
+
+  sim::SimListView list;
+  sim::SimStripSurface strips;
+  ListScroller scroller{list, strips};
+};
+
+TEST_F(ScrollerTest, LayoutMeasuresThePitchAndCutsTheList) {
+  Lay(10);
+  EXPECT_EQ(list.Arrangement(), IconArrangement::Top);
+  EXPECT_EQ(scroller.itemPitchY(), 75);
+  EXPECT_EQ(list.bounds(), (Rect{20, 24, 91, 24 + 525}));
+  EXPECT_EQ(scroller.layout().list, list.bounds());
+}
+
+TEST_F(ScrollerTest, WithoutTwoItemsThePitchStaysZeroAndTheListKeepsItsSpan) {
+  Lay(1);
+  EXPECT_EQ(scroller.itemPitchY(), 0);
+  EXPECT_EQ(list.bounds().Height(), 552);
+  // Once measured, the pitch is kept through later layouts and folders.
+  Lay(10);
+  list.SetSpacing(ViewStyle::Icon, {75, 60});
+  Lay(1, {Edge::Left, {100, 500}, {92, 492}, 9});
+  EXPECT_EQ(scroller.itemPitchY(), 75);
+  EXPECT_EQ(list.bounds().Height(), 450);
+}
+
+TEST_F(ScrollerTest, StripsFollowTheScrollPosition) {
+  Lay(3);
+  EXPECT_FALSE(scroller.strips().listOverflows);
+  EXPECT_EQ(strips.look(StripId::Forward), StripLook::Blank);
+  EXPECT_EQ(strips.look(StripId::Back), StripLook::Blank);
+
+  Lay(10);  // 750 pixels of items in a 525-pixel list
+  EXPECT_EQ(strips.look(StripId::Forward), StripLook::Arrow);
+  EXPECT_EQ(strips.look(StripId::Back), StripLook::Blank);
+  EXPECT_EQ(strips.arrow(StripId::Forward), scroller.layout().forwardArrow);
+
+  list.ScrollBy(0, 75);
+  scroller.UpdateScrollStrips();
+  EXPECT_EQ(strips.look(StripId::Forward), StripLook::Arrow);
+  EXPECT_EQ(strips.look(StripId::Back), StripLook::Arrow);
+
+  list.ScrollBy(0, 1000);
+  scroller.UpdateScrollStrips();
+  EXPECT_EQ(list.origin().y, 225);
+  EXPECT_EQ(strips.look(StripId::Forward), StripLook::Blank);
+  EXPECT_EQ(strips.look(StripId::Back), StripLook::Arrow);
+}
+
+TEST_F(ScrollerTest, HoverStartsTheRepeatWhichScrollsToTheEndAndStops) {
+  Lay(10);
+  const Point p = OnArrow(StripId::Forward);
+  strips.MoveCursor(p);
+  scroller.OnStripMouseMove(StripId::Forward, InStrip(StripId::Forward, p));
+  EXPECT_TRUE(strips.timerRunning(StripId::Forward));
+  EXPECT_EQ(strips.look(StripId::Forward), StripLook::HoverArrow);
+  EXPECT_EQ(list.origin().y, 0);  // the first step waits for the tick
+
+  for (int32_t expected : {75, 150, 225}) {
+    scroller.OnRepeatTimer(StripId::Forward);
+    EXPECT_EQ(list.origin().y, expected);
+    EXPECT_TRUE(strips.timerRunning(StripId::Forward));
+    EXPECT_EQ(strips.look(StripId::Back), StripLook::Arrow);
+  }
+  EXPECT_EQ(strips.look(StripId::Forward), StripLook::Blank);  // the end is reached
+  scroller.OnRepeatTimer(StripId::Forward);
+  EXPECT_FALSE(strips.timerRunning(StripId::Forward));
+  EXPECT_EQ(list.origin().y, 225);
+
+  // And back up with the back strip.
+  const Point b = OnArrow(StripId::Back);
+  strips.MoveCursor(b);
+  scroller.OnStripMouseMove(StripId::Back, InStrip(StripId::Back, b));
+  for (int i = 0; i < 4; ++i) scroller.OnRepeatTimer(StripId::Back);
+  EXPECT_EQ(list.origin().y, 0);
+  EXPECT_FALSE(strips.timerRunning(StripId::Back));
+  EXPECT_EQ(strips.look(StripId::Back), StripLook::Blank);
+  EXPECT_EQ(strips.look(StripId::Forward), StripLook::Arrow);
+}
+
+TEST_F(ScrollerTest, HoverOffTheArrowOrOnAnInactiveStripDoesNothing) {
+  Lay(10);
+  const Triangle& a = scroller.layout().forwardArrow;
+  scroller.OnStripMouseMove(StripId::Forward, a.c);  // the tip is outside
+  scroller.OnStripMouseMove(StripId::Forward, {0, 0});
+  EXPECT_FALSE(strips.timerRunning(StripId::Forward));
+  EXPECT_EQ(strips.look(StripId::Forward), StripLook::Arrow);
+  // At the start the back strip is blank and inactive.
+  const Point b = OnArrow(StripId::Back);
+  scroller.OnStripMouseMove(StripId::Back, InStrip(StripId::Back, b));
+  EXPECT_FALSE(strips.timerRunning(StripId::Back));
+  EXPECT_EQ(strips.look(StripId::Back), StripLook::Blank);
+}
+
+TEST_F(ScrollerTest, LeavingTheArrowKeepsTheHoverLookUntilTheNextTick) {
+  Lay(10);
+  const Point p = OnArrow(StripId::Forward);
+  strips.MoveCursor(p);
+  scroller.OnStripMouseMove(StripId::Forward, InStrip(StripId::Forward, p));
+  const Point away{p.x, p.y - 200};  // over the list now
+  strips.MoveCursor(away);
+  scroller.OnStripMouseMove(StripId::Forward, InStrip(StripId::Forward, away));
+  EXPECT_EQ(strips.look(StripId::Forward), StripLook::HoverArrow);
+  scroller.OnRepeatTimer(StripId::Forward);
+  EXPECT_FALSE(strips.timerRunning(StripId::Forward));
+  EXPECT_EQ(list.origin().y, 0);
+  EXPECT_EQ(strips.look(StripId::Forward), StripLook::Arrow);
+}
+
+TEST_F(ScrollerTest, MovingInsideTheArrowPostponesTheFirstStep) {
+  Lay(10);
+  const Point p = OnArrow(StripId::Forward);
+  for (int i = 0; i < 3; ++i) {
+    scroller.OnStripMouseMove(StripId::Forward, InStrip(StripId::Forward, {p.x + i, p.y}));
+  }
+  EXPECT_EQ(strips.restarts(StripId::Forward), 3);
+  EXPECT_EQ(list.origin().y, 0);
+}
+
+TEST_F(ScrollerTest, WheelScrollsOnlyOverAnOverflowingList) {
+  Lay(10);
+  const Rect l = scroller.layout().list;
+  scroller.OnMouseWheel(WheelDirection::Down, {l.left + 30, l.top + 100});
+  EXPECT_EQ(list.origin().y, 75);
+  EXPECT_EQ(strips.look(StripId::Back), StripLook::Arrow);
+  scroller.OnMouseWheel(WheelDirection::Up, {l.left + 30, l.top + 100});
+  EXPECT_EQ(list.origin().y, 0);
+  scroller.OnMouseWheel(WheelDirection::Up, {l.left + 30, l.top + 100});
+  EXPECT_EQ(list.origin().y, 0);  // the control stops at its start
+
+  // Over the strips, the grip or the list's own border: nothing.
+  for (Point p :
+       {OnArrow(StripId::Forward), Point{10, 300}, Point{l.left, l.top + 100},
+        Point{l.left + 30, l.top}, Point{l.right, l.top + 100}, Point{l.left + 30, l.bottom}}) {
+    scroller.OnMouseWheel(WheelDirection::Down, p);
+    EXPECT_EQ(list.origin().y, 0) << p.x << "," << p.y;
+  }
+  scroller.OnMouseWheel(WheelDirection::Down, {l.right - 1, l.bottom - 1});
+  EXPECT_EQ(list.origin().y, 75);
+
+  Lay(3);
+  scroller.OnMouseWheel(WheelDirection::Down, {l.left + 30, l.top + 100});
+  EXPECT_EQ(list.origin().y, 0);
+}
+
+TEST_F(ScrollerTest, HorizontalBarScrollsSideways) {
+  Lay(12, kTop);
+  EXPECT_EQ(list.Arrangement(), IconArrangement::Left);
+  EXPECT_EQ(scroller.itemPitchX(), 75);
+  EXPECT_EQ(scroller.itemPitchY(), 0);
+  EXPECT_EQ(list.bounds(), (Rect{19, 24, 19 + 750, 95}));
+  EXPECT_EQ(strips.look(StripId::Forward), StripLook::Arrow);
+  const Rect l = scroller.layout().list;
+  scroller.OnMouseWheel(WheelDirection::Down, {l.left + 100, l.top + 10});
+  EXPECT_EQ(list.origin(), (Point{75, 0}));
+  EXPECT_EQ(strips.look(StripId::Back), StripLook::Arrow);
+  EXPECT_EQ(strips.look(StripId::Forward), StripLook::Arrow);
+  scroller.OnMouseWheel(WheelDirection::Down, {l.left + 100, l.top + 10});
+  EXPECT_EQ(strips.look(StripId::Forward), StripLook::Blank);
+}
+
+TEST_F(ScrollerTest, ArrangementIsChangedOnlyWhenTheOrientationChanges) {
+  Lay(10);
+  const int changes = list.arrangementChanges();
+  Lay(10, {Edge::Right, {120, 600}, {112, 592}, 9});
+  EXPECT_EQ(list.arrangementChanges(), changes);
+  Lay(10, kTop);
+  EXPECT_EQ(list.arrangementChanges(), changes + 1);
+}
+
+TEST_F(ScrollerTest, SmallIconsScrollToTopRemeasureAndFlipTheMode) {
+  Lay(10);
+  list.ScrollBy(0, 150);
+  scroller.SetViewMode(ViewMode::SmallIcons);
+  EXPECT_EQ(list.style(), ViewStyle::SmallIcon);
+  EXPECT_EQ(list.styleLog(),
+            (std::vector<ViewStyle>{ViewStyle::Report, ViewStyle::List, ViewStyle::Report,
+                                    ViewStyle::List, ViewStyle::SmallIcon}));
+  EXPECT_EQ(list.origin().y, 0);
+  EXPECT_EQ(scroller.itemPitchY(), 17);
+  EXPECT_EQ(list.bounds().Height(), 544);
+  EXPECT_EQ(scroller.viewMode(), ViewMode::SmallIcons);
+
+  scroller.SetViewMode(ViewMode::LargeIcons);
+  EXPECT_EQ(list.style(), ViewStyle::Icon);
+  EXPECT_EQ(scroller.itemPitchY(), 75);
+  EXPECT_EQ(list.bounds().Height(), 525);
+  EXPECT_EQ(scroller.viewMode(), ViewMode::LargeIcons);
+}
+
+TEST_F(ScrollerTest, StripsReflectTheExtentCutAfterAModeSwitch) {
+  // 31 small items need 527 pixels: more than the 525 of the large-icon cut,
+  // less than the 544 the small pitch gives.
+  Lay(31);
+  scroller.SetViewMode(ViewMode::SmallIcons);
+  EXPECT_FALSE(scroller.strips().listOverflows);
+  EXPECT_EQ(strips.look(StripId::Forward), StripLook::Blank);
+}
+
+TEST_F(ScrollerTest, ZeroPitchScrollsNothing) {
+  Lay(10, {Edge::Left, {300, 600}, {292, 592}, 9});  // three icons per row
+  EXPECT_EQ(scroller.itemPitchY(), 0);
+  EXPECT_EQ(list.bounds().Height(), 552);
+  list.SetItemCount(40);  // 14 rows: overflows
+  scroller.UpdateScrollStrips();
+  ASSERT_TRUE(scroller.strips().listOverflows);
+  const Rect l = scroller.layout().list;
+  scroller.OnMouseWheel(WheelDirection::Down, {l.left + 30, l.top + 100});
+  EXPECT_EQ(list.origin().y, 0);
+  // A pitch stored from outside (the drop hit test's default) takes effect.
+  scroller.SetItemPitch(0, 75);
+  scroller.SnapListExtent();
+  EXPECT_EQ(list.bounds().Height(), 525);
+  scroller.OnMouseWheel(WheelDirection::Down, {l.left + 30, l.top + 100});
+  EXPECT_EQ(list.origin().y, 75);
+}
+
+}  // namespace
+}  // namespace olb

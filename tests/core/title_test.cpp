@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/view/title.h"
+
+namespace olb {
+namespace {
+
+constexpr std::string_view kRoot = "C:\\Users\\ann\\AppData\\Roaming\\Ovel Launch Bar\\";
+
+std::string Below(std::string_view relative) {
+  return std::string(kRoot) + std::string(relative);
+}
+
+TEST(TitleText, NamesTheFolderBelowTheRoot) {
+  struct Case {
+    std::string current;
+    std::string_view title;
+  } cases[] = {
+      {std::string(kRoot.substr(0, kRoot.size() - 1)), "OVEL LAUNCH BAR"},
+      {Below("Internet"), "OVEL LAUNCH BAR - INTERNET"},
+      {Below("Games\\Racing"), "OVEL LAUNCH BAR - GAMES - RACING"},
+      {Below("Jeux vid\xC3\xA9o"), "OVEL LAUNCH BAR - JEUX VID\xC3\xA9O"},
+      {Below("\xC3\xA4rger\\x1-z_9"), "OVEL LAUNCH BAR - \xC3\xA4RGER - X1-Z_9"},
+      {Below("Games\\"), "OVEL LAUNCH BAR - GAMES"},
+      {Below("a\\\\b"), "OVEL LAUNCH BAR - A -  - B"},
+      {Below("\\"), "OVEL LAUNCH BAR - "},
+      // Above the root the relative part is empty.
+      {"C:\\Users\\ann\\AppData\\Roaming", "OVEL LAUNCH BAR - "},
+      // The root test is case-sensitive.
+      {"c:\\users\\ann\\appdata\\roaming\\ovel launch bar", "OVEL LAUNCH BAR - "},
+  };
+  for (const Case& c : cases) EXPECT_EQ(TitleText(c.current, kRoot), c.title) << c.current;
+}
+
+TEST(TitleText, EveryLevelIsShownHoweverDeep) {
+  std::string current(kRoot.substr(0, kRoot.size() - 1));
+  std::string expected(kBarTitle);
+  for (int i = 0; i < 25; ++i) {
+    current += "\\d" + std::to_string(i);
+    expected += " - D" + std::to_string(i);
+  }
+  EXPECT_EQ(TitleText(current, kRoot), expected);
+}
+
+TEST(TitleText, OddPathsGiveATitleWithoutFault) {
+  EXPECT_EQ(TitleText("", ""), "OVEL LAUNCH BAR - ");
+  EXPECT_EQ(TitleText("", "\\"), "OVEL LAUNCH BAR");
+  EXPECT_EQ(TitleText("abc", ""), "OVEL LAUNCH BAR - ABC");
+  EXPECT_EQ(TitleText("C:\\R", "C:\\R"), "OVEL LAUNCH BAR - ");
+  EXPECT_EQ(TitleText("C:\\R", "C:\\R/"), "OVEL LAUNCH BAR - ");
+  EXPECT_EQ(TitleText(std::string("C:\\R\\x\0y", 8), "C:\\R\\"),
+            std::string("OVEL LAUNCH BAR - X\0Y", 21));
+}
+
+TEST(TitlePlacement, PerEdge) {
+  struct Case {
+    Edge edge;
+    Size strip;
+    std::string_view bitmap;
+    Size bitmapSize;
+    int32_t height, escapement;
+    Point origin;
+  } cases[] = {
+      {Edge::Left, {20, 700}, "TITLEBAR", {20, 1}, 12, 900, {3, 670}},
+      {Edge::Float, {20, 300}, "TITLEBAR", {20, 1}, 12, 900, {3, 270}},
+      {Edge::Right, {20, 700}, "TITLEBAR", {20, 1}, 12, 2700, {17, 50}},
+      {Edge::Top, {1000, 20}, "TITLEHOR", {1, 20}, 14, 0, {30, 3}},
+      {Edge::Bottom, {640, 20}, "TITLEHOR", {1, 20}, 14, 0, {30, 3}},
+      // A strip shorter than 30 puts the reference point above its top:
+      // the text is simply clipped.
+      {Edge::Left, {20, 20}, "TITLEBAR", {20, 1}, 12, 900, {3, -10}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(ToInt(c.edge));
+    const TitlePlacement p = PlaceTitle(c.edge, c.strip);
+    EXPECT_EQ(p.bitmap, c.bitmap);
+    EXPECT_EQ(p.bitmapSize, c.bitmapSize);
+    EXPECT_EQ(p.target, (Rect{0, 0, c.strip.cx, c.strip.cy}));
+    EXPECT_EQ(p.origin, c.origin);
+    EXPECT_EQ(p.font, (TitleFont{"Arial", c.height, c.escapement, 600, 7, 2}));
+    EXPECT_EQ(p.text.ColorRef(), 0x000000u);
+    EXPECT_EQ(p.background.ColorRef(), 0xDEC6AEu);
+  }
+}
+
+TEST(TitlePlacement, HorizontalHeightIsOnePointTwoTimesTruncated) {
+  EXPECT_EQ(PlaceTitle(Edge::Top, {100, 20}, 12).font.height, 14);
+  EXPECT_EQ(PlaceTitle(Edge::Top, {100, 20}, 10).font.height, 12);
+  EXPECT_EQ(PlaceTitle(Edge::Top, {100, 20}, 9).font.height, 10);
+  EXPECT_EQ(PlaceTitle(Edge::Left, {20, 100}, 9).font.height, 9);
+}
+
+TEST(TitleGradient, SymmetricTwentySteps) {
+  const auto g = TitleGradient();
+  EXPECT_EQ(g.front(), (Rgb{213, 237, 252}));
+  EXPECT_EQ(g.back(), (Rgb{213, 237, 252}));
+  EXPECT_EQ(g[9], (Rgb{168, 192, 217}));
+  EXPECT_EQ(g[10], (Rgb{168, 192, 217}));
+  EXPECT_EQ(g[7], kTitleTextBackground);
+  for (std::size_t i = 0; i < g.size(); ++i) EXPECT_EQ(g[i], g[g.size() - 1 - i]) << i;
+  // Darkening towards the middle, step by step.
+  for (std::size_t i = 1; i < 10; ++i) EXPECT_LT(g[i].g, g[i - 1].g) << i;
+}
+
+}  // namespace
+}  // namespace olb
