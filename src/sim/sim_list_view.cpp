@@ -87,8 +87,9 @@ void SimListView::SetItemCount(int32_t count) {
 }
 
 void SimListView::SetSpacing(ViewStyle style, Size cell) {
-  (style == ViewStyle::Icon ? largeCell_ : smallCell_) = {std::max(cell.cx, 1),
-                                                          std::max(cell.cy, 1)};
+  Size& target = style == ViewStyle::Icon ? largeCell_ : smallCell_;
+  target.cx = cell.cx > 1 ? cell.cx : 1;
+  target.cy = cell.cy > 1 ? cell.cy : 1;
   ClampOrigin();
 }
 

@@ -6,7 +6,7 @@
 #include "core/settings/placement.h"
 #include "win32/app/application.h"
 #include "win32/app/single_instance.h"
-#include "win32/bar/ids.h"
+#include "core/bar/ids.h"
 
 namespace olb::win {
 namespace {
