@@ -4,8 +4,10 @@
 
 #include "core/settings/options_store.h"
 #include "core/settings/placement.h"
+#include "core/view/title.h"
 #include "win32/app/application.h"
 #include "win32/app/single_instance.h"
+#include "win32/bar/title_painter.h"
 #include "core/bar/ids.h"
 
 namespace olb::win {
@@ -80,6 +82,7 @@ void BarWindow::FormCreate() {
   barWndProcInstalled_ = true;
   KillTimer(hwnd_, static_cast<UINT_PTR>(TimerId::Timer1));
   SetTimer(hwnd_, static_cast<UINT_PTR>(TimerId::Timer1), kTimer1Ms, nullptr);
+  LayoutBar();
 }
 
 void BarWindow::LoadOptions() {
@@ -176,10 +179,42 @@ void BarWindow::ApplyEdge(Edge edge) {
   HWND z = !options_.AlwaysOnTop ? HWND_NOTOPMOST : fullScreenAppOpen_ ? HWND_BOTTOM : HWND_TOPMOST;
   SetWindowPos(hwnd_, z, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SendAppBarMessage(ABM_ACTIVATE, Edge::None, 0, nullptr);
+  LayoutBar();
 }
 
 void BarWindow::Show() {
   ShowWindow(hwnd_, SW_SHOW);
+}
+
+void BarWindow::LayoutBar() {
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  const Rect window = WindowRectOf(hwnd_);
+  const BarMetrics metrics{
+      options_.Edge,
+      {window.Width(), window.Height()},
+      {client.right, client.bottom},
+      LayoutFrameAllowance(GetSystemMetrics(SM_CYEDGE), GetSystemMetrics(SM_CYBORDER))};
+  layout_ = ComputeBarLayout(layout_, metrics);
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void BarWindow::UpdateTitle() {
+  TitleText = olb::TitleText(CurrentPath, RootPath);
+  InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void BarWindow::FormPaint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd_, &ps);
+  const Rect& grip = layout_.grip;
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, grip.left, grip.top, grip.right, grip.bottom);
+  SetViewportOrgEx(dc, grip.left, grip.top, nullptr);
+  PaintTitle(dc, app_.instance(), PlaceTitle(options_.Edge, {grip.Width(), grip.Height()}),
+             TitleText);
+  RestoreDC(dc, saved);
+  EndPaint(hwnd_, &ps);
 }
 
 void BarWindow::FormClose() {
@@ -193,6 +228,12 @@ void BarWindow::FormDestroy() {
 
 LRESULT BarWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
+    case WM_PAINT:
+      FormPaint();
+      return 0;
+    case WM_SIZE:
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      return DefWindowProcW(hwnd_, msg, wp, lp);
     case WM_CLOSE:
       FormClose();
       DestroyWindow(hwnd_);

@@ -7,6 +7,7 @@
 
 #include "core/platform/registry.h"
 #include "core/settings/bar_options.h"
+#include "core/view/bar_layout.h"
 #include "win32/base/window.h"
 
 namespace olb::win {
@@ -21,12 +22,18 @@ class BarWindow : public BaseWindow<BarWindow> {
   // The root shortcuts folder and the folder shown; see the start-up code.
   std::string RootPath;
   std::string CurrentPath;
+  // What the title strip shows.
+  std::string TitleText = "OVEL LAUNCH BAR";
 
   const BarOptions& options() const { return options_; }
   Edge CurrentEdge() const;
   void ApplyEdge(Edge edge);
   bool SaveOptions();
   void Show();
+  void LayoutBar();
+  // Recomputes the title from the folder shown and repaints the strip.
+  void UpdateTitle();
+  const BarLayout& layout() const { return layout_; }
 
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
 
@@ -39,6 +46,7 @@ class BarWindow : public BaseWindow<BarWindow> {
   void FormDestroy();
   void LoadOptions();
   void HideCaption();
+  void FormPaint();
   UINT_PTR SendAppBarMessage(DWORD message, Edge edge, LPARAM lParam, RECT* rect);
   BarOptions Placeable() const;
 
@@ -51,6 +59,7 @@ class BarWindow : public BaseWindow<BarWindow> {
   bool captionHidden_ = false;
   bool barWndProcInstalled_ = false;
   bool fullScreenAppOpen_ = false;
+  BarLayout layout_ = DesignLayout();
 };
 
 }  // namespace olb::win

@@ -1,0 +1,21 @@
+// Paints the title strip: the gradient bitmap stretched over the strip and
+// the title written along it.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "core/view/title.h"
+
+namespace olb::win {
+
+// The bar form's font as designed: "MS Sans Serif", height -11.
+LOGFONTW FormFont();
+
+// Draws into `dc`, whose origin is the strip's top-left corner. Failures are
+// swallowed: the strip then stays as far as it was drawn.
+void PaintTitle(HDC dc, HINSTANCE resources, const TitlePlacement& placement,
+                std::string_view text);
+
+}  // namespace olb::win
