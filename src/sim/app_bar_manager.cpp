@@ -61,19 +61,21 @@ AppBarManager::Strip AppBarManager::TaskbarStrip() const {
   return {taskbarEdge_, rc};
 }
 
-std::vector<AppBarManager::Strip> AppBarManager::StripsExcept(int window) const {
+std::vector<AppBarManager::Strip> AppBarManager::StripsBefore(int window) const {
   std::vector<Strip> strips;
   const Strip taskbar = TaskbarStrip();
   if (!taskbar.rc.IsEmpty()) strips.push_back(taskbar);
+  const auto self = bars_.find(window);
   for (const auto& [id, bar] : bars_) {
-    if (id != window && !bar.reserved.rc.IsEmpty()) strips.push_back(bar.reserved);
+    const bool earlier = self == bars_.end() || bar.order < self->second.order;
+    if (id != window && earlier && !bar.reserved.rc.IsEmpty()) strips.push_back(bar.reserved);
   }
   return strips;
 }
 
 Rect AppBarManager::WorkArea() const {
   Rect wa{0, 0, screen_.cx, screen_.cy};
-  for (const Strip& s : StripsExcept(0)) ClipAgainst(wa, s.edge, s.rc);
+  for (const Strip& s : StripsBefore(0)) ClipAgainst(wa, s.edge, s.rc);
   return wa;
 }
 
@@ -91,7 +93,7 @@ void AppBarManager::PostAll(AppBarNotification code, intptr_t lParam, int except
 bool AppBarManager::New(int window) {
   Log(window, AppBarMessage::New);
   if (IsRegistered(window)) return false;
-  bars_[window];
+  bars_[window].order = ++registrations_;
   return true;
 }
 
@@ -111,7 +113,7 @@ bool AppBarManager::Remove(int window) {
 bool AppBarManager::QueryPos(int window, Edge edge, Rect& rc) {
   Log(window, AppBarMessage::QueryPos, edge, rc);
   if (!IsRegistered(window) || !IsDocked(edge)) return false;
-  for (const Strip& s : StripsExcept(window)) ClipAgainst(rc, s.edge, s.rc);
+  for (const Strip& s : StripsBefore(window)) ClipAgainst(rc, s.edge, s.rc);
   return true;
 }
 
@@ -121,7 +123,7 @@ bool AppBarManager::SetPos(int window, Edge edge, Rect& rc) {
   if (it == bars_.end()) return false;
   Strip strip;
   if (IsDocked(edge)) {
-    for (const Strip& s : StripsExcept(window)) ClipAgainst(rc, s.edge, s.rc);
+    for (const Strip& s : StripsBefore(window)) ClipAgainst(rc, s.edge, s.rc);
     if (!rc.IsEmpty()) strip = {edge, rc};
   }
   Strip& held = it->second.reserved;

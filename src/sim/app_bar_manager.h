@@ -86,13 +86,16 @@ class AppBarManager {
     Rect rc{};
   };
   struct Bar {
+    int order = 0;  // registration sequence
     Strip reserved;
     std::deque<Notification> queue;
   };
 
   void Log(int window, AppBarMessage m, Edge edge = Edge::None, const Rect& rc = {},
            int32_t lParam = 0);
-  std::vector<Strip> StripsExcept(int window) const;
+  // The taskbar's strip and those of the bars registered before `window`
+  // (all bars for 0): a bar yields to the shell and to earlier bars.
+  std::vector<Strip> StripsBefore(int window) const;
   Strip TaskbarStrip() const;
   void PostAll(AppBarNotification code, intptr_t lParam, int except = 0);
 
@@ -101,6 +104,7 @@ class AppBarManager {
   int32_t taskbarThickness_ = 0;
   uint32_t taskbarState_ = kTaskbarAlwaysOnTop;
   std::map<int, Bar> bars_;
+  int registrations_ = 0;
   std::array<int, 4> autoHide_{};  // owner id per edge, 0 for none
   std::vector<SentMessage> log_;
 };
