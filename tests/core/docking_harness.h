@@ -87,14 +87,15 @@ class TestBar {
   DockingEngine engine;
 };
 
-// The system's move loop with the whole window dragged: the drag rectangle
-// is the starting rectangle moved by the pointer's travel, WM_MOVING may
-// change it, and the window follows the result.
+// The system's move loop with the whole window dragged: each pointer step
+// moves the last drag rectangle (as WM_MOVING left it) by the pointer's
+// travel, and the window follows the result.
 inline void DragAlong(TestBar& bar, Point from, const std::vector<Point>& path) {
-  const Rect start = bar.rect();
+  Rect drag = bar.rect();
   bar.engine.OnEnterSizeMove();
   for (Point p : path) {
-    Rect drag = start.MovedTo(start.left + p.x - from.x, start.top + p.y - from.y);
+    drag = drag.MovedTo(drag.left + p.x - from.x, drag.top + p.y - from.y);
+    from = p;
     bar.engine.OnMoving(drag, p);
     bar.window.MoveBySystem(drag);
   }
