@@ -1,0 +1,95 @@
+// ApplyEdge: makes an edge, floating, or unregistration effective.
+#include "core/docking/docking_engine.h"
+
+namespace olb {
+
+void DockingEngine::ApplyEdge(Edge edge) {
+  const Edge autoHideEdge = FindAutoHideEdge();
+  if (autoHideEdge != Edge::None) shell_.SetAutoHideBar(autoHideEdge, false);
+  options_.Edge = edge;
+
+  if (edge == Edge::Float) {
+    Rect none{};
+    shell_.SetPos(Edge::Float, none);
+    window_.Place(PlacedFloatRect(), Placement::Plain);
+  } else if (edge == Edge::None) {
+    shell_.Remove();
+  } else {
+    DockTo(edge);
+  }
+
+  ApplyZOrder();
+  shell_.Activate();
+  EdgeChanged(false, edge);
+  ui_.LayoutBar();
+}
+
+void DockingEngine::DockTo(Edge edge) {
+  if (options_.AutoHide != 0 && !shell_.SetAutoHideBar(CurrentEdge(), true)) {
+    options_.AutoHide = 0;
+    ui_.UncheckAutoHideMenuItem();
+    AutoHideRefused();
+  }
+  Rect rc;
+  ComputeDockRect(CurrentEdge(), rc);
+
+  // Only an always-on-top bar that does not hide reserves its strip; the
+  // others tell the shell they reserve nothing.
+  if (options_.AutoHide == 0 && options_.AlwaysOnTop != 0) {
+    shell_.SetPos(edge, rc);
+  } else {
+    Rect none{};
+    shell_.SetPos(Edge::Left, none);
+  }
+
+  if (options_.AutoHide == 0) {
+    // Messages run here may move the window (the shell re-arranging bars, the
+    // toolkit restoring a size); keep it on its edge meanwhile. The previous
+    // values come back afterwards in case this ApplyEdge runs inside another.
+    const bool outerInApply = state_.InApplyEdge;
+    const int32_t outerPinned = state_.PinnedCoord;
+    state_.PinnedCoord = IsHorizontal(edge) ? rc.top : rc.left;
+    state_.InApplyEdge = true;
+    window_.PumpMessages();
+    state_.InApplyEdge = outerInApply;
+    state_.PinnedCoord = outerPinned;
+  }
+
+  AutoHideRect(state_.AutoHideShown, rc);
+  SlideTo(rc);
+}
+
+void DockingEngine::ApplyZOrder() {
+  if (options_.AlwaysOnTop == 0) {
+    window_.SetZOrder(ZOrder::NotTopmost);
+  } else if (!state_.FullScreenAppOpen) {
+    window_.SetZOrder(ZOrder::Topmost);
+  } else {
+    window_.SetZOrder(ZOrder::Bottom);
+  }
+}
+
+// The form's hooks. A derived form may add to them.
+
+void DockingEngine::EdgeChanged(bool /*proposed*/, Edge /*edge*/) {
+  HideCaption();
+}
+
+void DockingEngine::AutoHideRefused() {
+  ui_.ShowMessage(kAutoHideRefusedText, kBarCaption);
+}
+
+void DockingEngine::FullScreenAppChanged(bool open) {
+  state_.FullScreenAppOpen = open;
+  ApplyEdge(CurrentEdge());
+}
+
+void DockingEngine::TaskbarPosChanged() {
+  if (CurrentEdge() != Edge::Float && options_.AutoHide == 0) ApplyEdge(CurrentEdge());
+}
+
+void DockingEngine::TaskbarStateChanged(uint32_t /*changed*/, uint32_t /*state*/) {}
+
+void DockingEngine::WindowArrange(bool /*beginning*/) {}
+
+}  // namespace olb

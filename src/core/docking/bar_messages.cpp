@@ -1,0 +1,108 @@
+// The post-processing of the bar's window messages.
+#include "core/docking/dock_geometry.h"
+#include "core/docking/docking_engine.h"
+#include "core/platform/window_codes.h"
+#include "core/settings/placement.h"
+
+namespace olb {
+
+void DockingEngine::OnAppBarNotify(uint32_t code, intptr_t lParam) {
+  switch (static_cast<AppBarNotification>(code)) {
+    case AppBarNotification::StateChange: {
+      const uint32_t before = state_.TaskbarState;
+      state_.TaskbarState = shell_.GetState();
+      const uint32_t watched = kTaskbarAutoHide | kTaskbarAlwaysOnTop;
+      TaskbarStateChanged((before ^ state_.TaskbarState) & watched, state_.TaskbarState);
+      break;
+    }
+    case AppBarNotification::PosChanged:
+      TaskbarPosChanged();
+      break;
+    case AppBarNotification::FullScreenApp:
+      if (!state_.MenuActive) {
+        FullScreenAppChanged(lParam != 0);
+      } else {
+        // Re-applying the edge would disturb the open menu; remember the
+        // state and settle it in MenuClosed.
+        if (!fullScreenBeforeMenu_) fullScreenBeforeMenu_ = state_.FullScreenAppOpen;
+        state_.FullScreenAppOpen = lParam != 0;
+      }
+      break;
+    case AppBarNotification::WindowArrange:
+      WindowArrange(lParam != 0);
+      break;
+  }
+}
+
+void DockingEngine::OnWindowPosChanging(int32_t& x, int32_t& y) {
+  if (!state_.InApplyEdge) return;
+  const int32_t pinned = state_.PinnedCoord;
+  if (options_.Edge == Edge::Left || options_.Edge == Edge::Right) {
+    if (x != pinned && x != 0) x = pinned;
+  } else if (options_.Edge == Edge::Top || options_.Edge == Edge::Bottom) {
+    if (y != pinned && y != 0) y = pinned;
+  }
+}
+
+void DockingEngine::OnWindowPosChanged() {
+  shell_.WindowPosChanged();
+}
+
+void DockingEngine::OnSizing(int side, Rect& drag) {
+  drag = SnapSizingRect(drag, side, window_.FrameSize(), state_.SizeInc);
+  ui_.LayoutBar();
+}
+
+void DockingEngine::OnEnterSizeMove() {
+  state_.ProposedEdge = CurrentEdge();
+}
+
+void DockingEngine::OnMoving(Rect& drag, Point p) {
+  const Edge proposal = ProposeEdge(p);
+  if (proposal != state_.ProposedEdge) ui_.ScrollListToTop();
+  if (state_.ProposedEdge != Edge::Float && proposal == Edge::Float) {
+    // Leaving the docking zones: the outline takes the floating size,
+    // centred under the pointer with its top at the pointer.
+    const Rect floating = PlacedFloatRect();
+    drag = floating.MovedTo(p.x - floating.Width() / 2, p.y);
+  }
+  state_.ProposedEdge = proposal;
+  ComputeDockRect(proposal, drag);
+  EdgeChanged(true, proposal);
+}
+
+void DockingEngine::OnExitSizeMove() {
+  // Without a matching WM_ENTERSIZEMOVE there is no proposal: stay put
+  // rather than take "no edge" for unregistering.
+  const Edge proposal = state_.ProposedEdge == Edge::None ? options_.Edge : state_.ProposedEdge;
+  state_.ProposedEdge = Edge::None;
+  const Rect rc = window_.WindowRect();
+  if (CurrentEdge() == proposal && IsDocked(proposal)) {
+    const int32_t thickness = IsHorizontal(proposal) ? rc.Height() : rc.Width();
+    options_.DockSize[static_cast<size_t>(EdgeIndex(proposal))] =
+        static_cast<uint32_t>(thickness < 0 ? 0 : thickness);
+  }
+  if (proposal == Edge::Float) options_.FloatRect = rc;
+  ApplyEdge(proposal);
+  SaveOptions();
+}
+
+void DockingEngine::OnNcMouseMove() {
+  ui_.StartRevealTimer();
+}
+
+int DockingEngine::OnNcHitTest(int result, Point p) {
+  if (result == hit::Client) {
+    const bool swapped = desktop_.GetMetric(Metric::SwapButton) != 0;
+    if (desktop_.ButtonDown(swapped ? MouseButton::Right : MouseButton::Left)) {
+      result = hit::Caption;
+    }
+  }
+  return DockedHitTest(CurrentEdge(), result, p, window_.ClientRectOnScreen(), state_.SizeInc);
+}
+
+int32_t DockingEngine::MinTrackWidth() const {
+  return kMinBarThickness;
+}
+
+}  // namespace olb

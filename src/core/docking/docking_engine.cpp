@@ -1,0 +1,152 @@
+#include "core/docking/docking_engine.h"
+
+#include <algorithm>
+
+#include "core/docking/dock_geometry.h"
+#include "core/settings/options_store.h"
+#include "core/settings/placement.h"
+
+namespace olb {
+
+DockingEngine::DockingEngine(BarOptions& options, AppBarShell& shell, BarWindowOps& window,
+                             BarUi& ui, Desktop& desktop, Registry& registry)
+    : options_(options),
+      shell_(shell),
+      window_(window),
+      ui_(ui),
+      desktop_(desktop),
+      registry_(registry) {
+  state_.TaskbarState = shell_.GetState();
+  defaultFloat_ = window_.WindowRect();
+}
+
+void DockingEngine::Register() {
+  shell_.New();
+}
+
+void DockingEngine::LoadOptions() {
+  state_.fdwFlags = kBarPositionFlags;
+  state_.SizeInc = {1, 1};
+  // The default floating rectangle is the window as it is before the caption
+  // goes, so a first start floats exactly where the form was designed.
+  const Rect windowRect = window_.WindowRect();
+  defaultFloat_ = windowRect;
+  HideCaption();
+  const LoadedOptions loaded = ReadOptions(registry_, options_, windowRect);
+  options_ = loaded.live;
+  ApplyEdge(CurrentEdge());
+  if (loaded.formWidth) {
+    const int32_t most = std::max(desktop_.ScreenSize().cx, kMinBarThickness);
+    const auto width = static_cast<int32_t>(
+        std::clamp<uint32_t>(*loaded.formWidth, kMinBarThickness, static_cast<uint32_t>(most)));
+    Rect r = window_.WindowRect();
+    r.right = r.left + width;
+    window_.Place(r, Placement::Plain);
+  }
+}
+
+bool DockingEngine::SaveOptions() {
+  return WriteOptions(registry_, options_);
+}
+
+void DockingEngine::Unregister() {
+  ApplyEdge(Edge::None);
+}
+
+void DockingEngine::OnActivated() {
+  SetAutoHideShown(false);
+  shell_.Activate();
+}
+
+void DockingEngine::MenuOpened() {
+  state_.MenuActive = true;
+}
+
+void DockingEngine::MenuClosed() {
+  state_.MenuActive = false;
+  const std::optional<bool> before = fullScreenBeforeMenu_;
+  fullScreenBeforeMenu_.reset();
+  // A full-screen program that opened or closed while the menu was up was
+  // only recorded; make the z-order follow it now.
+  if (before && *before != state_.FullScreenAppOpen) {
+    FullScreenAppChanged(state_.FullScreenAppOpen);
+  }
+}
+
+Edge DockingEngine::FindAutoHideEdge() {
+  for (Edge e : {Edge::Left, Edge::Top, Edge::Right, Edge::Bottom}) {
+    if (shell_.GetAutoHideBar(e) == AutoHideOwner::ThisBar) return e;
+  }
+  return Edge::None;
+}
+
+Edge DockingEngine::ProposeEdge(Point p) {
+  if (desktop_.CtrlKeyDown() && (state_.fdwFlags & kAllowFloat) != 0) return Edge::Float;
+  const Rect floatZone = desktop_.WorkArea().Inflated(-desktop_.GetMetric(Metric::VScrollWidth),
+                                                      -desktop_.GetMetric(Metric::HScrollHeight));
+  return EdgeFromPoint(state_.fdwFlags, p, desktop_.ScreenSize(), floatZone);
+}
+
+Edge DockingEngine::CurrentEdge() const {
+  return state_.ProposedEdge != Edge::None ? state_.ProposedEdge : options_.Edge;
+}
+
+int32_t DockingEngine::PlacedThickness(Edge edge) {
+  const BarOptions placed =
+      PlaceableOptions(options_, defaultFloat_, {desktop_.VirtualScreen(), desktop_.WorkArea()});
+  return static_cast<int32_t>(placed.DockSize[static_cast<size_t>(EdgeIndex(edge))]);
+}
+
+Rect DockingEngine::PlacedFloatRect() {
+  return PlaceableOptions(options_, defaultFloat_, {desktop_.VirtualScreen(), desktop_.WorkArea()})
+      .FloatRect;
+}
+
+void DockingEngine::ComputeDockRect(Edge edge, Rect& rc) {
+  if (!IsDocked(edge)) return;
+  const Size screen = desktop_.ScreenSize();
+  rc = {0, 0, screen.cx, screen.cy};
+  if (options_.AutoHide == 0) shell_.QueryPos(edge, rc);
+  rc = CutToEdge(rc, edge, PlacedThickness(edge));
+}
+
+bool DockingEngine::AutoHideRect(bool show, Rect& rc) {
+  const Edge edge = CurrentEdge();
+  if (!IsDocked(edge) || options_.AutoHide == 0) return false;
+  const Size border{desktop_.GetMetric(Metric::BorderWidth),
+                    desktop_.GetMetric(Metric::BorderHeight)};
+  rc = AutoHidePlace(rc, edge, show, desktop_.ScreenSize(), border);
+  return true;
+}
+
+void DockingEngine::SlideTo(const Rect& target) {
+  const Rect start = window_.WindowRect();
+  if (start != target) {
+    // Elapsed time is taken modulo 2^32, so a start just before the tick
+    // count wraps still ends after kSlideMs. Each round reads the clock once,
+    // so no frame lies beyond the target.
+    const uint32_t t0 = desktop_.TickCount();
+    for (uint32_t t = desktop_.TickCount() - t0; t < kSlideMs; t = desktop_.TickCount() - t0) {
+      window_.Place(SlideFrame(start, target, t), Placement::Frame);
+    }
+  }
+  window_.Place(target, Placement::Frame);
+  window_.PumpMessages();
+}
+
+void DockingEngine::SetAutoHideShown(bool show) {
+  Rect rc = window_.WindowRect();
+  state_.AutoHideShown = true;
+  if (AutoHideRect(show, rc)) {
+    state_.AutoHideShown = show;
+    SlideTo(rc);
+  }
+}
+
+void DockingEngine::HideCaption() {
+  if (state_.CaptionHidden) return;
+  window_.RemoveCaption();
+  state_.CaptionHidden = true;
+}
+
+}  // namespace olb

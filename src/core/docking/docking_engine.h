@@ -1,0 +1,124 @@
+// The AppBar docking engine: keeps the bar on a screen edge or floating,
+// reserves its strip, hides and slides it, and turns the system's move and
+// size loop into docking. The window procedure decodes messages and calls
+// the On* methods after the default handling.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "core/platform/app_bar_shell.h"
+#include "core/platform/bar_ui.h"
+#include "core/platform/bar_window.h"
+#include "core/platform/desktop.h"
+#include "core/platform/registry.h"
+#include "core/settings/bar_options.h"
+
+namespace olb {
+
+inline constexpr std::string_view kAutoHideRefusedText =
+    "There is already an auto hidden window on this edge.\n Only one auto hidden window is "
+    "allowed on each edge.";
+inline constexpr std::string_view kBarCaption = "Ovel Launch Bar";
+
+// Run-time state of the engine; none of it is stored.
+struct DockingState {
+  Edge ProposedEdge = Edge::None;  // the proposal during a move or size loop
+  bool FullScreenAppOpen = false;  // last full-screen state the shell reported
+  bool AutoHideShown = false;      // an auto-hidden bar is slid out
+  uint32_t TaskbarState = 0;       // last ABM_GETSTATE result
+  uint32_t fdwFlags = 0;           // allowed positions; kBarPositionFlags once loaded
+  Point SizeInc{};                 // sizing increments; (1, 1) once loaded
+  bool CaptionHidden = false;
+  bool MenuActive = false;   // the popup menu or a window opened from it is up
+  bool InApplyEdge = false;  // ApplyEdge is letting messages run: pin the bar
+  int32_t PinnedCoord = 0;   // the docked coordinate pinned meanwhile
+};
+
+class DockingEngine {
+ public:
+  // All references must outlive the engine. `options` is the bar's live
+  // settings record, read and changed in place. Construction reads the
+  // taskbar state; it does not register the bar.
+  DockingEngine(BarOptions& options, AppBarShell& shell, BarWindowOps& window, BarUi& ui,
+                Desktop& desktop, Registry& registry);
+  virtual ~DockingEngine() = default;
+  DockingEngine(const DockingEngine&) = delete;
+  DockingEngine& operator=(const DockingEngine&) = delete;
+
+  const DockingState& state() const { return state_; }
+  const BarOptions& options() const { return options_; }
+
+  // --- life cycle -------------------------------------------------------
+  // ABM_NEW, from the creation handler before LoadOptions.
+  void Register();
+  // Reads the stored record (or the defaults) and applies it.
+  void LoadOptions();
+  // Writes the live record; false when nothing could be written.
+  bool SaveOptions();
+  // At destruction: ApplyEdge(Edge::None), which unregisters the bar.
+  void Unregister();
+  // The bar form became the active form: hide an auto-hidden bar, ABM_ACTIVATE.
+  void OnActivated();
+  // The popup menu (or a modal window opened from it) opened or closed.
+  void MenuOpened();
+  void MenuClosed();
+
+  // --- operations ---------------------------------------------------------
+  Edge FindAutoHideEdge();
+  Edge ProposeEdge(Point p);
+  Edge CurrentEdge() const;
+  void ComputeDockRect(Edge edge, Rect& rc);
+  bool AutoHideRect(bool show, Rect& rc);
+  void SlideTo(const Rect& target);
+  void SetAutoHideShown(bool show);
+  void ApplyEdge(Edge edge);
+  void HideCaption();
+
+  // --- window procedure post-processing ----------------------------------
+  void OnAppBarNotify(uint32_t code, intptr_t lParam);
+  // WM_WINDOWPOSCHANGING: may change the proposed position.
+  void OnWindowPosChanging(int32_t& x, int32_t& y);
+  void OnWindowPosChanged();
+  // WM_SIZING: `side` is one of the sizing:: values; `drag` is adjusted.
+  void OnSizing(int side, Rect& drag);
+  void OnEnterSizeMove();
+  // WM_MOVING: `drag` is adjusted; `messagePos` is the message's pointer position.
+  void OnMoving(Rect& drag, Point messagePos);
+  void OnExitSizeMove();
+  void OnNcMouseMove();
+  // WM_NCHITTEST: takes the default result, returns the result to use.
+  int OnNcHitTest(int defaultResult, Point p);
+  // WM_GETMINMAXINFO: the minimum tracking width (the height stays the system's).
+  int32_t MinTrackWidth() const;
+
+ protected:
+  // Hooks called at fixed points of the operations above.
+  virtual void EdgeChanged(bool proposed, Edge edge);
+  virtual void AutoHideRefused();
+  virtual void FullScreenAppChanged(bool open);
+  virtual void TaskbarPosChanged();
+  virtual void TaskbarStateChanged(uint32_t changed, uint32_t state);
+  virtual void WindowArrange(bool beginning);
+
+ private:
+  int32_t PlacedThickness(Edge edge);
+  Rect PlacedFloatRect();
+  void DockTo(Edge edge);
+  void ApplyZOrder();
+
+  BarOptions& options_;
+  AppBarShell& shell_;
+  BarWindowOps& window_;
+  BarUi& ui_;
+  Desktop& desktop_;
+  Registry& registry_;
+  DockingState state_;
+  Rect defaultFloat_{};  // the window's rectangle when the options were loaded
+  // Full-screen state when the first full-screen notification arrived while
+  // the menu was up; compared when the menu closes.
+  std::optional<bool> fullScreenBeforeMenu_;
+};
+
+}  // namespace olb

@@ -1,0 +1,42 @@
+// Port: the screen, the clock and the input state as the docking engine reads them.
+#pragma once
+
+#include <cstdint>
+
+#include "core/platform/geometry.h"
+
+namespace olb {
+
+// The system metrics the engine reads (GetSystemMetrics indices in the adapter).
+enum class Metric {
+  VScrollWidth,   // SM_CXVSCROLL
+  HScrollHeight,  // SM_CYHSCROLL
+  BorderWidth,    // SM_CXBORDER
+  BorderHeight,   // SM_CYBORDER
+  SwapButton,     // SM_SWAPBUTTON: non-zero when the primary button is the right one
+};
+
+enum class MouseButton { Left, Right };
+
+class Desktop {
+ public:
+  virtual ~Desktop() = default;
+
+  // The primary display's size in pixels.
+  virtual Size ScreenSize() = 0;
+  // The bounding rectangle of all monitors.
+  virtual Rect VirtualScreen() = 0;
+  // The primary display's work area (the screen less the reserved strips).
+  virtual Rect WorkArea() = 0;
+  virtual int32_t GetMetric(Metric metric) = 0;
+  // Milliseconds since start-up; wraps around after about 49.7 days.
+  virtual uint32_t TickCount() = 0;
+  // Whether Ctrl is down for the message being handled (GetKeyState).
+  virtual bool CtrlKeyDown() = 0;
+  // Whether the physical button is down now (GetAsyncKeyState).
+  virtual bool ButtonDown(MouseButton button) = 0;
+  // The pointer position of the message being handled, in screen pixels.
+  virtual Point MessagePos() = 0;
+};
+
+}  // namespace olb

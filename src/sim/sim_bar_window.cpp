@@ -1,0 +1,56 @@
+#include "sim/sim_bar_window.h"
+
+namespace olb::sim {
+
+SimBarWindow::SimBarWindow(const Rect& rect, Size frame) : rect_(rect), frame_(frame) {}
+
+Rect SimBarWindow::ClientRectOnScreen() {
+  return rect_.Inflated(-frame_.cx / 2, -frame_.cy / 2);
+}
+
+void SimBarWindow::SetPosition(Rect rect) {
+  int32_t x = rect.left;
+  int32_t y = rect.top;
+  if (onPosChanging) onPosChanging(x, y);
+  rect_ = rect.MovedTo(x, y);
+  if (onPosChanged) onPosChanged();
+}
+
+void SimBarWindow::Place(const Rect& rect, Placement how) {
+  placements_.push_back({rect, how});
+  SetPosition(rect);
+}
+
+void SimBarWindow::MoveBySystem(const Rect& rect) {
+  SetPosition(rect);
+}
+
+void SimBarWindow::SetZOrder(ZOrder order) {
+  switch (order) {
+    case ZOrder::Topmost:
+      zstate_ = ZState::Topmost;
+      break;
+    case ZOrder::NotTopmost:
+      // Leaving the topmost band puts the window at the top of the normal
+      // band; a window already at the bottom stays in the normal band.
+      zstate_ = ZState::Normal;
+      break;
+    case ZOrder::Bottom:
+      // HWND_BOTTOM also takes a topmost window out of the topmost band.
+      zstate_ = ZState::Bottom;
+      break;
+  }
+  if (onPosChanged) onPosChanged();
+}
+
+void SimBarWindow::PumpMessages() {
+  ++pumps_;
+  // Only what is queued now runs; messages posted meanwhile wait for the
+  // next pump, as a single pass over the queue does.
+  std::deque<std::function<void()>> now;
+  now.swap(posted_);
+  for (auto& message : now) message();
+  if (onPump) onPump();
+}
+
+}  // namespace olb::sim

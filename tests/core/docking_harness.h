@@ -1,0 +1,105 @@
+// A bar window wired to the docking engine the way the window procedure
+// wires them, on a simulated desktop shared by any number of bars.
+#pragma once
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "core/docking/docking_engine.h"
+#include "core/settings/bar_options.h"
+#include "core/settings/options_store.h"
+#include "sim/app_bar_manager.h"
+#include "sim/memory_registry.h"
+#include "sim/recording_bar_ui.h"
+#include "sim/sim_bar_window.h"
+#include "sim/sim_desktop.h"
+
+namespace olb::testing {
+
+// The bar form's designed rectangle.
+inline constexpr Rect kDesignedRect{277, 204, 377, 549};
+
+struct DockWorld {
+  sim::AppBarManager shell;  // 1024 x 768, no taskbar until placed
+  sim::SimDesktop desktop{shell};
+};
+
+inline BarOptions Record(Edge edge, uint32_t autoHide, uint32_t alwaysOnTop,
+                         std::array<uint32_t, 4> dockSize = {100, 100, 100, 100},
+                         Rect floatRect = {300, 200, 400, 600}) {
+  BarOptions o;
+  o.Edge = edge;
+  o.AutoHide = autoHide;
+  o.AlwaysOnTop = alwaysOnTop;
+  o.DockSize = dockSize;
+  o.FloatRect = floatRect;
+  return o;
+}
+
+class TestBar {
+ public:
+  TestBar(DockWorld& world, int id, const Rect& rect = kDesignedRect)
+      : world_(world),
+        connection(world.shell, id),
+        window(rect),
+        engine(options, connection, window, ui, world.desktop, registry) {
+    window.onPosChanging = [this](int32_t& x, int32_t& y) { engine.OnWindowPosChanging(x, y); };
+    window.onPosChanged = [this] { engine.OnWindowPosChanged(); };
+    window.onPump = [this] {
+      world_.shell.DeliverPending(connection.window(), [this](const sim::Notification& n) {
+        engine.OnAppBarNotify(n.code, n.lParam);
+      });
+    };
+  }
+
+  // The creation handler's order: register, then load (and apply) the record.
+  void Start(const std::optional<BarOptions>& stored) {
+    if (stored) WriteOptions(registry, *stored);
+    engine.Register();
+    engine.LoadOptions();
+  }
+
+  // The record on disk, if a whole one was written.
+  std::optional<BarOptions> Saved() {
+    const auto value = registry.Read(RegistryRoot::CurrentUser, kOptionsKey, kOptionsValueName);
+    if (!value || value->data.size() != kBarOptionsBytes) return std::nullopt;
+    BarOptionsBytes bytes{};
+    std::copy(value->data.begin(), value->data.end(), bytes.begin());
+    return DecodeOptions(bytes);
+  }
+
+  std::vector<sim::AppBarMessage> Sent() const {
+    return world_.shell.MessagesOf(connection.window());
+  }
+
+  Rect rect() { return window.WindowRect(); }
+
+ private:
+  DockWorld& world_;
+
+ public:
+  BarOptions options = InitialOptions();
+  sim::ShellConnection connection;
+  sim::SimBarWindow window;
+  sim::RecordingBarUi ui;
+  sim::MemoryRegistry registry;
+  DockingEngine engine;
+};
+
+// The system's move loop with the whole window dragged: each pointer step
+// moves the last drag rectangle (as WM_MOVING left it) by the pointer's
+// travel, and the window follows the result.
+inline void DragAlong(TestBar& bar, Point from, const std::vector<Point>& path) {
+  Rect drag = bar.rect();
+  bar.engine.OnEnterSizeMove();
+  for (Point p : path) {
+    drag = drag.MovedTo(drag.left + p.x - from.x, drag.top + p.y - from.y);
+    from = p;
+    bar.engine.OnMoving(drag, p);
+    bar.window.MoveBySystem(drag);
+  }
+  bar.engine.OnExitSizeMove();
+}
+
+}  // namespace olb::testing
