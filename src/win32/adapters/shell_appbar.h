@@ -1,0 +1,34 @@
+// The AppBar port over SHAppBarMessage, for one bar window.
+#pragma once
+
+#include <windows.h>
+
+#include "core/platform/app_bar_shell.h"
+
+namespace olb::win {
+
+class ShellAppBar : public AppBarShell {
+ public:
+  // `callbackMessage` is the registered "AppBarNotify" message.
+  ShellAppBar(HWND bar, UINT callbackMessage) : bar_(bar), callback_(callbackMessage) {}
+
+  bool New() override;
+  bool Remove() override;
+  bool QueryPos(Edge edge, Rect& rc) override;
+  bool SetPos(Edge edge, Rect& rc) override;
+  uint32_t GetState() override;
+  bool Activate() override;
+  AutoHideOwner GetAutoHideBar(Edge edge) override;
+  bool SetAutoHideBar(Edge edge, bool autoHide) override;
+  void WindowPosChanged() override;
+
+ private:
+  // Builds the APPBARDATA (size, window, callback, edge, rectangle, lParam),
+  // sends it, and copies the rectangle back.
+  UINT_PTR Send(DWORD message, Edge edge, LPARAM lParam = 0, Rect* rc = nullptr);
+
+  HWND bar_;
+  UINT callback_;
+};
+
+}  // namespace olb::win

@@ -1,0 +1,51 @@
+#include "win32/bar/hwnd_bar_ops.h"
+
+#include "win32/app/application.h"
+
+namespace olb::win {
+
+Rect HwndBarOps::WindowRect() {
+  RECT r{};
+  GetWindowRect(bar_, &r);
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+Rect HwndBarOps::ClientRectOnScreen() {
+  RECT r{};
+  GetClientRect(bar_, &r);
+  MapWindowPoints(bar_, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+void HwndBarOps::Place(const Rect& r, Placement how) {
+  UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+  if (how == Placement::Frame) flags |= SWP_FRAMECHANGED;
+  SetWindowPos(bar_, nullptr, r.left, r.top, r.Width(), r.Height(), flags);
+  if (how == Placement::Frame) UpdateWindow(bar_);
+}
+
+void HwndBarOps::SetZOrder(ZOrder order) {
+  const HWND after = order == ZOrder::Topmost      ? HWND_TOPMOST
+                     : order == ZOrder::NotTopmost ? HWND_NOTOPMOST
+                                                   : HWND_BOTTOM;
+  SetWindowPos(bar_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void HwndBarOps::RemoveCaption() {
+  const LONG style = GetWindowLongW(bar_, GWL_STYLE);
+  SetWindowLongW(bar_, GWL_STYLE, (style & ~WS_CAPTION) | WS_BORDER);
+  // The outer size stays; the frame is recomputed without the caption.
+  SetWindowPos(bar_, nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+Size HwndBarOps::FrameSize() {
+  RECT r{};
+  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongW(bar_, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongW(bar_, GWL_EXSTYLE)));
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+void HwndBarOps::PumpMessages() { Application::ProcessMessages(); }
+
+}  // namespace olb::win

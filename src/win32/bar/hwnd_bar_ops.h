@@ -1,0 +1,26 @@
+// The bar window as the docking engine sees it, over its HWND.
+#pragma once
+
+#include <windows.h>
+
+#include "core/platform/bar_window.h"
+
+namespace olb::win {
+
+class HwndBarOps : public BarWindowOps {
+ public:
+  explicit HwndBarOps(HWND bar) : bar_(bar) {}
+
+  Rect WindowRect() override;
+  Rect ClientRectOnScreen() override;
+  void Place(const Rect& rect, Placement how) override;
+  void SetZOrder(ZOrder order) override;
+  void RemoveCaption() override;
+  Size FrameSize() override;
+  void PumpMessages() override;
+
+ private:
+  HWND bar_;
+};
+
+}  // namespace olb::win
