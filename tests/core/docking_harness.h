@@ -87,17 +87,24 @@ class TestBar {
   DockingEngine engine;
 };
 
-// The system's move loop with the whole window dragged: each pointer step
-// moves the last drag rectangle (as WM_MOVING left it) by the pointer's
-// travel, and the window follows the result.
-inline void DragAlong(TestBar& bar, Point from, const std::vector<Point>& path) {
+// How the window follows the drag rectangle during a move loop.
+enum class Follow {
+  Whole,         // position and size (Windows with full-window drag)
+  PositionOnly,  // position only, keeping the window's size (Wine)
+};
+
+// The system's move loop: each pointer step moves the last drag rectangle
+// (as WM_MOVING left it) by the pointer's travel, and the window follows.
+inline void DragAlong(TestBar& bar, Point from, const std::vector<Point>& path,
+                      Follow follow = Follow::Whole) {
   Rect drag = bar.rect();
   bar.engine.OnEnterSizeMove();
   for (Point p : path) {
     drag = drag.MovedTo(drag.left + p.x - from.x, drag.top + p.y - from.y);
     from = p;
     bar.engine.OnMoving(drag, p);
-    bar.window.MoveBySystem(drag);
+    const Rect now = bar.rect();
+    bar.window.MoveBySystem(follow == Follow::Whole ? drag : now.MovedTo(drag.left, drag.top));
   }
   bar.engine.OnExitSizeMove();
 }

@@ -75,13 +75,18 @@ TEST_F(DockingMove, DragToAnEdgeDocksThereAndSaves) {
 }
 
 TEST_F(DockingMove, MovingToAnotherEdgeKeepsBothThicknesses) {
-  bar.Start(Record(Edge::Left, 0, 1, {120, 100, 90, 100}));
-  EXPECT_EQ(bar.rect(), (Rect{0, 0, 120, 738}));
-  DragAlong(bar, {60, 300}, {{1020, 300}});
-  EXPECT_EQ(bar.rect(), (Rect{934, 0, 1024, 738}));
-  DragAlong(bar, {980, 300}, {{5, 300}});
-  EXPECT_EQ(bar.rect(), (Rect{0, 0, 120, 738}));
-  EXPECT_EQ(bar.options.DockSize, (std::array<uint32_t, 4>{120, 100, 90, 100}));
+  for (testing::Follow follow : {testing::Follow::Whole, testing::Follow::PositionOnly}) {
+    DockWorld w;
+    w.shell.PlaceTaskbar(Edge::Bottom, 30);
+    TestBar b{w, 1};
+    b.Start(Record(Edge::Left, 0, 1, {120, 100, 90, 100}));
+    EXPECT_EQ(b.rect(), (Rect{0, 0, 120, 738}));
+    DragAlong(b, {60, 300}, {{1020, 300}}, follow);
+    EXPECT_EQ(b.rect(), (Rect{934, 0, 1024, 738}));
+    DragAlong(b, {980, 300}, {{5, 300}}, follow);
+    EXPECT_EQ(b.rect(), (Rect{0, 0, 120, 738}));
+    EXPECT_EQ(b.options.DockSize, (std::array<uint32_t, 4>{120, 100, 90, 100}));
+  }
 }
 
 TEST_F(DockingMove, ResizeIsStoredForItsEdgeAndSurvivesAMoveAndARestart) {

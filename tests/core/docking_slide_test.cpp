@@ -23,28 +23,31 @@ class SlideTo : public ::testing::Test {
 TEST_F(SlideTo, EveryFrameFollowsTheLinearFormulaAndTheLastIsTheTarget) {
   const Rect start = bar.rect();
   const Rect target{0, 10, 150, 700};
-  // Clock starts at t0, the wrap-around point and just before it; each read
-  // advances the clock by 30 ms.
-  for (uint32_t t0 : {5000u, 0xFFFFFF00u, 0xFFFFFE70u, 0xFFFFFFFFu}) {
-    SCOPED_TRACE(t0);
-    bar.window.MoveBySystem(start);
-    bar.window.ClearPlacements();
-    world.desktop.SetClock(t0, 30);
-    bar.engine.SlideTo(target);
+  // Clock starting at an ordinary count, at the wrap-around point and just
+  // before it; each read advances the clock by `step` ms.
+  for (uint32_t step : {30u, 100u}) {
+    for (uint32_t t0 : {5000u, 0xFFFFFF00u, 0xFFFFFE70u, 0xFFFFFFFFu}) {
+      SCOPED_TRACE(::testing::Message() << "t0 " << t0 << " step " << step);
+      bar.window.MoveBySystem(start);
+      bar.window.ClearPlacements();
+      world.desktop.SetClock(t0, step);
+      bar.engine.SlideTo(target);
 
-    const std::vector<PlacementRecord>& frames = bar.window.placements();
-    ASSERT_EQ(frames.size(), 14u) << "13 frames at t = 30 ... 390, then the target";
-    for (size_t i = 0; i + 1 < frames.size(); ++i) {
-      const int64_t t = 30 * static_cast<int64_t>(i + 1);
-      const Rect& f = frames[i].rect;
-      EXPECT_EQ(f.left, Expected(start.left, target.left, t)) << t;
-      EXPECT_EQ(f.top, Expected(start.top, target.top, t)) << t;
-      EXPECT_EQ(f.Width(), Expected(start.Width(), target.Width(), t)) << t;
-      EXPECT_EQ(f.Height(), Expected(start.Height(), target.Height(), t)) << t;
-      EXPECT_EQ(frames[i].how, Placement::Frame);
+      // Frames at t = step, 2·step ... below 400, then the target.
+      const std::vector<PlacementRecord>& frames = bar.window.placements();
+      ASSERT_EQ(frames.size(), 399 / step + 1);
+      for (size_t i = 0; i + 1 < frames.size(); ++i) {
+        const int64_t t = int64_t{step} * static_cast<int64_t>(i + 1);
+        const Rect& f = frames[i].rect;
+        EXPECT_EQ(f.left, Expected(start.left, target.left, t)) << t;
+        EXPECT_EQ(f.top, Expected(start.top, target.top, t)) << t;
+        EXPECT_EQ(f.Width(), Expected(start.Width(), target.Width(), t)) << t;
+        EXPECT_EQ(f.Height(), Expected(start.Height(), target.Height(), t)) << t;
+        EXPECT_EQ(frames[i].how, Placement::Frame);
+      }
+      EXPECT_EQ(frames.back().rect, target);
+      EXPECT_EQ(bar.rect(), target);
     }
-    EXPECT_EQ(frames.back().rect, target);
-    EXPECT_EQ(bar.rect(), target);
   }
 }
 
