@@ -1,14 +1,11 @@
 #include "win32/bar/bar_window.h"
 
-#include <shellapi.h>
-
-#include "core/settings/options_store.h"
 #include "core/settings/placement.h"
 #include "core/view/title.h"
 #include "win32/app/application.h"
 #include "win32/app/single_instance.h"
 #include "win32/bar/title_painter.h"
-#include "core/bar/ids.h"
+#include "win32/base/unicode.h"
 
 namespace olb::win {
 namespace {
@@ -18,23 +15,10 @@ constexpr int kDesignedLeft = 277, kDesignedTop = 204;
 constexpr int kDesignedClientWidth = 139, kDesignedClientHeight = 319;
 constexpr int kCreatedWidth = 100;
 
-Rect ToRect(const RECT& r) {
-  return {r.left, r.top, r.right, r.bottom};
-}
-
 Rect WindowRectOf(HWND hwnd) {
   RECT r{};
   GetWindowRect(hwnd, &r);
-  return ToRect(r);
-}
-
-ScreenAreas CurrentScreen() {
-  RECT work{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  const int vx = GetSystemMetrics(SM_XVIRTUALSCREEN), vy = GetSystemMetrics(SM_YVIRTUALSCREEN);
-  return {{vx, vy, vx + GetSystemMetrics(SM_CXVIRTUALSCREEN),
-           vy + GetSystemMetrics(SM_CYVIRTUALSCREEN)},
-          ToRect(work)};
+  return {r.left, r.top, r.right, r.bottom};
 }
 
 void RegisterBarClass(HINSTANCE instance, WNDPROC proc) {
@@ -55,8 +39,8 @@ void RegisterBarClass(HINSTANCE instance, WNDPROC proc) {
 RECT BarWindow::DesignedRect() {
   RECT r{0, 0, kDesignedClientWidth, kDesignedClientHeight};
   AdjustWindowRectEx(&r, kDesignedStyle, FALSE, 0);
-  const int height = r.bottom - r.top;
-  return {kDesignedLeft, kDesignedTop, kDesignedLeft + (r.right - r.left), kDesignedTop + height};
+  return {kDesignedLeft, kDesignedTop, kDesignedLeft + (r.right - r.left),
+          kDesignedTop + (r.bottom - r.top)};
 }
 
 BarWindow::BarWindow(Application& app, Registry& registry, UINT appBarNotify)
@@ -66,7 +50,10 @@ BarWindow::BarWindow(Application& app, Registry& registry, UINT appBarNotify)
   CreateWindowExW(0, kBarClassName, L"", kDesignedStyle, r.left, r.top, r.right - r.left,
                   r.bottom - r.top, app.handle(), nullptr, app.instance(), this);
   if (!hwnd_) throw std::runtime_error("Cannot create the bar window");
-  taskbarState_ = static_cast<UINT>(SendAppBarMessage(ABM_GETSTATE, Edge::None, 0, nullptr));
+  shell_ = std::make_unique<ShellAppBar>(hwnd_, appBarNotify_);
+  ops_ = std::make_unique<HwndBarOps>(hwnd_);
+  // Reads the taskbar state, as the form's construction does.
+  engine_ = std::make_unique<DockingEngine>(options_, *shell_, *ops_, *this, desktop_, registry_);
   FormCreate();
 }
 
@@ -77,127 +64,52 @@ BarWindow::~BarWindow() {
 void BarWindow::FormCreate() {
   SetWindowPos(hwnd_, nullptr, 0, 0, kCreatedWidth, WindowRectOf(hwnd_).Height(),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  SendAppBarMessage(ABM_NEW, Edge::None, 0, nullptr);
-  LoadOptions();
+  engine_->Register();
+  engine_->LoadOptions();
   barWndProcInstalled_ = true;
-  KillTimer(hwnd_, static_cast<UINT_PTR>(TimerId::Timer1));
-  SetTimer(hwnd_, static_cast<UINT_PTR>(TimerId::Timer1), kTimer1Ms, nullptr);
+  RestartTimer(TimerId::Timer1);
   LayoutBar();
 }
 
-void BarWindow::LoadOptions() {
-  const Rect windowRect = WindowRectOf(hwnd_);
-  HideCaption();
-  const LoadedOptions loaded = ReadOptions(registry_, options_, windowRect);
-  options_ = loaded.live;
-  ApplyEdge(CurrentEdge());
-  if (loaded.formWidth) {
-    const int width = static_cast<int>(std::max<uint32_t>(*loaded.formWidth, kMinBarThickness));
-    const Rect r = WindowRectOf(hwnd_);
-    SetWindowPos(hwnd_, nullptr, 0, 0, width, r.Height(),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+void BarWindow::Show() { ShowWindow(hwnd_, SW_SHOW); }
+
+void BarWindow::FormClose() {
+  // The drop target and drag source are unbound here once they exist.
 }
 
-bool BarWindow::SaveOptions() {
-  return WriteOptions(registry_, options_);
+void BarWindow::FormDestroy() {
+  StopTimer(TimerId::Timer1);
+  engine_->Unregister();
 }
 
-void BarWindow::HideCaption() {
-  if (captionHidden_) return;
-  LONG style = GetWindowLongW(hwnd_, GWL_STYLE);
-  style = (style & ~WS_CAPTION) | WS_BORDER;
-  SetWindowLongW(hwnd_, GWL_STYLE, style);
-  // Keeps the outer size; the frame is recomputed without the caption.
-  SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-  captionHidden_ = true;
-}
-
-Edge BarWindow::CurrentEdge() const {
-  return proposedEdge_ != Edge::None ? proposedEdge_ : options_.Edge;
-}
-
-UINT_PTR BarWindow::SendAppBarMessage(DWORD message, Edge edge, LPARAM lParam, RECT* rect) {
-  APPBARDATA abd{};
-  abd.cbSize = sizeof(abd);
-  abd.hWnd = hwnd_;
-  abd.uCallbackMessage = appBarNotify_;
-  abd.uEdge = static_cast<UINT>(ToInt(edge));
-  if (rect) abd.rc = *rect;
-  abd.lParam = lParam;
-  const UINT_PTR result = SHAppBarMessage(message, &abd);
-  if (rect) *rect = abd.rc;
-  return result;
-}
-
-BarOptions BarWindow::Placeable() const {
-  const RECT d = DesignedRect();
-  return PlaceableOptions(options_, {d.left, d.top, d.left + kCreatedWidth, d.bottom},
-                          CurrentScreen());
-}
-
-// A first engine: registers, places the bar for its edge and reserves the
-// strip when always on top. Sliding and auto-hide come with the full engine.
-void BarWindow::ApplyEdge(Edge edge) {
-  options_.Edge = edge;
-  const BarOptions placed = Placeable();
-  const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-  if (edge == Edge::Float) {
-    RECT none{};
-    SendAppBarMessage(ABM_SETPOS, Edge::Float, 0, &none);
-    const Rect& r = placed.FloatRect;
-    SetWindowPos(hwnd_, nullptr, r.left, r.top, r.Width(), r.Height(), flags);
-  } else if (edge == Edge::None) {
-    SendAppBarMessage(ABM_REMOVE, Edge::None, 0, nullptr);
-  } else {
-    RECT rc{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (!options_.AutoHide) SendAppBarMessage(ABM_QUERYPOS, edge, 0, &rc);
-    const LONG t = static_cast<LONG>(placed.DockSize[EdgeIndex(edge)]);
-    switch (edge) {
-      case Edge::Left:
-        rc.right = rc.left + t;
-        break;
-      case Edge::Top:
-        rc.bottom = rc.top + t;
-        break;
-      case Edge::Right:
-        rc.left = rc.right - t;
-        break;
-      default:
-        rc.top = rc.bottom - t;
-        break;
-    }
-    if (!options_.AutoHide && options_.AlwaysOnTop) {
-      SendAppBarMessage(ABM_SETPOS, edge, 0, &rc);
-    } else {
-      RECT none{};
-      SendAppBarMessage(ABM_SETPOS, Edge::Left, 0, &none);
-    }
-    SetWindowPos(hwnd_, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, flags);
-  }
-  HWND z = !options_.AlwaysOnTop ? HWND_NOTOPMOST : fullScreenAppOpen_ ? HWND_BOTTOM : HWND_TOPMOST;
-  SetWindowPos(hwnd_, z, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  SendAppBarMessage(ABM_ACTIVATE, Edge::None, 0, nullptr);
-  LayoutBar();
-}
-
-void BarWindow::Show() {
-  ShowWindow(hwnd_, SW_SHOW);
-}
+// --- BarUi -------------------------------------------------------------
 
 void BarWindow::LayoutBar() {
   RECT client{};
   GetClientRect(hwnd_, &client);
   const Rect window = WindowRectOf(hwnd_);
   const BarMetrics metrics{
-      options_.Edge,
-      {window.Width(), window.Height()},
-      {client.right, client.bottom},
+      options_.Edge, {window.Width(), window.Height()}, {client.right, client.bottom},
       LayoutFrameAllowance(GetSystemMetrics(SM_CYEDGE), GetSystemMetrics(SM_CYBORDER))};
   layout_ = ComputeBarLayout(layout_, metrics);
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
+
+void BarWindow::ScrollListToTop() {}
+
+// The menu is built from the record each time it opens, so its AutoHide
+// mark already follows the engine's change.
+void BarWindow::UncheckAutoHideMenuItem() {}
+
+void BarWindow::ShowMessage(std::string_view text, std::string_view caption) {
+  MessageBoxW(app_.handle(), Widen(text).c_str(), Widen(caption).c_str(), MB_OK);
+}
+
+void BarWindow::StartRevealTimer() {
+  if (revealTimer_.OnNcMouseMove()) RestartTimer(TimerId::Timer2);
+}
+
+// --- title ---------------------------------------------------------------
 
 void BarWindow::UpdateTitle() {
   TitleText = olb::TitleText(CurrentPath, RootPath);
@@ -217,58 +129,155 @@ void BarWindow::FormPaint() {
   EndPaint(hwnd_, &ps);
 }
 
-void BarWindow::FormClose() {
-  // Drop target and drag source are unbound here once they exist.
+// --- timers ------------------------------------------------------------
+
+void BarWindow::RestartTimer(TimerId id) {
+  const auto raw = static_cast<UINT_PTR>(id);
+  KillTimer(hwnd_, raw);
+  SetTimer(hwnd_, raw, TimerInterval(id), nullptr);
 }
 
-void BarWindow::FormDestroy() {
-  KillTimer(hwnd_, static_cast<UINT_PTR>(TimerId::Timer1));
-  ApplyEdge(Edge::None);
+void BarWindow::StopTimer(TimerId id) { KillTimer(hwnd_, static_cast<UINT_PTR>(id)); }
+
+void BarWindow::Timer1Timer() {
+  const Size doubleClick{GetSystemMetrics(SM_CXDOUBLECLK), GetSystemMetrics(SM_CYDOUBLECLK)};
+  if (Timer1WantsSlideIn(GetActiveWindow() == hwnd_, UnpackMessagePos(GetMessagePos()),
+                         WindowRectOf(hwnd_), doubleClick)) {
+    engine_->SetAutoHideShown(false);
+  }
+  RestartTimer(TimerId::Timer1);
+}
+
+void BarWindow::Timer2Timer() {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  StopTimer(TimerId::Timer2);
+  if (revealTimer_.OnTick({cursor.x, cursor.y}, WindowRectOf(hwnd_))) {
+    engine_->SetAutoHideShown(true);
+  }
+}
+
+// --- activation ----------------------------------------------------------
+
+// The form's activation: its first activation, and focus coming back from
+// another window of this program. Switching from another program does not
+// count, so clicking a slid-out bar keeps it out.
+void BarWindow::OnActivate(WPARAM wp, LPARAM lp) {
+  if (LOWORD(wp) == WA_INACTIVE) return;
+  const HWND previous = reinterpret_cast<HWND>(lp);
+  const bool fromOwnWindow =
+      previous && GetWindowThreadProcessId(previous, nullptr) == GetCurrentThreadId();
+  if (activatedOnce_ && !fromOwnWindow) return;
+  activatedOnce_ = true;
+  engine_->OnActivated();
+}
+
+// --- window procedure ------------------------------------------------------
+
+bool BarWindow::DockingMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  DockingEngine& e = *engine_;
+  if (msg == appBarNotify_) {
+    result = 0;
+    e.OnAppBarNotify(static_cast<uint32_t>(wp), static_cast<intptr_t>(lp));
+    return true;
+  }
+  switch (msg) {
+    case WM_WINDOWPOSCHANGING: {
+      result = DefWindowProcW(hwnd_, msg, wp, lp);
+      auto* pos = reinterpret_cast<WINDOWPOS*>(lp);
+      if (!(pos->flags & SWP_NOMOVE)) {
+        int32_t x = pos->x, y = pos->y;
+        e.OnWindowPosChanging(x, y);
+        pos->x = x;
+        pos->y = y;
+      }
+      return true;
+    }
+    case WM_WINDOWPOSCHANGED:
+      result = DefWindowProcW(hwnd_, msg, wp, lp);
+      e.OnWindowPosChanged();
+      return true;
+    case WM_SIZING: {
+      auto* r = reinterpret_cast<RECT*>(lp);
+      Rect drag{r->left, r->top, r->right, r->bottom};
+      e.OnSizing(static_cast<int>(wp), drag);
+      *r = {drag.left, drag.top, drag.right, drag.bottom};
+      result = TRUE;
+      return true;
+    }
+    case WM_ENTERSIZEMOVE:
+      result = DefWindowProcW(hwnd_, msg, wp, lp);
+      e.OnEnterSizeMove();
+      return true;
+    case WM_MOVING: {
+      auto* r = reinterpret_cast<RECT*>(lp);
+      Rect drag{r->left, r->top, r->right, r->bottom};
+      e.OnMoving(drag, desktop_.MessagePos());
+      *r = {drag.left, drag.top, drag.right, drag.bottom};
+      result = TRUE;
+      return true;
+    }
+    case WM_EXITSIZEMOVE:
+      result = DefWindowProcW(hwnd_, msg, wp, lp);
+      e.OnExitSizeMove();
+      return true;
+    case WM_NCMOUSEMOVE:
+      result = DefWindowProcW(hwnd_, msg, wp, lp);
+      e.OnNcMouseMove();
+      return true;
+    case WM_NCHITTEST: {
+      const int standard = static_cast<int>(DefWindowProcW(hwnd_, msg, wp, lp));
+      const Point p{static_cast<int16_t>(LOWORD(lp)), static_cast<int16_t>(HIWORD(lp))};
+      result = e.OnNcHitTest(standard, p);
+      return true;
+    }
+    default:
+      return false;
+  }
 }
 
 LRESULT BarWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  // The engine's procedure takes over once the stored options are applied;
+  // before that the window behaves as the toolkit made it.
+  LRESULT result = 0;
+  if (barWndProcInstalled_ && engine_ && DockingMessage(msg, wp, lp, result)) return result;
+
   switch (msg) {
+    case WM_GETMINMAXINFO:
+      // Also before the engine takes over: the system's minimum tracking
+      // width for a captioned window would overrule the width of 100 that
+      // the form gets at creation.
+      DefWindowProcW(hwnd_, msg, wp, lp);
+      reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize.x = kMinBarThickness;
+      return 0;
     case WM_PAINT:
       FormPaint();
       return 0;
     case WM_SIZE:
       InvalidateRect(hwnd_, nullptr, FALSE);
-      return DefWindowProcW(hwnd_, msg, wp, lp);
+      break;
+    case WM_ACTIVATE:
+      if (engine_) OnActivate(wp, lp);
+      break;
+    case WM_TIMER:
+      if (wp == static_cast<WPARAM>(TimerId::Timer1)) Timer1Timer();
+      if (wp == static_cast<WPARAM>(TimerId::Timer2)) Timer2Timer();
+      return 0;
+    case WM_RBUTTONDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      FormMouseDown(msg, {static_cast<int16_t>(LOWORD(lp)), static_cast<int16_t>(HIWORD(lp))});
+      return 0;
     case WM_CLOSE:
       FormClose();
       DestroyWindow(hwnd_);
       return 0;
     case WM_DESTROY:
-      FormDestroy();
+      if (engine_) FormDestroy();
       PostQuitMessage(0);
       return 0;
-    case WM_TIMER:
-      if (wp == static_cast<WPARAM>(TimerId::Timer1)) {
-        KillTimer(hwnd_, wp);
-        SetTimer(hwnd_, wp, kTimer1Ms, nullptr);
-      }
-      return 0;
-    case WM_WINDOWPOSCHANGED: {
-      const LRESULT r = DefWindowProcW(hwnd_, msg, wp, lp);
-      if (barWndProcInstalled_) SendAppBarMessage(ABM_WINDOWPOSCHANGED, Edge::None, 0, nullptr);
-      return r;
-    }
-    case WM_GETMINMAXINFO: {
-      DefWindowProcW(hwnd_, msg, wp, lp);
-      reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize.x = kMinBarThickness;
-      return 0;
-    }
     default:
       break;
-  }
-  if (msg == appBarNotify_ && msg != 0) {
-    if (wp == ABN_STATECHANGE) {
-      taskbarState_ = static_cast<UINT>(SendAppBarMessage(ABM_GETSTATE, Edge::None, 0, nullptr));
-    } else if (wp == ABN_FULLSCREENAPP) {
-      fullScreenAppOpen_ = lp != 0;
-      ApplyEdge(CurrentEdge());
-    }
-    return 0;
   }
   return DefWindowProcW(hwnd_, msg, wp, lp);
 }

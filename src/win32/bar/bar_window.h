@@ -1,39 +1,51 @@
-// The bar's top-level window (class "TOVB_Form1").
+// The bar's top-level window (class "TOVB_Form1"): the docking engine's
+// window procedure, the title strip, the auto-hide timers and the menu.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
+#include "core/bar/auto_hide_timers.h"
+#include "core/bar/ids.h"
+#include "core/docking/docking_engine.h"
+#include "core/platform/bar_ui.h"
 #include "core/platform/registry.h"
 #include "core/settings/bar_options.h"
 #include "core/view/bar_layout.h"
+#include "core/view/view_mode.h"
+#include "win32/adapters/shell_appbar.h"
+#include "win32/adapters/win32_desktop.h"
+#include "win32/bar/hwnd_bar_ops.h"
 #include "win32/base/window.h"
 
 namespace olb::win {
 
 class Application;
 
-class BarWindow : public BaseWindow<BarWindow> {
+class BarWindow : public BaseWindow<BarWindow>, public BarUi {
  public:
   BarWindow(Application& app, Registry& registry, UINT appBarNotify);
   ~BarWindow();
 
-  // The root shortcuts folder and the folder shown; see the start-up code.
+  // The root shortcuts folder (with a trailing backslash) and the folder
+  // shown (without one).
   std::string RootPath;
   std::string CurrentPath;
   // What the title strip shows.
   std::string TitleText = "OVEL LAUNCH BAR";
 
   const BarOptions& options() const { return options_; }
-  Edge CurrentEdge() const;
-  void ApplyEdge(Edge edge);
-  bool SaveOptions();
+  DockingEngine& engine() { return *engine_; }
+  const BarLayout& layout() const { return layout_; }
+  ViewMode viewMode() const { return viewMode_; }
+
   void Show();
-  void LayoutBar();
   // Recomputes the title from the folder shown and repaints the strip.
   void UpdateTitle();
-  const BarLayout& layout() const { return layout_; }
+  // Runs a menu command as if it had been chosen from the popup menu.
+  void RunCommand(CommandId command);
 
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
 
@@ -41,25 +53,45 @@ class BarWindow : public BaseWindow<BarWindow> {
   static RECT DesignedRect();
 
  private:
+  // BarUi: what the docking engine asks of the form.
+  void LayoutBar() override;
+  void ScrollListToTop() override;
+  void UncheckAutoHideMenuItem() override;
+  void ShowMessage(std::string_view text, std::string_view caption) override;
+  void StartRevealTimer() override;
+
   void FormCreate();
   void FormClose();
   void FormDestroy();
-  void LoadOptions();
-  void HideCaption();
   void FormPaint();
-  UINT_PTR SendAppBarMessage(DWORD message, Edge edge, LPARAM lParam, RECT* rect);
-  BarOptions Placeable() const;
+  // Post-processing of the window messages that drive docking; returns true
+  // with `result` set when the message was handled here.
+  bool DockingMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+  void OnActivate(WPARAM wp, LPARAM lp);
+  void Timer1Timer();
+  void Timer2Timer();
+  void RestartTimer(TimerId id);
+  void StopTimer(TimerId id);
+  // Right click on the form's own parts (grip, strips, gaps): the menu.
+  void FormMouseDown(UINT button, POINT client);
+  void ShowPopupMenu(POINT screen);
+  void AutoHide1Click();
+  void Alwaysontop1Click();
+  void About1Click();
 
   Application& app_;
   Registry& registry_;
   UINT appBarNotify_;
   BarOptions options_ = InitialOptions();
-  Edge proposedEdge_ = Edge::None;
-  UINT taskbarState_ = 0;
-  bool captionHidden_ = false;
-  bool barWndProcInstalled_ = false;
-  bool fullScreenAppOpen_ = false;
+  std::unique_ptr<ShellAppBar> shell_;
+  std::unique_ptr<HwndBarOps> ops_;
+  Win32Desktop desktop_;
+  std::unique_ptr<DockingEngine> engine_;
+  RevealTimer revealTimer_;
   BarLayout layout_ = DesignLayout();
+  ViewMode viewMode_ = ViewMode::LargeIcons;
+  bool barWndProcInstalled_ = false;
+  bool activatedOnce_ = false;
 };
 
 }  // namespace olb::win

@@ -1,0 +1,104 @@
+// The bar's popup menu and the commands that belong to the bar window itself.
+#include "core/bar/popup_menu.h"
+#include "win32/app/application.h"
+#include "win32/bar/bar_window.h"
+#include "win32/base/unicode.h"
+
+namespace olb::win {
+namespace {
+
+// Owns a popup menu handle.
+struct MenuHandle {
+  HMENU menu = CreatePopupMenu();
+  ~MenuHandle() {
+    if (menu) DestroyMenu(menu);
+  }
+};
+
+void BuildViewsMenu(HMENU menu, const BarOptions& options, ViewMode mode) {
+  for (const MenuEntry& entry : kViewsMenu) {
+    if (entry.IsSeparator()) {
+      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+      continue;
+    }
+    UINT flags = MF_STRING;
+    if (IsMenuChecked(*entry.command, options, mode)) flags |= MF_CHECKED;
+    AppendMenuW(menu, flags, static_cast<UINT_PTR>(*entry.command), Widen(entry.caption).c_str());
+  }
+}
+
+}  // namespace
+
+void BarWindow::FormMouseDown(UINT button, POINT client) {
+  if (button != WM_RBUTTONDOWN) return;
+  Application::ProcessMessages();
+  RECT window{};
+  GetWindowRect(hwnd_, &window);
+  // The menu opens at the window's outer corner plus the click's client
+  // position, offset by the frame from the pointer as the bar always did.
+  const Point at = MenuScreenPoint({window.left, window.top, window.right, window.bottom}, {0, 0},
+                                   {client.x, client.y});
+  ShowPopupMenu({at.x, at.y});
+}
+
+void BarWindow::ShowPopupMenu(POINT screen) {
+  MenuHandle popup;
+  BuildViewsMenu(popup.menu, options_, viewMode_);
+  engine_->MenuOpened();
+  // The menu needs the bar as foreground window to close when the user
+  // clicks elsewhere.
+  SetForegroundWindow(hwnd_);
+  const UINT chosen = static_cast<UINT>(TrackPopupMenu(
+      popup.menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
+      screen.x, screen.y, 0, hwnd_, nullptr));
+  engine_->MenuClosed();
+  Application::ProcessMessages();
+  if (chosen != 0) RunCommand(static_cast<CommandId>(chosen));
+}
+
+void BarWindow::RunCommand(CommandId command) {
+  switch (command) {
+    case CommandId::AutoHide1:
+      AutoHide1Click();
+      break;
+    case CommandId::Alwaysontop1:
+      Alwaysontop1Click();
+      break;
+    case CommandId::About1:
+      About1Click();
+      break;
+    case CommandId::Exit1:
+      PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+      break;
+    default:
+      // Entries whose commands are not built yet do nothing.
+      break;
+  }
+}
+
+void BarWindow::AutoHide1Click() {
+  Application::ProcessMessages();
+  if (options_.AutoHide) {
+    engine_->SetAutoHideShown(true);  // slide out before docking normally
+    options_.AutoHide = 0;
+  } else {
+    options_.AutoHide = 1;
+  }
+  engine_->ApplyEdge(engine_->CurrentEdge());
+  engine_->SaveOptions();
+  Application::ProcessMessages();
+}
+
+void BarWindow::Alwaysontop1Click() {
+  options_.AlwaysOnTop = options_.AlwaysOnTop ? 0 : 1;
+  engine_->ApplyEdge(engine_->CurrentEdge());
+  engine_->SaveOptions();
+}
+
+void BarWindow::About1Click() {
+  engine_->MenuOpened();
+  // The About window opens here once it exists.
+  engine_->MenuClosed();
+}
+
+}  // namespace olb::win
