@@ -153,8 +153,10 @@ std::string FolderModel::GetDisplayName(ShellFolder& folder, const uint8_t* pidl
 }
 
 int FolderModel::CompareItems(const PShellItem& a, const PShellItem& b) {
-  const HResult result = current_->CompareIDs(0, a.RelPidl.get(), b.RelPidl.get());
-  // Only the low word carries the order, as a signed 16-bit number.
+  return OrderFromCompareResult(current_->CompareIDs(0, a.RelPidl.get(), b.RelPidl.get()));
+}
+
+int OrderFromCompareResult(HResult result) {
   return static_cast<int16_t>(static_cast<uint16_t>(static_cast<uint32_t>(result) & 0xFFFFu));
 }
 

@@ -31,6 +31,10 @@ struct FolderServices {
   TimeFormat& time;
 };
 
+// The order a folder's comparison result stands for: its low 16 bits read as
+// a signed number (0xFFFF is -1, not 65535).
+int OrderFromCompareResult(HResult result);
+
 class FolderModel {
  public:
   FolderModel(const FolderServices& services, FolderPaths& paths);
@@ -84,8 +88,10 @@ class FolderModel {
   // Records filled since the model was made (a figure for benchmarks).
   int64_t detailFills() const { return detailFills_; }
 
- private:
+  // Throws ComError with the system's text for `result`.
   [[noreturn]] void Raise(HResult result);
+
+ private:
   void Check(HResult result) {
     if (Failed(result)) Raise(result);
   }

@@ -42,7 +42,10 @@ void Navigator::ListViewDblClick() {
 void Navigator::OpenFolderItem(const PShellItem& item) {
   {
     ReportStyleWhileChanging style(model_.List());
-    model_.OpenFolder(ConcatPidls(model_.Allocator(), model_.CurrentPidl(), item.RelPidl.get()));
+    OwnedPidl absolute = ConcatPidls(model_.Allocator(), model_.CurrentPidl(), item.RelPidl.get());
+    if (!absolute) model_.Raise(kResultOutOfMemory);
+    // `item` belongs to the records that OpenFolder replaces: not used after this.
+    model_.OpenFolder(std::move(absolute));
   }
   host_.UpdateScrollStrips();
   host_.SetUpButtonEnabled(true);
@@ -54,7 +57,8 @@ void Navigator::LaunchItem(const PShellItem& item) {
   try {
     OwnedPidl absolute = ConcatPidls(model_.Allocator(), model_.CurrentPidl(), item.RelPidl.get());
     ShellFolder* desktop = model_.DesktopFolder();
-    if (!absolute || !desktop) return;
+    if (!absolute) model_.Raise(kResultOutOfMemory);
+    if (!desktop) return;
     request = LaunchRequestFor(model_.GetDisplayName(*desktop, absolute.get(), true));
   } catch (const std::exception& e) {
     host_.ShowError(e.what());
