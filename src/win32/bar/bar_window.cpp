@@ -71,7 +71,9 @@ void BarWindow::FormCreate() {
   LayoutBar();
 }
 
-void BarWindow::Show() { ShowWindow(hwnd_, SW_SHOW); }
+void BarWindow::Show() {
+  ShowWindow(hwnd_, SW_SHOW);
+}
 
 void BarWindow::FormClose() {
   // The drop target and drag source are unbound here once they exist.
@@ -89,7 +91,9 @@ void BarWindow::LayoutBar() {
   GetClientRect(hwnd_, &client);
   const Rect window = WindowRectOf(hwnd_);
   const BarMetrics metrics{
-      options_.Edge, {window.Width(), window.Height()}, {client.right, client.bottom},
+      options_.Edge,
+      {window.Width(), window.Height()},
+      {client.right, client.bottom},
       LayoutFrameAllowance(GetSystemMetrics(SM_CYEDGE), GetSystemMetrics(SM_CYBORDER))};
   layout_ = ComputeBarLayout(layout_, metrics);
   InvalidateRect(hwnd_, nullptr, TRUE);
@@ -137,7 +141,9 @@ void BarWindow::RestartTimer(TimerId id) {
   SetTimer(hwnd_, raw, TimerInterval(id), nullptr);
 }
 
-void BarWindow::StopTimer(TimerId id) { KillTimer(hwnd_, static_cast<UINT_PTR>(id)); }
+void BarWindow::StopTimer(TimerId id) {
+  KillTimer(hwnd_, static_cast<UINT_PTR>(id));
+}
 
 void BarWindow::Timer1Timer() {
   const Size doubleClick{GetSystemMetrics(SM_CXDOUBLECLK), GetSystemMetrics(SM_CYDOUBLECLK)};
