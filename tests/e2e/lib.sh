@@ -37,6 +37,7 @@ reg_clear() { timeout -k 2 30 wine reg delete "$options_key" /f </dev/null >/dev
 start_bar() {  # starts the bar in the background; its wine PID in BAR_PID
   wine "$EXE" </dev/null >"$OUT/bar.log" 2>&1 &
   BAR_PID=$!
+  # Start-up ends with the bar shown, after it has slid to its place.
   probe wait TOVB_Form1 15000
 }
 
@@ -67,5 +68,37 @@ screenshot() { import -display "$DISPLAY" -window root "$OUT/$1.png" 2>/dev/null
 finish() {
   [ -z "$BAR_PID" ] || kill -9 "$BAR_PID" 2>/dev/null || true
   echo "$(basename "$0" .sh): $PASSED passed, $FAILED failed"
-  [ "$FAILED" -eq 0 ]
+  [ "$FAILED" -eq 0 ] || exit 1
+  exit 0
+}
+
+# The 48-byte settings record as the hex that `reg add` takes:
+# record EDGE AUTOHIDE ALWAYSONTOP (thickness 100 on every edge).
+record() {
+  le32() { printf '%08x' "$(( $1 & 0xffffffff ))" | sed -E 's/(..)(..)(..)(..)/\4\3\2\1/'; }
+  local out
+  out=$(le32 48)$(le32 "$1")$(le32 "$2")$(le32 "$3")
+  out=$out$(le32 100)$(le32 100)$(le32 100)$(le32 100)
+  out=$out$(le32 100)$(le32 100)$(le32 200)$(le32 445)
+  echo "$out"
+}
+
+# Opens the bar's menu with a right click at screen point (x, y).
+right_click() { xdotool mousemove "$(($1 + 3))" "$2" sleep 0.1 mousemove "$1" "$2" sleep 0.1 click 3; }
+# Right-clicks at (x, y) until the menu is up: right after a menu closes,
+# Wine may still be finishing it and drop a click that follows too soon.
+open_menu() {
+  for attempt in 1 2 3; do
+    right_click "$1" "$2"
+    probe wait '#32768' 2000 && return 0
+    echo "     (menu not up after click $attempt)"
+  done
+  return 1
+}
+# Picks a menu entry by moving down N entries (separators are skipped).
+menu_pick_down() {
+  probe wait '#32768' 5000 || return 1
+  sleep 0.3  # the menu takes the keyboard once it is up
+  for _ in $(seq "$1"); do xdotool key Down; done
+  xdotool key Return
 }

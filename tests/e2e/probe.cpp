@@ -1,9 +1,10 @@
 // Test helper: finds the bar's windows by their Win32 class and reports on
 // them, or asks them to close. Usage:
-//   olb_probe wait CLASS MS       exit 0 once a window of CLASS exists
-//   olb_probe gone CLASS MS       exit 0 once no window of CLASS exists
+//   olb_probe wait CLASS MS       exit 0 once a visible window of CLASS exists
+//   olb_probe gone CLASS MS       exit 0 once no visible window of CLASS exists
 //   olb_probe info CLASS          prints facts about the window, one per line
 //   olb_probe close CLASS         posts WM_CLOSE to it
+//   olb_probe windows             lists the top-level windows
 //   olb_probe dismiss TITLE MS    waits for a message box with this title,
 //                                 prints its text and presses its OK button
 #include <windows.h>
@@ -59,25 +60,34 @@ int Info(HWND w) {
   return 0;
 }
 
+// Waits until a visible window of the class exists (present) or none does.
+// Visibility matters: Wine keeps a popup menu's window after it closes.
 bool WaitFor(const wchar_t* cls, int ms, bool present) {
   for (int waited = 0;; waited += 50) {
-    if ((FindWindowW(cls, nullptr) != nullptr) == present) return true;
+    const HWND w = FindWindowW(cls, nullptr);
+    if ((w != nullptr && IsWindowVisible(w)) == present) return true;
     if (waited >= ms) return false;
     Sleep(50);
   }
 }
 
-BOOL CALLBACK PrintStaticText(HWND child, LPARAM) {
+BOOL CALLBACK FindStaticText(HWND child, LPARAM lp) {
   wchar_t text[512] = {};
-  if (ClassOf(child) == L"Static" && GetWindowTextW(child, text, 512) > 0)
-    std::wprintf(L"%ls\n", text);
+  if (ClassOf(child) == L"Static" && GetWindowTextW(child, text, 512) > 0) {
+    *reinterpret_cast<std::wstring*>(lp) = text;
+    return FALSE;
+  }
   return TRUE;
 }
 
 int Dismiss(const wchar_t* title, int ms) {
   for (int waited = 0;; waited += 50) {
-    if (HWND box = FindWindowW(L"#32770", title)) {
-      EnumChildWindows(box, PrintStaticText, 0);
+    // The box exists a moment before its text does.
+    HWND box = FindWindowW(L"#32770", title);
+    std::wstring text;
+    if (box) EnumChildWindows(box, FindStaticText, reinterpret_cast<LPARAM>(&text));
+    if (!text.empty()) {
+      std::wprintf(L"%ls\n", text.c_str());
       PostMessageW(box, WM_COMMAND, IDOK, 0);
       return 0;
     }
@@ -86,9 +96,20 @@ int Dismiss(const wchar_t* title, int ms) {
   }
 }
 
+BOOL CALLBACK PrintWindow(HWND w, LPARAM) {
+  wchar_t title[128] = {};
+  GetWindowTextW(w, title, 128);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  std::wprintf(L"%p pid=%lu visible=%d class=%ls title=%ls\n", static_cast<void*>(w), pid,
+               IsWindowVisible(w) ? 1 : 0, ClassOf(w).c_str(), title);
+  return TRUE;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  if (argc == 2 && std::wstring(argv[1]) == L"windows") return EnumWindows(PrintWindow, 0) ? 0 : 1;
   if (argc < 3) return 2;
   const std::wstring cmd = argv[1];
   const wchar_t* cls = argv[2];

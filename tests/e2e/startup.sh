@@ -51,6 +51,7 @@ check "the second run ends with code 0" test $? = 0
 # error is shown in the program's message box and the bar never comes up.
 rm -rf "$(root_folder_unix)"
 echo "not a folder" >"$(root_folder_unix)"
+check "no bar is left running before the blocked start" probe gone TOVB_Form1 5000
 wine "$EXE" </dev/null >"$OUT/blocked.log" 2>&1 &
 blocked=$!
 message=$(probe dismiss "Ovel Launch Bar" 15000)

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# The bar's popup menu in the real program: opened by a right click on the
+# title strip, Always on Top toggled from it, Exit; the strip turned the right
+# way on left, right and top bars (see the screenshots).
+set -u
+EXE=$1 PROBE=$2 OUT=$3
+. "$(dirname "$0")/lib.sh"
+trap finish EXIT
+
+rm -rf "$(root_folder_unix)"
+reg_set_options "$(record 0 0 0)"
+check "a stored left bar starts" start_bar
+check "it sits at the left edge, 100 wide" test "$(info_of rect)" = "0,0,100,768"
+screenshot left-bar
+
+right_click 10 300
+check "a right click on the title strip opens the menu" probe wait '#32768' 5000
+screenshot menu
+xdotool key Escape
+check "Escape closes it" probe gone '#32768' 5000
+
+open_menu 10 300
+menu_pick_down 4
+sleep 0.5
+check "Always on Top from the menu makes the bar topmost" test "$(info_of topmost)" = 1
+check "and writes the record at once" test "$(reg_options)" = "$(record 0 0 1)"
+open_menu 10 300
+menu_pick_down 4
+sleep 0.5
+check "choosing it again drops the topmost state" test "$(info_of topmost)" = 0
+check "and writes that too" test "$(reg_options)" = "$(record 0 0 0)"
+
+open_menu 10 300 && sleep 0.3 && xdotool key Up Return
+wait_exit "$BAR_PID" 15
+check "Exit from the menu ends the program with code 0" test $? = 0
+BAR_PID=""
+check "the record is as the last toggle left it" test "$(reg_options)" = "$(record 0 0 0)"
+
+for edge in 2 1; do
+  reg_set_options "$(record "$edge" 0 0)"
+  check "a stored bar on edge $edge starts" start_bar
+  screenshot "edge-$edge"
+  stop_bar
+done
