@@ -1,0 +1,163 @@
+#include "core/view/folder_model.h"
+
+#include <algorithm>
+
+#include "core/platform/com_error.h"
+#include "core/view/item_presentation.h"
+#include "core/view/pidl.h"
+
+namespace olb {
+namespace {
+
+constexpr uint32_t kEnumEverything = kEnumFolders | kEnumNonFolders | kEnumIncludeHidden;
+
+// Shows the hourglass while a folder is read and restores the cursor on
+// every way out.
+class WaitCursor {
+ public:
+  explicit WaitCursor(ScreenCursor& cursor) : cursor_(cursor), saved_(cursor.Get()) {
+    cursor_.Set(CursorShape::HourGlass);
+  }
+  ~WaitCursor() { cursor_.Set(saved_); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+ private:
+  ScreenCursor& cursor_;
+  CursorShape saved_;
+};
+
+}  // namespace
+
+FolderModel::FolderModel(const FolderServices& services, FolderPaths& paths)
+    : services_(services), paths_(paths) {}
+
+// Records release their lists through the allocator, which outlives the model.
+FolderModel::~FolderModel() = default;
+
+void FolderModel::Raise(HResult result) {
+  throw ComError(result, services_.shell.MessageText(result));
+}
+
+void FolderModel::InitFolderView() {
+  currentPidl_.reset();
+  ClearItemList();
+  std::shared_ptr<ShellFolder> desktop;
+  Check(services_.shell.GetDesktopFolder(&desktop));
+  if (!desktop) Raise(kResultFail);
+  desktop_ = desktop;
+  current_ = desktop;
+}
+
+void FolderModel::OpenFolderByPath(std::string_view path) {
+  if (!desktop_) Raise(kResultFail);
+  OwnedPidl absolute;
+  Check(desktop_->ParseDisplayName(path, &absolute));
+  if (!absolute) Raise(kResultFail);
+  OpenFolder(std::move(absolute));
+}
+
+void FolderModel::OpenFolder(OwnedPidl absolute) {
+  if (!desktop_ || !absolute) Raise(kResultInvalidArg);
+  std::shared_ptr<ShellFolder> folder;
+  Check(desktop_->BindToFolder(absolute.get(), &folder));
+  if (!folder) Raise(kResultFail);
+
+  ItemListControl& list = services_.list;
+  list.BeginUpdate();
+  try {
+    FillItemList(folder);
+    currentPidl_ = std::move(absolute);
+    paths_.CurrentPath = GetDisplayName(*desktop_, currentPidl_.get(), true);
+    if (list.ItemCount() > 0) list.ClearSelection();
+  } catch (...) {
+    // A folder that cannot be listed is not shown; the previous one stays.
+  }
+  list.EndUpdate();
+}
+
+void FolderModel::FillItemList(std::shared_ptr<ShellFolder> folder) {
+  WaitCursor wait(services_.cursor);
+  std::unique_ptr<ShellEnumerator> children;
+  Check(folder->EnumObjects(kEnumEverything, &children));
+  if (!children) Raise(kResultFail);
+
+  current_ = std::move(folder);
+  ClearItemList();
+  OwnedPidl relative;
+  while (children->Next(&relative) == kResultOk) {
+    if (!relative) continue;
+    auto item = std::make_unique<PShellItem>();
+    item->ItemName = GetDisplayName(*current_, relative.get(), false);
+    item->RelPidl = std::move(relative);
+    items_.push_back(std::move(item));
+  }
+  // A stable merge sort stays inside the list even if a shell's comparison
+  // is not a consistent order.
+  std::stable_sort(items_.begin(), items_.end(),
+                   [this](const auto& a, const auto& b) { return CompareItems(*a, *b) < 0; });
+  services_.list.SetItemCount(ItemCount());
+  services_.list.Repaint();
+}
+
+void FolderModel::ClearItemList() {
+  items_.clear();
+}
+
+void FolderModel::FillItemDetails(int32_t first, int32_t last) {
+  const bool smallIcon = services_.list.Style() != ListViewStyle::LargeIcons;
+  const int32_t from = std::max(first, 0);
+  const int32_t to = std::min(last, ItemCount() - 1);
+  for (int32_t i = from; i <= to; ++i) {
+    PShellItem& item = *items_[static_cast<size_t>(i)];
+    if (item.NeedsInfo) FillOne(item, smallIcon);
+  }
+}
+
+void FolderModel::FillOne(PShellItem& item, bool smallIcon) {
+  ShellNamespace& shell = services_.shell;
+  item.AbsPidl = ConcatPidls(services_.allocator, currentPidl_.get(), item.RelPidl.get());
+  item.IconIndex = shell.SystemIconIndex(item.AbsPidl.get(), smallIcon);
+  item.FileType = shell.TypeName(item.AbsPidl.get());
+  FindData data;
+  if (Failed(shell.GetFindData(*current_, item.RelPidl.get(), &data))) data = FindData{};
+  item.SizeKB = SizeKBFromBytes(data.size);
+  item.Modified = ModifiedText(services_.time, data.lastWriteTime);
+  item.FileAttributes = data.attributes;
+  item.NeedsInfo = false;
+  ++detailFills_;
+}
+
+PShellItem* FolderModel::GetItem(int32_t index) {
+  if (index < 0 || index >= ItemCount()) return nullptr;
+  return items_[static_cast<size_t>(index)].get();
+}
+
+const PShellItem* FolderModel::GetItem(int32_t index) const {
+  if (index < 0 || index >= ItemCount()) return nullptr;
+  return items_[static_cast<size_t>(index)].get();
+}
+
+bool FolderModel::ItemIsFolder(ShellFolder& folder, const uint8_t* relative) {
+  uint32_t mask = kItemIsFolder;
+  folder.GetAttributesOf(relative, &mask);
+  return (mask & kItemIsFolder) != 0;
+}
+
+std::string FolderModel::GetDisplayName(ShellFolder& folder, const uint8_t* pidl, bool forParsing) {
+  std::string name;
+  if (Failed(folder.GetDisplayNameOf(pidl, forParsing ? kNameForParsing : kNameNormal, &name))) {
+    return {};
+  }
+  return name;
+}
+
+int FolderModel::CompareItems(const PShellItem& a, const PShellItem& b) {
+  return OrderFromCompareResult(current_->CompareIDs(0, a.RelPidl.get(), b.RelPidl.get()));
+}
+
+int OrderFromCompareResult(HResult result) {
+  return static_cast<int16_t>(static_cast<uint16_t>(static_cast<uint32_t>(result) & 0xFFFFu));
+}
+
+}  // namespace olb

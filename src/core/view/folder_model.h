@@ -1,0 +1,109 @@
+// The folder shown by the bar: its identity, its sorted item records, and the
+// details filled lazily for the range the list control is about to show.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "core/platform/item_list_control.h"
+#include "core/platform/screen_cursor.h"
+#include "core/platform/shell_allocator.h"
+#include "core/platform/shell_namespace.h"
+#include "core/platform/time_format.h"
+#include "core/view/shell_item.h"
+
+namespace olb {
+
+// The bar form's path fields that the folder view reads and writes.
+struct FolderPaths {
+  std::string CurrentPath;  // parse name of the folder shown, no trailing backslash
+  std::string RootPath;     // root shortcuts folder, with trailing backslash
+};
+
+// The platform services the model works through; all must outlive it.
+struct FolderServices {
+  ShellNamespace& shell;
+  ShellAllocator& allocator;
+  ItemListControl& list;
+  ScreenCursor& cursor;
+  TimeFormat& time;
+};
+
+// The order a folder's comparison result stands for: its low 16 bits read as
+// a signed number (0xFFFF is -1, not 65535).
+int OrderFromCompareResult(HResult result);
+
+class FolderModel {
+ public:
+  FolderModel(const FolderServices& services, FolderPaths& paths);
+  FolderModel(const FolderModel&) = delete;
+  FolderModel& operator=(const FolderModel&) = delete;
+  ~FolderModel();
+
+  // Gets the desktop folder; raises ComError when the shell refuses it.
+  // (The caller attaches the image lists and measures the pitch afterwards.)
+  void InitFolderView();
+
+  // Parses `path` through the desktop folder and opens it. A failing parse or
+  // bind raises ComError and leaves everything as it was.
+  void OpenFolderByPath(std::string_view path);
+
+  // Opens the folder named by an absolute list, which the model takes over.
+  // A failing bind raises ComError; a failing enumeration is swallowed and
+  // keeps the previous folder, records and paths. Either way the list given
+  // is released unless it became CurrentPidl.
+  void OpenFolder(OwnedPidl absolute);
+
+  // Replaces the records with the children of `folder` in its own order.
+  // A failing enumeration raises ComError before anything changes.
+  void FillItemList(std::shared_ptr<ShellFolder> folder);
+  void ClearItemList();
+
+  // Fills icon, type, size, time and attributes of the records in
+  // [first, last] that still need them; indexes outside the list are skipped.
+  void FillItemDetails(int32_t first, int32_t last);
+
+  // The record at `index`, or null outside [0, ItemCount()).
+  PShellItem* GetItem(int32_t index);
+  const PShellItem* GetItem(int32_t index) const;
+  int32_t ItemCount() const { return static_cast<int32_t>(items_.size()); }
+
+  // Whether the shell reports the item as a folder (a failed question leaves
+  // the asked-for bit set, so the item then counts as a folder).
+  bool ItemIsFolder(ShellFolder& folder, const uint8_t* relative);
+  // The item's name; empty when the shell gives none.
+  std::string GetDisplayName(ShellFolder& folder, const uint8_t* pidl, bool forParsing);
+  // <0: a first; >0: b first; 0: equal; from the folder's default column.
+  int CompareItems(const PShellItem& a, const PShellItem& b);
+
+  ShellFolder* DesktopFolder() const { return desktop_.get(); }
+  ShellFolder* CurrentFolder() const { return current_.get(); }
+  const uint8_t* CurrentPidl() const { return currentPidl_.get(); }
+  FolderPaths& Paths() { return paths_; }
+  ShellAllocator& Allocator() { return services_.allocator; }
+  ItemListControl& List() { return services_.list; }
+
+  // Records filled since the model was made (a figure for benchmarks).
+  int64_t detailFills() const { return detailFills_; }
+
+  // Throws ComError with the system's text for `result`.
+  [[noreturn]] void Raise(HResult result);
+
+ private:
+  void Check(HResult result) {
+    if (Failed(result)) Raise(result);
+  }
+  void FillOne(PShellItem& item, bool smallIcon);
+
+  FolderServices services_;
+  FolderPaths& paths_;
+  std::shared_ptr<ShellFolder> desktop_;
+  std::shared_ptr<ShellFolder> current_;
+  OwnedPidl currentPidl_;
+  ItemList items_;
+  int64_t detailFills_ = 0;
+};
+
+}  // namespace olb

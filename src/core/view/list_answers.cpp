@@ -1,0 +1,46 @@
+#include "core/view/list_answers.h"
+
+namespace olb {
+
+std::optional<ItemDisplay> ListViewData(FolderModel& model, int32_t index, bool reportStyle) {
+  const PShellItem* item = model.GetItem(index);
+  if (!item) return std::nullopt;
+  ItemDisplay shown{item->ItemName, item->IconIndex, {}};
+  if (reportStyle) {
+    ShellFolder* folder = model.CurrentFolder();
+    const bool isFolder = folder && model.ItemIsFolder(*folder, item->RelPidl.get());
+    shown.subItems = {isFolder ? std::string() : SizeText(item->SizeKB), item->FileType,
+                      item->Modified, AttributeLetters(item->FileAttributes)};
+  }
+  return shown;
+}
+
+std::string ItemCaption(const FolderModel& model, int32_t index) {
+  const PShellItem* item = model.GetItem(index);
+  return item ? item->ItemName : std::string();
+}
+
+int32_t ItemIconIndex(const FolderModel& model, int32_t index) {
+  const PShellItem* item = model.GetItem(index);
+  return item ? item->IconIndex : 0;
+}
+
+void CacheHint(FolderModel& model, int32_t from, int32_t to) {
+  if (CacheHintInRange(from, to, model.ItemCount())) model.FillItemDetails(from, to);
+}
+
+std::optional<int32_t> FindItem(const FolderModel& model, FindKind kind, std::string_view text,
+                                int32_t start, bool wrap) {
+  if (kind != FindKind::PartialString && kind != FindKind::ExactString) return std::nullopt;
+  return FindByPrefix(
+      model.ItemCount(),
+      [&model](int32_t i) -> std::string_view { return model.GetItem(i)->ItemName; }, text, start,
+      wrap);
+}
+
+ItemColor ItemDrawColor(const FolderModel& model, std::optional<int32_t> index) {
+  const PShellItem* item = index ? model.GetItem(*index) : nullptr;
+  return item ? ItemTextColor(item->FileAttributes) : ItemColor::ListFont;
+}
+
+}  // namespace olb

@@ -1,0 +1,43 @@
+// The folder model's answers to the owner-data list control's requests
+// (display data, cache hint, incremental find, custom-draw colour). Every
+// index the control passes is checked against the records first.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/view/folder_model.h"
+#include "core/view/item_presentation.h"
+
+namespace olb {
+
+struct ItemDisplay {
+  std::string caption;
+  int32_t iconIndex = 0;
+  // Report style only: size, type, modified, attributes.
+  std::vector<std::string> subItems;
+};
+
+// The caption and image of item `index`, and in report style its four
+// subitems; nullopt for an index outside the records. Never fills details.
+std::optional<ItemDisplay> ListViewData(FolderModel& model, int32_t index, bool reportStyle);
+
+// Convenience forms of ListViewData for a control that asks per field.
+std::string ItemCaption(const FolderModel& model, int32_t index);
+int32_t ItemIconIndex(const FolderModel& model, int32_t index);
+
+// Fills the details of [from, to] when both lie inside the records;
+// otherwise fills nothing at all.
+void CacheHint(FolderModel& model, int32_t from, int32_t to);
+
+// Type-ahead: only the two string kinds are answered.
+std::optional<int32_t> FindItem(const FolderModel& model, FindKind kind, std::string_view text,
+                                int32_t start, bool wrap);
+
+// The font colour of the item being drawn; the list's own for no item.
+ItemColor ItemDrawColor(const FolderModel& model, std::optional<int32_t> index);
+
+}  // namespace olb

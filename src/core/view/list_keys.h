@@ -1,0 +1,30 @@
+// The keys the item list handles itself; all others stay with the control.
+#pragma once
+
+#include <cstdint>
+
+namespace olb {
+
+// The modifier set of a key press, compared as a whole.
+enum KeyModifier : uint32_t {
+  kModShift = 1,
+  kModAlt = 2,
+  kModCtrl = 4,
+};
+
+constexpr uint16_t kVkBack = 0x08;
+constexpr uint16_t kVkReturn = 0x0D;
+constexpr uint16_t kVkF11 = 0x7A;
+constexpr uint16_t kVkF12 = 0x7B;
+
+enum class ListKeyAction {
+  None,               // left to the control
+  UpOneLevel,         // Shift+Alt+Backspace: as the Up button, even while it is disabled
+  OpenSelected,       // Enter with any modifiers: as a double-click
+  WriteAutoload,      // Shift+Alt+F11: start the program with Windows
+  ShowAutoHiddenBar,  // Shift+Alt+F12: slide an auto-hidden bar out
+};
+
+ListKeyAction ListKeyActionFor(uint16_t virtualKey, uint32_t modifiers);
+
+}  // namespace olb

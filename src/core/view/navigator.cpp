@@ -1,0 +1,108 @@
+#include "core/view/navigator.h"
+
+#include <exception>
+
+#include "core/view/launch_rules.h"
+#include "core/view/pidl.h"
+
+namespace olb {
+namespace {
+
+// Shows the folder change in report style and puts the user's style back
+// however the change ends.
+class ReportStyleWhileChanging {
+ public:
+  explicit ReportStyleWhileChanging(ItemListControl& list) : list_(list), saved_(list.Style()) {
+    list_.SetStyle(ListViewStyle::Report);
+  }
+  ~ReportStyleWhileChanging() { list_.SetStyle(saved_); }
+  ReportStyleWhileChanging(const ReportStyleWhileChanging&) = delete;
+  ReportStyleWhileChanging& operator=(const ReportStyleWhileChanging&) = delete;
+
+ private:
+  ItemListControl& list_;
+  ListViewStyle saved_;
+};
+
+}  // namespace
+
+void Navigator::ListViewDblClick() {
+  const std::optional<int32_t> selected = model_.List().SelectedIndex();
+  if (!selected) return;
+  const PShellItem* item = model_.GetItem(*selected);
+  ShellFolder* folder = model_.CurrentFolder();
+  if (!item || !folder) return;
+  if (model_.ItemIsFolder(*folder, item->RelPidl.get())) {
+    OpenFolderItem(*item);
+  } else {
+    LaunchItem(*item);
+  }
+}
+
+void Navigator::OpenFolderItem(const PShellItem& item) {
+  {
+    ReportStyleWhileChanging style(model_.List());
+    OwnedPidl absolute = ConcatPidls(model_.Allocator(), model_.CurrentPidl(), item.RelPidl.get());
+    if (!absolute) model_.Raise(kResultOutOfMemory);
+    // `item` belongs to the records that OpenFolder replaces: not used after this.
+    model_.OpenFolder(std::move(absolute));
+  }
+  host_.UpdateScrollStrips();
+  host_.SetUpButtonEnabled(true);
+  host_.UpdateTitle();
+}
+
+void Navigator::LaunchItem(const PShellItem& item) {
+  ShellOpenRequest request;
+  try {
+    OwnedPidl absolute = ConcatPidls(model_.Allocator(), model_.CurrentPidl(), item.RelPidl.get());
+    ShellFolder* desktop = model_.DesktopFolder();
+    if (!absolute) model_.Raise(kResultOutOfMemory);
+    if (!desktop) return;
+    request = LaunchRequestFor(model_.GetDisplayName(*desktop, absolute.get(), true));
+  } catch (const std::exception& e) {
+    host_.ShowError(e.what());
+    return;
+  }
+  // A launch the shell refuses gives no message of the bar's own.
+  launcher_.ShellOpen(request);
+}
+
+void Navigator::UpOneLevel() {
+  {
+    ReportStyleWhileChanging style(model_.List());
+    OwnedPidl parent = CopyPidl(model_.Allocator(), model_.CurrentPidl());
+    StripLastPidlItem(model_.Allocator(), parent.get());
+    // The desktop itself is never shown.
+    if (!PidlIsEmpty(model_.Allocator(), parent.get())) {
+      model_.OpenFolder(std::move(parent));
+      const FolderPaths& paths = model_.Paths();
+      host_.SetUpButtonEnabled(UpEnabledAt(paths.CurrentPath, paths.RootPath));
+    }
+  }
+  host_.ReapplyListExtent();
+  host_.UpdateScrollStrips();
+  host_.UpdateTitle();
+}
+
+bool Navigator::ListViewKeyDown(uint16_t virtualKey, uint32_t modifiers) {
+  switch (ListKeyActionFor(virtualKey, modifiers)) {
+    case ListKeyAction::UpOneLevel:
+      UpOneLevel();
+      return true;
+    case ListKeyAction::OpenSelected:
+      ListViewDblClick();
+      return true;
+    case ListKeyAction::WriteAutoload:
+      host_.WriteAutoloadValue();
+      return true;
+    case ListKeyAction::ShowAutoHiddenBar:
+      host_.ShowAutoHiddenBar();
+      return true;
+    case ListKeyAction::None:
+      break;
+  }
+  return false;
+}
+
+}  // namespace olb

@@ -1,0 +1,54 @@
+// Opening items, going up a level, and the list's own keys.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/platform/item_list_control.h"
+#include "core/platform/launcher.h"
+#include "core/view/folder_model.h"
+#include "core/view/list_keys.h"
+
+namespace olb {
+
+// What navigation needs of the rest of the bar form; the layout, title,
+// autoload and docking sides implement these.
+class NavigationHost {
+ public:
+  virtual ~NavigationHost() = default;
+  virtual void SetUpButtonEnabled(bool enabled) = 0;
+  virtual void UpdateScrollStrips() = 0;
+  // Re-applies the list extent along the bar with the pitch already measured.
+  virtual void ReapplyListExtent() = 0;
+  virtual void UpdateTitle() = 0;
+  virtual void WriteAutoloadValue() = 0;
+  // SetAutoHideShown(true) of the docking engine.
+  virtual void ShowAutoHiddenBar() = 0;
+  // The application's standard error box.
+  virtual void ShowError(const std::string& message) = 0;
+};
+
+class Navigator {
+ public:
+  Navigator(FolderModel& model, Launcher& launcher, NavigationHost& host)
+      : model_(model), launcher_(launcher), host_(host) {}
+
+  // Opens the selected item: a folder in place, anything else through the
+  // shell. A failing bind raises ComError with the previous folder kept.
+  void ListViewDblClick();
+  // Opens the parent folder unless the folder shown is a desktop child.
+  // A failing bind raises ComError with the previous folder kept.
+  void UpOneLevel();
+  // Runs the key's action; false when the key is left to the control.
+  bool ListViewKeyDown(uint16_t virtualKey, uint32_t modifiers);
+
+ private:
+  void OpenFolderItem(const PShellItem& item);
+  void LaunchItem(const PShellItem& item);
+
+  FolderModel& model_;
+  Launcher& launcher_;
+  NavigationHost& host_;
+};
+
+}  // namespace olb
