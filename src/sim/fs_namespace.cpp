@@ -252,8 +252,9 @@ std::string FsNamespace::TypeName(const uint8_t* absolutePidl) {
   return upper + " File";
 }
 
-int32_t FsNamespace::SystemIconIndex(const uint8_t* absolutePidl, bool) {
+int32_t FsNamespace::SystemIconIndex(const uint8_t* absolutePidl, bool smallIcon) {
   ++calls_.iconIndexes;
+  if (smallIcon) ++calls_.smallIconIndexes;
   std::optional<FsElements> all = Read(absolutePidl);
   if (!all || all->empty()) return 0;
   if (all->back().kind == FsKind::Drive) return 8;

@@ -36,6 +36,7 @@ struct FsCallCounts {
   int enumerations = 0;
   int typeNames = 0;
   int iconIndexes = 0;
+  int smallIconIndexes = 0;  // of iconIndexes, those asked for the small list
   int findData = 0;
 };
 

@@ -99,6 +99,17 @@ TEST_F(FolderModelTest, EachRecordIsFilledOnce) {
   EXPECT_EQ(model.detailFills(), 4);
   model.FillItemDetails(-5, 100);  // indexes outside the records are skipped
   EXPECT_EQ(model.detailFills(), 4);
+  EXPECT_EQ(shell.calls().smallIconIndexes, 0) << "large icons at start";
+}
+
+TEST_F(FolderModelTest, IconsComeFromTheListOfTheModeInForce) {
+  for (const char* n : {"a", "b"}) File(n);
+  model.OpenFolderByPath(Win());
+  list.style = ListViewStyle::SmallIcons;
+  model.FillItemDetails(0, 0);
+  list.style = ListViewStyle::Report;
+  model.FillItemDetails(1, 1);
+  EXPECT_EQ(shell.calls().smallIconIndexes, 2);
 }
 
 TEST_F(FolderModelTest, MissingFileDataGivesTheDefaults) {

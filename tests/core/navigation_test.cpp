@@ -235,6 +235,14 @@ TEST_F(NavigationTest, FailureWhilePreparingALaunchIsShownAndNothingStarts) {
   EXPECT_EQ(host.errors[0], shell.MessageText(kResultOutOfMemory));
 }
 
+TEST_F(NavigationTest, UpWithoutMemoryRaisesAndStays) {
+  Open("Games");
+  allocator.FailAllocations(1);
+  EXPECT_THROW(nav.UpOneLevel(), ComError);
+  EXPECT_EQ(paths.CurrentPath, Win("Root\\Games"));
+  EXPECT_EQ(list.style, ListViewStyle::LargeIcons);
+}
+
 TEST_F(NavigationTest, RefusedLaunchIsIgnored) {
   launcher.answer = 2;  // the shell's "file not found"
   Open("notes.txt");

@@ -72,6 +72,7 @@ void Navigator::UpOneLevel() {
   {
     ReportStyleWhileChanging style(model_.List());
     OwnedPidl parent = CopyPidl(model_.Allocator(), model_.CurrentPidl());
+    if (model_.CurrentPidl() && !parent) model_.Raise(kResultOutOfMemory);
     StripLastPidlItem(model_.Allocator(), parent.get());
     // The desktop itself is never shown.
     if (!PidlIsEmpty(model_.Allocator(), parent.get())) {
