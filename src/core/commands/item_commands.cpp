@@ -1,0 +1,129 @@
+#include "core/commands/item_commands.h"
+
+#include <exception>
+
+#include "core/commands/file_operation.h"
+#include "core/commands/item_paths.h"
+#include "core/commands/row_finder.h"
+
+namespace olb {
+
+std::string ItemCommands::Prefix() const {
+  return FolderPrefix(model_.Paths().CurrentPath);
+}
+
+void ItemCommands::Reread() {
+  // A copy: the re-read replaces CurrentPath while it works.
+  const std::string path = model_.Paths().CurrentPath;
+  model_.OpenFolderByPath(path);
+}
+
+void ItemCommands::ListViewEdited(int32_t row, const std::string& text) {
+  if (!FolderShown()) return;
+  PShellItem* item = model_.GetItem(row);
+  ShellFolder* folder = model_.CurrentFolder();
+  if (!item || !folder) return;
+  std::optional<std::string> destination;
+  // `item` belongs to the records that the re-read replaces: not used after.
+  if (model_.ItemIsFolder(*folder, item->RelPidl.get())) {
+    RenameFolder(row, *item, text);
+  } else {
+    destination = RenameFile(row, *item, text);
+  }
+  std::optional<int32_t> found = FindRowByName(model_, text);
+  // The typed text may carry the extension the caption hides.
+  if (!found && destination) found = FindRowByPath(model_, *destination);
+  if (found) MarkFoundRow(services_.rows, *found);
+  services_.host.UpdateScrollStrips();
+}
+
+void ItemCommands::RenameFolder(int32_t row, PShellItem& item, const std::string& text) {
+  const RenameMove move = FolderRenameMove(Prefix(), item.ItemName, text);
+  FileOperation(services_.files, move.from, move.to, kFoMove, kFofAllowUndo);
+  item.ItemName = text;
+  services_.rows.RedrawRow(row);
+  Reread();
+}
+
+std::optional<std::string> ItemCommands::RenameFile(int32_t row, PShellItem& item,
+                                                    const std::string& text) {
+  // A failure here (the path, the move, the re-read) is dropped: the list
+  // keeps what it shows and the found row, if any, is still marked.
+  try {
+    const std::string fullPath = FullPathOf(model_, item);
+    const RenameMove move = FileRenameMove(Prefix(), item.ItemName, fullPath, text);
+    // Without a path there is nothing the shell could move.
+    if (!fullPath.empty()) {
+      FileOperation(services_.files, move.from, move.to, kFoMove, kFofAllowUndo);
+    }
+    item.ItemName = text;
+    services_.rows.RedrawRow(row);
+    Reread();
+    if (move.captionHidExtension) return move.to;
+  } catch (const std::exception&) {
+  }
+  return std::nullopt;
+}
+
+void ItemCommands::NewFolder1Click() {
+  services_.host.ProcessMessages();
+  if (!FolderShown()) return;
+  // A fixed name: when it exists nothing is made and the existing one is marked.
+  services_.files.MakeDirectory(Prefix() + kNewFolderName);
+  Reread();
+  if (std::optional<int32_t> found = FindRowByName(model_, kNewFolderName)) {
+    MarkFoundRow(services_.rows, *found);
+  }
+  services_.host.UpdateScrollStrips();
+}
+
+void ItemCommands::NewShortut1Click() {
+  services_.host.ProcessMessages();
+  if (!FolderShown()) return;
+  const std::string prefix = Prefix();
+  const std::optional<std::string> chosen = openDialog1_.Execute(services_.chooser);
+  if (!chosen || !services_.files.FileExists(*chosen)) return;
+  // The chosen file itself is copied: a shortcut stays one, a program or
+  // document is copied as it is.
+  const std::string name = FileNamePart(*chosen);
+  FileOperation(services_.files, *chosen, prefix + name, kFoCopy, kFofNoErrorUi);
+  Reread();
+  std::optional<int32_t> found = FindCopiedRow(model_, name);
+  // A caption that hides a known extension names the copy without it.
+  if (!found) found = FindRowByPath(model_, prefix + name);
+  if (found) FocusFoundRow(services_.rows, *found);
+  services_.host.UpdateScrollStrips();
+}
+
+void ItemCommands::Delete1Click() {
+  services_.host.ProcessMessages();
+  if (!FolderShown()) return;
+  if (std::optional<int32_t> selected = model_.List().SelectedIndex()) {
+    if (const PShellItem* item = model_.GetItem(*selected)) {
+      DeleteSH(services_.files, FullPathOf(model_, *item));
+    }
+  }
+  Reread();
+}
+
+void ItemCommands::OpenFolderwithShortcuts1Click() {
+  services_.host.ProcessMessages();
+  if (!FolderShown()) return;
+  const std::string prefix = Prefix();
+  ShellOpenRequest request;
+  request.ownedByAppWindow = true;
+  request.verb = "Open";
+  request.file = prefix;
+  request.parameters = "";
+  request.directory = prefix;
+  request.show = kShowNormal;
+  services_.launcher.ShellOpen(request);  // a refusal is not reported
+  Reread();
+}
+
+void ItemCommands::UpdateBar1Click() {
+  if (!FolderShown()) return;
+  Reread();
+}
+
+}  // namespace olb

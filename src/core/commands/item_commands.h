@@ -1,0 +1,74 @@
+// The commands that change the contents of the folder shown: the in-place
+// rename, and the menu's New Folder, New Shortcut, Delete, Open real folder
+// with shortcuts and Update Bar. Each changes files through the shell (or
+// creates a directory), then re-reads the folder so the list shows the new
+// state. The folder's re-read raises ComError when the folder can no longer
+// be opened; the message dispatch reports it.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "core/commands/shortcut_dialog.h"
+#include "core/platform/file_chooser.h"
+#include "core/platform/file_ops.h"
+#include "core/platform/launcher.h"
+#include "core/platform/list_row_state.h"
+#include "core/view/folder_model.h"
+
+namespace olb {
+
+// What the commands need of the rest of the bar form.
+class CommandHost {
+ public:
+  virtual ~CommandHost() = default;
+  // Lets pending messages run once, so the menu closes and the bar repaints
+  // before the work starts.
+  virtual void ProcessMessages() = 0;
+  virtual void UpdateScrollStrips() = 0;
+};
+
+// The services the commands work through; all must outlive them.
+struct CommandServices {
+  FileOps& files;
+  FileChooser& chooser;
+  Launcher& launcher;
+  ListRowState& rows;
+  CommandHost& host;
+};
+
+// The fixed name New Folder creates.
+inline constexpr const char* kNewFolderName = "NewFolder";
+
+class ItemCommands {
+ public:
+  ItemCommands(FolderModel& model, const CommandServices& services)
+      : model_(model), services_(services) {}
+
+  // An accepted caption edit of `row` to `text`.
+  void ListViewEdited(int32_t row, const std::string& text);
+  void NewFolder1Click();
+  void NewShortut1Click();
+  void Delete1Click();
+  void OpenFolderwithShortcuts1Click();
+  void UpdateBar1Click();
+
+  const ShortcutDialog& OpenDialog1() const { return openDialog1_; }
+
+ private:
+  // No folder is shown before the first open: no path can be built then.
+  bool FolderShown() const { return !model_.Paths().CurrentPath.empty(); }
+  std::string Prefix() const;
+  void Reread();
+  // Moves a file's record and re-reads; the destination to look for when
+  // the caption search cannot find the renamed item.
+  std::optional<std::string> RenameFile(int32_t row, PShellItem& item, const std::string& text);
+  void RenameFolder(int32_t row, PShellItem& item, const std::string& text);
+
+  FolderModel& model_;
+  CommandServices services_;
+  ShortcutDialog openDialog1_;
+};
+
+}  // namespace olb

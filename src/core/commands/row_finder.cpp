@@ -1,0 +1,60 @@
+#include "core/commands/row_finder.h"
+
+#include "core/commands/item_paths.h"
+#include "core/view/pidl.h"
+
+namespace olb {
+namespace {
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && EndsWithNoCase(a, b);
+}
+
+template <typename Match>
+std::optional<int32_t> FirstRow(const FolderModel& model, Match match) {
+  for (int32_t row = 0; row < model.ItemCount(); ++row) {
+    if (match(*model.GetItem(row))) return row;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<int32_t> FindRowByName(const FolderModel& model, std::string_view name) {
+  return FirstRow(model, [&](const PShellItem& item) { return item.ItemName == name; });
+}
+
+std::optional<int32_t> FindCopiedRow(const FolderModel& model, std::string_view fileName) {
+  return FirstRow(model, [&](const PShellItem& item) {
+    const std::string& c = item.ItemName;
+    return fileName == c || fileName == c + ".lnk" || fileName == c + ".url";
+  });
+}
+
+std::optional<int32_t> FindRowByPath(FolderModel& model, std::string_view path) {
+  for (int32_t row = 0; row < model.ItemCount(); ++row) {
+    if (EqualNoCase(FullPathOf(model, *model.GetItem(row)), path)) return row;
+  }
+  return std::nullopt;
+}
+
+std::string FullPathOf(FolderModel& model, const PShellItem& item) {
+  ShellFolder* desktop = model.DesktopFolder();
+  if (!desktop) return {};
+  OwnedPidl absolute = ConcatPidls(model.Allocator(), model.CurrentPidl(), item.RelPidl.get());
+  if (!absolute) model.Raise(kResultOutOfMemory);
+  return model.GetDisplayName(*desktop, absolute.get(), true);
+}
+
+void MarkFoundRow(ListRowState& rows, int32_t row) {
+  rows.SelectRow(row);
+  rows.FocusRow(row);
+  rows.EnsureRowVisible(row);
+}
+
+void FocusFoundRow(ListRowState& rows, int32_t row) {
+  rows.FocusRow(row);
+  rows.EnsureRowVisible(row);
+}
+
+}  // namespace olb

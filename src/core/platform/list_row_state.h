@@ -1,0 +1,23 @@
+// Port: the item list's row states that the commands set after a change.
+#pragma once
+
+#include <cstdint>
+
+namespace olb {
+
+class ListRowState {
+ public:
+  virtual ~ListRowState() = default;
+
+  // Makes `row` the one selected row.
+  virtual void SelectRow(int32_t row) = 0;
+  // Gives `row` the focused state (the list's focus rectangle); the
+  // selection is left as it is.
+  virtual void FocusRow(int32_t row) = 0;
+  // Scrolls so that the whole of `row` is visible (not partly).
+  virtual void EnsureRowVisible(int32_t row) = 0;
+  // Draws `row` again from its record.
+  virtual void RedrawRow(int32_t row) = 0;
+};
+
+}  // namespace olb

@@ -1,0 +1,41 @@
+// Stand-ins for the open dialog's user and for the bar form as the item
+// commands see it.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/commands/item_commands.h"
+#include "core/platform/file_chooser.h"
+
+namespace olb::sim {
+
+// A user who picks `choice` (nullopt: presses Cancel) in every dialog shown.
+class ScriptedChooser : public FileChooser {
+ public:
+  std::optional<std::string> ChooseFile(const FileChooserRequest& request) override {
+    shown.push_back(request);
+    return choice;
+  }
+  std::optional<std::string> choice;
+  std::vector<FileChooserRequest> shown;  // every dialog, as it was asked for
+};
+
+// Counts what the commands asked of the form; `onPump` runs in place of the
+// pending messages (a test's stand-in for a re-entrant tick).
+class RecordingCommandHost : public CommandHost {
+ public:
+  void ProcessMessages() override {
+    ++pumps;
+    if (onPump) onPump();
+  }
+  void UpdateScrollStrips() override { ++stripUpdates; }
+
+  int pumps = 0;
+  int stripUpdates = 0;
+  std::function<void()> onPump;
+};
+
+}  // namespace olb::sim

@@ -1,0 +1,236 @@
+#include <gtest/gtest.h>
+
+#include "commands_fixture.h"
+#include "core/commands/file_operation.h"
+#include "core/platform/com_error.h"
+
+namespace olb {
+namespace {
+
+using NewFolder = testing::CommandsFixture;
+
+TEST_F(NewFolder, CreatesNewFolderOnceAndMarksTheExistingOneTheSecondTime) {
+  File("bar/a.txt");
+  Show();
+  for (int time = 1; time <= 2; ++time) {
+    list.selected.reset();
+    list.focused.reset();
+    commands.NewFolder1Click();
+    EXPECT_EQ(Names(), (std::vector<std::string>{"NewFolder", "a.txt"})) << time;
+    EXPECT_EQ(list.selected, 0) << time;
+    EXPECT_EQ(list.focused, 0) << time;
+    EXPECT_EQ(list.madeVisible.back(), 0) << time;
+  }
+  EXPECT_EQ(DiskNames(), (std::vector<std::string>{"NewFolder", "a.txt"}));
+  EXPECT_EQ(files.directoriesRequested, (std::vector<std::string>(2, Win("bar") + "\\NewFolder")));
+  EXPECT_TRUE(files.operations.empty());  // a directory is made directly
+  EXPECT_EQ(host.pumps, 2);
+  EXPECT_EQ(host.stripUpdates, 2);
+}
+
+TEST_F(NewFolder, LetsPendingMessagesRunBeforeBuildingThePath) {
+  Dir("bar/sub");
+  Show();
+  // A message handled during the pump opens another folder: the new folder
+  // goes where the bar is when the work starts.
+  host.onPump = [&] { model.OpenFolderByPath(Win("bar/sub")); };
+  commands.NewFolder1Click();
+  EXPECT_TRUE(OnDisk("sub/NewFolder"));
+  EXPECT_FALSE(OnDisk("NewFolder"));
+}
+
+using NewShortcut = testing::CommandsFixture;
+
+TEST_F(NewShortcut, CopiesTheChosenProgramItselfAndFocusesWithoutSelecting) {
+  Dir("programs");
+  Write("programs/tool.exe", "MZ program");
+  File("bar/a.txt");
+  Show();
+  chooser.choice = Win("programs/tool.exe");
+  commands.NewShortut1Click();
+  EXPECT_EQ(Read(Bar("tool.exe")), "MZ program");
+  EXPECT_TRUE(std::filesystem::exists(root() / "programs" / "tool.exe"));
+  ASSERT_EQ(files.operations.size(), 1u);
+  EXPECT_EQ(files.operations[0],
+            BuildFileOperation(Win("programs/tool.exe"), Win("bar") + "\\tool.exe", kFoCopy,
+                               kFofNoErrorUi));
+  EXPECT_EQ(list.focused, Row("tool.exe"));
+  EXPECT_EQ(list.madeVisible.back(), Row("tool.exe"));
+  EXPECT_FALSE(list.selected);
+  EXPECT_EQ(host.pumps, 1);
+  EXPECT_EQ(host.stripUpdates, 1);
+}
+
+TEST_F(NewShortcut, AShortcutStaysAShortcutAndIsFoundByItsCaption) {
+  Dir("links");
+  Write("links/Editor.lnk", "shell link bytes");
+  File("bar/Editor");  // a file whose name is the shortcut's caption comes first
+  Show();
+  chooser.choice = Win("links/Editor.lnk");
+  commands.NewShortut1Click();
+  EXPECT_EQ(Read(Bar("Editor.lnk")), "shell link bytes");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Editor", "Editor"}));
+  EXPECT_EQ(list.focused, 0);  // the lowest row whose caption fits
+}
+
+TEST_F(NewShortcut, ACaptionHidingAKnownExtensionIsStillFocused) {
+  shell.HideKnownExtensions(true);
+  Dir("programs");
+  File("programs/tool.exe");
+  Show();
+  chooser.choice = Win("programs/tool.exe");
+  commands.NewShortut1Click();
+  EXPECT_EQ(Names(), std::vector<std::string>{"tool"});
+  EXPECT_EQ(list.focused, 0);
+  EXPECT_FALSE(list.selected);
+}
+
+TEST_F(NewShortcut, DialogHasItsTitleAndOptionsAndKeepsTheLastFileName) {
+  Show();
+  chooser.choice = std::nullopt;
+  commands.NewShortut1Click();
+  chooser.choice = Win("nowhere.exe");
+  commands.NewShortut1Click();
+  chooser.choice = std::nullopt;
+  commands.NewShortut1Click();
+  ASSERT_EQ(chooser.shown.size(), 3u);
+  const FileChooserRequest& first = chooser.shown[0];
+  EXPECT_EQ(first.title, "Select shortcut for placing to the Bar");
+  EXPECT_TRUE(first.hideReadOnly);
+  EXPECT_TRUE(first.noDereferenceLinks);
+  EXPECT_TRUE(first.enableSizing);
+  EXPECT_EQ(first.fileName, "");
+  EXPECT_EQ(chooser.shown[1].fileName, "");  // a cancel keeps the name
+  EXPECT_EQ(chooser.shown[2].fileName, Win("nowhere.exe"));
+  EXPECT_EQ(commands.OpenDialog1().request().fileName, Win("nowhere.exe"));
+}
+
+TEST_F(NewShortcut, CancelOrAMissingOrFolderChoiceChangesNothing) {
+  Dir("afolder");
+  Show();
+  const int before = Enumerations();
+  for (std::optional<std::string> choice :
+       {std::optional<std::string>(), std::optional(Win("gone.exe")),
+        std::optional(Win("afolder"))}) {
+    chooser.choice = choice;
+    commands.NewShortut1Click();
+  }
+  EXPECT_TRUE(files.operations.empty());
+  EXPECT_EQ(Enumerations(), before);  // no re-read either
+  EXPECT_EQ(host.stripUpdates, 0);
+}
+
+TEST_F(NewShortcut, CopyOntoAnExistingItemIsLeftToTheShellsQuestion) {
+  Write("tool.exe", "new");
+  Write("bar/tool.exe", "old");
+  Show();
+  chooser.choice = Win("tool.exe");
+  files.answer = sim::Answer::Cancel;
+  commands.NewShortut1Click();
+  ASSERT_EQ(files.confirmations.size(), 1u);
+  EXPECT_EQ(Read(Bar("tool.exe")), "old");
+  EXPECT_TRUE(files.errorsShown.empty());
+  EXPECT_EQ(list.focused, 0);  // re-read and focused all the same
+}
+
+using Delete = testing::CommandsFixture;
+
+TEST_F(Delete, SendsTheSelectedItemToTheRecycleBinAfterConfirmation) {
+  Write("bar/old.txt", "bytes");
+  File("bar/keep.txt");
+  Show();
+  list.selected = Row("old.txt");
+  commands.Delete1Click();
+  ASSERT_EQ(files.confirmations.size(), 1u);
+  EXPECT_EQ(files.confirmations[0].kind, sim::Confirmation::Kind::Delete);
+  EXPECT_EQ(Names(), std::vector<std::string>{"keep.txt"});
+  EXPECT_EQ(Read(root() / "RecycleBin" / "old.txt"), "bytes");
+  EXPECT_FALSE(list.selected);
+  EXPECT_EQ(host.pumps, 1);
+  EXPECT_EQ(host.stripUpdates, 0);  // Delete leaves the strips alone
+}
+
+TEST_F(Delete, ADeclinedConfirmationKeepsTheItemAndStillRereads) {
+  File("bar/old.txt");
+  Show();
+  list.selected = 0;
+  files.answer = sim::Answer::No;
+  const int before = Enumerations();
+  commands.Delete1Click();
+  EXPECT_TRUE(OnDisk("old.txt"));
+  EXPECT_EQ(Enumerations(), before + 1);
+}
+
+TEST_F(Delete, WithNothingSelectedOnlyRereads) {
+  File("bar/a.txt");
+  Show();
+  const int before = Enumerations();
+  commands.Delete1Click();
+  EXPECT_TRUE(files.operations.empty());
+  EXPECT_TRUE(OnDisk("a.txt"));
+  EXPECT_EQ(Enumerations(), before + 1);
+}
+
+TEST_F(Delete, AFolderWhoseNameContainsNethoodIsNeverDeleted) {
+  Dir("bar/mynethood");
+  Show();
+  list.selected = 0;
+  commands.Delete1Click();
+  EXPECT_TRUE(files.operations.empty());
+  EXPECT_TRUE(OnDisk("mynethood"));
+}
+
+using FolderCommands = testing::CommandsFixture;
+
+TEST_F(FolderCommands, OpenRealFolderOpensThePrefixInTheShellAndRereads) {
+  Show();
+  const int before = Enumerations();
+  commands.OpenFolderwithShortcuts1Click();
+  ASSERT_EQ(launcher.requests.size(), 1u);
+  const ShellOpenRequest& r = launcher.requests[0];
+  EXPECT_TRUE(r.ownedByAppWindow);
+  EXPECT_EQ(r.verb, "Open");
+  EXPECT_EQ(r.file, Win("bar") + "\\");
+  EXPECT_EQ(r.parameters, "");
+  EXPECT_EQ(r.directory, Win("bar") + "\\");
+  EXPECT_EQ(r.show, kShowNormal);
+  EXPECT_EQ(Enumerations(), before + 1);
+  EXPECT_EQ(host.pumps, 1);
+}
+
+TEST_F(FolderCommands, UpdateBarShowsAFileCreatedBehindItsBack) {
+  File("bar/a.txt");
+  Show();
+  File("bar/b.txt");
+  std::filesystem::remove(Bar("a.txt"));
+  EXPECT_EQ(Names(), std::vector<std::string>{"a.txt"});
+  commands.UpdateBar1Click();
+  EXPECT_EQ(Names(), std::vector<std::string>{"b.txt"});
+  EXPECT_EQ(host.pumps, 0);
+  EXPECT_EQ(paths.CurrentPath, Win("bar"));
+}
+
+TEST_F(FolderCommands, AFolderGoneBehindTheBarsBackIsReportedByTheReread) {
+  Dir("bar/sub");
+  Show();
+  model.OpenFolderByPath(Win("bar/sub"));
+  std::filesystem::remove(Bar("sub"));
+  EXPECT_THROW(commands.UpdateBar1Click(), ComError);
+  EXPECT_EQ(paths.CurrentPath, Win("bar/sub"));  // the bar stays where it was
+}
+
+TEST_F(FolderCommands, NothingHappensBeforeAFolderIsShown) {
+  commands.NewFolder1Click();
+  commands.NewShortut1Click();
+  commands.Delete1Click();
+  commands.OpenFolderwithShortcuts1Click();
+  commands.UpdateBar1Click();
+  commands.ListViewEdited(0, "x");
+  EXPECT_TRUE(files.directoriesRequested.empty());
+  EXPECT_TRUE(chooser.shown.empty());
+  EXPECT_TRUE(launcher.requests.empty());
+  EXPECT_EQ(Enumerations(), 0);
+}
+
+}  // namespace
+}  // namespace olb

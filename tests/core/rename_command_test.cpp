@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include "commands_fixture.h"
+#include "core/commands/file_operation.h"
+#include "core/commands/row_finder.h"
+#include "core/platform/com_error.h"
+
+namespace olb {
+namespace {
+
+using Rename = testing::CommandsFixture;
+
+TEST_F(Rename, FolderMovesByCaptionAndEndsSelectedAndFocused) {
+  Dir("bar/Games");
+  File("bar/zz.txt");
+  Show();
+  const int32_t row = Row("Games");
+  commands.ListViewEdited(row, "Toys");
+  EXPECT_TRUE(OnDisk("Toys"));
+  EXPECT_FALSE(OnDisk("Games"));
+  ASSERT_EQ(files.operations.size(), 1u);
+  EXPECT_EQ(files.operations[0], BuildFileOperation(Win("bar") + "\\Games", Win("bar") + "\\Toys",
+                                                    kFoMove, kFofAllowUndo));
+  EXPECT_EQ(list.redrawn, std::vector<int32_t>{row});
+  EXPECT_EQ(list.selected, Row("Toys"));
+  EXPECT_EQ(list.focused, Row("Toys"));
+  EXPECT_EQ(list.madeVisible.back(), Row("Toys"));
+  EXPECT_EQ(host.stripUpdates, 1);
+  EXPECT_EQ(host.pumps, 0);  // the edit runs without letting messages run
+}
+
+TEST_F(Rename, ShortcutKeepsItsExtensionInLowerCase) {
+  File("bar/Editor.LNK");
+  File("bar/Site.url");
+  Show();
+  commands.ListViewEdited(Row("Editor"), "Tools");
+  commands.ListViewEdited(Row("Site"), "Web");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Tools", "Web"}));
+  EXPECT_EQ(DiskNames(), (std::vector<std::string>{"Tools.lnk", "Web.url"}));
+  EXPECT_EQ(list.selected, Row("Web"));
+}
+
+TEST_F(Rename, DocumentWithHiddenExtensionKeepsIt) {
+  shell.HideKnownExtensions(true);
+  File("bar/report.txt");
+  File("bar/Scan.PNG");
+  Show();
+  ASSERT_EQ(Names(), (std::vector<std::string>{"report", "Scan"}));
+  commands.ListViewEdited(Row("report"), "memo");
+  commands.ListViewEdited(Row("Scan"), "photo");
+  EXPECT_TRUE(OnDisk("memo.txt"));
+  EXPECT_TRUE(OnDisk("photo.PNG"));
+  EXPECT_FALSE(OnDisk("report.txt"));
+  EXPECT_TRUE(files.errorsShown.empty());
+  EXPECT_EQ(list.selected, Row("photo"));
+  EXPECT_EQ(list.focused, Row("photo"));
+}
+
+TEST_F(Rename, TypedExtensionIsNotDoubledAndTheRenamedRowIsStillFound) {
+  shell.HideKnownExtensions(true);
+  File("bar/report.txt");
+  Dir("bar/aaa");
+  Show();
+  commands.ListViewEdited(Row("report"), "memo.TXT");
+  EXPECT_TRUE(std::filesystem::exists(Bar("memo.TXT")));
+  EXPECT_FALSE(OnDisk("memo.TXT.txt"));
+  // No caption reads "memo.TXT": the row is found by the file it names.
+  EXPECT_EQ(Names(), (std::vector<std::string>{"aaa", "memo"}));
+  EXPECT_EQ(list.selected, 1);
+  EXPECT_EQ(list.focused, 1);
+}
+
+TEST_F(Rename, DocumentShowingItsExtensionTakesTheTypedNameAsItIs) {
+  File("bar/notes.txt");
+  Show();
+  commands.ListViewEdited(Row("notes.txt"), "plan.md");
+  EXPECT_TRUE(OnDisk("plan.md"));
+  EXPECT_EQ(list.selected, Row("plan.md"));
+}
+
+TEST_F(Rename, OntoAnExistingFileTheShellAsksAndTheAnswerDecides) {
+  File("bar/a.txt");
+  Write("bar/b.txt", "keep");
+  Show();
+  files.answer = sim::Answer::No;
+  commands.ListViewEdited(Row("a.txt"), "b.txt");
+  ASSERT_EQ(files.confirmations.size(), 1u);
+  EXPECT_EQ(files.confirmations[0].kind, sim::Confirmation::Kind::Replace);
+  EXPECT_TRUE(OnDisk("a.txt"));
+  EXPECT_EQ(Read(Bar("b.txt")), "keep");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"a.txt", "b.txt"}));
+  EXPECT_EQ(list.selected, Row("b.txt"));  // the row named as typed is marked
+}
+
+TEST_F(Rename, ARereadFailureIsDroppedForAFileButReachesTheCallerForAFolder) {
+  File("bar/a.txt");
+  Dir("bar/Games");
+  Show();
+  shell.faults().parse = kResultAccessDenied;
+  EXPECT_NO_THROW(commands.ListViewEdited(Row("a.txt"), "b.txt"));
+  EXPECT_TRUE(OnDisk("b.txt"));
+  // The old records stay; the edited one carries the new caption and is marked.
+  EXPECT_EQ(list.selected, Row("b.txt"));
+  EXPECT_EQ(host.stripUpdates, 1);
+  EXPECT_THROW(commands.ListViewEdited(Row("Games"), "Toys"), ComError);
+  EXPECT_TRUE(OnDisk("Toys"));
+  EXPECT_EQ(host.stripUpdates, 1);
+}
+
+TEST_F(Rename, RowOutsideTheListChangesNothing) {
+  File("bar/a.txt");
+  Show();
+  commands.ListViewEdited(5, "x");
+  commands.ListViewEdited(-1, "x");
+  EXPECT_TRUE(files.operations.empty());
+  EXPECT_TRUE(OnDisk("a.txt"));
+}
+
+using FindRow = testing::CommandsFixture;
+
+TEST_F(FindRow, DuplicateCaptionsGiveTheLowestRow) {
+  File("bar/A.txt");
+  File("bar/Tools.lnk");
+  File("bar/Tools.url");
+  Show();
+  ASSERT_EQ(Names(), (std::vector<std::string>{"A.txt", "Tools", "Tools"}));
+  EXPECT_EQ(FindRowByName(model, "Tools"), 1);
+  EXPECT_EQ(FindRowByName(model, "tools"), std::nullopt);  // with case
+  EXPECT_EQ(FindCopiedRow(model, "Tools.url"), 1);         // the first caption that fits
+  EXPECT_EQ(FindCopiedRow(model, "Tools.LNK"), std::nullopt);
+  EXPECT_EQ(FindRowByPath(model, Win("bar") + "\\TOOLS.URL"), 2);
+}
+
+}  // namespace
+}  // namespace olb
