@@ -1,0 +1,16 @@
+// The file-operations port over SHFileOperationW and kernel32.
+#pragma once
+
+#include "core/platform/file_ops.h"
+
+namespace olb::win {
+
+class ShellFileOps : public FileOps {
+ public:
+  int32_t Run(const ShellFileOperation& operation) override;
+  bool MakeDirectory(std::string_view path) override;
+  bool DirectoryExists(std::string_view path) override;
+  bool FileExists(std::string_view path) override;
+};
+
+}  // namespace olb::win

@@ -1,0 +1,50 @@
+// Helpers for tests that touch real files and answer the shell's dialogs.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "win32/base/unicode.h"
+
+namespace olb::win {
+
+// A fresh folder under the temporary folder, removed with its contents at
+// the end of the test. Paths are UTF-8 with backslashes.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  const std::string& path() const { return path_; }
+  std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
+  void WriteFile(const std::string& name, const std::string& content = "x") const;
+  bool Exists(const std::string& name) const;
+
+ private:
+  std::string path_;
+};
+
+// Watches from another thread for a visible dialog of this process whose
+// title passes `match`, and hands it to `act` once (or every time with
+// `repeat`). Stops when destroyed.
+class DialogWatcher {
+ public:
+  using Match = std::function<bool(HWND dialog, const std::wstring& title)>;
+  using Act = std::function<void(HWND dialog)>;
+  DialogWatcher(Match match, Act act, bool repeat = false);
+  ~DialogWatcher();
+  int handled() const { return handled_; }
+
+ private:
+  std::atomic<bool> stop_{false};
+  std::atomic<int> handled_{0};
+  std::thread thread_;
+};
+
+// Answers every confirmation of the shell with Yes.
+DialogWatcher AnswerYes();
+
+}  // namespace olb::win
