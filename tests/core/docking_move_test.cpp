@@ -39,6 +39,16 @@ TEST_F(DockingMove, DragToTheMiddleLeavesAFloatingBarStoredAsFloatRect) {
   EXPECT_EQ(*bar.Saved(), bar.options);
 }
 
+TEST_F(DockingMove, FloatingSizeSurvivesAWindowThatFollowsOnlyThePosition) {
+  // Where the window keeps its docked size during the move, the floating
+  // rectangle still comes from the outline the move showed.
+  bar.Start(Record(Edge::Left, 0, 1));
+  DragAlong(bar, {50, 300}, {{100, 300}, {300, 300}, {500, 200}}, testing::Follow::PositionOnly);
+  const Rect released{450, 200, 550, 600};
+  EXPECT_EQ(bar.options.FloatRect, released);
+  EXPECT_EQ(bar.rect(), released);
+}
+
 TEST_F(DockingMove, OutlineSnapsToTheDockedRectangleNearAnEdge) {
   bar.Start(Record(Edge::Float, 0, 1, {100, 100, 90, 100}));
   bar.engine.OnEnterSizeMove();

@@ -102,3 +102,22 @@ menu_pick_down() {
   for _ in $(seq "$1"); do xdotool key Down; done
   xdotool key Return
 }
+
+# Drags with the left button from (x1, y1) to (x2, y2) in 20-pixel steps.
+drag() {
+  local x=$1 y=$2 steps i
+  xdotool mousemove "$x" "$y" sleep 0.1 mousedown 1 sleep 0.2
+  steps=$(( ( (${3} - x) ** 2 + (${4} - y) ** 2 ) ))
+  steps=$(awk -v d="$steps" 'BEGIN { s = int(sqrt(d) / 20); print (s < 1 ? 1 : s) }')
+  for i in $(seq "$steps"); do
+    xdotool mousemove $((x + ($3 - x) * i / steps)) $((y + ($4 - y) * i / steps)) sleep 0.02
+  done
+  xdotool sleep 0.2 mouseup 1
+}
+
+# The stored record's Edge field, as a signed number.
+stored_edge() {
+  local hex
+  hex=$(reg_options | cut -c9-16 | sed -E 's/(..)(..)(..)(..)/\4\3\2\1/')
+  [ -n "$hex" ] && echo $(( (0x$hex ^ 0x80000000) - 0x80000000 ))
+}

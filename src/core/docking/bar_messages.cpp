@@ -55,6 +55,7 @@ void DockingEngine::OnSizing(int side, Rect& drag) {
 
 void DockingEngine::OnEnterSizeMove() {
   state_.ProposedEdge = CurrentEdge();
+  moveOutline_.reset();
 }
 
 void DockingEngine::OnMoving(Rect& drag, Point p) {
@@ -68,6 +69,7 @@ void DockingEngine::OnMoving(Rect& drag, Point p) {
   }
   state_.ProposedEdge = proposal;
   ComputeDockRect(proposal, drag);
+  moveOutline_ = drag;
   EdgeChanged(true, proposal);
 }
 
@@ -82,7 +84,12 @@ void DockingEngine::OnExitSizeMove() {
     options_.DockSize[static_cast<size_t>(EdgeIndex(proposal))] =
         static_cast<uint32_t>(thickness < 0 ? 0 : thickness);
   }
-  if (proposal == Edge::Float) options_.FloatRect = rc;
+  // A move ends where its last outline was. The window normally stands
+  // there already; some window managers (Wine's) move it only to the
+  // outline's position and keep its old size, which must not become the
+  // floating size.
+  if (proposal == Edge::Float) options_.FloatRect = moveOutline_.value_or(rc);
+  moveOutline_.reset();
   ApplyEdge(proposal);
   SaveOptions();
 }

@@ -119,6 +119,8 @@ class DockingEngine {
   // Full-screen state when the first full-screen notification arrived while
   // the menu was up; compared when the menu closes.
   std::optional<bool> fullScreenBeforeMenu_;
+  // The last outline of the move in progress, as WM_MOVING left it.
+  std::optional<Rect> moveOutline_;
 };
 
 }  // namespace olb
