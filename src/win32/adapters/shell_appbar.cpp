@@ -17,13 +17,27 @@ UINT_PTR ShellAppBar::Send(DWORD message, Edge edge, LPARAM lParam, Rect* rc) {
   return result;
 }
 
-bool ShellAppBar::New() { return Send(ABM_NEW, Edge::None) != 0; }
-bool ShellAppBar::Remove() { return Send(ABM_REMOVE, Edge::None) != 0; }
-bool ShellAppBar::QueryPos(Edge edge, Rect& rc) { return Send(ABM_QUERYPOS, edge, 0, &rc) != 0; }
-bool ShellAppBar::SetPos(Edge edge, Rect& rc) { return Send(ABM_SETPOS, edge, 0, &rc) != 0; }
-uint32_t ShellAppBar::GetState() { return static_cast<uint32_t>(Send(ABM_GETSTATE, Edge::None)); }
-bool ShellAppBar::Activate() { return Send(ABM_ACTIVATE, Edge::None) != 0; }
-void ShellAppBar::WindowPosChanged() { Send(ABM_WINDOWPOSCHANGED, Edge::None); }
+bool ShellAppBar::New() {
+  return Send(ABM_NEW, Edge::None) != 0;
+}
+bool ShellAppBar::Remove() {
+  return Send(ABM_REMOVE, Edge::None) != 0;
+}
+bool ShellAppBar::QueryPos(Edge edge, Rect& rc) {
+  return Send(ABM_QUERYPOS, edge, 0, &rc) != 0;
+}
+bool ShellAppBar::SetPos(Edge edge, Rect& rc) {
+  return Send(ABM_SETPOS, edge, 0, &rc) != 0;
+}
+uint32_t ShellAppBar::GetState() {
+  return static_cast<uint32_t>(Send(ABM_GETSTATE, Edge::None));
+}
+bool ShellAppBar::Activate() {
+  return Send(ABM_ACTIVATE, Edge::None) != 0;
+}
+void ShellAppBar::WindowPosChanged() {
+  Send(ABM_WINDOWPOSCHANGED, Edge::None);
+}
 
 AutoHideOwner ShellAppBar::GetAutoHideBar(Edge edge) {
   const HWND owner = reinterpret_cast<HWND>(Send(ABM_GETAUTOHIDEBAR, edge));

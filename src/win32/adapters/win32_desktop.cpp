@@ -35,9 +35,13 @@ int32_t Win32Desktop::GetMetric(Metric metric) {
   return 0;
 }
 
-uint32_t Win32Desktop::TickCount() { return GetTickCount(); }
+uint32_t Win32Desktop::TickCount() {
+  return GetTickCount();
+}
 
-bool Win32Desktop::CtrlKeyDown() { return GetKeyState(VK_CONTROL) < 0; }
+bool Win32Desktop::CtrlKeyDown() {
+  return GetKeyState(VK_CONTROL) < 0;
+}
 
 bool Win32Desktop::ButtonDown(MouseButton button) {
   return GetAsyncKeyState(button == MouseButton::Right ? VK_RBUTTON : VK_LBUTTON) < 0;

@@ -46,6 +46,8 @@ Size HwndBarOps::FrameSize() {
   return {r.right - r.left, r.bottom - r.top};
 }
 
-void HwndBarOps::PumpMessages() { Application::ProcessMessages(); }
+void HwndBarOps::PumpMessages() {
+  Application::ProcessMessages();
+}
 
 }  // namespace olb::win
