@@ -1,58 +1,36 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "core/settings/options_store.h"
-#include "sim/memory_registry.h"
-#include "win32/app/application.h"
+#include "bar_fixture.h"
 #include "win32/app/single_instance.h"
-#include "win32/bar/bar_window.h"
 
 namespace olb::win {
 namespace {
 
-std::wstring ClassOf(HWND w) {
-  wchar_t name[64] = {};
-  GetClassNameW(w, name, 64);
-  return name;
-}
-
-RECT WindowRectOf(HWND w) {
-  RECT r{};
-  GetWindowRect(w, &r);
-  return r;
-}
-
-class BarWindowTest : public ::testing::Test {
- protected:
-  Application app{GetModuleHandleW(nullptr)};
-  sim::MemoryRegistry registry;
-  const UINT notify = RegisterWindowMessageW(L"AppBarNotify");
-
-  void Store(const BarOptions& o) { WriteOptions(registry, o); }
-};
+using BarWindowTest = BarTest;
 
 TEST_F(BarWindowTest, IsAnOwnedTopLevelWindowOfTheBarClassWithoutCaption) {
-  BarWindow bar(app, registry, notify);
-  EXPECT_EQ(ClassOf(bar.hwnd()), L"TOVB_Form1");
-  EXPECT_EQ(GetWindowTextLengthW(bar.hwnd()), 0);
-  EXPECT_EQ(GetWindow(bar.hwnd(), GW_OWNER), app.handle());
+  Start();
+  EXPECT_EQ(ClassOf(bar->hwnd()), L"TOVB_Form1");
+  EXPECT_EQ(GetWindowTextLengthW(bar->hwnd()), 0);
+  EXPECT_EQ(GetWindow(bar->hwnd(), GW_OWNER), app.handle());
   EXPECT_EQ(ClassOf(app.handle()), L"TApplication");
   EXPECT_TRUE(GetWindowLongW(app.handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
-  const LONG style = GetWindowLongW(bar.hwnd(), GWL_STYLE);
+  const LONG style = GetWindowLongW(bar->hwnd(), GWL_STYLE);
   EXPECT_EQ(style & WS_CAPTION, WS_BORDER) << "caption removed, border kept";
   EXPECT_TRUE(style & WS_THICKFRAME);
 }
 
 TEST_F(BarWindowTest, FirstStartFloatsAtTheDesignedPlaceHundredWide) {
-  BarWindow bar(app, registry, notify);
+  Start();
   const RECT designed = BarWindow::DesignedRect();
-  const RECT r = WindowRectOf(bar.hwnd());
+  const RECT r = WindowRectOf(bar->hwnd());
   EXPECT_EQ(r.left, 277);
   EXPECT_EQ(r.top, 204);
   EXPECT_EQ(r.right - r.left, 100);
   EXPECT_EQ(r.bottom - r.top, designed.bottom - designed.top);
-  EXPECT_EQ(bar.options().Edge, Edge::Float);
-  EXPECT_EQ(bar.options().FloatRect, (Rect{277, 204, 377, designed.bottom}));
+  EXPECT_EQ(bar->options().Edge, Edge::Float);
+  EXPECT_EQ(bar->options().FloatRect, (Rect{277, 204, 377, designed.bottom}));
   EXPECT_FALSE(registry.Read(RegistryRoot::CurrentUser, kOptionsKey, kOptionsValueName))
       << "starting writes nothing";
 }
@@ -64,8 +42,8 @@ TEST_F(BarWindowTest, StoredTopBarIsPlacedAtTheTopWithItsThickness) {
   o.AlwaysOnTop = 0;
   o.DockSize = {100, 64, 100, 100};
   Store(o);
-  BarWindow bar(app, registry, notify);
-  const RECT r = WindowRectOf(bar.hwnd());
+  Start();
+  const RECT r = WindowRectOf(bar->hwnd());
   EXPECT_EQ(r.top, 0);
   EXPECT_EQ(r.left, 0);
   EXPECT_EQ(r.bottom - r.top, 64);
@@ -78,19 +56,19 @@ TEST_F(BarWindowTest, UnreachableRecordIsPlacedWithinReachButKeptAsStored) {
   o.AutoHide = 0;
   o.DockSize = {0, 0, 0, 0};
   Store(o);
-  BarWindow bar(app, registry, notify);
-  const RECT r = WindowRectOf(bar.hwnd());
+  Start();
+  const RECT r = WindowRectOf(bar->hwnd());
   EXPECT_EQ(r.right - r.left, 20);
-  EXPECT_EQ(bar.options().DockSize[0], 0u);
+  EXPECT_EQ(bar->options().DockSize[0], 0u);
 }
 
 TEST_F(BarWindowTest, SingleInstanceSearchFindsTheBarWhateverItsCaption) {
-  BarWindow bar(app, registry, notify);
-  SetWindowTextW(bar.hwnd(), L"renamed");
-  EXPECT_EQ(FindPrevInstance(kBarClassName, L""), bar.hwnd());
-  EXPECT_EQ(FindPrevInstance(kBarClassName, nullptr), bar.hwnd());
+  Start();
+  SetWindowTextW(bar->hwnd(), L"renamed");
+  EXPECT_EQ(FindPrevInstance(kBarClassName, L""), bar->hwnd());
+  EXPECT_EQ(FindPrevInstance(kBarClassName, nullptr), bar->hwnd());
   EXPECT_EQ(FindPrevInstance(L"", L""), nullptr);
-  EXPECT_EQ(FindPrevInstance(L"", L"renamed"), bar.hwnd());
+  EXPECT_EQ(FindPrevInstance(L"", L"renamed"), bar->hwnd());
   EXPECT_TRUE(ActivatePrevInstance(kBarClassName, L""));
   EXPECT_TRUE(IsWindowVisible(app.handle())) << "the walk ends at the application window";
 }

@@ -2,18 +2,10 @@
 #include "core/bar/popup_menu.h"
 #include "win32/app/application.h"
 #include "win32/bar/bar_window.h"
+#include "win32/bar/views_menu.h"
 #include "win32/base/unicode.h"
 
 namespace olb::win {
-namespace {
-
-// Owns a popup menu handle.
-struct MenuHandle {
-  HMENU menu = CreatePopupMenu();
-  ~MenuHandle() {
-    if (menu) DestroyMenu(menu);
-  }
-};
 
 void BuildViewsMenu(HMENU menu, const BarOptions& options, ViewMode mode) {
   for (const MenuEntry& entry : kViewsMenu) {
@@ -26,8 +18,6 @@ void BuildViewsMenu(HMENU menu, const BarOptions& options, ViewMode mode) {
     AppendMenuW(menu, flags, static_cast<UINT_PTR>(*entry.command), Widen(entry.caption).c_str());
   }
 }
-
-}  // namespace
 
 void BarWindow::FormMouseDown(UINT button, POINT client) {
   if (button != WM_RBUTTONDOWN) return;
@@ -46,14 +36,14 @@ void BarWindow::PartRightClick(Point controlOffset, POINT click) {
 }
 
 void BarWindow::ShowPopupMenu(POINT screen) {
-  MenuHandle popup;
-  BuildViewsMenu(popup.menu, options_, viewMode());
+  PopupMenu popup;
+  BuildViewsMenu(popup.get(), options_, viewMode());
   engine_->MenuOpened();
   // The menu needs the bar as foreground window to close when the user
   // clicks elsewhere.
   SetForegroundWindow(hwnd_);
   const UINT chosen = static_cast<UINT>(TrackPopupMenu(
-      popup.menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
+      popup.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
       screen.x, screen.y, 0, hwnd_, nullptr));
   engine_->MenuClosed();
   Application::ProcessMessages();

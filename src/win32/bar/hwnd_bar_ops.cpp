@@ -28,7 +28,19 @@ void HwndBarOps::SetZOrder(ZOrder order) {
   const HWND after = order == ZOrder::Topmost      ? HWND_TOPMOST
                      : order == ZOrder::NotTopmost ? HWND_NOTOPMOST
                                                    : HWND_BOTTOM;
-  SetWindowPos(bar_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  constexpr UINT kFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  SetWindowPos(bar_, after, 0, 0, 0, 0, kFlags);
+  if (order != ZOrder::NotTopmost || !(GetWindowLongW(bar_, GWL_EXSTYLE) & WS_EX_TOPMOST)) return;
+  // Some window managers (Wine's among them) keep an owned window topmost
+  // whatever HWND_NOTOPMOST says:
+  //  1. the bar is owned by the hidden application window, which it must be
+  //     for the program to have no taskbar button;
+  //  2. so the topmost state is cleared while the bar has no owner for a
+  //     moment, and the owner is put back at once.
+  const LONG_PTR owner = GetWindowLongPtrW(bar_, GWLP_HWNDPARENT);
+  SetWindowLongPtrW(bar_, GWLP_HWNDPARENT, 0);
+  SetWindowPos(bar_, HWND_NOTOPMOST, 0, 0, 0, 0, kFlags);
+  SetWindowLongPtrW(bar_, GWLP_HWNDPARENT, owner);
 }
 
 void HwndBarOps::RemoveCaption() {
