@@ -80,7 +80,6 @@ void BarWindow::RunCommand(CommandId command) {
 // mode, as the menu is built from it each time it opens.
 void BarWindow::SetViewMode(ViewMode mode) {
   folder_->SetViewMode(mode);
-  layout_ = folder_->scroller().layout();
   Application::ProcessMessages();
 }
 

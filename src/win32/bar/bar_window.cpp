@@ -52,7 +52,7 @@ BarWindow::BarWindow(Application& app, Registry& registry, UINT appBarNotify)
   if (!hwnd_) throw std::runtime_error("Cannot create the bar window");
   folder_ = std::make_unique<FolderView>(hwnd_, app.instance(), app.handle(), paths, *this);
   folder_->onListRightClick = [this](POINT inList) {
-    PartRightClick({layout_.list.left, layout_.list.top}, inList);
+    PartRightClick({layout().list.left, layout().list.top}, inList);
   };
   shell_ = std::make_unique<ShellAppBar>(hwnd_, appBarNotify_);
   ops_ = std::make_unique<HwndBarOps>(hwnd_);
@@ -140,7 +140,6 @@ void BarWindow::UpdateScrollStrips() {
 
 void BarWindow::ReapplyListExtent() {
   folder_->ReapplyListExtent();
-  layout_ = folder_->scroller().layout();
 }
 
 void BarWindow::UpdateTitle() {
@@ -162,7 +161,7 @@ void BarWindow::ShowError(const std::string& message) {
 void BarWindow::FormPaint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);
-  const Rect& grip = layout_.grip;
+  const Rect& grip = layout().grip;
   const int saved = SaveDC(dc);
   IntersectClipRect(dc, grip.left, grip.top, grip.right, grip.bottom);
   SetViewportOrgEx(dc, grip.left, grip.top, nullptr);

@@ -41,7 +41,9 @@ class BarWindow : public BaseWindow<BarWindow>, public BarUi, public NavigationH
 
   const BarOptions& options() const { return options_; }
   DockingEngine& engine() { return *engine_; }
-  const BarLayout& layout() const { return layout_; }
+  // The folder view's scroller keeps the layout once it exists: cutting the
+  // list to whole pitches changes it between layouts.
+  const BarLayout& layout() const { return folder_ ? folder_->scroller().layout() : layout_; }
   ViewMode viewMode() const { return folder_->viewMode(); }
   FolderView& folderView() { return *folder_; }
 

@@ -161,6 +161,17 @@ void TMyListView::EndUpdate() {
 
 void TMyListView::SetItemCount(int32_t count) {
   SendMessageW(hwnd_, LVM_SETITEMCOUNT, static_cast<WPARAM>(std::max(count, 0)), 0);
+  ArrangeIcons();
+}
+
+// Wine's list view gives owner-data items their icon positions only when it
+// arranges them, which a new count or style does not do by itself; until
+// then every item reads as (0, 0) and the pitch would measure 0.
+void TMyListView::ArrangeIcons() {
+  const ListViewStyle style = Style();
+  if (style == ListViewStyle::LargeIcons || style == ListViewStyle::SmallIcons) {
+    SendMessageW(hwnd_, LVM_ARRANGE, LVA_DEFAULT, 0);
+  }
 }
 
 int32_t TMyListView::ItemCount() {
@@ -197,7 +208,9 @@ void TMyListView::SetStyleBits(DWORD mask, DWORD bits) {
   const auto old = static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE));
   const DWORD updated = (old & ~mask) | bits;
   // The control rearranges its items on WM_STYLECHANGED.
-  if (updated != old) SetWindowLongW(hwnd_, GWL_STYLE, static_cast<LONG>(updated));
+  if (updated == old) return;
+  SetWindowLongW(hwnd_, GWL_STYLE, static_cast<LONG>(updated));
+  ArrangeIcons();
 }
 
 // --- ListScrollPort ------------------------------------------------------

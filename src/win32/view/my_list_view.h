@@ -80,6 +80,7 @@ class TMyListView : public ItemListControl, public ListScrollPort {
   LRESULT OnFindItem(const NMLVFINDITEMW& find, bool wide);
   LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw);
   void SetStyleBits(DWORD mask, DWORD bits);
+  void ArrangeIcons();
 
   HWND form_;
   HWND hwnd_ = nullptr;

@@ -54,8 +54,10 @@ UpButtonPanel::UpButtonPanel(HWND form, HINSTANCE instance, std::function<void()
   button_ = CreateWindowExW(0, L"BUTTON", L"Up", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 0, 0, 25, 30,
                             hwnd_, reinterpret_cast<HMENU>(kButtonId), instance, nullptr);
 
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
+  // The tip belongs to the bar's owner, not to the bar: a pop-up owned by
+  // the bar keeps Wine from making the bar topmost.
+  tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, GetWindow(form, GW_OWNER),
                              nullptr, instance, nullptr);
   if (tooltip_ && button_) {
     TOOLINFOW tool{};
@@ -69,7 +71,7 @@ UpButtonPanel::UpButtonPanel(HWND form, HINSTANCE instance, std::function<void()
 }
 
 UpButtonPanel::~UpButtonPanel() {
-  // The tooltip is a pop-up owned by the panel and goes with it.
+  if (tooltip_ && IsWindow(tooltip_)) DestroyWindow(tooltip_);
   if (hwnd_) DestroyWindow(hwnd_);
 }
 
