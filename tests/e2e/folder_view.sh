@@ -37,6 +37,28 @@ check "a double click on the first category opens it" test "$(view_of list_count
 check "Up is enabled below the root" test "$(view_of up_enabled)" = 1
 screenshot folder-games
 
+# A press on the empty part of the list moves the bar like its grip does.
+before=$(info_of rect)
+read -r x y <<<"$(first_item_point)"
+y=$((y + 150))
+xdotool mousemove "$x" "$y" mousedown 1
+for step in 1 2 3 4 5; do xdotool mousemove "$((x + 20 * step))" "$y"; sleep 0.05; done
+xdotool mouseup 1
+sleep 1.5
+after=$(info_of rect)
+echo "     bar moved from $before to $after"
+check "dragging the list's empty part moves the bar 100 pixels" \
+  test "$(cut -d, -f1 <<<"$after")" = "$(($(cut -d, -f1 <<<"$before") + 100))"
+check "the folder shown stays" test "$(view_of list_count)" = 1
+
+# A right click on the list opens the bar's menu there.
+read -r x y <<<"$(first_item_point)"
+xdotool mousemove "$x" "$((y + 150))" click 3
+check "a right click on the list opens the menu" probe wait '#32768' 3000
+screenshot folder-menu
+xdotool key Escape
+check "Escape closes the menu" probe gone '#32768' 3000
+
 read -r x y <<<"$(centre_of up_rect)"
 xdotool mousemove "$x" "$y" click 1
 sleep 1
