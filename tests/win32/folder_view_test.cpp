@@ -19,6 +19,11 @@ class FolderViewTest : public BarTest {
 
   // A floating bar of the designed size at its root folder, shown.
   BarWindow& StartAtRoot() {
+    // A bar destroyed by an earlier test posted the quit message, which
+    // letting messages run keeps for the main loop: no timer would tick.
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
     BarWindow& b = Start();
     b.paths.RootPath = root.Path() + "\\";
     b.OpenRootFolder();
@@ -69,6 +74,24 @@ class FolderViewTest : public BarTest {
   }
 
   StripLook Look(StripId s) { return bar->folderView().strips().look(s); }
+
+  LONG ViewTop() {
+    RECT view{};
+    SendMessageW(List(), LVM_GETVIEWRECT, 0, reinterpret_cast<LPARAM>(&view));
+    return view.top;
+  }
+
+  // Lets messages and timers run until `done` or `ms` have passed.
+  template <typename Done>
+  static bool PumpUntil(Done done, int ms) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+      if (GetTickCount() - start > static_cast<DWORD>(ms)) return false;
+      Pump();
+      Sleep(10);
+    }
+    return true;
+  }
 
   void AddFiles(int count) {
     for (int i = 0; i < count; ++i) root.AddFile("file" + std::to_string(100 + i) + ".txt", 10);
@@ -166,9 +189,7 @@ TEST_F(FolderViewTest, StripsFollowRealScrollingByTheWheel) {
 
   Wheel(-WHEEL_DELTA);
   EXPECT_EQ(scroller.strips(), (StripState{true, true, true}));
-  RECT view{};
-  SendMessageW(List(), LVM_GETVIEWRECT, 0, reinterpret_cast<LPARAM>(&view));
-  EXPECT_EQ(view.top, -75) << "one pitch per notch";
+  EXPECT_EQ(ViewTop(), -75) << "one pitch per notch";
 
   for (int i = 0; i < 20; ++i) Wheel(-WHEEL_DELTA);
   EXPECT_EQ(Look(StripId::Forward), StripLook::Blank) << "at the end";
@@ -182,15 +203,52 @@ TEST_F(FolderViewTest, StripsFollowRealScrollingByTheWheel) {
   EXPECT_LT(scroller.itemPitchY(), 75);
 }
 
+TEST_F(FolderViewTest, RestingPointerOnTheForwardArrowScrollsEveryTick) {
+  AddFiles(12);
+  StartAtRoot();
+  SetForegroundWindow(bar->hwnd());
+  const Rect strip = bar->layout().forwardStrip;
+  POINT on{strip.left + strip.Width() / 2, strip.top + 4};  // inside the arrow
+  const LPARAM inForm = MAKELPARAM(on.x, on.y);
+  ClientToScreen(bar->hwnd(), &on);
+  SetCursorPos(on.x, on.y);
+  SendMessageW(bar->hwnd(), WM_MOUSEMOVE, 0, inForm);
+  EXPECT_EQ(Look(StripId::Forward), StripLook::HoverArrow);
+
+  // Every 100 ms tick scrolls one pitch while the pointer rests there.
+  EXPECT_TRUE(PumpUntil([&] { return ViewTop() <= -150; }, 3000));
+  EXPECT_EQ(Look(StripId::Back), StripLook::Arrow);
+
+  // Away from the arrow: the next tick stops the timer and puts the normal
+  // colour back; nothing scrolls after that.
+  SetCursorPos(0, 0);
+  EXPECT_TRUE(PumpUntil([&] { return Look(StripId::Forward) == StripLook::Arrow; }, 3000));
+  const LONG stopped = ViewTop();
+  PumpUntil([] { return false; }, 400);
+  EXPECT_EQ(ViewTop(), stopped);
+}
+
+TEST_F(FolderViewTest, UpButtonHintSaysUp) {
+  StartAtRoot();
+  const HWND tip = bar->folderView().upButton().tooltip();
+  ASSERT_NE(tip, nullptr);
+  wchar_t text[32] = {};
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = GetParent(UpButton());
+  tool.uId = reinterpret_cast<UINT_PTR>(UpButton());
+  tool.lpszText = text;
+  SendMessageW(tip, TTM_GETTEXTW, 32, reinterpret_cast<LPARAM>(&tool));
+  EXPECT_STREQ(text, L"Up");
+}
+
 TEST_F(FolderViewTest, ListThatFitsShowsBlankStripsAndIgnoresTheWheel) {
   AddFiles(2);
   StartAtRoot();
   EXPECT_EQ(Look(StripId::Forward), StripLook::Blank);
   EXPECT_EQ(Look(StripId::Back), StripLook::Blank);
   Wheel(-WHEEL_DELTA);
-  RECT view{};
-  SendMessageW(List(), LVM_GETVIEWRECT, 0, reinterpret_cast<LPARAM>(&view));
-  EXPECT_EQ(view.top, 0);
+  EXPECT_EQ(ViewTop(), 0);
 }
 
 }  // namespace

@@ -126,6 +126,23 @@ TEST_F(ShellNamespaceTest, DetailsComeFromTheFileAndAreFilledOnce) {
   EXPECT_EQ(model.detailFills(), fills);
 }
 
+TEST_F(ShellNamespaceTest, HiddenAndSystemFilesAreListedWithTheirAttributes) {
+  folder.AddFile("hidden.txt");
+  folder.AddFile("system.txt");
+  folder.AddFile("plain.txt");
+  SetFileAttributesW(folder.Native("hidden.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
+  SetFileAttributesW(folder.Native("system.txt").c_str(),
+                     FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_HIDDEN);
+  model.OpenFolderByPath(folder.Path());
+  ASSERT_EQ(model.ItemCount(), 3);
+  model.FillItemDetails(0, 2);
+  const uint32_t hidden = model.GetItem(IndexOf("hidden.txt"))->FileAttributes;
+  const uint32_t system = model.GetItem(IndexOf("system.txt"))->FileAttributes;
+  EXPECT_EQ(hidden & (kFileHidden | kFileSystem), kFileHidden);
+  EXPECT_EQ(system & (kFileHidden | kFileSystem), kFileHidden | kFileSystem);
+  EXPECT_EQ(model.GetItem(IndexOf("plain.txt"))->FileAttributes & kFileHidden, 0u);
+}
+
 TEST_F(ShellNamespaceTest, EmptyFolderGivesNoRecords) {
   model.OpenFolderByPath(folder.Path());
   EXPECT_EQ(model.ItemCount(), 0);

@@ -27,6 +27,7 @@ class UpButtonPanel : public BaseWindow<UpButtonPanel> {
   void SetEnabled(bool enabled);
   bool enabled() const { return IsWindowEnabled(button_) != FALSE; }
   HWND button() const { return button_; }
+  HWND tooltip() const { return tooltip_; }
 
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
 
