@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <climits>
+#include <cstring>
 #include <string>
 
 #include "bar_fixture.h"
@@ -125,6 +127,53 @@ TEST_F(FolderViewTest, TypeAheadSearchIsAnsweredFromTheRecords) {
   EXPECT_EQ(Find(L"al", 1, false), -1) << "Alpha lies before the start";
   EXPECT_EQ(Find(L"al", 1, true), 0) << "found after wrapping";
   EXPECT_EQ(Find(L"zzz", -1, true), -1);
+}
+
+// Requests as an ANSI control sends them, and requests for items that do
+// not exist, straight to the form.
+TEST_F(FolderViewTest, AnsiRequestsAndIndexesOutsideTheRecordsAreAnsweredSafely) {
+  root.AddFile("Alpha.txt");
+  root.AddFile("beta.txt");
+  StartAtRoot();
+  auto ask = [&](int index, char* buffer, int capacity) {
+    NMLVDISPINFOA info{};
+    info.hdr = {List(), 0, static_cast<UINT>(LVN_GETDISPINFOA)};
+    info.item.mask = LVIF_TEXT | LVIF_IMAGE;
+    info.item.iItem = index;
+    info.item.iImage = -7;
+    info.item.pszText = buffer;
+    info.item.cchTextMax = capacity;
+    SendMessageW(bar->hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    return info.item.iImage;
+  };
+  char text[16];
+  std::memset(text, '#', sizeof text);
+  ask(0, text, 6);
+  EXPECT_STREQ(text, "Alpha") << "cut to the buffer, terminated";
+  EXPECT_EQ(text[6], '#') << "nothing written beyond it";
+  std::memset(text, '#', sizeof text);
+  EXPECT_EQ(ask(2, text, 16), -7) << "one past the last record";
+  EXPECT_EQ(ask(-1, text, 16), -7);
+  EXPECT_EQ(ask(INT_MAX, text, 16), -7);
+  EXPECT_EQ(text[0], '#');
+
+  NMLVFINDITEMA find{};
+  find.hdr = {List(), 0, static_cast<UINT>(LVN_ODFINDITEMA)};
+  find.iStart = 5;  // past the end
+  find.lvfi.flags = LVFI_PARTIAL | LVFI_STRING | LVFI_WRAP;
+  find.lvfi.psz = "B";
+  EXPECT_EQ(SendMessageW(bar->hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&find)), 1);
+  find.lvfi.flags &= ~LVFI_WRAP;
+  EXPECT_EQ(SendMessageW(bar->hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&find)), -1);
+
+  NMLVCACHEHINT hint{};
+  hint.hdr = {List(), 0, static_cast<UINT>(LVN_ODCACHEHINT)};
+  hint.iFrom = 0;
+  hint.iTo = 2;  // the end lies beyond the records: nothing is filled
+  const FolderModel& model = bar->folderView().model();
+  const int64_t before = model.detailFills();
+  SendMessageW(bar->hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&hint));
+  EXPECT_EQ(model.detailFills(), before);
 }
 
 TEST_F(FolderViewTest, PaintingFillsDetailsOnlyForTheItemsShown) {

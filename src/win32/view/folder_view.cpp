@@ -53,7 +53,7 @@ void FolderView::Wheel(int delta, POINT screen) {
 bool FolderView::HandleFormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   switch (msg) {
     case WM_NOTIFY:
-      return list_.OnNotify(*reinterpret_cast<const NMHDR*>(lp), result);
+      return list_.OnNotify(*reinterpret_cast<NMHDR*>(lp), result);
     case WM_TIMER:
       for (StripId s : {StripId::Forward, StripId::Back}) {
         if (wp == ScrollStrips::TimerOf(s)) {

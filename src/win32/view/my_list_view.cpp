@@ -256,14 +256,14 @@ void TMyListView::SetViewStyle(ViewStyle style) {
 
 // --- requests from the control ---------------------------------------------
 
-bool TMyListView::OnNotify(const NMHDR& header, LRESULT& result) {
+bool TMyListView::OnNotify(NMHDR& header, LRESULT& result) {
   if (header.hwndFrom != hwnd_) return false;
   result = 0;
   switch (header.code) {
     case LVN_GETDISPINFOW:
     case LVN_GETDISPINFOA: {
       // The A and W forms differ only in the text pointer's type.
-      auto& info = const_cast<NMLVDISPINFOW&>(reinterpret_cast<const NMLVDISPINFOW&>(header));
+      auto& info = reinterpret_cast<NMLVDISPINFOW&>(header);
       result = OnGetDispInfo(info.item, header.code == LVN_GETDISPINFOW);
       return true;
     }
@@ -278,8 +278,7 @@ bool TMyListView::OnNotify(const NMHDR& header, LRESULT& result) {
                           header.code == LVN_ODFINDITEMW);
       return true;
     case NM_CUSTOMDRAW:
-      result = OnCustomDraw(
-          const_cast<NMLVCUSTOMDRAW&>(reinterpret_cast<const NMLVCUSTOMDRAW&>(header)));
+      result = OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
       return true;
     case NM_DBLCLK:
       if (handlers_.dblClick) handlers_.dblClick();

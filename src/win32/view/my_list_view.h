@@ -45,7 +45,7 @@ class TMyListView : public ItemListControl, public ListScrollPort {
   ListViewHandlers& handlers() { return handlers_; }
 
   // WM_NOTIFY of the form from this control: true when answered here.
-  bool OnNotify(const NMHDR& header, LRESULT& result);
+  bool OnNotify(NMHDR& header, LRESULT& result);
 
   // SetupSystemImageLists: the shell's small and large lists, shared.
   void SetupSystemImageLists();
