@@ -7,7 +7,13 @@
 //   olb_probe windows             lists the top-level windows
 //   olb_probe dismiss TITLE MS    waits for a message box with this title,
 //                                 prints its text and presses its OK button
+//   olb_probe view CLASS          prints facts about the bar's item list and
+//                                 Up button, one per line
+//   olb_probe mklink LINK TARGET  saves a shell link LINK to TARGET
 #include <windows.h>
+#include <commctrl.h>
+#include <objidl.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -58,6 +64,45 @@ int Info(HWND w) {
                owner && (GetWindowLongW(owner, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) ? 1 : 0);
   std::wprintf(L"taskbar_windows=%d\n", c.count);
   return 0;
+}
+
+void PrintRect(const wchar_t* name, HWND w) {
+  RECT r{};
+  if (w) GetWindowRect(w, &r);
+  std::wprintf(L"%ls=%ld,%ld,%ld,%ld\n", name, r.left, r.top, r.right, r.bottom);
+}
+
+// Messages without pointers work across processes: counts, indexes, states.
+int View(HWND bar) {
+  const HWND list = FindWindowExW(bar, nullptr, WC_LISTVIEWW, nullptr);
+  const HWND panel = FindWindowExW(bar, nullptr, L"TPanel", nullptr);
+  const HWND up = panel ? FindWindowExW(panel, nullptr, L"Button", nullptr) : nullptr;
+  if (!list || !up) return 1;
+  std::wprintf(L"list_count=%d\n", static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)));
+  std::wprintf(L"list_selected=%d\n",
+               static_cast<int>(
+                   SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)));
+  std::wprintf(L"list_style=%lx\n", static_cast<unsigned long>(GetWindowLongW(list, GWL_STYLE)));
+  PrintRect(L"list_rect", list);
+  std::wprintf(L"up_enabled=%d\n", IsWindowEnabled(up) ? 1 : 0);
+  PrintRect(L"up_rect", up);
+  return 0;
+}
+
+int MakeLink(const wchar_t* link, const wchar_t* target) {
+  CoInitialize(nullptr);
+  IShellLinkW* shellLink = nullptr;
+  IPersistFile* file = nullptr;
+  HRESULT hr = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                reinterpret_cast<void**>(&shellLink));
+  if (SUCCEEDED(hr)) hr = shellLink->SetPath(target);
+  if (SUCCEEDED(hr))
+    hr = shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+  if (SUCCEEDED(hr)) hr = file->Save(link, TRUE);
+  if (file) file->Release();
+  if (shellLink) shellLink->Release();
+  CoUninitialize();
+  return SUCCEEDED(hr) ? 0 : 1;
 }
 
 // Waits until a visible window of the class exists (present) or none does.
@@ -117,12 +162,14 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"wait") return WaitFor(cls, ms, true) ? 0 : 1;
   if (cmd == L"gone") return WaitFor(cls, ms, false) ? 0 : 1;
   if (cmd == L"dismiss") return Dismiss(argv[2], ms);
+  if (cmd == L"mklink") return argc > 3 ? MakeLink(argv[2], argv[3]) : 2;
   HWND w = FindWindowW(cls, nullptr);
   if (!w) {
     std::fwprintf(stderr, L"no window of class %ls\n", cls);
     return 1;
   }
   if (cmd == L"info") return Info(w);
+  if (cmd == L"view") return View(w);
   if (cmd == L"close") return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
   return 2;
 }

@@ -45,6 +45,12 @@ class BarTest : public ::testing::Test {
   }
 
   BarWindow& Start() {
+    // A bar destroyed earlier in the test left its quit message behind; it
+    // would stop every later pump at once.
+    bar.reset();
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
     bar = std::make_unique<BarWindow>(app, registry, notify);
     return *bar;
   }

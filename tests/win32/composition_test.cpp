@@ -100,9 +100,10 @@ TEST_F(TitleStripTest, VerticalStripRunsTheGradientAcrossAndTextRisesFromTheBott
     const Rect g = bar->layout().grip;
     SCOPED_TRACE(testing::Message() << ToInt(edge) << " grip " << g.left << "," << g.top << ","
                                     << g.right << "," << g.bottom);
-    EXPECT_EQ(p.at(g.left, g.top + 5), kOuter);
-    EXPECT_EQ(p.at(g.left + 9, g.top + 5), kMiddle);
-    EXPECT_EQ(p.at(g.right - 1, g.top + 5), kOuter);
+    // Below the Up button's panel, which covers the strip's first 30 pixels.
+    EXPECT_EQ(p.at(g.left, g.top + 40), kOuter);
+    EXPECT_EQ(p.at(g.left + 9, g.top + 40), kMiddle);
+    EXPECT_EQ(p.at(g.right - 1, g.top + 40), kOuter);
     const int end = g.bottom - 30;  // the text's reference point
     EXPECT_TRUE(p.DarkIn(g.left, end - 60, g.right, end + 1));
     EXPECT_FALSE(p.DarkIn(g.left, end + 2, g.right, g.bottom));
@@ -113,19 +114,21 @@ TEST_F(TitleStripTest, VerticalStripRunsTheGradientAcrossAndTextRisesFromTheBott
 TEST_F(TitleStripTest, RightStripTextDescendsFromFiftyPixelsBelowTheTop) {
   const Pixels p = Painted(Edge::Right);
   const Rect g = bar->layout().grip;
-  EXPECT_EQ(p.at(g.left + 10, g.top + 10), kMiddle);
+  // The Up button's panel covers the strip's first 30 pixels.
+  EXPECT_EQ(p.at(g.left + 10, g.top + 40), kMiddle);
   EXPECT_TRUE(p.DarkIn(g.left, g.top + 50, g.right, g.top + 110));
-  EXPECT_FALSE(p.DarkIn(g.left, g.top, g.right, g.top + 48));
+  EXPECT_FALSE(p.DarkIn(g.left, g.top + 30, g.right, g.top + 48));
 }
 
 TEST_F(TitleStripTest, HorizontalStripRunsTheGradientDownAndTextIsLevel) {
   const Pixels p = Painted(Edge::Top);
   const Rect g = bar->layout().grip;
   EXPECT_GT(g.Width(), g.Height()) << "the strip runs along a top bar";
-  EXPECT_EQ(p.at(g.left + 5, g.top), kOuter);
-  EXPECT_EQ(p.at(g.left + 5, g.top + 9), kMiddle);
+  // The Up button's panel covers the strip's first 24 pixels.
+  EXPECT_EQ(p.at(g.right - 5, g.top), kOuter);
+  EXPECT_EQ(p.at(g.right - 5, g.top + 9), kMiddle);
   EXPECT_TRUE(p.DarkIn(g.left + 30, g.top + 3, g.left + 90, g.top + 17));
-  EXPECT_FALSE(p.DarkIn(g.left, g.top, g.left + 28, g.bottom));
+  EXPECT_FALSE(p.DarkIn(g.left + 24, g.top, g.left + 28, g.bottom));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Helpers for tests that touch real files and answer the shell's dialogs.
+// Answering the shell's dialogs from a test.
 #pragma once
 
 #include <windows.h>
@@ -11,21 +11,6 @@
 #include "win32/base/unicode.h"
 
 namespace olb::win {
-
-// A fresh folder under the temporary folder, removed with its contents at
-// the end of the test. Paths are UTF-8 with backslashes.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  const std::string& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
-  void WriteFile(const std::string& name, const std::string& content = "x") const;
-  bool Exists(const std::string& name) const;
-
- private:
-  std::string path_;
-};
 
 // Watches from another thread for a visible dialog of this process whose
 // title passes `match`, and hands it to `act` once (or every time with

@@ -22,8 +22,8 @@ std::string AppDataFolder(HWND owner) {
 }
 
 void FinishStartup(BarWindow& bar, HWND appWindow) {
-  bar.RootPath = RootPathFor(AppDataFolder(appWindow));
-  const std::wstring root = Widen(bar.RootPath);
+  bar.paths.RootPath = RootPathFor(AppDataFolder(appWindow));
+  const std::wstring root = Widen(bar.paths.RootPath);
 
   // Entering the folder is the existence test; as a side effect the process
   // works in the root folder from now on.
@@ -36,8 +36,10 @@ void FinishStartup(BarWindow& bar, HWND appWindow) {
   // Opening the root folder fails loudly when it cannot be entered: the bar
   // would have nothing to show.
   if (!SetCurrentDirectoryW(root.c_str())) ThrowComError(HRESULT_FROM_WIN32(GetLastError()));
-  bar.CurrentPath = bar.RootPath.substr(0, bar.RootPath.size() - 1);
+  bar.OpenRootFolder();
   bar.Show();
+  // The bar is at its root: there is nothing above to go up to.
+  bar.SetUpButtonEnabled(false);
 }
 
 }  // namespace olb::win

@@ -21,19 +21,23 @@ void BuildViewsMenu(HMENU menu, const BarOptions& options, ViewMode mode) {
 
 void BarWindow::FormMouseDown(UINT button, POINT client) {
   if (button != WM_RBUTTONDOWN) return;
+  PartRightClick({0, 0}, client);
+}
+
+void BarWindow::PartRightClick(Point controlOffset, POINT click) {
   Application::ProcessMessages();
   RECT window{};
   GetWindowRect(hwnd_, &window);
   // The menu opens at the window's outer corner plus the click's client
   // position, offset by the frame from the pointer as the bar always did.
-  const Point at = MenuScreenPoint({window.left, window.top, window.right, window.bottom}, {0, 0},
-                                   {client.x, client.y});
+  const Point at = MenuScreenPoint({window.left, window.top, window.right, window.bottom},
+                                   controlOffset, {click.x, click.y});
   ShowPopupMenu({at.x, at.y});
 }
 
 void BarWindow::ShowPopupMenu(POINT screen) {
   PopupMenu popup;
-  BuildViewsMenu(popup.get(), options_, viewMode_);
+  BuildViewsMenu(popup.get(), options_, viewMode());
   engine_->MenuOpened();
   // The menu needs the bar as foreground window to close when the user
   // clicks elsewhere.
@@ -48,6 +52,12 @@ void BarWindow::ShowPopupMenu(POINT screen) {
 
 void BarWindow::RunCommand(CommandId command) {
   switch (command) {
+    case CommandId::LargeIcons1:
+      SetViewMode(ViewMode::LargeIcons);
+      break;
+    case CommandId::SmallIcons1:
+      SetViewMode(ViewMode::SmallIcons);
+      break;
     case CommandId::AutoHide1:
       AutoHide1Click();
       break;
@@ -64,6 +74,13 @@ void BarWindow::RunCommand(CommandId command) {
       // Entries whose commands are not built yet do nothing.
       break;
   }
+}
+
+// LargeIcons1Click / SmallIcons1Click: the menu's check marks follow the
+// mode, as the menu is built from it each time it opens.
+void BarWindow::SetViewMode(ViewMode mode) {
+  folder_->SetViewMode(mode);
+  Application::ProcessMessages();
 }
 
 void BarWindow::AutoHide1Click() {

@@ -50,6 +50,10 @@ BarWindow::BarWindow(Application& app, Registry& registry, UINT appBarNotify)
   CreateWindowExW(0, kBarClassName, L"", kDesignedStyle, r.left, r.top, r.right - r.left,
                   r.bottom - r.top, app.handle(), nullptr, app.instance(), this);
   if (!hwnd_) throw std::runtime_error("Cannot create the bar window");
+  folder_ = std::make_unique<FolderView>(hwnd_, app.instance(), app.handle(), paths, *this);
+  folder_->onListRightClick = [this](POINT inList) {
+    PartRightClick({layout().list.left, layout().list.top}, inList);
+  };
   shell_ = std::make_unique<ShellAppBar>(hwnd_, appBarNotify_);
   ops_ = std::make_unique<HwndBarOps>(hwnd_);
   // Reads the taskbar state, as the form's construction does.
@@ -69,10 +73,17 @@ void BarWindow::FormCreate() {
   barWndProcInstalled_ = true;
   RestartTimer(TimerId::Timer1);
   LayoutBar();
+  folder_->InitFolderView();
 }
 
 void BarWindow::Show() {
   ShowWindow(hwnd_, SW_SHOW);
+}
+
+void BarWindow::OpenRootFolder() {
+  folder_->OpenFolderByPath(paths.RootPath);
+  folder_->MeasureItemPitch();
+  folder_->UpdateScrollStrips();
 }
 
 void BarWindow::FormClose() {
@@ -95,11 +106,13 @@ void BarWindow::LayoutBar() {
       {window.Width(), window.Height()},
       {client.right, client.bottom},
       LayoutFrameAllowance(GetSystemMetrics(SM_CYEDGE), GetSystemMetrics(SM_CYBORDER))};
-  layout_ = ComputeBarLayout(layout_, metrics);
+  layout_ = folder_ ? folder_->LayoutBar(metrics) : ComputeBarLayout(layout_, metrics);
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-void BarWindow::ScrollListToTop() {}
+void BarWindow::ScrollListToTop() {
+  if (folder_) folder_->ScrollListToTop();
+}
 
 // The menu is built from the record each time it opens, so its AutoHide
 // mark already follows the engine's change.
@@ -115,21 +128,47 @@ void BarWindow::StartRevealTimer() {
 
 // --- title ---------------------------------------------------------------
 
+// --- NavigationHost ------------------------------------------------------
+
+void BarWindow::SetUpButtonEnabled(bool enabled) {
+  folder_->SetUpButtonEnabled(enabled);
+}
+
+void BarWindow::UpdateScrollStrips() {
+  folder_->UpdateScrollStrips();
+}
+
+void BarWindow::ReapplyListExtent() {
+  folder_->ReapplyListExtent();
+}
+
 void BarWindow::UpdateTitle() {
-  TitleText = olb::TitleText(CurrentPath, RootPath);
+  TitleText = olb::TitleText(paths.CurrentPath, paths.RootPath);
   InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+// Starting with Windows is written by the autoload command once it exists.
+void BarWindow::WriteAutoloadValue() {}
+
+void BarWindow::ShowAutoHiddenBar() {
+  engine_->SetAutoHideShown(true);
+}
+
+void BarWindow::ShowError(const std::string& message) {
+  ShowException(std::runtime_error(message));
 }
 
 void BarWindow::FormPaint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);
-  const Rect& grip = layout_.grip;
+  const Rect& grip = layout().grip;
   const int saved = SaveDC(dc);
   IntersectClipRect(dc, grip.left, grip.top, grip.right, grip.bottom);
   SetViewportOrgEx(dc, grip.left, grip.top, nullptr);
   PaintTitle(dc, app_.instance(), PlaceTitle(options_.Edge, {grip.Width(), grip.Height()}),
              TitleText);
   RestoreDC(dc, saved);
+  if (folder_) folder_->PaintStrips(dc);
   EndPaint(hwnd_, &ps);
 }
 
@@ -247,6 +286,7 @@ LRESULT BarWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   // before that the window behaves as the toolkit made it.
   LRESULT result = 0;
   if (barWndProcInstalled_ && engine_ && DockingMessage(msg, wp, lp, result)) return result;
+  if (folder_ && folder_->HandleFormMessage(msg, wp, lp, result)) return result;
 
   switch (msg) {
     case WM_GETMINMAXINFO:

@@ -1,5 +1,6 @@
 // The bar's top-level window (class "TOVB_Form1"): the docking engine's
-// window procedure, the title strip, the auto-hide timers and the menu.
+// window procedure, the title strip, the auto-hide timers, the menu, and the
+// folder view it hosts.
 #pragma once
 
 #include <windows.h>
@@ -14,36 +15,53 @@
 #include "core/platform/registry.h"
 #include "core/settings/bar_options.h"
 #include "core/view/bar_layout.h"
+#include "core/view/folder_model.h"
+#include "core/view/navigator.h"
 #include "core/view/view_mode.h"
 #include "win32/adapters/shell_appbar.h"
 #include "win32/adapters/win32_desktop.h"
 #include "win32/bar/hwnd_bar_ops.h"
 #include "win32/base/window.h"
+#include "win32/view/folder_view.h"
 
 namespace olb::win {
 
 class Application;
 
-class BarWindow : public BaseWindow<BarWindow>, public BarUi {
+class BarWindow : public BaseWindow<BarWindow>, public BarUi, public NavigationHost {
  public:
   BarWindow(Application& app, Registry& registry, UINT appBarNotify);
   ~BarWindow();
 
-  // The root shortcuts folder (with a trailing backslash) and the folder
-  // shown (without one).
-  std::string RootPath;
-  std::string CurrentPath;
+  // RootPath: the root shortcuts folder (with a trailing backslash);
+  // CurrentPath: the folder shown (without one), kept by the folder view.
+  FolderPaths paths;
   // What the title strip shows.
   std::string TitleText = "OVEL LAUNCH BAR";
 
   const BarOptions& options() const { return options_; }
   DockingEngine& engine() { return *engine_; }
-  const BarLayout& layout() const { return layout_; }
-  ViewMode viewMode() const { return viewMode_; }
+  // The folder view's scroller keeps the layout once it exists: cutting the
+  // list to whole pitches changes it between layouts.
+  const BarLayout& layout() const { return folder_ ? folder_->scroller().layout() : layout_; }
+  ViewMode viewMode() const { return folder_->viewMode(); }
+  FolderView& folderView() { return *folder_; }
 
   void Show();
+  // The end of start-up: opens RootPath, measures the item pitch and updates
+  // the strips. Raises ComError when the root cannot be opened.
+  void OpenRootFolder();
+
+  // NavigationHost: what opening, going up and the list's keys ask of the form.
+  void SetUpButtonEnabled(bool enabled) override;
+  void UpdateScrollStrips() override;
+  void ReapplyListExtent() override;
   // Recomputes the title from the folder shown and repaints the strip.
-  void UpdateTitle();
+  void UpdateTitle() override;
+  void WriteAutoloadValue() override;
+  void ShowAutoHiddenBar() override;
+  void ShowError(const std::string& message) override;
+
   // Runs a menu command as if it had been chosen from the popup menu.
   void RunCommand(CommandId command);
 
@@ -74,7 +92,10 @@ class BarWindow : public BaseWindow<BarWindow>, public BarUi {
   void StopTimer(TimerId id);
   // Right click on the form's own parts (grip, strips, gaps): the menu.
   void FormMouseDown(UINT button, POINT client);
+  // Right click on a part at `controlOffset` in the form, `click` in the part.
+  void PartRightClick(Point controlOffset, POINT click);
   void ShowPopupMenu(POINT screen);
+  void SetViewMode(ViewMode mode);
   void AutoHide1Click();
   void Alwaysontop1Click();
   void About1Click();
@@ -89,7 +110,8 @@ class BarWindow : public BaseWindow<BarWindow>, public BarUi {
   std::unique_ptr<DockingEngine> engine_;
   RevealTimer revealTimer_;
   BarLayout layout_ = DesignLayout();
-  ViewMode viewMode_ = ViewMode::LargeIcons;
+  // Made before the engine, whose loading of the options lays the bar out.
+  std::unique_ptr<FolderView> folder_;
   bool barWndProcInstalled_ = false;
   bool activatedOnce_ = false;
 };

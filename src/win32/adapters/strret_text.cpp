@@ -1,0 +1,42 @@
+#include "win32/adapters/strret_text.h"
+
+#include <cstring>
+
+#include "core/view/pidl.h"
+#include "win32/base/unicode.h"
+
+namespace olb::win {
+
+std::string AnsiToUtf8(const char* text, size_t length) {
+  if (length == 0) return {};
+  const int n = MultiByteToWideChar(CP_ACP, 0, text, static_cast<int>(length), nullptr, 0);
+  if (n <= 0) return {};
+  std::wstring wide(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text, static_cast<int>(length), wide.data(), n);
+  return Narrow(wide);
+}
+
+std::string TakeStrRetText(STRRET& value, const void* pidl, ShellAllocator& allocator) {
+  switch (value.uType) {
+    case STRRET_WSTR: {
+      wchar_t* wide = value.pOleStr;
+      value.pOleStr = nullptr;
+      std::string text = wide ? Narrow(wide) : std::string();
+      allocator.Free(wide);
+      return text;
+    }
+    case STRRET_OFFSET: {
+      const std::string ansi =
+          TextInPidl(PidlBlock(allocator, static_cast<const uint8_t*>(pidl)), value.uOffset);
+      return AnsiToUtf8(ansi.data(), ansi.size());
+    }
+    case STRRET_CSTR: {
+      const size_t length = strnlen(value.cStr, sizeof value.cStr);
+      return AnsiToUtf8(value.cStr, length);
+    }
+    default:
+      return {};
+  }
+}
+
+}  // namespace olb::win

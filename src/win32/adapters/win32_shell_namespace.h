@@ -1,0 +1,29 @@
+// The shell namespace port over the desktop folder, SHGetFileInfo and
+// SHGetDataFromIDList.
+#pragma once
+
+#include <windows.h>
+
+#include "core/platform/shell_namespace.h"
+
+namespace olb::win {
+
+class Win32ShellNamespace : public ShellNamespace {
+ public:
+  // `owner`: the window the shell may show its own dialogs over.
+  Win32ShellNamespace(ShellAllocator& allocator, HWND owner)
+      : allocator_(allocator), owner_(owner) {}
+
+  HResult GetDesktopFolder(std::shared_ptr<ShellFolder>* out) override;
+  std::string TypeName(const uint8_t* absolutePidl) override;
+  int32_t SystemIconIndex(const uint8_t* absolutePidl, bool smallIcon) override;
+  // `folder` must come from this namespace; any other gives E_INVALIDARG.
+  HResult GetFindData(ShellFolder& folder, const uint8_t* relativePidl, FindData* out) override;
+  std::string MessageText(HResult result) override;
+
+ private:
+  ShellAllocator& allocator_;
+  HWND owner_;
+};
+
+}  // namespace olb::win

@@ -1,0 +1,84 @@
+#include "win32/view/folder_view.h"
+
+#include <windowsx.h>
+
+namespace olb::win {
+
+FolderView::FolderView(HWND form, HINSTANCE instance, HWND appWindow, FolderPaths& paths,
+                       NavigationHost& host)
+    : form_(form),
+      shell_(allocator_, appWindow),
+      launcher_(appWindow),
+      list_(form, instance),
+      strips_(form),
+      panel_(form, instance, [this] { navigator_.UpOneLevel(); }),
+      model_(FolderServices{shell_, allocator_, list_, cursor_, time_}, paths),
+      navigator_(model_, launcher_, host),
+      scroller_(list_, strips_) {
+  strips_.SetLayout(&scroller_.layout());
+  list_.SetModel(&model_);
+  ListViewHandlers& h = list_.handlers();
+  h.dblClick = [this] { navigator_.ListViewDblClick(); };
+  h.keyDown = [this](uint16_t key, uint32_t mods) { return navigator_.ListViewKeyDown(key, mods); };
+  h.wheel = [this](int delta, POINT screen) { Wheel(delta, screen); };
+  h.rightClick = [this](POINT inList) {
+    if (onListRightClick) onListRightClick(inList);
+  };
+}
+
+const BarLayout& FolderView::LayoutBar(const BarMetrics& metrics) {
+  const BarLayout& layout = scroller_.LayoutBar(metrics);
+  panel_.Place(layout.panel, layout.upButton);
+  return layout;
+}
+
+void FolderView::InitFolderView() {
+  model_.InitFolderView();
+  list_.SetupSystemImageLists();
+  scroller_.MeasureItemPitch();
+  scroller_.UpdateScrollStrips();
+}
+
+void FolderView::OpenFolderByPath(std::string_view path) {
+  model_.OpenFolderByPath(path);
+}
+
+void FolderView::Wheel(int delta, POINT screen) {
+  if (delta == 0) return;
+  ScreenToClient(form_, &screen);
+  scroller_.OnMouseWheel(delta < 0 ? WheelDirection::Down : WheelDirection::Up,
+                         {screen.x, screen.y});
+}
+
+bool FolderView::HandleFormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  switch (msg) {
+    case WM_NOTIFY:
+      return list_.OnNotify(*reinterpret_cast<NMHDR*>(lp), result);
+    case WM_TIMER:
+      for (StripId s : {StripId::Forward, StripId::Back}) {
+        if (wp == ScrollStrips::TimerOf(s)) {
+          scroller_.OnRepeatTimer(s);
+          result = 0;
+          return true;
+        }
+      }
+      return false;
+    case WM_MOUSEMOVE: {
+      const Point at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+      if (const std::optional<StripId> s = strips_.StripAt(at)) {
+        const Rect& r =
+            s == StripId::Forward ? scroller_.layout().forwardStrip : scroller_.layout().backStrip;
+        scroller_.OnStripMouseMove(*s, {at.x - r.left, at.y - r.top});
+      }
+      return false;  // the form may want the move too
+    }
+    case WM_MOUSEWHEEL:
+      Wheel(GET_WHEEL_DELTA_WPARAM(wp), {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+      result = 0;
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace olb::win

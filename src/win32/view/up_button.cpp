@@ -1,0 +1,121 @@
+#include "win32/view/up_button.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+#include "win32/base/gdi.h"
+
+namespace olb::win {
+namespace {
+
+constexpr wchar_t kPanelClass[] = L"TPanel";
+constexpr int kButtonId = 1;
+
+// The glyph's two images, masked by the colour of the bitmap's bottom-left
+// pixel.
+ImageList LoadGlyphs(HINSTANCE instance) {
+  GdiObject bitmap(LoadImageW(instance, kUpGlyphResource, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  if (!bitmap) return {};
+  ImageList list(ImageList_Create(kUpGlyphSize, kUpGlyphSize, ILC_COLOR24 | ILC_MASK, 2, 0));
+  if (!list) return {};
+  COLORREF transparent = RGB(212, 208, 200);
+  {
+    WindowDc screen(nullptr);
+    MemoryDc dc(screen.get());
+    SelectionScope use(dc.get(), bitmap.get());
+    BITMAP info{};
+    GetObjectW(bitmap.get(), sizeof info, &info);
+    transparent = GetPixel(dc.get(), 0, info.bmHeight - 1);
+  }
+  ImageList_AddMasked(list.get(), static_cast<HBITMAP>(bitmap.get()), transparent);
+  return list;
+}
+
+void RegisterPanelClass(HINSTANCE instance, WNDPROC proc) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kPanelClass;
+  RegisterClassExW(&wc);  // fails harmlessly when already registered
+}
+
+}  // namespace
+
+UpButtonPanel::UpButtonPanel(HWND form, HINSTANCE instance, std::function<void()> onClick)
+    : glyphs_(LoadGlyphs(instance)), onClick_(std::move(onClick)) {
+  RegisterPanelClass(instance, WndProc);
+  CreateWindowExW(0, kPanelClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 20, 30, form,
+                  nullptr, instance, this);
+  if (!hwnd_) throw std::runtime_error("Cannot create the Up button panel");
+  button_ = CreateWindowExW(0, L"BUTTON", L"Up", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 0, 0, 25, 30,
+                            hwnd_, reinterpret_cast<HMENU>(kButtonId), instance, nullptr);
+
+  // The tip belongs to the bar's owner, not to the bar: a pop-up owned by
+  // the bar keeps Wine from making the bar topmost.
+  tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, GetWindow(form, GW_OWNER),
+                             nullptr, instance, nullptr);
+  if (tooltip_ && button_) {
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(button_);
+    tool.lpszText = const_cast<wchar_t*>(L"Up");
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+}
+
+UpButtonPanel::~UpButtonPanel() {
+  if (tooltip_ && IsWindow(tooltip_)) DestroyWindow(tooltip_);
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+void UpButtonPanel::Place(const Rect& panel, const Rect& button) {
+  MoveWindow(hwnd_, panel.left, panel.top, panel.Width(), panel.Height(), TRUE);
+  MoveWindow(button_, button.left, button.top, button.Width(), button.Height(), TRUE);
+}
+
+void UpButtonPanel::SetEnabled(bool enabled) {
+  EnableWindow(button_, enabled ? TRUE : FALSE);
+}
+
+void UpButtonPanel::DrawButton(const DRAWITEMSTRUCT& item) {
+  const RECT r = item.rcItem;
+  FillRect(item.hDC, &r, GetSysColorBrush(COLOR_BTNFACE));
+  const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+  const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+  // A flat button: an edge shows only while it is pressed.
+  if (pressed) {
+    RECT edge = r;
+    DrawEdge(item.hDC, &edge, BDR_SUNKENOUTER, BF_RECT);
+  }
+  if (!glyphs_) return;
+  const int shift = pressed ? 1 : 0;
+  const int x = r.left + (r.right - r.left - kUpGlyphSize) / 2 + shift;
+  const int y = r.top + (r.bottom - r.top - kUpGlyphSize) / 2 + shift;
+  ImageList_Draw(glyphs_.get(), disabled ? 1 : 0, item.hDC, x, y, ILD_TRANSPARENT);
+}
+
+LRESULT UpButtonPanel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+      if (item.hwndItem != button_) break;
+      DrawButton(item);
+      return TRUE;
+    }
+    case WM_COMMAND:
+      if (LOWORD(wp) == kButtonId && HIWORD(wp) == BN_CLICKED && onClick_) onClick_();
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+}  // namespace olb::win

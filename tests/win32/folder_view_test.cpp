@@ -1,0 +1,304 @@
+// The folder view inside a real bar window: the owner-data list answering
+// the control, opening and Up through real messages, the strips after real
+// scrolling, and the view-mode switches.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <climits>
+#include <cstring>
+#include <string>
+
+#include "bar_fixture.h"
+#include "temp_folder.h"
+
+namespace olb::win {
+namespace {
+
+class FolderViewTest : public BarTest {
+ protected:
+  TempFolder root;
+
+  // A floating bar of the designed size at its root folder, shown.
+  BarWindow& StartAtRoot() {
+    // A bar destroyed by an earlier test posted the quit message, which
+    // letting messages run keeps for the main loop: no timer would tick.
+    MSG quit;
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    BarWindow& b = Start();
+    b.paths.RootPath = root.Path() + "\\";
+    b.OpenRootFolder();
+    b.Show();
+    b.SetUpButtonEnabled(false);
+    Pump();
+    return b;
+  }
+
+  HWND List() { return bar->folderView().list().hwnd(); }
+  HWND UpButton() { return bar->folderView().upButton().button(); }
+  int Count() { return static_cast<int>(SendMessageW(List(), LVM_GETITEMCOUNT, 0, 0)); }
+
+  std::wstring Caption(int index) {
+    wchar_t text[260] = L"unchanged";
+    LVITEMW item{};
+    item.iSubItem = 0;
+    item.pszText = text;
+    item.cchTextMax = 260;
+    SendMessageW(List(), LVM_GETITEMTEXTW, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&item));
+    return text;
+  }
+
+  int Find(const wchar_t* text, int after, bool wrap) {
+    LVFINDINFOW find{};
+    find.flags = LVFI_STRING | LVFI_PARTIAL | (wrap ? LVFI_WRAP : 0);
+    find.psz = text;
+    return static_cast<int>(SendMessageW(List(), LVM_FINDITEMW, static_cast<WPARAM>(after),
+                                         reinterpret_cast<LPARAM>(&find)));
+  }
+
+  void Select(int index) {
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(List(), LVM_SETITEMSTATE, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&state));
+  }
+
+  void PressEnter() { SendMessageW(List(), WM_KEYDOWN, VK_RETURN, 0); }
+
+  // One wheel notch over the middle of the list.
+  void Wheel(int delta) {
+    const RECT r = WindowRectOf(List());
+    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    SendMessageW(List(), WM_MOUSEWHEEL, MAKEWPARAM(0, delta), at);
+  }
+
+  StripLook Look(StripId s) { return bar->folderView().strips().look(s); }
+
+  LONG ViewTop() {
+    RECT view{};
+    SendMessageW(List(), LVM_GETVIEWRECT, 0, reinterpret_cast<LPARAM>(&view));
+    return view.top;
+  }
+
+  // Lets messages and timers run until `done` or `ms` have passed.
+  template <typename Done>
+  static bool PumpUntil(Done done, int ms) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+      if (GetTickCount() - start > static_cast<DWORD>(ms)) return false;
+      Pump();
+      Sleep(10);
+    }
+    return true;
+  }
+
+  void AddFiles(int count) {
+    for (int i = 0; i < count; ++i) root.AddFile("file" + std::to_string(100 + i) + ".txt", 10);
+  }
+};
+
+TEST_F(FolderViewTest, ListShowsTheRootsItemsInTheShellsOrder) {
+  root.AddFile("beta.txt");
+  root.AddFile("Alpha.txt");
+  root.AddFolder("Games");
+  StartAtRoot();
+  ASSERT_EQ(Count(), 3);
+  EXPECT_EQ(Caption(0), L"Games");
+  EXPECT_EQ(Caption(1), L"Alpha.txt");
+  EXPECT_EQ(Caption(2), L"beta.txt");
+  EXPECT_EQ(bar->paths.CurrentPath, root.Path());
+  EXPECT_FALSE(IsWindowEnabled(UpButton())) << "the root has nothing above it for the bar";
+  const LONG style = GetWindowLongW(List(), GWL_STYLE);
+  EXPECT_EQ(style & (WS_VSCROLL | WS_HSCROLL | WS_BORDER), 0);
+  EXPECT_TRUE(style & LVS_OWNERDATA);
+  EXPECT_TRUE(style & LVS_SHAREIMAGELISTS);
+  EXPECT_EQ(GetParent(List()), bar->hwnd());
+}
+
+TEST_F(FolderViewTest, TypeAheadSearchIsAnsweredFromTheRecords) {
+  root.AddFile("Alpha.txt");
+  root.AddFile("beta.txt");
+  root.AddFile("Gamma.txt");
+  StartAtRoot();
+  EXPECT_EQ(Find(L"BE", -1, false), 1);
+  EXPECT_EQ(Find(L"al", 1, false), -1) << "Alpha lies before the start";
+  EXPECT_EQ(Find(L"al", 1, true), 0) << "found after wrapping";
+  EXPECT_EQ(Find(L"zzz", -1, true), -1);
+}
+
+// Requests as an ANSI control sends them, and requests for items that do
+// not exist, straight to the form.
+TEST_F(FolderViewTest, AnsiRequestsAndIndexesOutsideTheRecordsAreAnsweredSafely) {
+  root.AddFile("Alpha.txt");
+  root.AddFile("beta.txt");
+  StartAtRoot();
+  auto ask = [&](int index, char* buffer, int capacity) {
+    NMLVDISPINFOA info{};
+    info.hdr = {List(), 0, static_cast<UINT>(LVN_GETDISPINFOA)};
+    info.item.mask = LVIF_TEXT | LVIF_IMAGE;
+    info.item.iItem = index;
+    info.item.iImage = -7;
+    info.item.pszText = buffer;
+    info.item.cchTextMax = capacity;
+    SendMessageW(bar->hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+    return info.item.iImage;
+  };
+  char text[16];
+  std::memset(text, '#', sizeof text);
+  ask(0, text, 6);
+  EXPECT_STREQ(text, "Alpha") << "cut to the buffer, terminated";
+  EXPECT_EQ(text[6], '#') << "nothing written beyond it";
+  std::memset(text, '#', sizeof text);
+  EXPECT_EQ(ask(2, text, 16), -7) << "one past the last record";
+  EXPECT_EQ(ask(-1, text, 16), -7);
+  EXPECT_EQ(ask(INT_MAX, text, 16), -7);
+  EXPECT_EQ(text[0], '#');
+
+  NMLVFINDITEMA find{};
+  find.hdr = {List(), 0, static_cast<UINT>(LVN_ODFINDITEMA)};
+  find.iStart = 5;  // past the end
+  find.lvfi.flags = LVFI_PARTIAL | LVFI_STRING | LVFI_WRAP;
+  find.lvfi.psz = "B";
+  EXPECT_EQ(SendMessageW(bar->hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&find)), 1);
+  find.lvfi.flags &= ~LVFI_WRAP;
+  EXPECT_EQ(SendMessageW(bar->hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&find)), -1);
+
+  NMLVCACHEHINT hint{};
+  hint.hdr = {List(), 0, static_cast<UINT>(LVN_ODCACHEHINT)};
+  hint.iFrom = 0;
+  hint.iTo = 2;  // the end lies beyond the records: nothing is filled
+  const FolderModel& model = bar->folderView().model();
+  const int64_t before = model.detailFills();
+  SendMessageW(bar->hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&hint));
+  EXPECT_EQ(model.detailFills(), before);
+}
+
+TEST_F(FolderViewTest, PaintingFillsDetailsOnlyForTheItemsShown) {
+  AddFiles(30);
+  StartAtRoot();
+  UpdateWindow(List());
+  Pump();
+  FolderModel& model = bar->folderView().model();
+  ASSERT_EQ(model.ItemCount(), 30);
+  EXPECT_FALSE(model.GetItem(0)->NeedsInfo);
+  EXPECT_TRUE(model.GetItem(29)->NeedsInfo);
+  EXPECT_LT(model.detailFills(), 30);
+}
+
+TEST_F(FolderViewTest, EnterOnAFolderOpensItAndUpComesBackToTheRoot) {
+  root.AddFolder("Games");
+  root.AddFile("notes.txt");
+  root.AddFile("Games\\Racing.txt");
+  root.AddFile("Games\\Chess.txt");
+  StartAtRoot();
+  Select(0);
+  PressEnter();
+  EXPECT_EQ(bar->paths.CurrentPath, root.PathOf("Games"));
+  EXPECT_EQ(Count(), 2);
+  EXPECT_EQ(Caption(0), L"Chess.txt");
+  EXPECT_TRUE(IsWindowEnabled(UpButton()));
+  EXPECT_EQ(bar->TitleText, "OVEL LAUNCH BAR - GAMES");
+  EXPECT_EQ(GetWindowLongW(List(), GWL_STYLE) & LVS_TYPEMASK, LVS_ICON)
+      << "the report style is only passed through";
+
+  SendMessageW(UpButton(), BM_CLICK, 0, 0);
+  EXPECT_EQ(bar->paths.CurrentPath, root.Path());
+  EXPECT_EQ(Count(), 2);
+  EXPECT_FALSE(IsWindowEnabled(UpButton()));
+  EXPECT_EQ(bar->TitleText, "OVEL LAUNCH BAR");
+}
+
+TEST_F(FolderViewTest, UpFromTheRootByTheNavigatorOpensItsParentAndEnablesUp) {
+  StartAtRoot();
+  bar->folderView().navigator().UpOneLevel();
+  const std::string parent = root.Path().substr(0, root.Path().find_last_of('\\'));
+  EXPECT_EQ(bar->paths.CurrentPath, parent);
+  EXPECT_TRUE(IsWindowEnabled(UpButton()));
+}
+
+TEST_F(FolderViewTest, EnterWithNothingSelectedDoesNothing) {
+  root.AddFolder("Games");
+  StartAtRoot();
+  PressEnter();
+  EXPECT_EQ(bar->paths.CurrentPath, root.Path());
+}
+
+TEST_F(FolderViewTest, StripsFollowRealScrollingByTheWheel) {
+  AddFiles(12);
+  StartAtRoot();
+  ListScroller& scroller = bar->folderView().scroller();
+  ASSERT_EQ(scroller.itemPitchY(), 75) << "Wine's large-icon spacing";
+  EXPECT_EQ(bar->layout().list.Height() % 75, 0) << "cut to whole pitches";
+  EXPECT_TRUE(scroller.strips().listOverflows);
+  EXPECT_EQ(Look(StripId::Forward), StripLook::Arrow);
+  EXPECT_EQ(Look(StripId::Back), StripLook::Blank);
+
+  Wheel(-WHEEL_DELTA);
+  EXPECT_EQ(scroller.strips(), (StripState{true, true, true}));
+  EXPECT_EQ(ViewTop(), -75) << "one pitch per notch";
+
+  for (int i = 0; i < 20; ++i) Wheel(-WHEEL_DELTA);
+  EXPECT_EQ(Look(StripId::Forward), StripLook::Blank) << "at the end";
+  EXPECT_EQ(Look(StripId::Back), StripLook::Arrow);
+
+  bar->RunCommand(CommandId::SmallIcons1);
+  EXPECT_EQ(bar->viewMode(), ViewMode::SmallIcons);
+  EXPECT_EQ(GetWindowLongW(List(), GWL_STYLE) & LVS_TYPEMASK, LVS_SMALLICON);
+  EXPECT_EQ(Look(StripId::Back), StripLook::Blank) << "back at the top";
+  EXPECT_GT(scroller.itemPitchY(), 0);
+  EXPECT_LT(scroller.itemPitchY(), 75);
+}
+
+TEST_F(FolderViewTest, RestingPointerOnTheForwardArrowScrollsEveryTick) {
+  AddFiles(12);
+  StartAtRoot();
+  SetForegroundWindow(bar->hwnd());
+  const Rect strip = bar->layout().forwardStrip;
+  POINT on{strip.left + strip.Width() / 2, strip.top + 4};  // inside the arrow
+  const LPARAM inForm = MAKELPARAM(on.x, on.y);
+  ClientToScreen(bar->hwnd(), &on);
+  SetCursorPos(on.x, on.y);
+  SendMessageW(bar->hwnd(), WM_MOUSEMOVE, 0, inForm);
+  EXPECT_EQ(Look(StripId::Forward), StripLook::HoverArrow);
+
+  // Every 100 ms tick scrolls one pitch while the pointer rests there.
+  EXPECT_TRUE(PumpUntil([&] { return ViewTop() <= -150; }, 3000));
+  EXPECT_EQ(Look(StripId::Back), StripLook::Arrow);
+
+  // Away from the arrow: the next tick stops the timer and puts the normal
+  // colour back; nothing scrolls after that.
+  SetCursorPos(0, 0);
+  EXPECT_TRUE(PumpUntil([&] { return Look(StripId::Forward) == StripLook::Arrow; }, 3000));
+  const LONG stopped = ViewTop();
+  PumpUntil([] { return false; }, 400);
+  EXPECT_EQ(ViewTop(), stopped);
+}
+
+TEST_F(FolderViewTest, UpButtonHintSaysUp) {
+  StartAtRoot();
+  const HWND tip = bar->folderView().upButton().tooltip();
+  ASSERT_NE(tip, nullptr);
+  wchar_t text[32] = {};
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = GetParent(UpButton());
+  tool.uId = reinterpret_cast<UINT_PTR>(UpButton());
+  tool.lpszText = text;
+  SendMessageW(tip, TTM_GETTEXTW, 32, reinterpret_cast<LPARAM>(&tool));
+  EXPECT_STREQ(text, L"Up");
+}
+
+TEST_F(FolderViewTest, ListThatFitsShowsBlankStripsAndIgnoresTheWheel) {
+  AddFiles(2);
+  StartAtRoot();
+  EXPECT_EQ(Look(StripId::Forward), StripLook::Blank);
+  EXPECT_EQ(Look(StripId::Back), StripLook::Blank);
+  Wheel(-WHEEL_DELTA);
+  EXPECT_EQ(ViewTop(), 0);
+}
+
+}  // namespace
+}  // namespace olb::win
