@@ -50,6 +50,17 @@ TEST(ShellFileOps, TellsFilesFromFolders) {
   EXPECT_FALSE(ops.FileExists(dir.PathOf("nothing")));
 }
 
+// The dialog's file-name box: an edit of its own (id 0x480) or the edit
+// inside the file-name combo box (id 0x47C).
+BOOL CALLBACK FindFileNameBox(HWND child, LPARAM found) {
+  wchar_t cls[16] = {};
+  GetClassNameW(child, cls, 16);
+  if (std::wstring(cls) != L"Edit") return TRUE;
+  if (GetDlgCtrlID(child) != 0x480 && GetDlgCtrlID(GetParent(child)) != 0x47C) return TRUE;
+  *reinterpret_cast<HWND*>(found) = child;
+  return FALSE;
+}
+
 // The real dialog, found by its title; a name is typed into it and OK pressed.
 TEST(OpenFileDialog, ReturnsTheFileTypedIntoTheRealDialog) {
   TempFolder dir;
@@ -61,15 +72,12 @@ TEST(OpenFileDialog, ReturnsTheFileTypedIntoTheRealDialog) {
       },
       [&](HWND d) {
         const std::wstring path = Widen(dir.PathOf("tool.exe"));
-        // Types into whatever has the keyboard focus when the dialog opens:
-        // its file-name box.
-        GUITHREADINFO gui{};
-        gui.cbSize = sizeof(gui);
-        for (int i = 0; i < 40 && !gui.hwndFocus; ++i) {
-          GetGUIThreadInfo(GetWindowThreadProcessId(d, nullptr), &gui);
-          if (!gui.hwndFocus) Sleep(25);
+        HWND box = nullptr;
+        for (int i = 0; i < 80 && !box; ++i) {
+          EnumChildWindows(d, FindFileNameBox, reinterpret_cast<LPARAM>(&box));
+          if (!box) Sleep(25);
         }
-        SendMessageW(gui.hwndFocus, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+        SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
         PostMessageW(d, WM_COMMAND, IDOK, 0);
       });
   ShortcutDialog dialog;

@@ -26,7 +26,7 @@ std::optional<std::string> OpenFileDialog::ChooseFile(const FileChooserRequest& 
   if (request.hideReadOnly) ofn.Flags |= OFN_HIDEREADONLY;
   if (request.noDereferenceLinks) ofn.Flags |= OFN_NODEREFERENCELINKS;
   if (request.enableSizing) ofn.Flags |= OFN_ENABLESIZING;
-  if (!GetOpenFileNameW(&ofn)) return std::nullopt;
+  if (!GetOpenFileNameW(&ofn) || file[0] == L'\0') return std::nullopt;
   return Narrow(file.data());
 }
 
