@@ -50,36 +50,13 @@ TEST(ShellFileOps, TellsFilesFromFolders) {
   EXPECT_FALSE(ops.FileExists(dir.PathOf("nothing")));
 }
 
-// The dialog's file-name box: an edit of its own (id 0x480) or the edit
-// inside the file-name combo box (id 0x47C).
-BOOL CALLBACK FindFileNameBox(HWND child, LPARAM found) {
-  wchar_t cls[16] = {};
-  GetClassNameW(child, cls, 16);
-  if (std::wstring(cls) != L"Edit") return TRUE;
-  if (GetDlgCtrlID(child) != 0x480 && GetDlgCtrlID(GetParent(child)) != 0x47C) return TRUE;
-  *reinterpret_cast<HWND*>(found) = child;
-  return FALSE;
-}
-
 // The real dialog, found by its title; a name is typed into it and OK pressed.
 TEST(OpenFileDialog, ReturnsTheFileTypedIntoTheRealDialog) {
   TempFolder dir;
   dir.AddFile("tool.exe");
   OpenFileDialog chooser(nullptr);
-  DialogWatcher typist(
-      [](HWND, const std::wstring& title) {
-        return title == L"Select shortcut for placing to the Bar";
-      },
-      [&](HWND d) {
-        const std::wstring path = Widen(dir.PathOf("tool.exe"));
-        HWND box = nullptr;
-        for (int i = 0; i < 80 && !box; ++i) {
-          EnumChildWindows(d, FindFileNameBox, reinterpret_cast<LPARAM>(&box));
-          if (!box) Sleep(25);
-        }
-        SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
-        PostMessageW(d, WM_COMMAND, IDOK, 0);
-      });
+  DialogWatcher typist =
+      TypeIntoOpenDialog(L"Select shortcut for placing to the Bar", dir.PathOf("tool.exe"));
   ShortcutDialog dialog;
   const auto chosen = dialog.Execute(chooser);
   ASSERT_TRUE(chosen);

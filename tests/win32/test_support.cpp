@@ -22,6 +22,17 @@ BOOL CALLBACK FindDialog(HWND w, LPARAM lp) {
   return FALSE;
 }
 
+// The dialog's file-name box: an edit of its own (id 0x480) or the edit
+// inside the file-name combo box (id 0x47C).
+BOOL CALLBACK FindFileNameBox(HWND child, LPARAM found) {
+  wchar_t cls[16] = {};
+  GetClassNameW(child, cls, 16);
+  if (std::wstring(cls) != L"Edit") return TRUE;
+  if (GetDlgCtrlID(child) != 0x480 && GetDlgCtrlID(GetParent(child)) != 0x47C) return TRUE;
+  *reinterpret_cast<HWND*>(found) = child;
+  return FALSE;
+}
+
 }  // namespace
 
 DialogWatcher::DialogWatcher(Match match, Act act, bool repeat)
@@ -48,6 +59,23 @@ DialogWatcher::~DialogWatcher() {
 DialogWatcher AnswerYes() {
   return DialogWatcher([](HWND, const std::wstring&) { return true; },
                        [](HWND d) { PostMessageW(d, WM_COMMAND, IDYES, 0); }, true);
+}
+
+}  // namespace olb::win
+
+namespace olb::win {
+
+DialogWatcher TypeIntoOpenDialog(const std::wstring& title, const std::string& path) {
+  return DialogWatcher([title](HWND, const std::wstring& t) { return t == title; },
+                       [wide = Widen(path)](HWND d) {
+                         HWND box = nullptr;
+                         for (int i = 0; i < 80 && !box; ++i) {
+                           EnumChildWindows(d, FindFileNameBox, reinterpret_cast<LPARAM>(&box));
+                           if (!box) Sleep(25);
+                         }
+                         SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+                         PostMessageW(d, WM_COMMAND, IDOK, 0);
+                       });
 }
 
 }  // namespace olb::win

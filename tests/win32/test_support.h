@@ -32,4 +32,8 @@ class DialogWatcher {
 // Answers every confirmation of the shell with Yes.
 DialogWatcher AnswerYes();
 
+// Waits for the open-file dialog with this title, types `path` (UTF-8) into
+// its file-name box and presses OK, once.
+DialogWatcher TypeIntoOpenDialog(const std::wstring& title, const std::string& path);
+
 }  // namespace olb::win

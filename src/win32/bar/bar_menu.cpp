@@ -64,6 +64,21 @@ void BarWindow::RunCommand(CommandId command) {
     case CommandId::Alwaysontop1:
       Alwaysontop1Click();
       break;
+    case CommandId::NewFolder1:
+      commands_->NewFolder1Click();
+      break;
+    case CommandId::NewShortut1:
+      commands_->NewShortut1Click();
+      break;
+    case CommandId::Delete1:
+      commands_->Delete1Click();
+      break;
+    case CommandId::OpenFolderwithShortcuts1:
+      commands_->OpenFolderwithShortcuts1Click();
+      break;
+    case CommandId::UpdateBar1:
+      commands_->UpdateBar1Click();
+      break;
     case CommandId::About1:
       About1Click();
       break;

@@ -54,11 +54,22 @@ BarWindow::BarWindow(Application& app, Registry& registry, UINT appBarNotify)
   folder_->onListRightClick = [this](POINT inList) {
     PartRightClick({layout().list.left, layout().list.top}, inList);
   };
+  chooser_ = std::make_unique<OpenFileDialog>(app.handle());
+  rows_ = std::make_unique<ListRows>(folder_->list().hwnd());
+  commands_ = std::make_unique<ItemCommands>(
+      folder_->model(), CommandServices{files_, *chooser_, folder_->launcher(), *rows_, *this});
+  folder_->onLabelEdited = [this](int row, const std::string& text) {
+    commands_->ListViewEdited(row, text);
+  };
   shell_ = std::make_unique<ShellAppBar>(hwnd_, appBarNotify_);
   ops_ = std::make_unique<HwndBarOps>(hwnd_);
   // Reads the taskbar state, as the form's construction does.
   engine_ = std::make_unique<DockingEngine>(options_, *shell_, *ops_, *this, desktop_, registry_);
   FormCreate();
+}
+
+void BarWindow::ProcessMessages() {
+  Application::ProcessMessages();
 }
 
 BarWindow::~BarWindow() {

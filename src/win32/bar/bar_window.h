@@ -10,6 +10,7 @@
 
 #include "core/bar/auto_hide_timers.h"
 #include "core/bar/ids.h"
+#include "core/commands/item_commands.h"
 #include "core/docking/docking_engine.h"
 #include "core/platform/bar_ui.h"
 #include "core/platform/registry.h"
@@ -18,17 +19,23 @@
 #include "core/view/folder_model.h"
 #include "core/view/navigator.h"
 #include "core/view/view_mode.h"
+#include "win32/adapters/open_file_dialog.h"
 #include "win32/adapters/shell_appbar.h"
+#include "win32/adapters/shell_file_ops.h"
 #include "win32/adapters/win32_desktop.h"
 #include "win32/bar/hwnd_bar_ops.h"
 #include "win32/base/window.h"
+#include "win32/view/list_rows.h"
 #include "win32/view/folder_view.h"
 
 namespace olb::win {
 
 class Application;
 
-class BarWindow : public BaseWindow<BarWindow>, public BarUi, public NavigationHost {
+class BarWindow : public BaseWindow<BarWindow>,
+                  public BarUi,
+                  public NavigationHost,
+                  public CommandHost {
  public:
   BarWindow(Application& app, Registry& registry, UINT appBarNotify);
   ~BarWindow();
@@ -61,6 +68,8 @@ class BarWindow : public BaseWindow<BarWindow>, public BarUi, public NavigationH
   void WriteAutoloadValue() override;
   void ShowAutoHiddenBar() override;
   void ShowError(const std::string& message) override;
+  // CommandHost (UpdateScrollStrips is shared with NavigationHost).
+  void ProcessMessages() override;
 
   // Runs a menu command as if it had been chosen from the popup menu.
   void RunCommand(CommandId command);
@@ -112,6 +121,11 @@ class BarWindow : public BaseWindow<BarWindow>, public BarUi, public NavigationH
   BarLayout layout_ = DesignLayout();
   // Made before the engine, whose loading of the options lays the bar out.
   std::unique_ptr<FolderView> folder_;
+  // The commands that change the folder's files.
+  ShellFileOps files_;
+  std::unique_ptr<OpenFileDialog> chooser_;
+  std::unique_ptr<ListRows> rows_;
+  std::unique_ptr<ItemCommands> commands_;
   bool barWndProcInstalled_ = false;
   bool activatedOnce_ = false;
 };

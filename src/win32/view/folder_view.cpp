@@ -1,5 +1,7 @@
 #include "win32/view/folder_view.h"
 
+#include "win32/base/unicode.h"
+
 #include <windowsx.h>
 
 namespace olb::win {
@@ -50,10 +52,39 @@ void FolderView::Wheel(int delta, POINT screen) {
                          {screen.x, screen.y});
 }
 
+bool FolderView::LabelEdited(const NMHDR& header) {
+  std::string text;
+  int row = -1;
+  if (header.code == LVN_ENDLABELEDITW) {
+    const auto& info = reinterpret_cast<const NMLVDISPINFOW&>(header);
+    if (!info.item.pszText) return true;  // editing cancelled
+    text = Narrow(info.item.pszText);
+    row = info.item.iItem;
+  } else {
+    const auto& info = reinterpret_cast<const NMLVDISPINFOA&>(header);
+    if (!info.item.pszText) return true;
+    // An ANSI control's text is in the system code page.
+    const int n = MultiByteToWideChar(CP_ACP, 0, info.item.pszText, -1, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n > 0 ? n : 1), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, info.item.pszText, -1, wide.data(), n);
+    text = Narrow(wide.c_str());
+    row = info.item.iItem;
+  }
+  if (onLabelEdited) onLabelEdited(row, text);
+  return true;
+}
+
 bool FolderView::HandleFormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   switch (msg) {
-    case WM_NOTIFY:
-      return list_.OnNotify(*reinterpret_cast<NMHDR*>(lp), result);
+    case WM_NOTIFY: {
+      auto& header = *reinterpret_cast<NMHDR*>(lp);
+      if (header.hwndFrom == list_.hwnd() &&
+          (header.code == LVN_ENDLABELEDITW || header.code == LVN_ENDLABELEDITA)) {
+        result = FALSE;  // the list shows the re-read folder, not the edit
+        return LabelEdited(header);
+      }
+      return list_.OnNotify(header, result);
+    }
     case WM_TIMER:
       for (StripId s : {StripId::Forward, StripId::Back}) {
         if (wp == ScrollStrips::TimerOf(s)) {

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "core/view/bar_layout.h"
@@ -58,6 +59,8 @@ class FolderView {
 
   // A right click on the list at `inList`; the form shows its menu.
   std::function<void(POINT inList)> onListRightClick;
+  // An accepted in-place edit of `row`'s caption to `text` (UTF-8).
+  std::function<void(int row, const std::string& text)> onLabelEdited;
 
   FolderModel& model() { return model_; }
   Navigator& navigator() { return navigator_; }
@@ -65,9 +68,12 @@ class FolderView {
   ListScroller& scroller() { return scroller_; }
   ScrollStrips& strips() { return strips_; }
   UpButtonPanel& upButton() { return panel_; }
+  Launcher& launcher() { return launcher_; }
 
  private:
   void Wheel(int delta, POINT screen);
+  // LVN_ENDLABELEDIT: hands an accepted text to onLabelEdited.
+  bool LabelEdited(const NMHDR& header);
 
   HWND form_;
   Win32ShellAllocator allocator_;

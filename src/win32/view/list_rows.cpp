@@ -1,0 +1,35 @@
+#include "win32/view/list_rows.h"
+
+#include <commctrl.h>
+
+namespace olb::win {
+namespace {
+
+void SetState(HWND list, int row, UINT state, UINT mask) {
+  LVITEMW item{};
+  item.stateMask = mask;
+  item.state = state;
+  SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+}  // namespace
+
+void ListRows::SelectRow(int32_t row) {
+  // Row -1 addresses every row: clear the selection, then select one.
+  SetState(list_, -1, 0, LVIS_SELECTED);
+  SetState(list_, row, LVIS_SELECTED, LVIS_SELECTED);
+}
+
+void ListRows::FocusRow(int32_t row) {
+  SetState(list_, row, LVIS_FOCUSED, LVIS_FOCUSED);
+}
+
+void ListRows::EnsureRowVisible(int32_t row) {
+  ListView_EnsureVisible(list_, row, FALSE);
+}
+
+void ListRows::RedrawRow(int32_t row) {
+  ListView_RedrawItems(list_, row, row);
+}
+
+}  // namespace olb::win
