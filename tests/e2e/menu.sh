@@ -19,6 +19,13 @@ screenshot menu
 xdotool key Escape
 check "Escape closes it" probe gone '#32768' 5000
 
+# The back strip lies just above the list: a right click there is the same.
+list_top=$(probe view TOVB_Form1 | sed -n 's/^list_rect=//p' | cut -d, -f2)
+strip_y=$((list_top - 8))
+check "a right click on the scroll strip opens the same menu" open_menu 60 "$strip_y"
+xdotool key Escape
+probe gone '#32768' 5000
+
 open_menu 10 300
 menu_pick_down 4
 sleep 0.5

@@ -5,6 +5,7 @@
 //   olb_probe info CLASS          prints facts about the window, one per line
 //   olb_probe close CLASS         posts WM_CLOSE to it
 //   olb_probe windows             lists the top-level windows
+//   olb_probe hold MS             keeps a window of its own active for MS ms
 //   olb_probe dismiss TITLE MS    waits for a message box with this title,
 //                                 prints its text and presses its OK button
 //   olb_probe view CLASS          prints facts about the bar's item list and
@@ -58,6 +59,7 @@ int Info(HWND w) {
   std::wprintf(L"caption=%ls\n", caption);
   std::wprintf(L"visible=%d\n", IsWindowVisible(w) ? 1 : 0);
   std::wprintf(L"rect=%ld,%ld,%ld,%ld\n", r.left, r.top, r.right, r.bottom);
+  std::wprintf(L"foreground=%d\n", GetForegroundWindow() == w ? 1 : 0);
   std::wprintf(L"topmost=%d\n", (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0);
   std::wprintf(L"owner_class=%ls\n", owner ? ClassOf(owner).c_str() : L"");
   std::wprintf(L"owner_toolwindow=%d\n",
@@ -151,10 +153,28 @@ BOOL CALLBACK PrintWindow(HWND w, LPARAM) {
   return TRUE;
 }
 
+// Shows a small window of its own and makes it the active one for `ms`
+// milliseconds: another program the user switched to.
+int Hold(int ms) {
+  HWND w = CreateWindowExW(0, L"STATIC", L"probe", WS_POPUP | WS_VISIBLE | WS_BORDER, 700, 600, 80,
+                           40, nullptr, nullptr, nullptr, nullptr);
+  SetForegroundWindow(w);
+  SetActiveWindow(w);
+  const DWORD start = GetTickCount();
+  MSG m;
+  while (GetTickCount() - start < static_cast<DWORD>(ms)) {
+    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
+    Sleep(10);
+  }
+  DestroyWindow(w);
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc == 2 && std::wstring(argv[1]) == L"windows") return EnumWindows(PrintWindow, 0) ? 0 : 1;
+  if (argc == 3 && std::wstring(argv[1]) == L"hold") return Hold(_wtoi(argv[2]));
   if (argc < 3) return 2;
   const std::wstring cmd = argv[1];
   const wchar_t* cls = argv[2];
