@@ -45,6 +45,13 @@ void FolderView::OpenFolderByPath(std::string_view path) {
   model_.OpenFolderByPath(path);
 }
 
+void FolderView::SetViewMode(ViewMode mode) {
+  scroller_.SetViewMode(mode);
+  // The control repaints only the items it moved; what the other mode drew
+  // elsewhere would stay on screen.
+  InvalidateRect(list_.hwnd(), nullptr, TRUE);
+}
+
 void FolderView::Wheel(int delta, POINT screen) {
   if (delta == 0) return;
   ScreenToClient(form_, &screen);

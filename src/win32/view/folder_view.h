@@ -47,7 +47,7 @@ class FolderView {
   void ScrollListToTop() { list_.ScrollToTop(); }
   void SetUpButtonEnabled(bool enabled) { panel_.SetEnabled(enabled); }
   // LargeIcons1Click / SmallIcons1Click, without letting messages run.
-  void SetViewMode(ViewMode mode) { scroller_.SetViewMode(mode); }
+  void SetViewMode(ViewMode mode);
   ViewMode viewMode() const { return scroller_.viewMode(); }
 
   // Messages of the form that concern the view (notifications from the list,
