@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Auto-hide in the real program: a left bar hidden at its edge slides out
-# when the pointer rests on its two visible pixels and slides back in when
-# the pointer moves away.
+# Auto-hide in the real program: a left bar hidden at its edge comes out on
+# Shift+Alt+F12 in its list, slides back in when the user works elsewhere,
+# slides out when the pointer rests on its two visible pixels and back in
+# when the pointer moves away.
 set -u
 EXE=$1 PROBE=$2 OUT=$3
 . "$(dirname "$0")/lib.sh"
@@ -16,23 +17,30 @@ rect_becomes() {
   echo "     rect is $(info_of rect)"
   return 1
 }
+hidden="-98,0,2,768"
+shown="0,0,100,768"
 
 xdotool mousemove 600 300
 reg_set_options "$(record 0 1 0)"
 check "a stored auto-hidden left bar starts" start_bar
-check "it waits hidden, two pixels showing" rect_becomes "-98,0,2,768"
+check "it waits hidden, two pixels showing" rect_becomes "$hidden"
 screenshot autohide-hidden
 
-xdotool mousemove 1 300 sleep 0.05 mousemove 0 300
-check "resting the pointer on the edge slides it out" rect_becomes "0,0,100,768"
+xdotool key shift+alt+F12
+check "Shift+Alt+F12 in its list brings it out" rect_becomes "$shown"
 screenshot autohide-shown
 
 # While the bar is the active window it stays out; the user works in
 # another program. (Wine follows the pointer only over its own windows, so
 # the pointer goes onto that program's window.)
-timeout -k 2 30 wine "$PROBE" hold 6000 </dev/null >/dev/null 2>&1 &
+timeout -k 2 30 wine "$PROBE" hold 10000 </dev/null >/dev/null 2>&1 &
 holder=$!
 sleep 1
 xdotool mousemove 730 610 sleep 0.1 mousemove 740 620
-check "moving the pointer away slides it back in" rect_becomes "-98,0,2,768"
+check "working elsewhere slides it back in" rect_becomes "$hidden"
+
+xdotool mousemove 1 300 sleep 0.05 mousemove 0 300
+check "resting the pointer on the edge slides it out" rect_becomes "$shown"
+xdotool mousemove 730 610 sleep 0.1 mousemove 740 620
+check "moving the pointer away slides it back in" rect_becomes "$hidden"
 wait "$holder"

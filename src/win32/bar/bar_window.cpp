@@ -316,6 +316,11 @@ LRESULT BarWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ACTIVATE:
       if (engine_) OnActivate(wp, lp);
       break;
+    case WM_SETFOCUS:
+      // The form itself takes no keys: the item list is its one control
+      // that does, as the form's active control.
+      if (folder_) SetFocus(folder_->list().hwnd());
+      return 0;
     case WM_TIMER:
       if (wp == static_cast<WPARAM>(TimerId::Timer1)) Timer1Timer();
       if (wp == static_cast<WPARAM>(TimerId::Timer2)) Timer2Timer();
