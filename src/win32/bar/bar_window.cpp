@@ -65,6 +65,7 @@ BarWindow::BarWindow(Application& app, Registry& registry, UINT appBarNotify)
   ops_ = std::make_unique<HwndBarOps>(hwnd_);
   // Reads the taskbar state, as the form's construction does.
   engine_ = std::make_unique<DockingEngine>(options_, *shell_, *ops_, *this, desktop_, registry_);
+  dragDrop_ = std::make_unique<BarDragDrop>(hwnd_, *folder_, *engine_, files_, *rows_);
   FormCreate();
 }
 
@@ -73,6 +74,8 @@ void BarWindow::ProcessMessages() {
 }
 
 BarWindow::~BarWindow() {
+  // A window destroyed without closing is revoked first, while it exists.
+  if (dragDrop_) dragDrop_->Unbind();
   if (hwnd_) DestroyWindow(hwnd_);
 }
 
@@ -98,7 +101,7 @@ void BarWindow::OpenRootFolder() {
 }
 
 void BarWindow::FormClose() {
-  // The drop target and drag source are unbound here once they exist.
+  if (dragDrop_) dragDrop_->Unbind();
 }
 
 void BarWindow::FormDestroy() {

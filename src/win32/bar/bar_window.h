@@ -23,6 +23,7 @@
 #include "win32/adapters/shell_appbar.h"
 #include "win32/adapters/shell_file_ops.h"
 #include "win32/adapters/win32_desktop.h"
+#include "win32/bar/bar_drag_drop.h"
 #include "win32/bar/hwnd_bar_ops.h"
 #include "win32/base/window.h"
 #include "win32/view/list_rows.h"
@@ -53,6 +54,7 @@ class BarWindow : public BaseWindow<BarWindow>,
   const BarLayout& layout() const { return folder_ ? folder_->scroller().layout() : layout_; }
   ViewMode viewMode() const { return folder_->viewMode(); }
   FolderView& folderView() { return *folder_; }
+  BarDragDrop& dragDrop() { return *dragDrop_; }
 
   void Show();
   // The end of start-up: opens RootPath, measures the item pitch and updates
@@ -126,6 +128,8 @@ class BarWindow : public BaseWindow<BarWindow>,
   std::unique_ptr<OpenFileDialog> chooser_;
   std::unique_ptr<ListRows> rows_;
   std::unique_ptr<ItemCommands> commands_;
+  // Files dropped onto the bar and items dragged out of the list.
+  std::unique_ptr<BarDragDrop> dragDrop_;
   bool barWndProcInstalled_ = false;
   bool activatedOnce_ = false;
 };

@@ -272,6 +272,14 @@ LRESULT TMyListView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_RBUTTONDOWN:
       OnMouseDown(msg, wp, lp);
       return 0;
+    case WM_MOUSEMOVE:
+      if (handlers_.mouseMove) handlers_.mouseMove(wp, {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+      break;
+    case WM_LBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_RBUTTONUP:
+      if (handlers_.mouseUp) handlers_.mouseUp();
+      break;
     default:
       break;
   }
@@ -287,7 +295,9 @@ void TMyListView::OnMouseDown(UINT msg, WPARAM wp, LPARAM lp) {
     if (handlers_.rightClick) handlers_.rightClick(at);
     return;
   }
-  if (SelectedIndex()) return;
+  const bool onItem = SelectedIndex().has_value();
+  if (handlers_.press) handlers_.press(at, onItem);
+  if (onItem) return;
   // A press on an empty spot moves the bar, as a press on its grip does.
   ReleaseCapture();
   SendMessageW(form_, WM_SYSCOMMAND, kMoveByCaption, 0);

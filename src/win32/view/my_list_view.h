@@ -27,6 +27,13 @@ struct ListViewHandlers {
   // Right button pressed at `inList` (list client coordinates), after the
   // control has handled the press.
   std::function<void(POINT inList)> rightClick;
+  // Left or middle button pressed at `inList`, after the control has
+  // handled the press; `onItem`: an item is selected now.
+  std::function<void(POINT inList, bool onItem)> press;
+  // The pointer moved over the list; `keys` are the message's MK_ flags.
+  std::function<void(WPARAM keys, POINT inList)> mouseMove;
+  // A button was released over the list.
+  std::function<void()> mouseUp;
 };
 
 // The modifier keys held now, as ListKeyActionFor compares them.

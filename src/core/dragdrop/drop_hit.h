@@ -1,0 +1,32 @@
+// Which item of the list lies under a drop.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "core/platform/edge.h"
+#include "core/platform/geometry.h"
+
+namespace olb {
+
+// The pitch used while none has been measured.
+constexpr int32_t kDefaultDropPitch = 75;
+
+// The bar as it is when the drop arrives, in the bar window's client
+// coordinates.
+struct DropGeometry {
+  bool onWindow = false;  // the pointer lies on the bar window
+  Point pointer;
+  Rect list;         // the list control's bounds
+  Point viewOrigin;  // its view rectangle's left and top (negative when scrolled)
+  Edge edge = Edge::Left;
+  int32_t pitch = 0;  // between neighbouring items along the bar
+  int32_t itemCount = 0;
+};
+
+// The row under the pointer, if any. Rows start at the view origin and
+// each covers `pitch` pixels along the bar, so the first pixel row of an
+// item belongs to that item.
+std::optional<int32_t> DropHitRow(const DropGeometry& g);
+
+}  // namespace olb

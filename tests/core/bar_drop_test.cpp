@@ -1,0 +1,163 @@
+// Files dropped onto the bar, over real folders through the simulated shell.
+#include "core/dragdrop/bar_drop.h"
+
+#include "core/commands/file_operation.h"
+
+#include "commands_fixture.h"
+#include "core/dragdrop/drag_start.h"
+#include "sim/drop_doubles.h"
+
+namespace olb::testing {
+namespace {
+
+class BarDropTest : public CommandsFixture {
+ protected:
+  BarDropTest() {
+    Dir("desk");
+    // A vertical bar at (100, 100) with its list at (20, 24), 100 wide;
+    // rows of 40 pixels.
+    host.windowOrigin = {100, 100};
+    host.geometry = {true, {}, {20, 24, 120, 300}, {0, 0}, Edge::Left, 40, 0};
+    host.count = [this] { return model.ItemCount(); };
+    PointAtEmptySpace();
+  }
+  void PointAtEmptySpace() { host.cursor = {100 + 60, 100 + 290}; }
+  // The middle of `row` of the list.
+  void PointAtRow(int32_t row) { host.cursor = {100 + 60, 100 + 24 + row * 40 + 20}; }
+  uint32_t Drop(const FileList& files) { return drop.DropFiles(files); }
+
+  sim::RecordingProgramStarter programs;
+  sim::ScriptedDropHost host;
+  BarDrop drop{{model, files, programs, list, host}};
+};
+
+TEST_F(BarDropTest, FilesAndFoldersMoveIntoTheFolderShown) {
+  File("desk/a.txt");
+  Dir("desk/tools");
+  File("bar/zz.txt");
+  Show();
+  EXPECT_EQ(Drop({Win("desk/a.txt"), Win("desk/missing.txt"), Win("desk/tools")}), kDropEffectNone)
+      << "a move is done here: the source must not delete anything";
+  EXPECT_EQ(DiskNames(), (std::vector<std::string>{"a.txt", "tools", "zz.txt"}));
+  ASSERT_EQ(files.operations.size(), 2u) << "the missing path is skipped";
+  EXPECT_EQ(files.operations[0],
+            BuildFileOperation(Win("desk/a.txt"), Win("bar") + "\\a.txt", kFoMove, kFofNoErrorUi));
+  EXPECT_EQ(files.operations[1].flags, kFofAllowUndo) << "folders can be undone";
+  EXPECT_EQ(Names(), (std::vector<std::string>{"tools", "a.txt", "zz.txt"})) << "re-read";
+  EXPECT_EQ(list.focused, std::nullopt) << "the last path moved away";
+  EXPECT_EQ(host.slideOuts, 1);
+  EXPECT_EQ(host.stripUpdates, 1);
+}
+
+TEST_F(BarDropTest, CtrlCopiesAndTheCopyGetsTheFocus) {
+  for (const char* name : {"b.txt", "c.txt", "d.txt", "e.txt"}) File(std::string("bar/") + name);
+  File("desk/Editor.lnk");
+  Show();
+  host.ctrl = true;
+  EXPECT_EQ(Drop({Win("desk/Editor.lnk")}), kDropEffectCopy);
+  EXPECT_TRUE(std::filesystem::exists(root() / "desk/Editor.lnk"));
+  EXPECT_TRUE(OnDisk("Editor.lnk"));
+  EXPECT_EQ(list.focused, Row("Editor")) << "found by its caption without .lnk";
+  EXPECT_EQ(list.madeVisible, std::vector<int32_t>{Row("Editor")});
+}
+
+TEST_F(BarDropTest, DropOnAFolderItemMovesIntoIt) {
+  Dir("bar/Games");
+  File("bar/x.txt");
+  File("desk/a.txt");
+  Show();
+  PointAtRow(0);
+  Drop({Win("desk/a.txt")});
+  EXPECT_TRUE(OnDisk("Games/a.txt"));
+  EXPECT_EQ(list.focused, std::nullopt);
+  PointAtRow(1);  // x.txt: not a shortcut, so the folder shown
+  File("desk/b.txt");
+  Drop({Win("desk/b.txt")});
+  EXPECT_TRUE(OnDisk("b.txt"));
+}
+
+TEST_F(BarDropTest, DocumentsDroppedOnAProgramsShortcutStartIt) {
+  File("bar/Tool.lnk");
+  File("desk/a doc.txt");
+  File("desk/b.txt");
+  File("desk/Other.lnk");
+  Show();
+  programs.targets[Win("bar/Tool.lnk")] = "C:\\Program Files\\tool.EXE";
+  PointAtRow(0);
+  Drop({Win("desk/a doc.txt"), Win("desk/Other.lnk"), Win("desk/b.txt")});
+  ASSERT_EQ(programs.started.size(), 1u);
+  EXPECT_EQ(programs.started[0].program, "C:\\Program Files\\tool.EXE");
+  EXPECT_EQ(programs.started[0].arguments,
+            "\"" + Win("desk/a doc.txt") + "\" \"" + Win("desk/b.txt") + "\"");
+  EXPECT_TRUE(std::filesystem::exists(root() / "desk/a doc.txt")) << "handed over, not moved";
+  EXPECT_TRUE(OnDisk("Other.lnk")) << "a shortcut dropped with them is moved";
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Other", "Tool"})) << "and shown";
+}
+
+TEST_F(BarDropTest, ShortcutToADocumentTakesNothing) {
+  File("bar/Notes.lnk");
+  File("desk/a.txt");
+  Show();
+  programs.targets[Win("bar/Notes.lnk")] = "C:\\notes.txt";
+  PointAtRow(0);
+  const int reads = Enumerations();
+  Drop({Win("desk/a.txt")});
+  EXPECT_TRUE(programs.started.empty());
+  EXPECT_TRUE(files.operations.empty());
+  EXPECT_EQ(Enumerations(), reads) << "nothing changed, nothing re-read";
+}
+
+TEST_F(BarDropTest, DropOffTheBarOrOfNothingChangesNothing) {
+  File("desk/a.txt");
+  Show();
+  host.geometry.onWindow = false;
+  Drop({Win("desk/a.txt")});
+  host.geometry.onWindow = true;
+  Drop({});
+  EXPECT_TRUE(files.operations.empty());
+  EXPECT_EQ(host.slideOuts, 1) << "files slide the bar out, an empty list does not";
+}
+
+TEST(DropHitRow, RowsAlongTheBarAndTheListsExtentAcross) {
+  DropGeometry g{true, {}, {20, 24, 120, 300}, {0, 0}, Edge::Left, 40, 5};
+  auto at = [&](int32_t x, int32_t y) {
+    g.pointer = {x, y};
+    return DropHitRow(g);
+  };
+  EXPECT_EQ(at(30, 24), 0) << "the list's first pixel row is item 0's";
+  EXPECT_EQ(at(30, 24 + 39), 0);
+  EXPECT_EQ(at(30, 24 + 40), 1);
+  EXPECT_EQ(at(30, 23), std::nullopt);
+  EXPECT_EQ(at(120, 30), std::nullopt) << "across: at the far edge";
+  EXPECT_EQ(at(30, 24 + 5 * 40), std::nullopt) << "past the last item";
+  g.viewOrigin = {0, -80};  // scrolled by two rows
+  EXPECT_EQ(at(30, 24), 2);
+  g = {true, {}, {30, 0, 400, 50}, {-10, 0}, Edge::Top, 0, 9};  // horizontal, no pitch yet
+  EXPECT_EQ(at(30 - 10 + 75, 10), 1) << "75 while none is measured";
+}
+
+TEST(DragStart, TenPixelsWithOnlyOneButtonStartTheDrag) {
+  DragStartTracker t;
+  const TShiftState left{TShift::Left};
+  EXPECT_FALSE(t.OnMove(left, {50, 50}, true)) << "no press";
+  t.OnPress(false, {0, 0});
+  EXPECT_FALSE(t.armed()) << "a press on empty space";
+  t.OnPress(true, {0, 0});
+  EXPECT_FALSE(t.OnMove(left, {9, 9}, true));
+  EXPECT_TRUE(t.OnMove(left, {10, 0}, true));
+  EXPECT_TRUE(t.OnMove(left, {0, -10}, true));
+  EXPECT_TRUE(t.OnMove({TShift::Right}, {0, -10}, true));
+  EXPECT_FALSE(t.OnMove({TShift::Left, TShift::Ctrl}, {20, 0}, true));
+  EXPECT_FALSE(t.OnMove({TShift::Left, TShift::Right}, {20, 0}, true));
+  EXPECT_FALSE(t.OnMove(left, {20, 0}, false)) << "selection gone";
+  t.Reset();
+  EXPECT_FALSE(t.OnMove(left, {20, 0}, true));
+
+  EXPECT_FALSE(RereadAfterDrag({TDropEffect::deNone, TDropEffect::deCopy}));
+  EXPECT_TRUE(RereadAfterDrag({TDropEffect::deNone, TDropEffect::deMove}));
+  EXPECT_TRUE(RereadAfterDrag({TDropEffect::deNone}));
+  EXPECT_TRUE(RereadAfterDrag({TDropEffect::deNone, TDropEffect::deCopy, TDropEffect::deScroll}));
+}
+
+}  // namespace
+}  // namespace olb::testing

@@ -1,0 +1,138 @@
+// The file-list block read from outside bytes and built for a drag, and the
+// effect and key-state conversions around it.
+#include <gtest/gtest.h>
+
+#include "core/dragdrop/drop_effects.h"
+#include "core/dragdrop/drop_files.h"
+#include "core/dragdrop/file_format.h"
+
+namespace olb {
+namespace {
+
+// Latin-1 stands in for the system's code page.
+std::string Latin1(std::string_view bytes) {
+  std::string out;
+  for (unsigned char c : bytes) {
+    if (c < 0x80) {
+      out.push_back(static_cast<char>(c));
+    } else {
+      out.push_back(static_cast<char>(0xC0 | c >> 6));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+  }
+  return out;
+}
+
+std::vector<uint8_t> Header(uint32_t first, uint32_t wide) {
+  std::vector<uint8_t> b(20, 0);
+  b[0] = static_cast<uint8_t>(first);
+  b[16] = static_cast<uint8_t>(wide);
+  return b;
+}
+
+std::optional<FileList> Parse(const std::vector<uint8_t>& b) {
+  return ParseDropFiles(b, Latin1);
+}
+
+TEST(DropFiles, WideBlockRoundTripsAnyName) {
+  const FileList files{"C:\\a.lnk", "Z:\\Grüße\\日本.txt", "C:\\a.lnk", "D:\\𝄞"};
+  const std::vector<uint8_t> block = BuildDropFiles(files);
+  EXPECT_EQ(block[0], 20);
+  EXPECT_EQ(block[16], 1) << "fWide";
+  EXPECT_EQ(Parse(block), files) << "order and duplicates kept";
+  EXPECT_EQ(block.size(), 20u + 2 * (9 + 16 + 9 + 6 + 1)) << "code units, NULs, the end";
+}
+
+TEST(DropFiles, EmptyListIsAValidBlockAndEmptyOrSplitNamesAreLeftOut) {
+  EXPECT_EQ(Parse(BuildDropFiles({})), FileList{});
+  EXPECT_EQ(Parse(BuildDropFiles({"", std::string("a\0b", 3), "C:\\x"})), FileList{"C:\\x"});
+}
+
+TEST(DropFiles, AnsiNamesGoThroughTheCodePage) {
+  std::vector<uint8_t> b = Header(20, 0);
+  for (char c : std::string("C:\\caf\xE9\0D:\\b\0\0", 14)) b.push_back(static_cast<uint8_t>(c));
+  EXPECT_EQ(Parse(b), (FileList{"C:\\caf\xC3\xA9", "D:\\b"}));
+}
+
+TEST(DropFiles, NamesStartWhereTheHeaderSays) {
+  std::vector<uint8_t> b = Header(24, 0);
+  for (char c : std::string("junkC:\\a\0\0", 11)) b.push_back(static_cast<uint8_t>(c));
+  EXPECT_EQ(Parse(b), FileList{"C:\\a"});
+}
+
+TEST(DropFiles, MalformedBlocksNeverReadPastTheirEnd) {
+  EXPECT_EQ(Parse({}), std::nullopt);
+  EXPECT_EQ(Parse(std::vector<uint8_t>(19, 0)), std::nullopt) << "short header";
+  EXPECT_EQ(Parse(Header(4, 0)), std::nullopt) << "names inside the header";
+  EXPECT_EQ(Parse(Header(21, 0)), std::nullopt) << "names past the end";
+  EXPECT_EQ(Parse(Header(20, 0)), FileList{}) << "no names at all";
+
+  std::vector<uint8_t> cut = Header(20, 0);
+  for (char c : std::string("C:\\a\0C:\\b", 9)) cut.push_back(static_cast<uint8_t>(c));
+  EXPECT_EQ(Parse(cut), FileList{"C:\\a"}) << "an unterminated name is not taken";
+
+  std::vector<uint8_t> odd = Header(20, 1);
+  for (uint8_t byte : {'a', '\0', '\0', '\0', 'b'}) odd.push_back(byte);
+  EXPECT_EQ(Parse(odd), FileList{"a"}) << "half a code unit at the end";
+}
+
+TEST(DropEffects, ConversionsToAndFromOleBits) {
+  using enum TDropEffect;
+  EXPECT_EQ(dwEffectToDropEffects(0), TDropEffects{deNone});
+  EXPECT_EQ(dwEffectToDropEffects(1), (TDropEffects{deNone, deCopy}));
+  EXPECT_EQ(dwEffectToDropEffects(0x80000007u | 0x100),
+            (TDropEffects{deNone, deCopy, deMove, deLink, deScroll}))
+      << "unknown bits ignored";
+  EXPECT_EQ(DropEffectsTodwEffect({deNone}), 0u);
+  EXPECT_EQ(DropEffectsTodwEffect({deNone, deCopy, deMove, deScroll}), 0x80000003u);
+  EXPECT_EQ(TDropEffects({deNone, deScroll}).bits(), 0x11) << "bit n for ordinal n";
+
+  EXPECT_EQ(hDropResultToDropResult(kDragDropSDrop), TDropResult::drDrop);
+  EXPECT_EQ(hDropResultToDropResult(kDragDropSCancel), TDropResult::drCancel);
+  EXPECT_EQ(hDropResultToDropResult(kResultOutOfMemory), TDropResult::drOutOfMemory);
+  EXPECT_EQ(hDropResultToDropResult(kResultOk), TDropResult::drUnSpec);
+}
+
+TEST(DropEffects, KeysDecideTheEffectTheBarReports) {
+  const struct {
+    uint32_t keys;
+    bool alt, accepted;
+    uint32_t reported;
+  } cases[] = {
+      {kMkLButton, false, true, kDropEffectMove},
+      {kMkLButton | kMkShift, false, true, kDropEffectMove},
+      {kMkLButton, true, true, kDropEffectMove},
+      {kMkLButton | kMkControl, false, true, kDropEffectCopy},
+      {kMkLButton | kMkControl | kMkShift, false, true, kDropEffectNone},  // link: not allowed
+      {kMkLButton | kMkControl | 0x10000, false, true, kDropEffectCopy},   // high bits ignored
+      {kMkLButton | kMkControl, false, false, kDropEffectNone},            // no file list
+  };
+  for (const auto& c : cases) {
+    const TShiftState shift = KeyStateToShift(c.keys, c.alt);
+    EXPECT_EQ(
+        DropEffectsTodwEffect(TargetEffects(
+            c.accepted, shift, {TDropEffect::deNone, TDropEffect::deCopy, TDropEffect::deMove})),
+        c.reported)
+        << c.keys;
+  }
+  EXPECT_EQ(KeyStateToShift(kMkRButton | kMkMButton, true),
+            (TShiftState{TShift::Right, TShift::Middle, TShift::Alt}));
+}
+
+TEST(DropEffects, DragContinuesUntilReleaseOrEscape) {
+  EXPECT_EQ(QueryContinueDragResult(false, {TShift::Left}), kResultOk);
+  EXPECT_EQ(QueryContinueDragResult(false, {TShift::Right}), kDragDropSDrop);
+  EXPECT_EQ(QueryContinueDragResult(true, {TShift::Left}), kDragDropSCancel);
+}
+
+TEST(FileListFormat, OnlyContentFileListsInGlobalMemory) {
+  EXPECT_EQ(CheckFileListFormat(kCfHDrop, 1, -1, 1), kResultOk);
+  EXPECT_EQ(CheckFileListFormat(kCfHDrop, 1, -1, 1 | 4), kResultOk) << "a set of media";
+  EXPECT_EQ(CheckFileListFormat(kCfHDrop, 1, -1, 4), kDvETymed);
+  EXPECT_EQ(CheckFileListFormat(kCfHDrop, 1, 0, 1), kDvELindex);
+  EXPECT_EQ(CheckFileListFormat(kCfHDrop, 4, -1, 1), kDvEDvAspect);
+  EXPECT_EQ(CheckFileListFormat(1, 1, -1, 1), kDvEFormatEtc);
+}
+
+}  // namespace
+}  // namespace olb
