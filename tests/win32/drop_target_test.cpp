@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <thread>
 
 #include "folder_fixture.h"
 #include "win32/dragdrop/file_drop_source.h"
@@ -139,6 +140,40 @@ TEST_F(DropTargetTest, DocumentsDroppedOnAProgramsShortcutAreItsArguments) {
   EXPECT_EQ(commandLine, "\"" + Narrow(marker.wstring()) + "\" \"" + desk.PathOf("my doc.txt") +
                              "\" \"" + desk.PathOf("b.txt") + "\"");
   EXPECT_TRUE(desk.Exists("my doc.txt")) << "handed over, not moved";
+}
+
+// Real input from another thread: the test's own thread is inside OLE's
+// modal drag loop while the pointer moves.
+void SendMouse(DWORD flags, POINT at) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  in.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &in, sizeof in);
+  Sleep(40);
+}
+
+TEST_F(DropTargetTest, ItemDraggedOntoAFolderItemMovesIntoIt) {
+  root.AddFolder("Games");
+  root.AddFile("a.txt");
+  StartAtRoot();
+  SetForegroundWindow(bar->hwnd());
+  const POINT from = ItemCenter(1), to = ItemCenter(0);
+  std::thread user([from, to] {
+    SendMouse(0, from);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, from);
+    for (int step = 1; step <= 6; ++step) {
+      SendMouse(0, {from.x + 4 * step, from.y + (to.y - from.y) * step / 6});
+    }
+    SendMouse(0, to);
+    SendMouse(MOUSEEVENTF_LEFTUP, to);
+  });
+  const bool moved = PumpUntil([&] { return root.Exists("Games\\a.txt"); }, 5000);
+  user.join();
+  Pump();
+  EXPECT_TRUE(moved);
+  EXPECT_EQ(Count(), 1) << "re-read: only the folder is left";
 }
 
 TEST(FileListBlock, ThePlatformReadsOursAndWeReadAnsiBlocks) {
