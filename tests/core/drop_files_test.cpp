@@ -2,6 +2,7 @@
 // effect and key-state conversions around it.
 #include <gtest/gtest.h>
 
+#include "core/dragdrop/drag_start.h"
 #include "core/dragdrop/drop_effects.h"
 #include "core/dragdrop/drop_files.h"
 #include "core/dragdrop/file_format.h"
@@ -93,30 +94,14 @@ TEST(DropEffects, ConversionsToAndFromOleBits) {
   EXPECT_EQ(hDropResultToDropResult(kResultOk), TDropResult::drUnSpec);
 }
 
-TEST(DropEffects, KeysDecideTheEffectTheBarReports) {
-  const struct {
-    uint32_t keys;
-    bool alt, accepted;
-    uint32_t reported;
-  } cases[] = {
-      {kMkLButton, false, true, kDropEffectMove},
-      {kMkLButton | kMkShift, false, true, kDropEffectMove},
-      {kMkLButton, true, true, kDropEffectMove},
-      {kMkLButton | kMkControl, false, true, kDropEffectCopy},
-      {kMkLButton | kMkControl | kMkShift, false, true, kDropEffectNone},  // link: not allowed
-      {kMkLButton | kMkControl | 0x10000, false, true, kDropEffectCopy},   // high bits ignored
-      {kMkLButton | kMkControl, false, false, kDropEffectNone},            // no file list
-  };
-  for (const auto& c : cases) {
-    const TShiftState shift = KeyStateToShift(c.keys, c.alt);
-    EXPECT_EQ(
-        DropEffectsTodwEffect(TargetEffects(
-            c.accepted, shift, {TDropEffect::deNone, TDropEffect::deCopy, TDropEffect::deMove})),
-        c.reported)
-        << c.keys;
-  }
+TEST(DropEffects, KeyStateReadsOnlyItsLowWord) {
+  EXPECT_EQ(KeyStateToShift(kMkLButton | kMkControl | kMkShift | 0x10000, false),
+            (TShiftState{TShift::Left, TShift::Ctrl, TShift::Shift}));
   EXPECT_EQ(KeyStateToShift(kMkRButton | kMkMButton, true),
             (TShiftState{TShift::Right, TShift::Middle, TShift::Alt}));
+  EXPECT_EQ(TargetEffects(false, {TShift::Ctrl}, kBarDropEffects),
+            TDropEffects{TDropEffect::deNone})
+      << "data without a file list";
 }
 
 TEST(DropEffects, DragContinuesUntilReleaseOrEscape) {

@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <thread>
 
 #include "folder_fixture.h"
 #include "win32/dragdrop/file_drop_source.h"
@@ -23,7 +22,7 @@ class DropTargetTest : public FolderViewTest {
 
   IDropTarget* Target() { return bar->dragDrop().KrFileDropTarget1().target(); }
 
-  // The screen point of the middle of item `index`, or of the empty list
+  // The screen point of the middle of item `index`, and of the empty list
   // below the items.
   POINT ItemCenter(int index) {
     RECT r{};
@@ -38,15 +37,13 @@ class DropTargetTest : public FolderViewTest {
     return {(r.left + r.right) / 2, r.bottom - 3};
   }
 
-  // A drag entering at `at` with `keys`, then the drop there; the effect
-  // the target reported to the source.
+  // A drag entering at `at` with `keys` and dropped there; the effect the
+  // target reported to the source.
   DWORD DragAndDrop(const FileList& files, POINT at, DWORD keys = MK_LBUTTON) {
     const ComPtr<IDataObject> data = NewFileDataObject(files);
     SetCursorPos(at.x, at.y);
     DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
     EXPECT_EQ(Target()->DragEnter(data.get(), keys, {at.x, at.y}, &effect), S_OK);
-    effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
-    EXPECT_EQ(Target()->DragOver(keys, {at.x, at.y}, &effect), S_OK);
     EXPECT_NE(effect, static_cast<DWORD>(DROPEFFECT_NONE));
     effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
     EXPECT_EQ(Target()->Drop(data.get(), keys, {at.x, at.y}, &effect), S_OK);
@@ -108,16 +105,6 @@ TEST_F(DropTargetTest, FilesMoveIntoTheFolderShownAndCopyWithCtrl) {
   EXPECT_EQ(Caption(focused).substr(0, 5), L"Grüße") << "the copy has the focus";
 }
 
-TEST_F(DropTargetTest, FileDroppedOnAFolderItemGoesIntoThatFolder) {
-  root.AddFolder("Games");
-  root.AddFile("z.txt");
-  desk.AddFile("a.txt");
-  StartAtRoot();
-  DragAndDrop({desk.PathOf("a.txt")}, ItemCenter(0));
-  EXPECT_TRUE(root.Exists("Games\\a.txt"));
-  EXPECT_FALSE(root.Exists("a.txt"));
-}
-
 TEST_F(DropTargetTest, DocumentsDroppedOnAProgramsShortcutAreItsArguments) {
   desk.AddFolder("tool dir");
   const std::filesystem::path marker = desk.Native("tool dir") / L"marker.exe";
@@ -140,40 +127,6 @@ TEST_F(DropTargetTest, DocumentsDroppedOnAProgramsShortcutAreItsArguments) {
   EXPECT_EQ(commandLine, "\"" + Narrow(marker.wstring()) + "\" \"" + desk.PathOf("my doc.txt") +
                              "\" \"" + desk.PathOf("b.txt") + "\"");
   EXPECT_TRUE(desk.Exists("my doc.txt")) << "handed over, not moved";
-}
-
-// Real input from another thread: the test's own thread is inside OLE's
-// modal drag loop while the pointer moves.
-void SendMouse(DWORD flags, POINT at) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-  in.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-  in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &in, sizeof in);
-  Sleep(40);
-}
-
-TEST_F(DropTargetTest, ItemDraggedOntoAFolderItemMovesIntoIt) {
-  root.AddFolder("Games");
-  root.AddFile("a.txt");
-  StartAtRoot();
-  SetForegroundWindow(bar->hwnd());
-  const POINT from = ItemCenter(1), to = ItemCenter(0);
-  std::thread user([from, to] {
-    SendMouse(0, from);
-    SendMouse(MOUSEEVENTF_LEFTDOWN, from);
-    for (int step = 1; step <= 6; ++step) {
-      SendMouse(0, {from.x + 4 * step, from.y + (to.y - from.y) * step / 6});
-    }
-    SendMouse(0, to);
-    SendMouse(MOUSEEVENTF_LEFTUP, to);
-  });
-  const bool moved = PumpUntil([&] { return root.Exists("Games\\a.txt"); }, 5000);
-  user.join();
-  Pump();
-  EXPECT_TRUE(moved);
-  EXPECT_EQ(Count(), 1) << "re-read: only the folder is left";
 }
 
 TEST(FileListBlock, ThePlatformReadsOursAndWeReadAnsiBlocks) {
