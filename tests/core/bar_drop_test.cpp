@@ -70,7 +70,11 @@ TEST_F(BarDropTest, DropOnAFolderItemMovesIntoIt) {
   Drop({Win("desk/a.txt")});
   EXPECT_TRUE(OnDisk("Games/a.txt"));
   EXPECT_EQ(list.focused, std::nullopt);
-  PointAtRow(1);  // x.txt: not a shortcut, so the folder shown
+  Drop({Win("bar/Games")});
+  PointAtRow(1);
+  Drop({Win("bar/x.txt")});
+  EXPECT_EQ(files.operations.size(), 1u) << "items dropped back where they are stay";
+  // x.txt is no shortcut: the folder shown takes the drop.
   File("desk/b.txt");
   Drop({Win("desk/b.txt")});
   EXPECT_TRUE(OnDisk("b.txt"));

@@ -25,6 +25,14 @@ bool IsProgramExtension(const std::string& lowerExtension) {
   return lowerExtension == ".exe" || lowerExtension == ".com" || lowerExtension == ".bat";
 }
 
+namespace {
+
+bool SamePath(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && EndsWithNoCase(a, b);
+}
+
+}  // namespace
+
 BarDrop::Target BarDrop::TargetAt(const DropGeometry& g) {
   Target t;
   t.folder = s_.model.Paths().CurrentPath;
@@ -72,11 +80,14 @@ uint32_t BarDrop::DropFiles(const FileList& droppedFiles) {
       arguments += "\"" + path + "\" ";
       continue;
     }
+    // An item of the bar dropped back where it is, or a folder onto itself
+    // (a short accidental drag): nothing to move, and no error from the shell.
+    const std::string to = prefix + DroppedName(path);
+    if (SamePath(to, path) || SamePath(target.folder, path)) continue;
     // Decided per path: the user may press or release Ctrl while the shell
     // asks about an earlier one.
     const int32_t op = s_.host.CtrlKeyDown() ? kFoCopy : kFoMove;
-    FileOperation(s_.files, path, prefix + DroppedName(path), op,
-                  isFolder ? kFofAllowUndo : kFofNoErrorUi);
+    FileOperation(s_.files, path, to, op, isFolder ? kFofAllowUndo : kFofNoErrorUi);
     ++operations;
     if (op == kFoCopy) ++copies;
   }
