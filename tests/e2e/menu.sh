@@ -7,7 +7,9 @@ EXE=$1 PROBE=$2 OUT=$3
 . "$(dirname "$0")/lib.sh"
 trap finish EXIT
 
+# An empty root folder: no first-start wizard.
 rm -rf "$(root_folder_unix)"
+mkdir -p "$(root_folder_unix)"
 reg_set_options "$(record 0 0 0)"
 check "a stored left bar starts" start_bar
 check "it sits at the left edge, 100 wide" test "$(info_of rect)" = "0,0,100,768"
