@@ -142,18 +142,6 @@ TEST_F(WizardTest, CancelOnStepTwoKeepsTheChosenFoldersAndChangesNoSetting) {
   EXPECT_EQ(options.AlwaysOnTop, 1u);
 }
 
-TEST_F(WizardTest, StepTwoTakesTheBoxesAndTheLastPageMayBeCancelled) {
-  user.choices.autoload = false;
-  user.choices.autoHide = false;
-  user.choices.alwaysOnTop = true;
-  options.AutoHide = 1;
-  options.AlwaysOnTop = 0;
-  EXPECT_EQ(Run({true, true, false}), WizardEnd::Completed);
-  EXPECT_EQ(RunValue(registry), "<none>");
-  EXPECT_EQ(options.AutoHide, 0u);
-  EXPECT_EQ(options.AlwaysOnTop, 1u);
-}
-
 TEST_F(WizardTest, AnUnwritableRunKeyIsReportedAndTheWizardGoesOn) {
   sim::MemoryRegistry noRunKey;
   user.answers = {true, true, true};

@@ -139,6 +139,15 @@ void CreateForm6Controls(HWND form, HINSTANCE instance, Form6Controls& c) {
   c.cancelButton = Child(form, L"BUTTON", L"Cancel", BS_PUSHBUTTON | WS_TABSTOP, 208, 208, 75, 25,
                          static_cast<int>(Form6Id::BitBtn2), instance, c.formFont);
 
+  // The check-mark and cross glyphs beside the captions (common controls 6
+  // draw a button's image and its text together).
+  c.okGlyph.Reset(static_cast<HICON>(LoadImageW(instance, L"OKGLYPH", IMAGE_ICON, 16, 16, 0)));
+  c.cancelGlyph.Reset(
+      static_cast<HICON>(LoadImageW(instance, L"CANCELGLYPH", IMAGE_ICON, 16, 16, 0)));
+  SendMessageW(c.okButton, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(c.okGlyph.get()));
+  SendMessageW(c.cancelButton, BM_SETIMAGE, IMAGE_ICON,
+               reinterpret_cast<LPARAM>(c.cancelGlyph.get()));
+
   // Designed one below the other; only the page being shown is visible and
   // it is moved to the top then.
   for (int i = 0; i < kPanelCount; ++i) {

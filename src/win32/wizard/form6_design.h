@@ -28,6 +28,25 @@ inline constexpr int kForm6ClientHeight = 243;
 inline constexpr int kPanelCount = 4;
 inline constexpr int kPanelLeft = 112, kPanelTop = 8, kPanelWidth = 281, kPanelHeight = 169;
 
+// Owns an icon loaded for a control, which only borrows it.
+class OwnedIcon {
+ public:
+  OwnedIcon() = default;
+  ~OwnedIcon() {
+    if (icon_) DestroyIcon(icon_);
+  }
+  OwnedIcon(const OwnedIcon&) = delete;
+  OwnedIcon& operator=(const OwnedIcon&) = delete;
+  void Reset(HICON icon) {
+    if (icon_) DestroyIcon(icon_);
+    icon_ = icon;
+  }
+  HICON get() const { return icon_; }
+
+ private:
+  HICON icon_ = nullptr;
+};
+
 struct Form6Controls {
   std::array<HWND, kPanelCount> panels{};  // Panel1 .. Panel4
   HWND okButton = nullptr;                 // BitBtn1
@@ -35,6 +54,7 @@ struct Form6Controls {
   HWND image = nullptr;                    // Image1
   // Owned GDI objects the controls show; they outlive the controls.
   GdiObject formFont, panelFont, linkFont, sidePicture;
+  OwnedIcon okGlyph, cancelGlyph;
 };
 
 // Creates every control of `form` (client area already of its designed size).
