@@ -67,7 +67,7 @@ WizardEnd RunSetupWizard(const WizardServices& services, std::string_view rootPa
 
 // The About page's texts.
 inline constexpr std::string_view kVersionText = "3.6";
-inline constexpr std::string_view kHomePage = "https://www.vantrel.example/launchbar/";
+inline constexpr std::string_view kHomePage = "http://www.vantrel.example";
 inline constexpr std::string_view kSupportMail = "support@vantrel.example";
 std::string AboutVersionCaption();  // "Version: 3.6"
 std::string SupportMailLink();      // "mailto:" + the support address

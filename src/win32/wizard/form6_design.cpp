@@ -115,8 +115,8 @@ void CreatePageControl(const Design& d, HWND panel, HINSTANCE instance, Form6Con
     case Kind::Link: {
       const std::string_view text =
           d.id == static_cast<int>(Form6Id::Label13) ? kHomePage : kSupportMail;
-      Child(panel, L"STATIC", Widen(text).c_str(), SS_LEFTNOWORDWRAP | SS_NOTIFY, d.x, d.y, 170,
-            kLabelHeight, d.id, instance, c.linkFont);
+      Child(panel, L"STATIC", Widen(text).c_str(), SS_LEFTNOWORDWRAP | SS_NOTIFY, d.x, d.y,
+            kPanelWidth - d.x, kLabelHeight, d.id, instance, c.linkFont);
       break;
     }
   }
