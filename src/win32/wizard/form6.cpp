@@ -93,8 +93,18 @@ void TForm6::ShowAboutPage() {
 
 TForm6::ModalResult TForm6::ShowModal() {
   if (modal_) throw std::logic_error("The settings window is already open");
-  ThreadWindows others{hwnd_, {}};
-  EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&others));
+  // Undoes the modal state however the loop ends. The others are enabled
+  // before the window hides, so that activation goes back to them.
+  struct ModalScope {
+    TForm6& form;
+    ThreadWindows others;
+    ~ModalScope() {
+      for (HWND w : others.disabled) EnableWindow(w, TRUE);
+      ShowWindow(form.hwnd_, SW_HIDE);
+      form.modal_ = false;
+    }
+  } scope{*this, {hwnd_, {}}};
+  EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&scope.others));
   modal_ = true;
   modalResult_ = ModalResult::None;
   ShowWindow(hwnd_, SW_SHOW);
@@ -115,10 +125,6 @@ TForm6::ModalResult TForm6::ShowModal() {
       DispatchMessageW(&msg);
     }
   }
-  // Enable the others before hiding, so that activation goes back to them.
-  for (HWND w : others.disabled) EnableWindow(w, TRUE);
-  ShowWindow(hwnd_, SW_HIDE);
-  modal_ = false;
   return modalResult_;
 }
 
