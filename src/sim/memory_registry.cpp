@@ -35,6 +35,16 @@ bool MemoryRegistry::Write(RegistryRoot root, std::string_view key, std::string_
   return true;
 }
 
+bool MemoryRegistry::WriteExisting(RegistryRoot root, std::string_view key, std::string_view name,
+                                   const RegistryValue& value) {
+  if (!HasKey(root, key)) return false;
+  return Write(root, key, name, value);
+}
+
+void MemoryRegistry::AddKey(RegistryRoot root, std::string_view key) {
+  keys_[MakeKey(root, key)];
+}
+
 void MemoryRegistry::DenyWrites(RegistryRoot root, std::string_view key) {
   denied_.insert(MakeKey(root, key));
 }

@@ -16,10 +16,14 @@ class MemoryRegistry : public Registry {
                                     std::string_view name) override;
   bool Write(RegistryRoot root, std::string_view key, std::string_view name,
              const RegistryValue& value) override;
+  bool WriteExisting(RegistryRoot root, std::string_view key, std::string_view name,
+                     const RegistryValue& value) override;
 
   // Test controls: a key that exists but cannot be created or written to
   // (access denied), and a direct look at what was stored.
   void DenyWrites(RegistryRoot root, std::string_view key);
+  // A key that exists with no values, as Windows ships some.
+  void AddKey(RegistryRoot root, std::string_view key);
   bool HasKey(RegistryRoot root, std::string_view key) const;
   int writeCount() const { return writes_; }
 

@@ -11,6 +11,7 @@
 #include "win32/app/single_instance.h"
 #include "win32/app/startup.h"
 #include "win32/bar/bar_window.h"
+#include "win32/wizard/form6.h"
 
 namespace {
 
@@ -35,7 +36,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Win32Registry registry;
     BarWindow bar(app, registry, appBarNotify);
     app.SetMainForm(bar.hwnd());
-    FinishStartup(bar, app.handle());
+    TForm6 form6(instance, app.handle());
+    bar.showAboutPage = [&form6] { form6.ShowAboutPage(); };
+    FinishStartup(bar, form6, registry, app.handle());
     app.Run();
   } catch (const std::exception& e) {
     ShowException(e);

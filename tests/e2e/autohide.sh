@@ -20,6 +20,8 @@ rect_becomes() {
 hidden="-98,0,2,768"
 shown="0,0,100,768"
 
+# The root folder exists: no first-start wizard.
+mkdir -p "$(root_folder_unix)"
 xdotool mousemove 600 300
 reg_set_options "$(record 0 1 0)"
 check "a stored auto-hidden left bar starts" start_bar

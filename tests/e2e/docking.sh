@@ -6,6 +6,8 @@ EXE=$1 PROBE=$2 OUT=$3
 . "$(dirname "$0")/lib.sh"
 trap finish EXIT
 
+# The root folder exists: no first-start wizard.
+mkdir -p "$(root_folder_unix)"
 reg_set_options "$(record 0 0 0)"
 check "a stored left bar starts" start_bar
 

@@ -34,6 +34,35 @@ reg_options() {  # prints the stored Options value as lower-case hex, or nothing
 reg_set_options() { timeout -k 2 30 wine reg add "$options_key" /v Options /t REG_BINARY /d "$1" /f </dev/null >/dev/null 2>&1; }
 reg_clear() { timeout -k 2 30 wine reg delete "$options_key" /f </dev/null >/dev/null 2>&1 || true; }
 
+# Windows always has the user's Run key, which the bar writes into but never
+# makes; a fresh Wine prefix lacks it.
+run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+reg_add_run_key() { timeout -k 2 30 wine reg add "$run_key" /f </dev/null >/dev/null 2>&1; }
+reg_run_value() {  # prints the bar's Run value, or nothing
+  timeout -k 2 30 wine reg query "$run_key" /v "Ovel Launch Bar" </dev/null 2>/dev/null |
+    tr -d '\r' | sed -n "s/.*REG_SZ *//p"
+}
+
+# Waits until the visible window of CLASS has a control ID with TEXT.
+wait_text() {  # class id text ms
+  for _ in $(seq $(($4 / 100))); do
+    probe wait "$1" 0 && [ "$(probe text "$1" "$2")" = "$3" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Answers the first-start wizard's three pages with their OK button (1),
+# captioned "Next", "Next" and "OK".
+answer_wizard() {
+  for caption in Next Next OK; do
+    wait_text TForm6 1 "$caption" 15000 || return 1
+    # Between pages the window hides and shows again; a press that arrives
+    # early waits in the queue for the next page.
+    probe command TForm6 1 || return 1
+  done
+}
+
 start_bar() {  # starts the bar in the background; its wine PID in BAR_PID
   wine "$EXE" </dev/null >"$OUT/bar.log" 2>&1 &
   BAR_PID=$!

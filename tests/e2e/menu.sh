@@ -7,7 +7,9 @@ EXE=$1 PROBE=$2 OUT=$3
 . "$(dirname "$0")/lib.sh"
 trap finish EXIT
 
+# An empty root folder: no first-start wizard.
 rm -rf "$(root_folder_unix)"
+mkdir -p "$(root_folder_unix)"
 reg_set_options "$(record 0 0 0)"
 check "a stored left bar starts" start_bar
 check "it sits at the left edge, 100 wide" test "$(info_of rect)" = "0,0,100,768"
@@ -36,6 +38,27 @@ menu_pick_down 4
 sleep 0.5
 check "choosing it again drops the topmost state" test "$(info_of topmost)" = 0
 check "and writes that too" test "$(reg_options)" = "$(record 0 0 0)"
+
+open_menu 10 300
+menu_pick_down 12
+check "About from the menu opens the About page" wait_text TForm6 1 OK 5000
+check "its caption is the About one" \
+  test "$(probe info TForm6 | sed -n 's/^caption=//p')" = "Ovel Launch Bar: About"
+check "it shows the version" test "$(probe text TForm6 110)" = "Version: 3.6"
+check "the bar stays on screen under it" test "$(info_of visible)" = 1
+screenshot about
+probe command TForm6 2
+check "Cancel closes it" probe gone TForm6 5000
+
+# Wine's viewer shows the compiled help's contents (its pages stay blank
+# without a browser engine); the bar goes on, and Exit closes the viewer.
+open_menu 10 300
+menu_pick_down 11
+check "Help from the menu opens the help viewer" probe wait "HH Parent" 5000
+check "on the help file beside the program (its title)" \
+  test "$(probe info "HH Parent" | sed -n 's/^caption=//p')" = "Ovel Launch Bar Help"
+screenshot help
+check "the bar goes on after Help" test "$(info_of visible)" = 1
 
 open_menu 10 300 && sleep 0.3 && xdotool key Up Return
 wait_exit "$BAR_PID" 15

@@ -11,6 +11,9 @@
 //   olb_probe view CLASS          prints facts about the bar's item list and
 //                                 Up button, one per line
 //   olb_probe mklink LINK TARGET  saves a shell link LINK to TARGET
+//   olb_probe text CLASS ID       prints the text of the window's control ID
+//                                 (at any depth)
+//   olb_probe command CLASS ID    posts WM_COMMAND ID (a button press) to it
 #include <windows.h>
 #include <commctrl.h>
 #include <objidl.h>
@@ -143,6 +146,28 @@ int Dismiss(const wchar_t* title, int ms) {
   }
 }
 
+struct ControlSearch {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK FindControl(HWND child, LPARAM lp) {
+  auto* search = reinterpret_cast<ControlSearch*>(lp);
+  if (GetDlgCtrlID(child) != search->id) return TRUE;
+  search->found = child;
+  return FALSE;
+}
+
+int Text(HWND w, int id) {
+  ControlSearch search{id, nullptr};
+  EnumChildWindows(w, FindControl, reinterpret_cast<LPARAM>(&search));
+  if (!search.found) return 1;
+  wchar_t text[512] = {};
+  GetWindowTextW(search.found, text, 512);
+  std::wprintf(L"%ls\n", text);
+  return 0;
+}
+
 BOOL CALLBACK PrintWindow(HWND w, LPARAM) {
   wchar_t title[128] = {};
   GetWindowTextW(w, title, 128);
@@ -191,5 +216,8 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"info") return Info(w);
   if (cmd == L"view") return View(w);
   if (cmd == L"close") return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
+  if (cmd == L"text" && argc > 3) return Text(w, _wtoi(argv[3]));
+  if (cmd == L"command" && argc > 3)
+    return PostMessageW(w, WM_COMMAND, MAKEWPARAM(_wtoi(argv[3]), BN_CLICKED), 0) ? 0 : 1;
   return 2;
 }

@@ -8,8 +8,29 @@ trap finish EXIT
 
 reg_clear
 rm -rf "$(root_folder_unix)"
+reg_add_run_key
+timeout -k 2 30 wine reg delete "$run_key" /v "Ovel Launch Bar" /f </dev/null >/dev/null 2>&1
 
-check "the bar starts and its window appears" start_bar
+# A first start: the wizard comes up while the bar stays hidden.
+wine "$EXE" </dev/null >"$OUT/bar.log" 2>&1 &
+BAR_PID=$!
+check "a first start shows the settings wizard" probe wait TForm6 15000
+wizard=$(probe info TForm6)
+check "the wizard's caption is the settings one" \
+  test "$(sed -n 's/^caption=//p' <<<"$wizard")" = "Ovel Launch Bar: Settings"
+check "the bar stays hidden while the wizard is up" test "$(info_of visible)" = 0
+screenshot wizard
+check "the wizard's three pages are answered" answer_wizard
+check "after the wizard the bar shows" probe wait TOVB_Form1 15000
+check "the wizard is gone" probe gone TForm6 0
+for category in Games Graphics Internet Multimedia System; do
+  check "the wizard made the category folder $category" test -d "$(root_folder_unix)/$category"
+done
+check "the bar lists the five category folders" \
+  test "$(probe view TOVB_Form1 | sed -n 's/^list_count=//p')" = 5
+exe_windows=$(timeout -k 2 30 wine winepath -w "$EXE" </dev/null 2>/dev/null | tr -d '\r')
+check "the wizard's Autoload wrote the program's full path to the Run key" \
+  test "$(reg_run_value)" = "$exe_windows"
 info=$(probe info TOVB_Form1)
 echo "$info" | sed 's/^/     /'
 field() { sed -n "s/^$1=//p" <<<"$info"; }
@@ -41,6 +62,7 @@ check "closing ends the program with code 0" test $? = 0
 check "exit leaves the stored record as it was" test "$(reg_options)" = "$top_bar"
 
 check "the bar starts again" start_bar
+check "a second start shows no wizard" probe gone TForm6 0
 check "a stored top bar comes up at the top edge, 40 high" \
   test "$(info_of rect)" = "0,0,1024,40"
 screenshot top-bar

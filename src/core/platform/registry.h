@@ -35,6 +35,12 @@ class Registry {
   // cannot be created or opened for writing, or the write fails.
   virtual bool Write(RegistryRoot root, std::string_view key, std::string_view name,
                      const RegistryValue& value) = 0;
+
+  // Writes the value into a key that must exist already: the key is opened,
+  // never created. False when it is missing, cannot be opened for writing, or
+  // the write fails.
+  virtual bool WriteExisting(RegistryRoot root, std::string_view key, std::string_view name,
+                             const RegistryValue& value) = 0;
 };
 
 }  // namespace olb

@@ -86,8 +86,21 @@ bool Win32Registry::Write(RegistryRoot root, std::string_view key, std::string_v
   if (RegCreateKeyExW(RootKey(root), Widen(key).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                       KEY_SET_VALUE, nullptr, k.out(), nullptr) != ERROR_SUCCESS)
     return false;
+  return SetValue(k.get(), name, value);
+}
+
+bool Win32Registry::WriteExisting(RegistryRoot root, std::string_view key, std::string_view name,
+                                  const RegistryValue& value) {
+  ScopedKey k;
+  if (RegOpenKeyExW(RootKey(root), Widen(key).c_str(), 0, KEY_SET_VALUE, k.out()) != ERROR_SUCCESS)
+    return false;
+  return SetValue(k.get(), name, value);
+}
+
+bool Win32Registry::SetValue(HKEY key, std::string_view name, const RegistryValue& value) {
+  // Text is stored in UTF-16 with its terminating NUL.
   const std::vector<uint8_t> bytes = IsText(value.type) ? TextToRegistry(value.data) : value.data;
-  return RegSetValueExW(k.get(), Widen(name).c_str(), 0, value.type, bytes.data(),
+  return RegSetValueExW(key, Widen(name).c_str(), 0, value.type, bytes.data(),
                         static_cast<DWORD>(bytes.size())) == ERROR_SUCCESS;
 }
 

@@ -1,6 +1,8 @@
 // The registry port over advapi32's wide calls.
 #pragma once
 
+#include <windows.h>
+
 #include "core/platform/registry.h"
 
 namespace olb::win {
@@ -11,6 +13,11 @@ class Win32Registry : public Registry {
                                     std::string_view name) override;
   bool Write(RegistryRoot root, std::string_view key, std::string_view name,
              const RegistryValue& value) override;
+  bool WriteExisting(RegistryRoot root, std::string_view key, std::string_view name,
+                     const RegistryValue& value) override;
+
+ private:
+  static bool SetValue(HKEY key, std::string_view name, const RegistryValue& value);
 };
 
 }  // namespace olb::win

@@ -3,9 +3,13 @@
 #include <shlobj.h>
 
 #include "core/wizard/root_folder.h"
+#include "core/wizard/setup_wizard.h"
+#include "win32/adapters/shell_file_ops.h"
 #include "win32/bar/bar_window.h"
 #include "win32/base/system_error.h"
+#include "win32/base/module_path.h"
 #include "win32/base/unicode.h"
+#include "win32/wizard/form6.h"
 
 namespace olb::win {
 
@@ -21,7 +25,7 @@ std::string AppDataFolder(HWND owner) {
   return Narrow(dir);
 }
 
-void FinishStartup(BarWindow& bar, HWND appWindow) {
+void FinishStartup(BarWindow& bar, TForm6& form6, Registry& registry, HWND appWindow) {
   bar.paths.RootPath = RootPathFor(AppDataFolder(appWindow));
   const std::wstring root = Widen(bar.paths.RootPath);
 
@@ -30,7 +34,12 @@ void FinishStartup(BarWindow& bar, HWND appWindow) {
   if (!SetCurrentDirectoryW(root.c_str())) {
     ShowWindow(bar.hwnd(), SW_HIDE);
     CreateDirectoryW(root.c_str(), nullptr);
-    // The first-start wizard runs here once it exists.
+    // The wizard only runs when the root folder could be made; otherwise
+    // opening it below reports why.
+    if (SetCurrentDirectoryW(root.c_str())) {
+      ShellFileOps files;
+      RunSetupWizard({form6, files, registry, ExecutablePath()}, bar.paths.RootPath, bar.options());
+    }
   }
 
   // Opening the root folder fails loudly when it cannot be entered: the bar

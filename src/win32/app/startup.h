@@ -6,13 +6,18 @@
 
 #include <string>
 
+#include "core/platform/registry.h"
+
 namespace olb::win {
 
 class BarWindow;
+class TForm6;
 
 // The user's application-data folder (UTF-8, no trailing backslash).
 std::string AppDataFolder(HWND owner);
 
-void FinishStartup(BarWindow& bar, HWND appWindow);
+// On a first start (no root folder yet) the bar stays hidden while `form6`
+// runs the settings wizard.
+void FinishStartup(BarWindow& bar, TForm6& form6, Registry& registry, HWND appWindow);
 
 }  // namespace olb::win

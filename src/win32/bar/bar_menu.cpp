@@ -1,8 +1,11 @@
 // The bar's popup menu and the commands that belong to the bar window itself.
 #include "core/bar/popup_menu.h"
+#include "core/wizard/help_file.h"
+#include "win32/adapters/html_help_viewer.h"
 #include "win32/app/application.h"
 #include "win32/bar/bar_window.h"
 #include "win32/bar/views_menu.h"
+#include "win32/base/module_path.h"
 #include "win32/base/unicode.h"
 
 namespace olb::win {
@@ -79,6 +82,12 @@ void BarWindow::RunCommand(CommandId command) {
     case CommandId::UpdateBar1:
       commands_->UpdateBar1Click();
       break;
+    case CommandId::Autoload1:
+      Autoload1Click();
+      break;
+    case CommandId::Help1:
+      Help1Click();
+      break;
     case CommandId::About1:
       About1Click();
       break;
@@ -118,9 +127,24 @@ void BarWindow::Alwaysontop1Click() {
 }
 
 void BarWindow::About1Click() {
+  // While the About window is up, a full-screen notification must not
+  // re-apply the edge under it; the flag is cleared even if it fails.
   engine_->MenuOpened();
-  // The About window opens here once it exists.
-  engine_->MenuClosed();
+  struct Closed {
+    DockingEngine& engine;
+    ~Closed() { engine.MenuClosed(); }
+  } closed{*engine_};
+  if (showAboutPage) showAboutPage();
+}
+
+// Every choice writes the Run value again; nothing here removes it.
+void BarWindow::Autoload1Click() {
+  WriteAutoloadValue();
+}
+
+void BarWindow::Help1Click() {
+  if (!help_) help_ = std::make_unique<HtmlHelpViewer>(hwnd_);
+  OpenHelp(*help_, ExecutablePath());
 }
 
 }  // namespace olb::win

@@ -2,9 +2,11 @@
 
 #include "core/settings/placement.h"
 #include "core/view/title.h"
+#include "core/wizard/autoload.h"
 #include "win32/app/application.h"
 #include "win32/app/single_instance.h"
 #include "win32/bar/title_painter.h"
+#include "win32/base/module_path.h"
 #include "win32/base/unicode.h"
 
 namespace olb::win {
@@ -161,8 +163,9 @@ void BarWindow::UpdateTitle() {
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-// Starting with Windows is written by the autoload command once it exists.
-void BarWindow::WriteAutoloadValue() {}
+void BarWindow::WriteAutoloadValue() {
+  olb::WriteAutoloadValue(registry_, ExecutablePath());
+}
 
 void BarWindow::ShowAutoHiddenBar() {
   engine_->SetAutoHideShown(true);

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -19,6 +20,7 @@
 #include "core/view/folder_model.h"
 #include "core/view/navigator.h"
 #include "core/view/view_mode.h"
+#include "core/wizard/help_file.h"
 #include "win32/adapters/open_file_dialog.h"
 #include "win32/adapters/shell_appbar.h"
 #include "win32/adapters/shell_file_ops.h"
@@ -48,6 +50,8 @@ class BarWindow : public BaseWindow<BarWindow>,
   std::string TitleText = "OVEL LAUNCH BAR";
 
   const BarOptions& options() const { return options_; }
+  // The live record, for the first-start wizard's answers.
+  BarOptions& options() { return options_; }
   DockingEngine& engine() { return *engine_; }
   // The folder view's scroller keeps the layout once it exists: cutting the
   // list to whole pitches changes it between layouts.
@@ -72,6 +76,11 @@ class BarWindow : public BaseWindow<BarWindow>,
   void ShowError(const std::string& message) override;
   // CommandHost (UpdateScrollStrips is shared with NavigationHost).
   void ProcessMessages() override;
+
+  // Opens the About window (set by start-up once that window exists).
+  std::function<void()> showAboutPage;
+  // Replaces the HTML Help viewer that Help opens topics in.
+  void SetHelpViewer(std::unique_ptr<HelpViewer> viewer) { help_ = std::move(viewer); }
 
   // Runs a menu command as if it had been chosen from the popup menu.
   void RunCommand(CommandId command);
@@ -110,6 +119,8 @@ class BarWindow : public BaseWindow<BarWindow>,
   void AutoHide1Click();
   void Alwaysontop1Click();
   void About1Click();
+  void Autoload1Click();
+  void Help1Click();
 
   Application& app_;
   Registry& registry_;
@@ -130,6 +141,8 @@ class BarWindow : public BaseWindow<BarWindow>,
   std::unique_ptr<ItemCommands> commands_;
   // Files dropped onto the bar and items dragged out of the list.
   std::unique_ptr<BarDragDrop> dragDrop_;
+  // Made on the first Help request.
+  std::unique_ptr<HelpViewer> help_;
   bool barWndProcInstalled_ = false;
   bool activatedOnce_ = false;
 };

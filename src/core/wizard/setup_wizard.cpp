@@ -1,0 +1,67 @@
+#include "core/wizard/setup_wizard.h"
+
+#include <exception>
+
+#include "core/wizard/autoload.h"
+
+namespace olb {
+namespace {
+
+constexpr std::string_view kSettingsCaption = "Ovel Launch Bar: Settings";
+
+void MakeCategoryFolders(FileOps& files, std::string_view rootPath, const WizardChoices& c) {
+  for (size_t i = 0; i < kCategoryFolders.size(); ++i) {
+    if (c.categories[i])
+      files.MakeDirectory(std::string(rootPath) + std::string(kCategoryFolders[i]));
+  }
+}
+
+}  // namespace
+
+PageLook LookOf(WizardPage page) {
+  switch (page) {
+    case WizardPage::Step1:
+    case WizardPage::Step2:
+      return {kSettingsCaption, "Next"};
+    case WizardPage::Step3:
+      return {kSettingsCaption, "OK"};
+    case WizardPage::About:
+      return {"Ovel Launch Bar: About", "OK"};
+  }
+  return {};
+}
+
+WizardEnd RunSetupWizard(const WizardServices& services, std::string_view rootPath,
+                         BarOptions& options) {
+  WizardWindow& window = services.window;
+  if (!window.ShowPage(WizardPage::Step1)) return WizardEnd::CancelledAtStep1;
+  MakeCategoryFolders(services.files, rootPath, window.Choices());
+
+  if (!window.ShowPage(WizardPage::Step2)) return WizardEnd::CancelledAtStep2;
+  const WizardChoices choices = window.Choices();
+  if (choices.autoload) {
+    // A Run key that cannot be written costs the user autoload, not the
+    // first start: the folders exist and the remaining answers still count.
+    try {
+      WriteAutoloadValue(services.registry, services.exePath);
+    } catch (const std::exception& e) {
+      window.ReportError(e.what());
+    }
+  }
+  options.AutoHide = choices.autoHide ? 1 : 0;
+  options.AlwaysOnTop = choices.alwaysOnTop ? 1 : 0;
+
+  // The last page only explains; how it closes makes no difference.
+  window.ShowPage(WizardPage::Step3);
+  return WizardEnd::Completed;
+}
+
+std::string AboutVersionCaption() {
+  return "Version: " + std::string(kVersionText);
+}
+
+std::string SupportMailLink() {
+  return "mailto:" + std::string(kSupportMail);
+}
+
+}  // namespace olb

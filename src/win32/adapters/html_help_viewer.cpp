@@ -1,0 +1,33 @@
+#include "win32/adapters/html_help_viewer.h"
+
+#include "win32/base/unicode.h"
+
+namespace olb::win {
+namespace {
+
+constexpr UINT kHhDisplayTopic = 0x0000;
+constexpr UINT kHhCloseAll = 0x0012;
+
+}  // namespace
+
+HtmlHelpViewer::~HtmlHelpViewer() {
+  if (!library_) return;
+  if (htmlHelp_) htmlHelp_(nullptr, nullptr, kHhCloseAll, 0);
+  FreeLibrary(library_);
+}
+
+void HtmlHelpViewer::DisplayTopic(std::string_view topic) {
+  if (!loadTried_) {
+    loadTried_ = true;
+    library_ = LoadLibraryW(L"hhctrl.ocx");
+    if (library_) {
+      // GetProcAddress returns a generic function pointer; the cast through
+      // void* names the real signature without a cast-function-type warning.
+      htmlHelp_ = reinterpret_cast<HtmlHelpFn>(
+          reinterpret_cast<void*>(GetProcAddress(library_, "HtmlHelpW")));
+    }
+  }
+  if (htmlHelp_) htmlHelp_(owner_, Widen(topic).c_str(), kHhDisplayTopic, 0);
+}
+
+}  // namespace olb::win

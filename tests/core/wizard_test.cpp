@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <stdexcept>
+
+#include "core/wizard/autoload.h"
+#include "core/wizard/help_file.h"
+#include "core/wizard/setup_wizard.h"
+#include "fs_fixture.h"
+#include "sim/fs_file_ops.h"
+#include "sim/memory_registry.h"
+
+namespace olb {
+namespace {
+
+std::string RunValue(sim::MemoryRegistry& registry) {
+  const auto v = registry.Read(RegistryRoot::CurrentUser, kRunKey, kRunValueName);
+  if (!v) return "<none>";
+  EXPECT_EQ(v->type, static_cast<uint32_t>(RegistryType::String));
+  return {v->data.begin(), v->data.end()};
+}
+
+TEST(Autoload, WritesTheExecutablePathUnquotedAndAgainOnEveryCall) {
+  sim::MemoryRegistry registry;
+  registry.AddKey(RegistryRoot::CurrentUser, kRunKey);
+  const std::string exe = "C:\\Program Files\\Ovel Launch Bar\\OvelLaunchBar.exe";
+  WriteAutoloadValue(registry, exe);
+  WriteAutoloadValue(registry, exe);
+  EXPECT_EQ(RunValue(registry), exe);
+  EXPECT_EQ(registry.writeCount(), 2);
+}
+
+TEST(Autoload, AMissingRunKeyIsReportedAndNotCreated) {
+  sim::MemoryRegistry registry;
+  try {
+    WriteAutoloadValue(registry, "C:\\bar.exe");
+    FAIL() << "no error raised";
+  } catch (const std::runtime_error& e) {
+    EXPECT_STREQ(e.what(), "Failed to set data for 'Ovel Launch Bar'");
+  }
+  EXPECT_FALSE(registry.HasKey(RegistryRoot::CurrentUser, kRunKey));
+}
+
+TEST(HelpFile, OnlyTheFileNamesExtensionBecomesChm) {
+  const struct {
+    const char* exe;
+    const char* help;
+  } cases[] = {
+      {"C:\\Program Files\\Ovel\\OvelLaunchBar.exe", "C:\\Program Files\\Ovel\\OvelLaunchBar.CHM"},
+      {"C:\\tools\\bar.v2.exe", "C:\\tools\\bar.v2.CHM"},
+      {"C:\\my.tools\\bar", "C:\\my.tools\\bar.CHM"},
+      {"C:/my.tools/bar", "C:/my.tools/bar.CHM"},
+      {"bar", "bar.CHM"},
+      {"C:\\tools\\bar.", "C:\\tools\\bar.CHM"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(HelpFileFor(c.exe), c.help) << c.exe;
+}
+
+TEST(HelpFile, OpensTheIntroductionOfTheFileBesideTheProgram) {
+  struct Recorder : HelpViewer {
+    std::vector<std::string> topics;
+    void DisplayTopic(std::string_view topic) override { topics.emplace_back(topic); }
+  } viewer;
+  OpenHelp(viewer, "C:\\a b\\OvelLaunchBar.exe");
+  EXPECT_EQ(viewer.topics,
+            std::vector<std::string>{"C:\\a b\\OvelLaunchBar.CHM::/introduction.htm"});
+}
+
+// A user answering the pages: each page closes with the next answer and
+// leaves the boxes as `choices` say.
+class ScriptedUser : public WizardWindow {
+ public:
+  std::deque<bool> answers;
+  WizardChoices choices;
+  std::vector<WizardPage> shown;
+  std::vector<std::string> errors;
+
+  bool ShowPage(WizardPage page) override {
+    shown.push_back(page);
+    if (answers.empty()) throw std::logic_error("page shown after the last answer");
+    const bool ok = answers.front();
+    answers.pop_front();
+    return ok;
+  }
+  WizardChoices Choices() const override { return choices; }
+  void ReportError(std::string_view message) override { errors.emplace_back(message); }
+};
+
+class WizardTest : public testing::FsFixture {
+ protected:
+  WizardTest() { registry.AddKey(RegistryRoot::CurrentUser, kRunKey); }
+
+  WizardEnd Run(std::deque<bool> answers) {
+    user.answers = std::move(answers);
+    return RunSetupWizard({user, files, registry, "C:\\bar.exe"}, Win("root") + "\\", options);
+  }
+  std::vector<std::string> Folders() {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(root() / "root"))
+      names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  ScriptedUser user;
+  sim::FsFileOps files{std::filesystem::current_path() / "recycled"};
+  sim::MemoryRegistry registry;
+  BarOptions options = [] {
+    BarOptions o;
+    o.AutoHide = 0;
+    o.AlwaysOnTop = 1;
+    return o;
+  }();
+  const std::filesystem::path rootDir = Dir("root");
+};
+
+TEST_F(WizardTest, ThreeOksMakeEveryCategoryAndApplyTheDefaults) {
+  EXPECT_EQ(Run({true, true, true}), WizardEnd::Completed);
+  EXPECT_EQ(user.shown, (std::vector{WizardPage::Step1, WizardPage::Step2, WizardPage::Step3}));
+  EXPECT_EQ(Folders(),
+            (std::vector<std::string>{"Games", "Graphics", "Internet", "Multimedia", "System"}));
+  EXPECT_EQ(RunValue(registry), "C:\\bar.exe");
+  EXPECT_EQ(options.AutoHide, 1u);
+  EXPECT_EQ(options.AlwaysOnTop, 0u);
+}
+
+TEST_F(WizardTest, CancelOnStepOneDoesNothingMore) {
+  EXPECT_EQ(Run({false}), WizardEnd::CancelledAtStep1);
+  EXPECT_TRUE(Folders().empty());
+  EXPECT_EQ(RunValue(registry), "<none>");
+  EXPECT_EQ(options.AutoHide, 0u);
+  EXPECT_EQ(options.AlwaysOnTop, 1u);
+}
+
+TEST_F(WizardTest, CancelOnStepTwoKeepsTheChosenFoldersAndChangesNoSetting) {
+  user.choices.categories[3] = false;  // Multimedia
+  EXPECT_EQ(Run({true, false}), WizardEnd::CancelledAtStep2);
+  EXPECT_EQ(Folders(), (std::vector<std::string>{"Games", "Graphics", "Internet", "System"}));
+  EXPECT_EQ(RunValue(registry), "<none>");
+  EXPECT_EQ(options.AutoHide, 0u);
+  EXPECT_EQ(options.AlwaysOnTop, 1u);
+}
+
+TEST_F(WizardTest, AnUnwritableRunKeyIsReportedAndTheWizardGoesOn) {
+  sim::MemoryRegistry noRunKey;
+  user.answers = {true, true, true};
+  EXPECT_EQ(RunSetupWizard({user, files, noRunKey, "C:\\bar.exe"}, Win("root") + "\\", options),
+            WizardEnd::Completed);
+  EXPECT_EQ(user.errors, std::vector<std::string>{"Failed to set data for 'Ovel Launch Bar'"});
+  EXPECT_EQ(options.AutoHide, 1u);
+  EXPECT_EQ(user.shown.back(), WizardPage::Step3);
+}
+
+}  // namespace
+}  // namespace olb
