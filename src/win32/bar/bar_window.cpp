@@ -23,19 +23,6 @@ Rect WindowRectOf(HWND hwnd) {
   return {r.left, r.top, r.right, r.bottom};
 }
 
-void RegisterBarClass(HINSTANCE instance, WNDPROC proc) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = instance;
-  wc.hIcon = LoadIconW(instance, L"MAINICON");
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kBarClassName;
-  RegisterClassExW(&wc);
-}
-
 }  // namespace
 
 RECT BarWindow::DesignedRect() {
@@ -47,7 +34,7 @@ RECT BarWindow::DesignedRect() {
 
 BarWindow::BarWindow(Application& app, Registry& registry, UINT appBarNotify)
     : app_(app), registry_(registry), appBarNotify_(appBarNotify) {
-  RegisterBarClass(app.instance(), WndProc);
+  RegisterFormClass(app.instance(), WndProc, kBarClassName, CS_DBLCLKS);
   const RECT r = DesignedRect();
   CreateWindowExW(0, kBarClassName, L"", kDesignedStyle, r.left, r.top, r.right - r.left,
                   r.bottom - r.top, app.handle(), nullptr, app.instance(), this);

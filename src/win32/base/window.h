@@ -11,6 +11,22 @@
 
 namespace olb::win {
 
+// Registers the class of one of the program's forms: the program's icon,
+// the arrow cursor and the button-face background.
+inline void RegisterFormClass(HINSTANCE instance, WNDPROC proc, const wchar_t* className,
+                              UINT classStyle = 0) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.style = classStyle;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = instance;
+  wc.hIcon = LoadIconW(instance, L"MAINICON");
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = className;
+  RegisterClassExW(&wc);
+}
+
 template <typename T>
 class BaseWindow {
  public:

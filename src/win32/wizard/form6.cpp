@@ -15,18 +15,6 @@ namespace {
 constexpr DWORD kStyle = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
-void RegisterForm6Class(HINSTANCE instance, WNDPROC proc) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = proc;
-  wc.hInstance = instance;
-  wc.hIcon = LoadIconW(instance, L"MAINICON");
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kForm6ClassName;
-  RegisterClassExW(&wc);
-}
-
 // The designed client size, centred on the desktop.
 RECT CentredRect() {
   RECT r{0, 0, kForm6ClientWidth, kForm6ClientHeight};
@@ -54,7 +42,7 @@ BOOL CALLBACK DisableOne(HWND w, LPARAM lp) {
 }  // namespace
 
 TForm6::TForm6(HINSTANCE instance, HWND owner) {
-  RegisterForm6Class(instance, WndProc);
+  RegisterFormClass(instance, WndProc, kForm6ClassName);
   const RECT r = CentredRect();
   CreateWindowExW(kExStyle, kForm6ClassName, L"", kStyle, r.left, r.top, r.right - r.left,
                   r.bottom - r.top, owner, nullptr, instance, this);
