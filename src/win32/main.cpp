@@ -29,6 +29,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   const UINT appBarNotify = RegisterWindowMessageW(L"AppBarNotify");
 
   if (ActivatePrevInstance(kBarClassName, L"")) return 0;
+  const InstanceClaim claim;
+  if (!claim.first()) {
+    ActivateClaimingInstance(kBarClassName, L"");
+    return 0;
+  }
 
   try {
     Application app(instance);

@@ -49,6 +49,7 @@ void FinishStartup(BarWindow& bar, TForm6& form6, Registry& registry, HWND appWi
   bar.Show();
   // The bar is at its root: there is nothing above to go up to.
   bar.SetUpButtonEnabled(false);
+  bar.ReturnFocusToList();
 }
 
 }  // namespace olb::win
