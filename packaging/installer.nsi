@@ -139,7 +139,7 @@ Function AutostartPage
   ${If} $0 == error
     Abort
   ${EndIf}
-  ${NSD_CreateLabel} 0 0 100% 36u "${PRODUCT} can start by itself each time you sign in to Windows. You can switch this off later in the list of startup apps of Windows."
+  ${NSD_CreateLabel} 0 0 100% 36u "${PRODUCT} can start by itself each time you sign in to Windows.$\r$\nYou can switch this off later in Windows' list of startup apps."
   Pop $0
   ${NSD_CreateCheckbox} 0 44u 100% 12u "&Start ${PRODUCT} with Windows"
   Pop $AutostartBox
