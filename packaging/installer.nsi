@@ -80,13 +80,13 @@ Function ${prefix}CloseBar
   ${Do}
     FindWindow $0 "${BAR_CLASS}"
     ${If} $0 == 0
+      ${IfNot} ${FileExists} "$INSTDIR\${EXE}"
+        ${ExitDo}
+      ${EndIf}
       ClearErrors
       FileOpen $2 "$INSTDIR\${EXE}" a
       ${IfNot} ${Errors}
         FileClose $2
-        ${ExitDo}
-      ${EndIf}
-      ${IfNot} ${FileExists} "$INSTDIR\${EXE}"
         ${ExitDo}
       ${EndIf}
     ${EndIf}
