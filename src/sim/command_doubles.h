@@ -32,9 +32,13 @@ class RecordingCommandHost : public CommandHost {
     if (onPump) onPump();
   }
   void UpdateScrollStrips() override { ++stripUpdates; }
+  void ShowError(const std::string& message) override { errors.push_back(message); }
+  void FolderReplaced() override { ++folderReplacements; }
 
   int pumps = 0;
   int stripUpdates = 0;
+  int folderReplacements = 0;
+  std::vector<std::string> errors;  // every message shown, in order
   std::function<void()> onPump;
 };
 

@@ -1,5 +1,6 @@
 #include "sim/fs_file_ops.h"
 
+#include <fstream>
 #include <system_error>
 
 #include "core/platform/utf16.h"
@@ -187,6 +188,14 @@ bool FsFileOps::FileExists(std::string_view path) {
   const std::optional<fs::path> target = ResolveWindowsPath(path);
   std::error_code ec;
   return target && fs::is_regular_file(*target, ec);
+}
+
+bool FsFileOps::MakeShortcut(std::string_view linkPath, std::string_view target) {
+  const std::optional<std::filesystem::path> at = ResolveWindowsPath(linkPath);
+  if (!at || std::filesystem::exists(*at)) return false;
+  std::ofstream out(*at, std::ios::binary);
+  out << target;
+  return static_cast<bool>(out);
 }
 
 }  // namespace olb::sim

@@ -56,6 +56,8 @@ class FsFileOps : public FileOps {
   bool MakeDirectory(std::string_view path) override;
   bool DirectoryExists(std::string_view path) override;
   bool FileExists(std::string_view path) override;
+  // Writes a small file holding the target's path, as a stand-in link.
+  bool MakeShortcut(std::string_view linkPath, std::string_view target) override;
 
   Answer answer = Answer::Yes;                    // to every question
   std::vector<ShellFileOperation> operations;     // every Run, as received

@@ -36,11 +36,15 @@ TEST(LaunchRules, FolderIsEverythingBeforeTheLastBackslash) {
 }
 
 TEST(LaunchRules, LaunchSetTakesTheDefaultVerbOthersOpenInTheirFolder) {
-  for (const char* path :
-       {"C:\\b\\App.EXE", "C:\\b\\Link.LNK", "C:\\b\\x.com", "C:\\b\\r.bat", "C:\\b\\site.url"}) {
+  for (const char* path : {"C:\\b\\Link.LNK", "C:\\b\\site.url"}) {
     const ShellOpenRequest r = LaunchRequestFor(path);
     EXPECT_EQ(r, (ShellOpenRequest{false, std::nullopt, path, std::nullopt, std::nullopt, 1}))
         << path;
+  }
+  // A program starts in its own folder.
+  for (const char* path : {"C:\\b\\App.EXE", "C:\\b\\x.com", "C:\\b\\r.bat"}) {
+    const ShellOpenRequest r = LaunchRequestFor(path);
+    EXPECT_EQ(r, (ShellOpenRequest{false, std::nullopt, path, std::nullopt, "C:\\b", 1})) << path;
   }
   for (const char* path : {"C:\\b\\notes.txt", "C:\\b\\noext", "C:\\a.exe\\file"}) {
     const ShellOpenRequest r = LaunchRequestFor(path);
@@ -66,7 +70,15 @@ TEST(ListKeys, ExactModifierSets) {
     ListKeyAction action;
   } cases[] = {
       {kVkBack, sa, ListKeyAction::UpOneLevel},
-      {kVkBack, 0, ListKeyAction::None},
+      {kVkBack, 0, ListKeyAction::UpUnlessAtRoot},
+      {kVkF2, 0, ListKeyAction::RenameSelected},
+      {kVkF2, kModCtrl, ListKeyAction::None},
+      {kVkDelete, 0, ListKeyAction::DeleteSelected},
+      {kVkDelete, kModShift, ListKeyAction::None},
+      {kVkF5, 0, ListKeyAction::Reread},
+      {kVkF10, kModShift, ListKeyAction::ShowMenu},
+      {kVkF10, 0, ListKeyAction::None},
+      {kVkApps, 0, ListKeyAction::ShowMenu},
       {kVkBack, kModShift, ListKeyAction::None},
       {kVkBack, kModAlt, ListKeyAction::None},
       {kVkBack, sa | kModCtrl, ListKeyAction::None},
@@ -200,6 +212,16 @@ TEST_F(NavigationTest, KeyClimbsAboveTheRootWhileTheButtonIsDisabled) {
   EXPECT_TRUE(nav.ListViewKeyDown(kVkBack, kModShift | kModAlt));
   EXPECT_EQ(paths.CurrentPath, Win());
   EXPECT_TRUE(host.upEnabled);
+}
+
+TEST_F(NavigationTest, BackspaceClimbsToTheRootAndNoFurther) {
+  Open("Games");
+  Open("Arcade");
+  EXPECT_TRUE(nav.ListViewKeyDown(kVkBack, 0));
+  EXPECT_TRUE(nav.ListViewKeyDown(kVkBack, 0));
+  EXPECT_EQ(paths.CurrentPath, Win("Root"));
+  EXPECT_TRUE(nav.ListViewKeyDown(kVkBack, 0));
+  EXPECT_EQ(paths.CurrentPath, Win("Root"));
 }
 
 TEST_F(NavigationTest, UpFromADesktopChildDoesNothing) {

@@ -205,14 +205,16 @@ TEST_F(ListAnswersTest, RequestsOutsideTheRecordsAreIgnored) {
   EXPECT_EQ(ItemDrawColor(model, std::nullopt), ItemColor::ListFont);
 }
 
-TEST_F(ListAnswersTest, DataNeverFillsAndHintsPastTheEndFillNothing) {
-  ListViewData(model, 0, true);
-  EXPECT_EQ(ItemIconIndex(model, 0), 0) << "generic image until the hint";
+TEST_F(ListAnswersTest, DataFillsAnUnhintedItemAndHintsPastTheEndFillNothing) {
   CacheHint(model, 0, 3);  // end equals the count: not even the valid part
   CacheHint(model, -1, 1);
   EXPECT_EQ(model.detailFills(), 0);
+  EXPECT_EQ(ListViewData(model, 0, false)->iconIndex, 3);
+  EXPECT_EQ(model.detailFills(), 1);
+  ListViewData(model, 0, false);
+  EXPECT_EQ(model.detailFills(), 1);  // once
   CacheHint(model, 1, 2);
-  EXPECT_EQ(model.detailFills(), 2);
+  EXPECT_EQ(model.detailFills(), 3);
   EXPECT_EQ(ItemIconIndex(model, 2), 2);
 }
 

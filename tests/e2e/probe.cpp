@@ -99,6 +99,21 @@ int View(HWND bar) {
   PrintRect(L"list_rect", list);
   std::wprintf(L"up_enabled=%d\n", IsWindowEnabled(up) ? 1 : 0);
   PrintRect(L"up_rect", up);
+  // The items the list shows now, as the lowest and highest visible index
+  // and how many are visible (LVM_ISITEMVISIBLE takes no pointer).
+  const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  int first = -1, last = -1, shown = 0;
+  for (int i = 0; i < count; ++i) {
+    if (!SendMessageW(list, LVM_ISITEMVISIBLE, static_cast<WPARAM>(i), 0)) continue;
+    if (first < 0) first = i;
+    last = i;
+    ++shown;
+  }
+  std::wprintf(L"list_visible=%d,%d,%d\n", first, last, shown);
+  GUITHREADINFO gui{};
+  gui.cbSize = sizeof gui;
+  GetGUIThreadInfo(GetWindowThreadProcessId(bar, nullptr), &gui);
+  std::wprintf(L"list_focused=%d\n", gui.hwndFocus == list ? 1 : 0);
   return 0;
 }
 

@@ -24,12 +24,13 @@ enum class CommandId : uint16_t {
 };
 
 // Window timers of the bar form.
-enum class TimerId : uint32_t { Timer1 = 1, Timer2, TimerUp, TimerBottom };
+enum class TimerId : uint32_t { Timer1 = 1, Timer2, TimerUp, TimerBottom, FolderWatch };
 
 inline constexpr uint32_t kTimer1Ms = 400;       // slides a left-behind bar back in
 inline constexpr uint32_t kTimer2Ms = 400;       // slides a touched bar out
 inline constexpr uint32_t kTimerUpMs = 100;      // back strip repeat
 inline constexpr uint32_t kTimerBottomMs = 100;  // forward strip repeat
+inline constexpr uint32_t kFolderWatchMs = 400;  // looks for changes made outside the bar
 
 constexpr uint32_t TimerInterval(TimerId id) {
   switch (id) {
@@ -41,6 +42,8 @@ constexpr uint32_t TimerInterval(TimerId id) {
       return kTimerUpMs;
     case TimerId::TimerBottom:
       return kTimerBottomMs;
+    case TimerId::FolderWatch:
+      return kFolderWatchMs;
   }
   return 0;
 }

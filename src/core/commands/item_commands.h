@@ -27,6 +27,11 @@ class CommandHost {
   // before the work starts.
   virtual void ProcessMessages() = 0;
   virtual void UpdateScrollStrips() = 0;
+  // The application's standard error box.
+  virtual void ShowError(const std::string& message) = 0;
+  // The folder shown is another one now (a vanished folder was replaced by
+  // the nearest one above it): the title and the Up button follow.
+  virtual void FolderReplaced() = 0;
 };
 
 // The services the commands work through; all must outlive them.
@@ -53,6 +58,9 @@ class ItemCommands {
   void Delete1Click();
   void OpenFolderwithShortcuts1Click();
   void UpdateBar1Click();
+  // F5 and a change seen outside the bar: re-reads and selects again the
+  // item that was selected, when it is still there.
+  void RereadKeepingSelection();
 
   const ShortcutDialog& OpenDialog1() const { return openDialog1_; }
 
@@ -60,11 +68,11 @@ class ItemCommands {
   // No folder is shown before the first open: no path can be built then.
   bool FolderShown() const { return !model_.Paths().CurrentPath.empty(); }
   std::string Prefix() const;
+  // Re-reads the folder shown and updates the strips. A folder that has
+  // gone is replaced by the nearest existing one above it, and the user is
+  // told; when not even the root can be opened, ComError is raised.
   void Reread();
-  // Moves a file's record and re-reads; the destination to look for when
-  // the caption search cannot find the renamed item.
-  std::optional<std::string> RenameFile(int32_t row, PShellItem& item, const std::string& text);
-  void RenameFolder(int32_t row, PShellItem& item, const std::string& text);
+  bool Exists(const std::string& path);
 
   FolderModel& model_;
   CommandServices services_;

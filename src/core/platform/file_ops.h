@@ -55,6 +55,9 @@ class FileOps {
   virtual bool DirectoryExists(std::string_view path) = 0;
   // Whether `path` names an existing file (not a directory).
   virtual bool FileExists(std::string_view path) = 0;
+  // Saves a shell link at `linkPath` (which must not exist) to `target`,
+  // starting in the target's folder; false when it cannot be made.
+  virtual bool MakeShortcut(std::string_view linkPath, std::string_view target) = 0;
 };
 
 }  // namespace olb

@@ -38,7 +38,13 @@ ShellOpenRequest LaunchRequestFor(std::string_view fullPath) {
   ShellOpenRequest request;
   request.file = std::string(fullPath);
   request.show = kShowNormal;
-  if (InLaunchSet(PathExtension(fullPath))) return request;
+  const std::string ext = PathExtension(fullPath);
+  if (InLaunchSet(ext)) {
+    // A program starts in its own folder, as a shortcut to it would start
+    // it; a shortcut brings its own working directory.
+    if (ext != ".lnk" && ext != ".url") request.directory = PathFolder(fullPath);
+    return request;
+  }
   request.ownedByAppWindow = true;
   request.verb = "Open";
   request.parameters = "";

@@ -19,8 +19,9 @@ std::string PathFolder(std::string_view path);
 // ".exe", ".com", ".bat", ".lnk", ".url": started with the default verb.
 bool InLaunchSet(std::string_view lowerExtension);
 
-// The launch set gets the default verb without owner, parameters or working
-// directory; everything else gets "Open" from the application window with
+// The launch set gets the default verb without owner or parameters, a
+// program its own folder as working directory and a shortcut none (it holds
+// its own); everything else gets "Open" from the application window with
 // empty parameters and the file's folder as working directory.
 ShellOpenRequest LaunchRequestFor(std::string_view fullPath);
 

@@ -87,7 +87,8 @@ void Navigator::UpOneLevel() {
 }
 
 bool Navigator::ListViewKeyDown(uint16_t virtualKey, uint32_t modifiers) {
-  switch (ListKeyActionFor(virtualKey, modifiers)) {
+  const ListKeyAction action = ListKeyActionFor(virtualKey, modifiers);
+  switch (action) {
     case ListKeyAction::UpOneLevel:
       UpOneLevel();
       return true;
@@ -100,6 +101,18 @@ bool Navigator::ListViewKeyDown(uint16_t virtualKey, uint32_t modifiers) {
     case ListKeyAction::ShowAutoHiddenBar:
       host_.ShowAutoHiddenBar();
       return true;
+    case ListKeyAction::UpUnlessAtRoot: {
+      const FolderPaths& paths = model_.Paths();
+      if (!paths.CurrentPath.empty() && UpEnabledAt(paths.CurrentPath, paths.RootPath)) {
+        UpOneLevel();
+      }
+      return true;
+    }
+    case ListKeyAction::RenameSelected:
+    case ListKeyAction::DeleteSelected:
+    case ListKeyAction::Reread:
+    case ListKeyAction::ShowMenu:
+      return host_.RunKeyCommand(action);
     case ListKeyAction::None:
       break;
   }

@@ -2,7 +2,10 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
+#include "core/view/launch_rules.h"
+#include "win32/base/com_ptr.h"
 #include "win32/base/unicode.h"
 
 namespace olb::win {
@@ -43,6 +46,20 @@ bool ShellFileOps::DirectoryExists(std::string_view path) {
 bool ShellFileOps::FileExists(std::string_view path) {
   const DWORD a = AttributesOf(path);
   return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool ShellFileOps::MakeShortcut(std::string_view linkPath, std::string_view target) {
+  if (AttributesOf(linkPath) != INVALID_FILE_ATTRIBUTES) return false;
+  ComPtr<IShellLinkW> link;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                              link.PutVoid()))) {
+    return false;
+  }
+  if (FAILED(link->SetPath(Widen(target).c_str()))) return false;
+  link->SetWorkingDirectory(Widen(PathFolder(target)).c_str());
+  ComPtr<IPersistFile> file;
+  if (FAILED(link->QueryInterface(IID_IPersistFile, file.PutVoid()))) return false;
+  return SUCCEEDED(file->Save(Widen(linkPath).c_str(), TRUE));
 }
 
 }  // namespace olb::win

@@ -11,6 +11,7 @@ class ShellFileOps : public FileOps {
   bool MakeDirectory(std::string_view path) override;
   bool DirectoryExists(std::string_view path) override;
   bool FileExists(std::string_view path) override;
+  bool MakeShortcut(std::string_view linkPath, std::string_view target) override;
 };
 
 }  // namespace olb::win

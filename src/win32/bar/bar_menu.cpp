@@ -53,6 +53,37 @@ void BarWindow::ShowPopupMenu(POINT screen) {
   if (chosen != 0) RunCommand(static_cast<CommandId>(chosen));
 }
 
+bool BarWindow::RunKeyCommand(ListKeyAction action) {
+  const HWND list = folder_->list().hwnd();
+  const std::optional<int32_t> selected = folder_->list().SelectedIndex();
+  switch (action) {
+    case ListKeyAction::RenameSelected:
+      if (selected) SendMessageW(list, LVM_EDITLABELW, static_cast<WPARAM>(*selected), 0);
+      return true;
+    case ListKeyAction::DeleteSelected:
+      RunCommand(CommandId::Delete1);
+      return true;
+    case ListKeyAction::Reread:
+      RereadKeepingPlace();
+      return true;
+    case ListKeyAction::ShowMenu: {
+      // At the selected item's icon, else at the list's corner.
+      RECT item{};
+      item.left = LVIR_ICON;
+      POINT at{0, 0};
+      if (selected && SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(*selected),
+                                   reinterpret_cast<LPARAM>(&item))) {
+        at = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+      }
+      ClientToScreen(list, &at);
+      ShowPopupMenu(at);
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
 void BarWindow::RunCommand(CommandId command) {
   switch (command) {
     case CommandId::LargeIcons1:

@@ -1,6 +1,7 @@
 #include "win32/bar/bar_window.h"
 
 #include "core/settings/placement.h"
+#include "core/view/launch_rules.h"
 #include "core/view/title.h"
 #include "core/wizard/autoload.h"
 #include "win32/app/application.h"
@@ -78,6 +79,7 @@ void BarWindow::FormCreate() {
   engine_->LoadOptions();
   barWndProcInstalled_ = true;
   RestartTimer(TimerId::Timer1);
+  RestartTimer(TimerId::FolderWatch);
   LayoutBar();
   folder_->InitFolderView();
 }
@@ -98,6 +100,8 @@ void BarWindow::FormClose() {
 
 void BarWindow::FormDestroy() {
   StopTimer(TimerId::Timer1);
+  StopTimer(TimerId::FolderWatch);
+  watch_.Stop();
   engine_->Unregister();
 }
 
@@ -172,6 +176,11 @@ void BarWindow::ReturnFocusToList() {
   if (folder_) SetFocus(folder_->list().hwnd());
 }
 
+void BarWindow::FolderReplaced() {
+  SetUpButtonEnabled(UpEnabledAt(paths.CurrentPath, paths.RootPath));
+  UpdateTitle();
+}
+
 void BarWindow::ShowError(const std::string& message) {
   ShowException(std::runtime_error(message));
 }
@@ -220,6 +229,29 @@ void BarWindow::Timer2Timer() {
   if (revealTimer_.OnTick({cursor.x, cursor.y}, ops_->WindowRect())) {
     engine_->SetAutoHideShown(true);
   }
+}
+
+void BarWindow::FolderWatchTimer() {
+  if (!folder_ || !commands_ || rereading_) return;
+  watch_.Watch(paths.CurrentPath);
+  const bool editing = SendMessageW(folder_->list().hwnd(), LVM_GETEDITCONTROL, 0, 0) != 0;
+  if (watchDebounce_.Tick(watch_.TakeChange(), editing || GetCapture() != nullptr)) {
+    RereadKeepingPlace();
+  }
+}
+
+void BarWindow::RereadKeepingPlace() {
+  // A message box the re-read shows lets timer ticks run meanwhile.
+  if (rereading_) return;
+  rereading_ = true;
+  struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{rereading_};
+  ListScroller& scroller = folder_->scroller();
+  const int32_t offset = scroller.ScrollOffset();
+  commands_->RereadKeepingSelection();
+  scroller.ScrollToOffset(offset);
 }
 
 // --- activation ----------------------------------------------------------
@@ -358,6 +390,7 @@ LRESULT BarWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_TIMER:
       if (wp == static_cast<WPARAM>(TimerId::Timer1)) Timer1Timer();
       if (wp == static_cast<WPARAM>(TimerId::Timer2)) Timer2Timer();
+      if (wp == static_cast<WPARAM>(TimerId::FolderWatch)) FolderWatchTimer();
       return 0;
     case WM_RBUTTONDOWN:
     case WM_LBUTTONDOWN:

@@ -30,6 +30,7 @@
 #include "win32/base/window.h"
 #include "win32/view/list_rows.h"
 #include "win32/view/folder_view.h"
+#include "win32/view/folder_watch.h"
 
 namespace olb::win {
 
@@ -74,8 +75,12 @@ class BarWindow : public BaseWindow<BarWindow>,
   void WriteAutoloadValue() override;
   void ShowAutoHiddenBar() override;
   void ShowError(const std::string& message) override;
-  // CommandHost (UpdateScrollStrips is shared with NavigationHost).
+  // F2, Delete, F5, Shift+F10 and the Menu key on the list.
+  bool RunKeyCommand(ListKeyAction action) override;
+  // CommandHost (UpdateScrollStrips and ShowError are shared with
+  // NavigationHost).
   void ProcessMessages() override;
+  void FolderReplaced() override;
 
   // Opens the About window (set by start-up once that window exists).
   std::function<void()> showAboutPage;
@@ -111,6 +116,10 @@ class BarWindow : public BaseWindow<BarWindow>,
   void OnActivate(WPARAM wp, LPARAM lp);
   void Timer1Timer();
   void Timer2Timer();
+  // Re-reads the folder when it changed outside the bar.
+  void FolderWatchTimer();
+  // Re-reads the folder keeping the selected item and the scroll position.
+  void RereadKeepingPlace();
   void RestartTimer(TimerId id);
   void StopTimer(TimerId id);
   // Right click on the form's own parts (grip, strips, gaps): the menu.
@@ -147,6 +156,9 @@ class BarWindow : public BaseWindow<BarWindow>,
   std::unique_ptr<BarDragDrop> dragDrop_;
   // Made on the first Help request.
   std::unique_ptr<HelpViewer> help_;
+  FolderWatch watch_;
+  WatchDebounce watchDebounce_;
+  bool rereading_ = false;
   bool barWndProcInstalled_ = false;
   bool activatedOnce_ = false;
 };

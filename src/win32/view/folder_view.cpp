@@ -13,7 +13,13 @@ FolderView::FolderView(HWND form, HINSTANCE instance, HWND appWindow, FolderPath
       launcher_(appWindow),
       list_(form, instance),
       strips_(form),
-      panel_(form, instance, [this] { navigator_.UpOneLevel(); }),
+      // The button never keeps the keyboard: the list has it before the
+      // folder changes (which may disable the button at the root).
+      panel_(form, instance,
+             [this] {
+               SetFocus(list_.hwnd());
+               navigator_.UpOneLevel();
+             }),
       model_(FolderServices{shell_, allocator_, list_, cursor_, time_}, paths),
       navigator_(model_, launcher_, host),
       scroller_(list_, strips_) {
@@ -23,6 +29,8 @@ FolderView::FolderView(HWND form, HINSTANCE instance, HWND appWindow, FolderPath
   h.dblClick = [this] { navigator_.ListViewDblClick(); };
   h.keyDown = [this](uint16_t key, uint32_t mods) { return navigator_.ListViewKeyDown(key, mods); };
   h.wheel = [this](int delta, POINT screen) { Wheel(delta, screen); };
+  // Keys, type-ahead and clicks scroll the control by itself.
+  h.scrolled = [this] { scroller_.UpdateScrollStrips(); };
   h.rightClick = [this](POINT inList) {
     if (onListRightClick) onListRightClick(inList);
   };
@@ -55,8 +63,7 @@ void FolderView::SetViewMode(ViewMode mode) {
 void FolderView::Wheel(int delta, POINT screen) {
   if (delta == 0) return;
   ScreenToClient(form_, &screen);
-  scroller_.OnMouseWheel(delta < 0 ? WheelDirection::Down : WheelDirection::Up,
-                         {screen.x, screen.y});
+  scroller_.OnMouseWheel(delta, {screen.x, screen.y});
 }
 
 bool FolderView::LabelEdited(const NMHDR& header) {
@@ -110,8 +117,15 @@ bool FolderView::HandleFormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resu
       }
       return false;  // the form may want the move too
     }
+    case WM_SYSCOLORCHANGE:
+      // Only top-level windows hear of it: the list and the strips follow.
+      SendMessageW(list_.hwnd(), msg, wp, lp);
+      list_.ApplySystemColors();
+      scroller_.UpdateScrollStrips();
+      return false;  // the form repaints its own parts
     case WM_MOUSEWHEEL:
-      Wheel(GET_WHEEL_DELTA_WPARAM(wp), {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+    case WM_MOUSEHWHEEL:
+      Wheel(WheelDeltaAlongBar(msg, wp), {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       result = 0;
       return true;
     default:

@@ -7,7 +7,9 @@
 #include <exception>
 #include <stdexcept>
 
+#include "core/view/list_answers.h"
 #include "win32/app/error_box.h"
+#include "win32/base/unicode.h"
 #include "win32/bar/title_painter.h"
 
 namespace olb::win {
@@ -60,6 +62,11 @@ ListViewStyle FromViewStyle(ViewStyle style) {
 
 }  // namespace
 
+int WheelDeltaAlongBar(UINT msg, WPARAM wp) {
+  const int delta = GET_WHEEL_DELTA_WPARAM(wp);
+  return msg == WM_MOUSEHWHEEL ? -delta : delta;
+}
+
 uint32_t CurrentKeyModifiers() {
   uint32_t mods = 0;
   if (GetKeyState(VK_SHIFT) < 0) mods |= kModShift;
@@ -85,15 +92,20 @@ TMyListView::TMyListView(HWND form, HINSTANCE instance) : form_(form) {
   const LOGFONTW lf = FormFont();
   font_.Reset(CreateFontIndirectW(&lf));
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-  const COLORREF face = GetSysColor(COLOR_BTNFACE);
-  SendMessageW(hwnd_, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(face));
-  SendMessageW(hwnd_, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(face));
-  SendMessageW(hwnd_, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_WINDOWTEXT)));
+  ApplySystemColors();
 
   LVCOLUMNW column{};
   column.mask = LVCF_WIDTH;
   column.cx = kColumnWidth;
   SendMessageW(hwnd_, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+}
+
+void TMyListView::ApplySystemColors() {
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  SendMessageW(hwnd_, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(face));
+  SendMessageW(hwnd_, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(face));
+  SendMessageW(hwnd_, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_WINDOWTEXT)));
+  InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 TMyListView::~TMyListView() {
@@ -247,13 +259,22 @@ LRESULT TMyListView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     }
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
+    case WM_SYSKEYDOWN: {
       // Alt combinations arrive as system keys, which the control ignores.
       if (handlers_.keyDown &&
           handlers_.keyDown(static_cast<uint16_t>(wp), CurrentKeyModifiers())) {
         return 0;
       }
-      break;
+      const LRESULT result = DefSubclassProc(hwnd_, msg, wp, lp);
+      if (hwnd_ && handlers_.scrolled) handlers_.scrolled();
+      return result;
+    }
+    case WM_CHAR: {
+      // Type-ahead selects and shows the item the typed letters start.
+      const LRESULT result = DefSubclassProc(hwnd_, msg, wp, lp);
+      if (hwnd_ && handlers_.scrolled) handlers_.scrolled();
+      return result;
+    }
     case WM_NCDESTROY: {
       const LRESULT result = DefSubclassProc(hwnd_, msg, wp, lp);
       RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
@@ -261,10 +282,11 @@ LRESULT TMyListView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return result;
     }
     case WM_MOUSEWHEEL:
-      // Exactly one pitch per notch: the control's own wheel scrolling is
-      // not wanted on top of it.
+    case WM_MOUSEHWHEEL:
+      // One pitch per notch for both wheels: the control's own wheel
+      // scrolling is not wanted on top of it.
       if (handlers_.wheel) {
-        handlers_.wheel(GET_WHEEL_DELTA_WPARAM(wp), {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+        handlers_.wheel(WheelDeltaAlongBar(msg, wp), {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       }
       return 0;
     case WM_LBUTTONDOWN:
@@ -272,18 +294,38 @@ LRESULT TMyListView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_RBUTTONDOWN:
       OnMouseDown(msg, wp, lp);
       return 0;
+    case WM_PAINT: {
+      const LRESULT result = DefSubclassProc(hwnd_, msg, wp, lp);
+      if (model_ && !model_->Paths().CurrentPath.empty() && ItemCount() == 0) PaintEmptyHint();
+      return result;
+    }
     case WM_MOUSEMOVE:
       if (handlers_.mouseMove) handlers_.mouseMove(wp, {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       break;
     case WM_LBUTTONUP:
     case WM_MBUTTONUP:
-    case WM_RBUTTONUP:
+    case WM_RBUTTONUP: {
       if (handlers_.mouseUp) handlers_.mouseUp();
-      break;
+      const LRESULT result = DefSubclassProc(hwnd_, msg, wp, lp);
+      if (hwnd_ && handlers_.scrolled) handlers_.scrolled();
+      return result;
+    }
     default:
       break;
   }
   return DefSubclassProc(hwnd_, msg, wp, lp);
+}
+
+void TMyListView::PaintEmptyHint() {
+  RECT r{};
+  GetClientRect(hwnd_, &r);
+  InflateRect(&r, -4, -4);
+  WindowDc dc(hwnd_);
+  SelectionScope useFont(dc.get(), font_.get());
+  SetBkMode(dc.get(), TRANSPARENT);
+  SetTextColor(dc.get(), GetSysColor(COLOR_GRAYTEXT));
+  const std::wstring text = Widen(kEmptyFolderHint);
+  DrawTextW(dc.get(), text.c_str(), -1, &r, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
 }
 
 void TMyListView::OnMouseDown(UINT msg, WPARAM wp, LPARAM lp) {
@@ -296,6 +338,7 @@ void TMyListView::OnMouseDown(UINT msg, WPARAM wp, LPARAM lp) {
     return;
   }
   const bool onItem = SelectedIndex().has_value();
+  if (handlers_.scrolled) handlers_.scrolled();
   if (handlers_.press) handlers_.press(at, onItem);
   if (onItem) return;
   // A press on an empty spot moves the bar, as a press on its grip does.

@@ -1,0 +1,63 @@
+#include "core/commands/new_names.h"
+
+#include "core/view/launch_rules.h"
+
+namespace olb {
+
+bool RenameHitsAnotherItem(const RenameMove& move, bool destinationExists) {
+  if (!destinationExists) return false;
+  const bool sameItem = move.from.size() == move.to.size() && EndsWithNoCase(move.from, move.to);
+  return !sameItem;
+}
+
+std::string RenameTakenMessage(std::string_view typed) {
+  return "Cannot rename: an item named \"" + std::string(typed) +
+         "\" already exists in this folder.";
+}
+
+std::string RenameFailedMessage(std::string_view caption, std::string_view typed) {
+  return "Cannot rename \"" + std::string(caption) + "\" to \"" + std::string(typed) +
+         "\". The name may contain characters that are not allowed, be too long, or the item "
+         "may be in use.";
+}
+
+std::optional<std::string> NewShortcutPath(std::string_view prefix, std::string_view chosen,
+                                           const PathTaken& taken) {
+  const std::string name = FileNamePart(chosen);
+  const std::string ext = PathExtension(name);
+  const bool copied = ext == ".lnk" || ext == ".url";
+  const std::string stem = name.substr(0, name.size() - ext.size());
+  if (stem.empty()) return std::nullopt;
+  const std::string suffix = copied ? name.substr(stem.size()) : ".lnk";
+  const std::string base = std::string(prefix) + stem;
+  for (int n = 1; n <= 999; ++n) {
+    std::string path = base + (n == 1 ? "" : " (" + std::to_string(n) + ")") + suffix;
+    if (!taken(path)) return path;
+  }
+  return std::nullopt;
+}
+
+std::string NearestExistingFolder(std::string_view current, std::string_view root,
+                                  const PathTaken& exists) {
+  if (root.empty()) return std::string(current);
+  std::string top(root);
+  while (top.size() > 1 && top.back() == '\\' && top[top.size() - 2] != ':') top.pop_back();
+  std::string path(current);
+  // Only folders below the root are walked; anything else falls back to it.
+  const auto below = [&top](const std::string& p) {
+    return p.size() > top.size() && EndsWithNoCase(p.substr(0, top.size()), top) &&
+           (top.back() == '\\' || p[top.size()] == '\\');
+  };
+  while (below(path)) {
+    if (exists(path)) return path;
+    path = PathFolder(path);
+  }
+  return top;
+}
+
+std::string FolderGoneMessage(std::string_view gone, std::string_view shown) {
+  return "The folder \"" + std::string(gone) + "\" no longer exists. The bar now shows \"" +
+         std::string(shown) + "\".";
+}
+
+}  // namespace olb
