@@ -29,6 +29,7 @@
 #include <objidl.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -199,6 +200,30 @@ HFONT FontLike(HWND control) {
   return CreateFontIndirectW(&lf);
 }
 
+// The rightmost inked column of `text` drawn word-wrapped `width` wide.
+int InkRight(HFONT font, const wchar_t* text, int width, int height) {
+  const int canvas = width + 64;
+  const HDC screen = GetDC(nullptr);
+  const HDC dc = CreateCompatibleDC(screen);
+  const HBITMAP bitmap = CreateCompatibleBitmap(screen, canvas, height);
+  ReleaseDC(nullptr, screen);
+  const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+  const HGDIOBJ oldFont = SelectObject(dc, font);
+  RECT all{0, 0, canvas, height};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  RECT box{0, 0, width, height};
+  DrawTextW(dc, text, -1, &box, DT_WORDBREAK | DT_EXPANDTABS | DT_NOCLIP);
+  int right = -1;
+  for (int x = 0; x < canvas; ++x)
+    for (int y = 0; y < height; ++y)
+      if (GetPixel(dc, x, y) != RGB(255, 255, 255)) right = x;
+  SelectObject(dc, oldFont);
+  SelectObject(dc, oldBitmap);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  return right;
+}
+
 struct PageCheck {
   HWND page = nullptr;
   int bad = 0;
@@ -224,8 +249,11 @@ BOOL CALLBACK CheckOne(HWND c, LPARAM lp) {
   GetTextFaceW(dc, 64, face);
   SelectObject(dc, old);
   ReleaseDC(c, dc);
+  // What is really drawn: glyphs may reach past their advance widths, so
+  // the text is drawn as the control draws it and its ink is measured.
+  const int inkRight = InkRight(font, text, box.right - box.left - offset, r.bottom);
   DeleteObject(font);
-  const long textW = r.right + offset, textH = r.bottom;
+  const long textW = std::max<long>(r.right, inkRight + 1) + offset, textH = r.bottom;
   const long room = page.right - box.right;
   const bool fits = textW <= box.right - box.left && textH <= box.bottom - box.top && room > 0 &&
                     box.bottom <= page.bottom;

@@ -107,9 +107,10 @@ int CheckBoxTextOffset() {
 
 // The extent of a control's text in the font it uses, broken into lines no
 // wider than `wrapWidth` (0: one line), as a static control or a button
-// draws it.
+// draws it. Glyphs may reach past their advance widths (a colon at the end
+// of a line was drawn three pixels further than measured here), so every
+// line gets the font's average character width to spare.
 Size MeasureText(HWND control, PageControlKind kind, int32_t wrapWidth) {
-  const int offset = kind == PageControlKind::CheckBox ? CheckBoxTextOffset() : 0;
   const int length = GetWindowTextLengthW(control);
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
   GetWindowTextW(control, text.data(), length + 1);
@@ -117,12 +118,16 @@ Size MeasureText(HWND control, PageControlKind kind, int32_t wrapWidth) {
   const HDC dc = GetDC(control);
   const HGDIOBJ old =
       SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-  RECT r{0, 0, wrapWidth > 0 ? std::max(1, wrapWidth - offset) : 0, 0};
+  TEXTMETRICW tm{};
+  GetTextMetricsW(dc, &tm);
+  const int spare = (kind == PageControlKind::CheckBox ? CheckBoxTextOffset() : 0) +
+                    static_cast<int>(tm.tmAveCharWidth);
+  RECT r{0, 0, wrapWidth > 0 ? std::max(1, wrapWidth - spare) : 0, 0};
   const UINT format = DT_CALCRECT | DT_EXPANDTABS | (wrapWidth > 0 ? DT_WORDBREAK : DT_SINGLELINE);
   DrawTextW(dc, text.c_str(), length, &r, format);
   SelectObject(dc, old);
   ReleaseDC(control, dc);
-  return {r.right + offset, r.bottom};
+  return {r.right + spare, r.bottom};
 }
 
 void CreatePageControl(const Design& d, HWND panel, HINSTANCE instance, SetupWindowControls& c) {
