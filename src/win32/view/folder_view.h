@@ -54,6 +54,10 @@ class FolderView {
   // strip timers, pointer moves over the strips, the wheel). True when the
   // message is handled and `result` is its answer.
   bool HandleFormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+  // A drag over the form at `screen`: over a strip's arrow it scrolls the
+  // list as the pointer's own moves do (the repeat timer goes on while the
+  // pointer rests there).
+  void DragHover(Point screen);
   // Part of the form's WM_PAINT: the strips' bitmaps.
   void PaintStrips(HDC formDc) { strips_.Paint(formDc); }
 
@@ -72,6 +76,7 @@ class FolderView {
 
  private:
   void Wheel(int delta, POINT screen);
+  void StripHover(Point inForm);
   // LVN_ENDLABELEDIT: hands an accepted text to onLabelEdited.
   bool LabelEdited(const NMHDR& header);
 
