@@ -35,7 +35,8 @@ int Drop(int argc, wchar_t** argv) {
   const int x = _wtoi(argv[2]), y = _wtoi(argv[3]);
   const std::wstring keys = argv[4];
   TKrFileDropSource source;
-  source.DropEffects = olb::dwEffectToDropEffects(static_cast<uint32_t>(wcstoul(argv[5], nullptr, 0)));
+  source.DropEffects =
+      olb::dwEffectToDropEffects(static_cast<uint32_t>(wcstoul(argv[5], nullptr, 0)));
   for (int i = 6; i < argc; ++i) source.Files.push_back(olb::win::Narrow(argv[i]));
   // OLE reads the keys and buttons from this thread's keyboard state.
   BYTE state[256] = {};

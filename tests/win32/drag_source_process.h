@@ -38,7 +38,7 @@ std::string DragFromAnotherProcess(POINT at, const std::string& keys, DWORD allo
   startup.hStdError = out;
   PROCESS_INFORMATION process{};
   const BOOL started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                                     nullptr, &startup, &process);
+                                      nullptr, &startup, &process);
   CloseHandle(out);
   if (!started) return "not started";
   const DWORD begin = GetTickCount();

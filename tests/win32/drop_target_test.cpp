@@ -170,9 +170,9 @@ TEST(FileDataObject, OffersTheFileListInGlobalMemory) {
   const auto* ida = static_cast<const CIDA*>(GlobalLock(medium.hGlobal));
   EXPECT_EQ(ida->cidl, 1u);
   wchar_t path[MAX_PATH] = {};
-  SHGetPathFromIDListW(reinterpret_cast<PCIDLIST_ABSOLUTE>(
-                           reinterpret_cast<const BYTE*>(ida) + ida->aoffset[1]),
-                       path);
+  SHGetPathFromIDListW(
+      reinterpret_cast<PCIDLIST_ABSOLUTE>(reinterpret_cast<const BYTE*>(ida) + ida->aoffset[1]),
+      path);
   GlobalUnlock(medium.hGlobal);
   ReleaseStgMedium(&medium);
   EXPECT_EQ(std::wstring(path), self) << "an absolute list under the desktop";

@@ -22,7 +22,10 @@ BarDragDrop::BarDragDrop(HWND bar, FolderView& folder, DockingEngine& engine, Fi
     folder_.DragHover(screen);
     folder_.list().SetDropHighlight(drop_.HighlightRowAt(screen));
   };
-  target_.OnDragLeaveFiles = [this] { folder_.list().SetDropHighlight(std::nullopt); };
+  target_.OnDragLeaveFiles = [this] {
+    folder_.list().SetDropHighlight(std::nullopt);
+    folder_.EndDragHover();
+  };
   target_.OnDropFiles = [this](const FileList& files, TShiftState shift, TDropEffects& effects) {
     effects = dwEffectToDropEffects(KrFileDropTarget1DropFiles(files, {shift, effects}));
   };

@@ -92,6 +92,12 @@ void FolderView::StripHover(Point inForm) {
 void FolderView::DragHover(Point screen) {
   POINT p{screen.x, screen.y};
   ScreenToClient(form_, &p);
+  const std::optional<StripId> strip = strips_.StripAt({p.x, p.y});
+  // OLE calls DragOver every few tens of milliseconds while the pointer
+  // rests: restarting the repeat timer each time would keep it from ever
+  // firing. Once armed it re-arms itself while the pointer stays on the arrow.
+  if (strip && strip == dragStrip_) return;
+  dragStrip_ = strip;
   StripHover({p.x, p.y});
 }
 

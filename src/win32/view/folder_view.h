@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -58,6 +59,8 @@ class FolderView {
   // list as the pointer's own moves do (the repeat timer goes on while the
   // pointer rests there).
   void DragHover(Point screen);
+  // The drag left the form or was dropped.
+  void EndDragHover() { dragStrip_.reset(); }
   // Part of the form's WM_PAINT: the strips' bitmaps.
   void PaintStrips(HDC formDc) { strips_.Paint(formDc); }
 
@@ -92,6 +95,8 @@ class FolderView {
   FolderModel model_;
   Navigator navigator_;
   ListScroller scroller_;
+  // The strip the last drag hover was over.
+  std::optional<StripId> dragStrip_;
 };
 
 }  // namespace olb::win
