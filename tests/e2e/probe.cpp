@@ -10,6 +10,7 @@
 //                                 prints its text and presses its OK button
 //   olb_probe view CLASS          prints facts about the bar's item list and
 //                                 Up button, one per line
+//   olb_probe itemrect CLASS N    prints the screen rectangle of item N's icon
 //   olb_probe mklink LINK TARGET  saves a shell link LINK to TARGET
 //   olb_probe text CLASS ID       prints the text of the window's control ID
 //                                 (at any depth)
@@ -108,6 +109,12 @@ int View(HWND bar) {
                    SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)));
   std::wprintf(L"list_style=%lx\n", static_cast<unsigned long>(GetWindowLongW(list, GWL_STYLE)));
   PrintRect(L"list_rect", list);
+  const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  int hilited = -1;
+  for (int i = 0; i < count && hilited < 0; ++i) {
+    if (SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(i), LVIS_DROPHILITED)) hilited = i;
+  }
+  std::wprintf(L"list_drophilited=%d\n", hilited);
   std::wprintf(L"up_enabled=%d\n", IsWindowEnabled(up) ? 1 : 0);
   PrintRect(L"up_rect", up);
   return 0;
@@ -127,6 +134,28 @@ int MakeLink(const wchar_t* link, const wchar_t* target) {
   if (shellLink) shellLink->Release();
   CoUninitialize();
   return SUCCEEDED(hr) ? 0 : 1;
+}
+
+// The screen rectangle of item N's icon, read across processes through a
+// buffer in the bar's own memory.
+int ItemRect(HWND bar, int item) {
+  const HWND list = FindWindowExW(bar, nullptr, WC_LISTVIEWW, nullptr);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(list, &pid);
+  HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  if (!process) return 1;
+  void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+  RECT r{LVIR_ICON, 0, 0, 0};
+  SIZE_T moved = 0;
+  WriteProcessMemory(process, remote, &r, sizeof r, &moved);
+  SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(remote));
+  ReadProcessMemory(process, remote, &r, sizeof r, &moved);
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  MapWindowPoints(list, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+  std::wprintf(L"%ld,%ld,%ld,%ld\n", r.left, r.top, r.right, r.bottom);
+  return 0;
 }
 
 // Waits until a visible window of the class exists (present) or none does.
@@ -382,6 +411,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (cmd == L"info") return Info(w);
   if (cmd == L"view") return View(w);
+  if (cmd == L"itemrect" && argc >= 4) return ItemRect(w, _wtoi(argv[3]));
   if (cmd == L"close") return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
   if (cmd == L"forget") return AppBar(ABM_REMOVE, w) ? 0 : 1;
   if (cmd == L"registered") {
