@@ -11,7 +11,7 @@
 #include "win32/app/single_instance.h"
 #include "win32/app/startup.h"
 #include "win32/bar/bar_window.h"
-#include "win32/wizard/form6.h"
+#include "win32/wizard/setup_window.h"
 
 namespace {
 

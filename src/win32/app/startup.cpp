@@ -2,14 +2,14 @@
 
 #include <shlobj.h>
 
+#include "core/wizard/first_start.h"
 #include "core/wizard/root_folder.h"
-#include "core/wizard/setup_wizard.h"
 #include "win32/adapters/shell_file_ops.h"
 #include "win32/bar/bar_window.h"
 #include "win32/base/system_error.h"
 #include "win32/base/module_path.h"
 #include "win32/base/unicode.h"
-#include "win32/wizard/form6.h"
+#include "win32/wizard/setup_window.h"
 
 namespace olb::win {
 
@@ -26,26 +26,25 @@ std::string AppDataFolder(HWND owner) {
 }
 
 void FinishStartup(BarWindow& bar, TForm6& form6, Registry& registry, HWND appWindow) {
+  // The list is filled in report style; the style it had comes back before
+  // the item pitch is measured, which depends on it.
+  FolderView& view = bar.folderView();
+  TMyListView& list = view.list();
+  const ListViewStyle style = list.Style();
+  list.SetStyle(ListViewStyle::Report);
+
   bar.paths.RootPath = RootPathFor(AppDataFolder(appWindow));
-  const std::wstring root = Widen(bar.paths.RootPath);
+  ShellFileOps files;
+  RunFirstStart({form6, files, registry, ExecutablePath()}, bar.paths.RootPath, bar.options(),
+                [&bar] { ShowWindow(bar.hwnd(), SW_HIDE); });
 
-  // Entering the folder is the existence test; as a side effect the process
-  // works in the root folder from now on.
-  if (!SetCurrentDirectoryW(root.c_str())) {
-    ShowWindow(bar.hwnd(), SW_HIDE);
-    CreateDirectoryW(root.c_str(), nullptr);
-    // The wizard only runs when the root folder could be made; otherwise
-    // opening it below reports why.
-    if (SetCurrentDirectoryW(root.c_str())) {
-      ShellFileOps files;
-      RunSetupWizard({form6, files, registry, ExecutablePath()}, bar.paths.RootPath, bar.options());
-    }
-  }
-
-  // Opening the root folder fails loudly when it cannot be entered: the bar
-  // would have nothing to show.
-  if (!SetCurrentDirectoryW(root.c_str())) ThrowComError(HRESULT_FROM_WIN32(GetLastError()));
-  bar.OpenRootFolder();
+  // Without its root folder the bar has nothing to show: opening fails loudly.
+  if (!files.DirectoryExists(bar.paths.RootPath))
+    ThrowComError(HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND));
+  view.OpenFolderByPath(bar.paths.RootPath);
+  list.SetStyle(style);
+  view.MeasureItemPitch();
+  view.UpdateScrollStrips();
   bar.Show();
   // The bar is at its root: there is nothing above to go up to.
   bar.SetUpButtonEnabled(false);

@@ -17,14 +17,27 @@ BarDragDrop::BarDragDrop(HWND bar, FolderView& folder, DockingEngine& engine, Fi
       engine_(engine),
       drop_({folder.model(), files, programs_, rows, *this}) {
   target_.DropEffects = kBarDropEffects;
-  target_.OnDragOverFiles = [this](TShiftState, Point, TDropEffects&) { drop_.DragOverFiles(); };
-  target_.OnDropFiles = [this](const FileList& files) { return KrFileDropTarget1DropFiles(files); };
+  target_.OnDragOverFiles = [this](TShiftState, Point screen, TDropEffects&) {
+    drop_.DragOverFiles();
+    folder_.DragHover(screen);
+    folder_.list().SetDropHighlight(drop_.HighlightRowAt(screen));
+  };
+  target_.OnDragLeaveFiles = [this] {
+    folder_.list().SetDropHighlight(std::nullopt);
+    folder_.EndDragHover();
+  };
+  target_.OnDropFiles = [this](const FileList& files, TShiftState shift, TDropEffects& effects) {
+    effects = dwEffectToDropEffects(KrFileDropTarget1DropFiles(files, {shift, effects}));
+  };
   target_.SetDragControl(bar_);
 
-  source_.DragControl = folder.list().hwnd();
   source_.DropEffects = kBarDragEffects;
+  source_.SetDragControl(folder.list().hwnd());
   ListViewHandlers& h = folder.list().handlers();
-  h.press = [this](POINT at, bool selected) { press_.OnPress(selected, {at.x, at.y}); };
+  h.press = [this](POINT at, bool selected) {
+    press_.OnPress(selected, {at.x, at.y});
+    source_.DragImagePoint = at;
+  };
   h.mouseMove = [this](WPARAM keys, POINT at) { ListViewMouseMove(keys, at); };
   h.mouseUp = [this] { press_.Reset(); };
   bound_ = true;
@@ -38,14 +51,15 @@ void BarDragDrop::Unbind() {
   h.press = nullptr;
   h.mouseMove = nullptr;
   h.mouseUp = nullptr;
-  source_.DragControl = nullptr;
+  source_.SetDragControl(nullptr);
 }
 
-uint32_t BarDragDrop::KrFileDropTarget1DropFiles(const FileList& droppedFiles) {
+uint32_t BarDragDrop::KrFileDropTarget1DropFiles(const FileList& droppedFiles,
+                                                 const DropRequest& request) {
   // The drop runs inside OLE's call: a failure is shown here, as any
   // handler's is, and the source learns that nothing was done.
   try {
-    return drop_.DropFiles(droppedFiles);
+    return drop_.DropFiles(droppedFiles, request);
   } catch (const std::exception& e) {
     ShowException(e);
     return kDropEffectNone;
@@ -121,10 +135,6 @@ void BarDragDrop::StoreDefaultPitch(int32_t pitch) {
   } else {
     scroller.SetItemPitch(scroller.itemPitchX(), pitch);
   }
-}
-
-bool BarDragDrop::CtrlKeyDown() {
-  return GetKeyState(VK_CONTROL) < 0;
 }
 
 void BarDragDrop::UpdateScrollStrips() {

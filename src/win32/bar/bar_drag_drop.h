@@ -38,7 +38,7 @@ class BarDragDrop : private DropHost {
   TKrFileDropSource& KrFileDropSource1() { return source_; }
 
  private:
-  uint32_t KrFileDropTarget1DropFiles(const FileList& droppedFiles);
+  uint32_t KrFileDropTarget1DropFiles(const FileList& droppedFiles, const DropRequest& request);
   void ListViewMouseMove(WPARAM keys, POINT at);
   void KrFileDropSource1StartDrag();
 
@@ -48,7 +48,6 @@ class BarDragDrop : private DropHost {
   void ShowAutoHiddenBar() override;
   DropGeometry Geometry(Point screen) override;
   void StoreDefaultPitch(int32_t pitch) override;
-  bool CtrlKeyDown() override;
   void UpdateScrollStrips() override;
 
   HWND bar_;

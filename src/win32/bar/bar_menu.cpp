@@ -1,5 +1,6 @@
 // The bar's popup menu and the commands that belong to the bar window itself.
 #include "core/bar/popup_menu.h"
+#include "core/wizard/autoload.h"
 #include "core/wizard/help_file.h"
 #include "win32/adapters/html_help_viewer.h"
 #include "win32/app/application.h"
@@ -41,6 +42,10 @@ void BarWindow::PartRightClick(Point controlOffset, POINT click) {
 void BarWindow::ShowPopupMenu(POINT screen) {
   PopupMenu popup;
   BuildViewsMenu(popup.get(), options_, viewMode());
+  // Autoload's mark is read from the Run value each time: other programs
+  // (and the user) change it too.
+  if (AutoloadIsOn(registry_, ExecutablePath()))
+    CheckMenuItem(popup.get(), static_cast<UINT>(CommandId::Autoload1), MF_BYCOMMAND | MF_CHECKED);
   engine_->MenuOpened();
   // The menu needs the bar as foreground window to close when the user
   // clicks elsewhere.
@@ -180,9 +185,9 @@ void BarWindow::About1Click() {
   if (showAboutPage) showAboutPage();
 }
 
-// Every choice writes the Run value again; nothing here removes it.
+// Checked (the Run value starts this program): removes it; otherwise writes it.
 void BarWindow::Autoload1Click() {
-  WriteAutoloadValue();
+  ToggleAutoload(registry_, ExecutablePath());
 }
 
 void BarWindow::Help1Click() {

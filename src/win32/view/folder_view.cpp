@@ -88,6 +88,26 @@ bool FolderView::LabelEdited(const NMHDR& header) {
   return true;
 }
 
+void FolderView::StripHover(Point inForm) {
+  if (const std::optional<StripId> s = strips_.StripAt(inForm)) {
+    const Rect& r =
+        s == StripId::Forward ? scroller_.layout().forwardStrip : scroller_.layout().backStrip;
+    scroller_.OnStripMouseMove(*s, {inForm.x - r.left, inForm.y - r.top});
+  }
+}
+
+void FolderView::DragHover(Point screen) {
+  POINT p{screen.x, screen.y};
+  ScreenToClient(form_, &p);
+  const std::optional<StripId> strip = strips_.StripAt({p.x, p.y});
+  // OLE calls DragOver every few tens of milliseconds while the pointer
+  // rests: restarting the repeat timer each time would keep it from ever
+  // firing. Once armed it re-arms itself while the pointer stays on the arrow.
+  if (strip && strip == dragStrip_) return;
+  dragStrip_ = strip;
+  StripHover({p.x, p.y});
+}
+
 bool FolderView::HandleFormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   switch (msg) {
     case WM_NOTIFY: {
@@ -108,15 +128,9 @@ bool FolderView::HandleFormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resu
         }
       }
       return false;
-    case WM_MOUSEMOVE: {
-      const Point at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-      if (const std::optional<StripId> s = strips_.StripAt(at)) {
-        const Rect& r =
-            s == StripId::Forward ? scroller_.layout().forwardStrip : scroller_.layout().backStrip;
-        scroller_.OnStripMouseMove(*s, {at.x - r.left, at.y - r.top});
-      }
+    case WM_MOUSEMOVE:
+      StripHover({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       return false;  // the form may want the move too
-    }
     case WM_SYSCOLORCHANGE:
       // Only top-level windows hear of it: the list and the strips follow.
       SendMessageW(list_.hwnd(), msg, wp, lp);

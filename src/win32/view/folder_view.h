@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -54,6 +55,12 @@ class FolderView {
   // strip timers, pointer moves over the strips, the wheel). True when the
   // message is handled and `result` is its answer.
   bool HandleFormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+  // A drag over the form at `screen`: over a strip's arrow it scrolls the
+  // list as the pointer's own moves do (the repeat timer goes on while the
+  // pointer rests there).
+  void DragHover(Point screen);
+  // The drag left the form or was dropped.
+  void EndDragHover() { dragStrip_.reset(); }
   // Part of the form's WM_PAINT: the strips' bitmaps.
   void PaintStrips(HDC formDc) { strips_.Paint(formDc); }
 
@@ -72,6 +79,7 @@ class FolderView {
 
  private:
   void Wheel(int delta, POINT screen);
+  void StripHover(Point inForm);
   // LVN_ENDLABELEDIT: hands an accepted text to onLabelEdited.
   bool LabelEdited(const NMHDR& header);
 
@@ -87,6 +95,8 @@ class FolderView {
   FolderModel model_;
   Navigator navigator_;
   ListScroller scroller_;
+  // The strip the last drag hover was over.
+  std::optional<StripId> dragStrip_;
 };
 
 }  // namespace olb::win
