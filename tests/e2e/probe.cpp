@@ -119,7 +119,6 @@ int View(HWND bar) {
   PrintRect(L"up_rect", up);
   // The items the list shows now, as the lowest and highest visible index
   // and how many are visible (LVM_ISITEMVISIBLE takes no pointer).
-  const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
   int first = -1, last = -1, shown = 0;
   for (int i = 0; i < count; ++i) {
     if (!SendMessageW(list, LVM_ISITEMVISIBLE, static_cast<WPARAM>(i), 0)) continue;
