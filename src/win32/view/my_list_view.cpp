@@ -96,6 +96,8 @@ TMyListView::TMyListView(HWND form, HINSTANCE instance) : form_(form) {
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   ApplySystemColors();
 
+  CreateCaptionTip();
+
   LVCOLUMNW column{};
   column.mask = LVCF_WIDTH;
   column.cx = kColumnWidth;
@@ -111,6 +113,7 @@ void TMyListView::ApplySystemColors() {
 }
 
 TMyListView::~TMyListView() {
+  if (tip_ && IsWindow(tip_)) DestroyWindow(tip_);
   if (!hwnd_) return;
   RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
   DestroyWindow(hwnd_);
@@ -302,6 +305,7 @@ LRESULT TMyListView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return result;
     }
     case WM_MOUSEMOVE:
+      OnCaptionTipMove({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       if (handlers_.mouseMove) handlers_.mouseMove(wp, {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       break;
     case WM_LBUTTONUP:
@@ -316,6 +320,69 @@ LRESULT TMyListView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       break;
   }
   return DefSubclassProc(hwnd_, msg, wp, lp);
+}
+
+void TMyListView::CreateCaptionTip() {
+  // Owned by the bar's owner, as the Up button's tip: a pop-up owned by the
+  // bar keeps Wine from making the bar topmost.
+  tip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                         GetWindow(form_, GW_OWNER), nullptr, nullptr, nullptr);
+  if (!tip_) return;
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = form_;
+  tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+  tool.lpszText = LPSTR_TEXTCALLBACKW;
+  SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 400);
+}
+
+void TMyListView::OnCaptionTipMove(POINT inList) {
+  if (!tip_) return;
+  LVHITTESTINFO hit{};
+  hit.pt = inList;
+  const int item =
+      static_cast<int>(SendMessageW(hwnd_, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  // Another item asks for its own text: the tip shown for the last one goes.
+  if (item != tipItem_) {
+    tipItem_ = item;
+    SendMessageW(tip_, TTM_POP, 0, 0);
+  }
+}
+
+std::wstring TMyListView::CutCaptionAtCursor() {
+  POINT at{};
+  GetCursorPos(&at);
+  ScreenToClient(hwnd_, &at);
+  LVHITTESTINFO hit{};
+  hit.pt = at;
+  const int item =
+      static_cast<int>(SendMessageW(hwnd_, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  if (item < 0 || !model_) return {};
+  const PShellItem* record = model_->GetItem(item);
+  if (!record) return {};
+  RECT label{};
+  label.left = LVIR_LABEL;
+  if (!SendMessageW(hwnd_, LVM_GETITEMRECT, static_cast<WPARAM>(item),
+                    reinterpret_cast<LPARAM>(&label))) {
+    return {};
+  }
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  const std::wstring text = Widen(record->ItemName);
+  RECT need{0, 0, std::max<LONG>(label.right - label.left, 1), 0};
+  {
+    WindowDc dc(hwnd_);
+    SelectionScope useFont(dc.get(), font_.get());
+    const UINT wrap = Style() == ListViewStyle::LargeIcons ? DT_WORDBREAK : DT_SINGLELINE;
+    DrawTextW(dc.get(), text.c_str(), -1, &need, DT_CALCRECT | DT_NOPREFIX | wrap);
+  }
+  const bool cut = need.bottom > label.bottom - label.top + 1 ||
+                   need.right > label.right - label.left + 1 || label.right > client.right ||
+                   label.left < client.left;
+  return cut ? text : std::wstring();
 }
 
 void TMyListView::PaintEmptyHint() {

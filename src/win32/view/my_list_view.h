@@ -9,6 +9,7 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <string>
 #include <optional>
 
 #include "core/platform/item_list_control.h"
@@ -103,6 +104,12 @@ class TMyListView : public ItemListControl, public ListScrollPort {
   void OnMouseDown(UINT msg, WPARAM wp, LPARAM lp);
   // An empty folder's list tells how to fill it.
   void PaintEmptyHint();
+  // The tip over an item whose caption the list cuts: its full name.
+  void CreateCaptionTip();
+  void OnCaptionTipMove(POINT inList);
+  // The full caption of the item under the pointer when the list shows it
+  // cut; empty otherwise (no tip).
+  std::wstring CutCaptionAtCursor();
   LRESULT OnGetDispInfo(LVITEMW& item, bool wide);
   LRESULT OnFindItem(const NMLVFINDITEMW& find, bool wide);
   LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw);
@@ -115,6 +122,9 @@ class TMyListView : public ItemListControl, public ListScrollPort {
   FolderModel* model_ = nullptr;
   ListViewHandlers handlers_;
   int updateDepth_ = 0;
+  HWND tip_ = nullptr;
+  int tipItem_ = -1;
+  std::wstring tipText_;
   std::optional<int32_t> dropRow_;
 };
 

@@ -48,6 +48,14 @@ COLORREF ColorOf(ItemColor color, COLORREF listFont) {
 // --- requests from the control ---------------------------------------------
 
 bool TMyListView::OnNotify(NMHDR& header, LRESULT& result) {
+  if (tip_ && header.hwndFrom == tip_ && header.code == TTN_GETDISPINFOW) {
+    auto& info = reinterpret_cast<NMTTDISPINFOW&>(header);
+    tipText_ = CutCaptionAtCursor();
+    info.lpszText = tipText_.data();
+    info.hinst = nullptr;
+    result = 0;
+    return true;
+  }
   if (header.hwndFrom != hwnd_) return false;
   result = 0;
   switch (header.code) {
