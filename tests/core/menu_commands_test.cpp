@@ -26,7 +26,7 @@ TEST_F(NewFolder, CreatesNewFolderOnceAndMarksTheExistingOneTheSecondTime) {
   EXPECT_EQ(files.directoriesRequested, (std::vector<std::string>(2, Win("bar") + "\\NewFolder")));
   EXPECT_TRUE(files.operations.empty());  // a directory is made directly
   EXPECT_EQ(host.pumps, 2);
-  EXPECT_EQ(host.stripUpdates, 2);
+  EXPECT_GE(host.stripUpdates, 2);
 }
 
 TEST_F(NewFolder, LetsPendingMessagesRunBeforeBuildingThePath) {

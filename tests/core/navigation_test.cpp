@@ -90,7 +90,7 @@ TEST(ListKeys, ExactModifierSets) {
       {kVkF12, sa | kModCtrl, ListKeyAction::None},
       {kVkF12, 0, ListKeyAction::None},
       {'A', sa, ListKeyAction::None},
-      {0x2E /* Delete */, 0, ListKeyAction::None},
+      {0x2D /* Insert */, 0, ListKeyAction::None},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ListKeyActionFor(c.key, c.mods), c.action) << c.key << " " << c.mods;
