@@ -92,6 +92,8 @@ void BarWindow::OpenRootFolder() {
   folder_->OpenFolderByPath(paths.RootPath);
   folder_->MeasureItemPitch();
   folder_->UpdateScrollStrips();
+  // Watched from now on; a folder opened later is watched from the next tick.
+  watch_.Watch(paths.CurrentPath);
 }
 
 void BarWindow::FormClose() {
