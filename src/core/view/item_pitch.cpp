@@ -20,6 +20,9 @@ int32_t PitchAcrossLines(std::span<const Point> positions, bool horizontalBar) {
 
 std::optional<int32_t> SnapListExtent(int32_t span, int32_t pitch) {
   if (pitch <= 0) return std::nullopt;
+  // A span shorter than one pitch (a column wider than a top bar) is left
+  // whole: cut to 0 the list would vanish with no way to see any item.
+  if (span > 0 && span < pitch) return span;
   return span / pitch * pitch;
 }
 

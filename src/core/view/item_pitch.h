@@ -21,7 +21,8 @@ int32_t PitchAcrossLines(std::span<const Point> positions, bool horizontalBar);
 inline constexpr int32_t kPitchSampleItems = 256;
 
 // The largest whole number of pitches that fits the span (truncating toward
-// zero). With a pitch of 0 or less there is nothing to cut: nullopt.
+// zero), or the whole span when not even one pitch fits. With a pitch of 0
+// or less there is nothing to cut: nullopt.
 std::optional<int32_t> SnapListExtent(int32_t span, int32_t pitch);
 
 }  // namespace olb
