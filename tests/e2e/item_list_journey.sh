@@ -65,14 +65,16 @@ reach_start_by_wheel() {
   done
   return 1
 }
-# Rests the pointer on the forward strip (just past the list's far end)
+# Rests the pointer on the forward strip's arrow, which sits at the bar's far
+# end (the list itself is cut to whole pitches, so a gap may come before it),
 # until the last item shows.
 reach_end_by_strip() {
-  local l t r b x y
+  local l t r b bl bt br bb x y
   IFS=, read -r l t r b <<<"$(view_of list_rect)"
+  IFS=, read -r bl bt br bb <<<"$(rect_of_bar)"
   case $1 in
-    top | bottom) x=$((r + 8)) y=$(((t + b) / 2)) ;;
-    *) x=$(((l + r) / 2 + 8)) y=$((b + 8)) ;;
+    top | bottom) x=$((br - 20)) y=$(((t + b) / 2)) ;;
+    *) x=$(((l + r) / 2)) y=$((bb - 20)) ;;
   esac
   xdotool mousemove "$x" "$y" sleep 0.1 mousemove "$((x + 1))" "$y"
   for _ in $(seq 100); do
