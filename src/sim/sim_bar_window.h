@@ -24,6 +24,8 @@ class SimBarWindow : public BarWindowOps {
   explicit SimBarWindow(const Rect& rect, Size frame = {8, 8});
 
   Rect WindowRect() override { return rect_; }
+  bool IsVisible() override { return visible_; }
+  void WaitForNextFrame() override { ++frameWaits_; }
   Rect ClientRectOnScreen() override;
   void Place(const Rect& rect, Placement how) override;
   void SetZOrder(ZOrder order) override;
@@ -49,6 +51,8 @@ class SimBarWindow : public BarWindowOps {
   const std::vector<PlacementRecord>& placements() const { return placements_; }
   void ClearPlacements() { placements_.clear(); }
   int pumpCount() const { return pumps_; }
+  void SetVisible(bool visible) { visible_ = visible; }
+  int frameWaits() const { return frameWaits_; }
 
  private:
   void SetPosition(Rect rect);
@@ -60,6 +64,8 @@ class SimBarWindow : public BarWindowOps {
   std::vector<PlacementRecord> placements_;
   std::deque<std::function<void()>> posted_;
   int pumps_ = 0;
+  bool visible_ = true;
+  int frameWaits_ = 0;
 };
 
 }  // namespace olb::sim

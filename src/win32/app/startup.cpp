@@ -25,7 +25,8 @@ std::string AppDataFolder(HWND owner) {
   return Narrow(dir);
 }
 
-void FinishStartup(BarWindow& bar, TForm6& form6, Registry& registry, HWND appWindow) {
+void FinishStartup(BarWindow& bar, const std::function<TForm6&()>& form6, Registry& registry,
+                   HWND appWindow) {
   bar.paths.RootPath = RootPathFor(AppDataFolder(appWindow));
   const std::wstring root = Widen(bar.paths.RootPath);
 
@@ -38,7 +39,8 @@ void FinishStartup(BarWindow& bar, TForm6& form6, Registry& registry, HWND appWi
     // opening it below reports why.
     if (SetCurrentDirectoryW(root.c_str())) {
       ShellFileOps files;
-      RunSetupWizard({form6, files, registry, ExecutablePath()}, bar.paths.RootPath, bar.options());
+      RunSetupWizard({form6(), files, registry, ExecutablePath()}, bar.paths.RootPath,
+                     bar.options());
     }
   }
 
