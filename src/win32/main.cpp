@@ -29,6 +29,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   using namespace olb::win;
   // A second copy only hands over to the first: it needs nothing else.
   if (ActivatePrevInstance(kBarClassName, L"")) return 0;
+  const InstanceClaim claim;
+  if (!claim.first()) {
+    ActivateClaimingInstance(kBarClassName, L"");
+    return 0;
+  }
   OleSession ole;
   const UINT appBarNotify = RegisterWindowMessageW(L"AppBarNotify");
 

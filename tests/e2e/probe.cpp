@@ -14,9 +14,17 @@
 //   olb_probe text CLASS ID       prints the text of the window's control ID
 //                                 (at any depth)
 //   olb_probe command CLASS ID    posts WM_COMMAND ID (a button press) to it
+//   olb_probe count CLASS         prints how many top-level windows of CLASS exist
+//   olb_probe forget CLASS        the shell forgets the window's AppBar
+//                                 registration (ABM_REMOVE on its behalf)
+//   olb_probe registered CLASS    exit 0 when the shell knows the window as
+//                                 an AppBar (ABM_NEW for it is refused)
+//   olb_probe taskbarcreated      broadcasts "TaskbarCreated", as a shell that
+//                                 starts again does
 #include <windows.h>
 #include <commctrl.h>
 #include <objidl.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <cstdio>
@@ -195,11 +203,41 @@ int Hold(int ms) {
   return 0;
 }
 
+struct ClassCount {
+  const wchar_t* cls;
+  int count;
+};
+
+BOOL CALLBACK CountClass(HWND w, LPARAM lp) {
+  auto* c = reinterpret_cast<ClassCount*>(lp);
+  if (ClassOf(w) == c->cls) ++c->count;
+  return TRUE;
+}
+
+UINT_PTR AppBar(DWORD message, HWND w) {
+  APPBARDATA data{};
+  data.cbSize = sizeof(data);
+  data.hWnd = w;
+  return SHAppBarMessage(message, &data);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc == 2 && std::wstring(argv[1]) == L"windows") return EnumWindows(PrintWindow, 0) ? 0 : 1;
   if (argc == 3 && std::wstring(argv[1]) == L"hold") return Hold(_wtoi(argv[2]));
+  if (argc == 2 && std::wstring(argv[1]) == L"taskbarcreated") {
+    const UINT created = RegisterWindowMessageW(L"TaskbarCreated");
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutW(HWND_BROADCAST, created, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored) ? 0
+                                                                                                : 1;
+  }
+  if (argc == 3 && std::wstring(argv[1]) == L"count") {
+    ClassCount c{argv[2], 0};
+    EnumWindows(CountClass, reinterpret_cast<LPARAM>(&c));
+    std::wprintf(L"%d\n", c.count);
+    return 0;
+  }
   if (argc < 3) return 2;
   const std::wstring cmd = argv[1];
   const wchar_t* cls = argv[2];
@@ -216,6 +254,14 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"info") return Info(w);
   if (cmd == L"view") return View(w);
   if (cmd == L"close") return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
+  if (cmd == L"forget") return AppBar(ABM_REMOVE, w) ? 0 : 1;
+  if (cmd == L"registered") {
+    // A window the shell knows is refused; one it did not know is now
+    // registered, so it is removed again.
+    if (!AppBar(ABM_NEW, w)) return 0;
+    AppBar(ABM_REMOVE, w);
+    return 1;
+  }
   if (cmd == L"text" && argc > 3) return Text(w, _wtoi(argv[3]));
   if (cmd == L"command" && argc > 3)
     return PostMessageW(w, WM_COMMAND, MAKEWPARAM(_wtoi(argv[3]), BN_CLICKED), 0) ? 0 : 1;

@@ -51,6 +51,7 @@ void FinishStartup(BarWindow& bar, const std::function<TForm6&()>& form6, Regist
   bar.Show();
   // The bar is at its root: there is nothing above to go up to.
   bar.SetUpButtonEnabled(false);
+  bar.ReturnFocusToList();
 }
 
 }  // namespace olb::win

@@ -98,6 +98,18 @@ void BarWindow::RunCommand(CommandId command) {
       // Entries whose commands are not built yet do nothing.
       break;
   }
+  // The commands that may have shown a modal window: About, and the
+  // shell's dialogs of the item commands.
+  switch (command) {
+    case CommandId::About1:
+    case CommandId::NewFolder1:
+    case CommandId::NewShortut1:
+    case CommandId::Delete1:
+      if (IsWindow(hwnd_)) ReturnFocusToList();
+      break;
+    default:
+      break;
+  }
 }
 
 // LargeIcons1Click / SmallIcons1Click: the menu's check marks follow the

@@ -33,7 +33,10 @@ RECT BarWindow::DesignedRect() {
 }
 
 BarWindow::BarWindow(Application& app, Registry& registry, UINT appBarNotify)
-    : app_(app), registry_(registry), appBarNotify_(appBarNotify) {
+    : app_(app),
+      registry_(registry),
+      appBarNotify_(appBarNotify),
+      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
   RegisterFormClass(app.instance(), WndProc, kBarClassName, CS_DBLCLKS);
   const RECT r = DesignedRect();
   CreateWindowExW(0, kBarClassName, L"", kDesignedStyle, r.left, r.top, r.right - r.left,
@@ -108,7 +111,8 @@ void BarWindow::LayoutBar() {
       options_.Edge,
       {window.Width(), window.Height()},
       {client.right, client.bottom},
-      LayoutFrameAllowance(GetSystemMetrics(SM_CYEDGE), GetSystemMetrics(SM_CYBORDER))};
+      LayoutFrameAllowance(GetSystemMetrics(SM_CYEDGE), GetSystemMetrics(SM_CYBORDER)),
+      engine_ ? engine_->dpi() : 96};
   layout_ = folder_ ? folder_->LayoutBar(metrics) : ComputeBarLayout(layout_, metrics);
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
@@ -158,6 +162,16 @@ void BarWindow::ShowAutoHiddenBar() {
   engine_->SetAutoHideShown(true);
 }
 
+void BarWindow::ReturnFocusToList() {
+  // A modal window that closes may leave activation with the hidden
+  // application window (or no window of the program): the list gets the
+  // keyboard back, unless the user went on to another window of ours.
+  const HWND active = GetActiveWindow();
+  if (active && active != hwnd_ && active != app_.handle()) return;
+  if (active != hwnd_) SetActiveWindow(hwnd_);
+  if (folder_) SetFocus(folder_->list().hwnd());
+}
+
 void BarWindow::ShowError(const std::string& message) {
   ShowException(std::runtime_error(message));
 }
@@ -169,8 +183,10 @@ void BarWindow::FormPaint() {
   const int saved = SaveDC(dc);
   IntersectClipRect(dc, grip.left, grip.top, grip.right, grip.bottom);
   SetViewportOrgEx(dc, grip.left, grip.top, nullptr);
-  PaintTitle(dc, app_.instance(), PlaceTitle(options_.Edge, {grip.Width(), grip.Height()}),
-             TitleText);
+  PaintTitle(
+      dc, app_.instance(),
+      PlaceTitleForDpi(options_.Edge, {grip.Width(), grip.Height()}, engine_ ? engine_->dpi() : 96),
+      TitleText);
   RestoreDC(dc, saved);
   if (folder_) folder_->PaintStrips(dc);
   EndPaint(hwnd_, &ps);
@@ -191,7 +207,7 @@ void BarWindow::StopTimer(TimerId id) {
 void BarWindow::Timer1Timer() {
   const Size doubleClick{GetSystemMetrics(SM_CXDOUBLECLK), GetSystemMetrics(SM_CYDOUBLECLK)};
   if (Timer1WantsSlideIn(GetActiveWindow() == hwnd_, UnpackMessagePos(GetMessagePos()),
-                         WindowRectOf(hwnd_), doubleClick)) {
+                         ops_->WindowRect(), doubleClick)) {
     engine_->SetAutoHideShown(false);
   }
   RestartTimer(TimerId::Timer1);
@@ -201,7 +217,7 @@ void BarWindow::Timer2Timer() {
   POINT cursor{};
   GetCursorPos(&cursor);
   StopTimer(TimerId::Timer2);
-  if (revealTimer_.OnTick({cursor.x, cursor.y}, WindowRectOf(hwnd_))) {
+  if (revealTimer_.OnTick({cursor.x, cursor.y}, ops_->WindowRect())) {
     engine_->SetAutoHideShown(true);
   }
 }
@@ -230,10 +246,35 @@ bool BarWindow::DockingMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) 
     e.OnAppBarNotify(static_cast<uint32_t>(wp), static_cast<intptr_t>(lp));
     return true;
   }
+  if (msg == taskbarCreated_) {
+    result = 0;
+    e.OnShellRestarted();
+    return true;
+  }
   switch (msg) {
+    case WM_DISPLAYCHANGE:
+    case WM_SETTINGCHANGE:
+      result = DefWindowProcW(hwnd_, msg, wp, lp);
+      if (msg == WM_DISPLAYCHANGE || wp == SPI_SETWORKAREA) e.OnScreenChanged();
+      return true;
+    case WM_DPICHANGED: {
+      const auto* r = reinterpret_cast<const RECT*>(lp);
+      e.OnDpiChanged(HIWORD(wp), {r->left, r->top, r->right, r->bottom});
+      result = 0;
+      return true;
+    }
+    case WM_SYSCOMMAND:
+      // The bar is never maximised (a snap to the top of the screen, say).
+      if ((wp & 0xFFF0) != SC_MAXIMIZE) return false;
+      result = 0;
+      return true;
     case WM_WINDOWPOSCHANGING: {
       result = DefWindowProcW(hwnd_, msg, wp, lp);
       auto* pos = reinterpret_cast<WINDOWPOS*>(lp);
+      if ((pos->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE) &&
+          e.DeclinesPlacement()) {
+        pos->flags |= SWP_NOMOVE | SWP_NOSIZE;
+      }
       if (!(pos->flags & SWP_NOMOVE)) {
         int32_t x = pos->x, y = pos->y;
         e.OnWindowPosChanging(x, y);

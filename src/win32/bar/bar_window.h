@@ -82,6 +82,9 @@ class BarWindow : public BaseWindow<BarWindow>,
   // Replaces the HTML Help viewer that Help opens topics in.
   void SetHelpViewer(std::unique_ptr<HelpViewer> viewer) { help_ = std::move(viewer); }
 
+  // After a modal window of the bar closed: the item list has the keyboard.
+  void ReturnFocusToList();
+
   // Runs a menu command as if it had been chosen from the popup menu.
   void RunCommand(CommandId command);
 
@@ -125,6 +128,7 @@ class BarWindow : public BaseWindow<BarWindow>,
   Application& app_;
   Registry& registry_;
   UINT appBarNotify_;
+  UINT taskbarCreated_;  // broadcast when the shell starts again
   BarOptions options_ = InitialOptions();
   std::unique_ptr<ShellAppBar> shell_;
   std::unique_ptr<HwndBarOps> ops_;
