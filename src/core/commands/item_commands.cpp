@@ -40,7 +40,7 @@ bool ItemCommands::Exists(const std::string& path) {
 
 void ItemCommands::ListViewEdited(int32_t row, const std::string& text) {
   if (!FolderShown()) return;
-  PShellItem* item = model_.GetItem(row);
+  PShellItem* item = model_.NamedItem(row);
   ShellFolder* folder = model_.CurrentFolder();
   if (!item || !folder) return;
   // `item` belongs to the records that the re-read replaces: not used after it.

@@ -25,7 +25,8 @@ std::string AppDataFolder(HWND owner) {
   return Narrow(dir);
 }
 
-void FinishStartup(BarWindow& bar, TForm6& form6, Registry& registry, HWND appWindow) {
+void FinishStartup(BarWindow& bar, const std::function<TForm6&()>& form6, Registry& registry,
+                   HWND appWindow) {
   // The list is filled in report style; the style it had comes back before
   // the item pitch is measured, which depends on it.
   FolderView& view = bar.folderView();
@@ -35,8 +36,11 @@ void FinishStartup(BarWindow& bar, TForm6& form6, Registry& registry, HWND appWi
 
   bar.paths.RootPath = RootPathFor(AppDataFolder(appWindow));
   ShellFileOps files;
-  RunFirstStart({form6, files, registry, ExecutablePath()}, bar.paths.RootPath, bar.options(),
-                [&bar] { ShowWindow(bar.hwnd(), SW_HIDE); });
+  // The settings window is made only when a first start needs it.
+  if (!files.DirectoryExists(bar.paths.RootPath)) {
+    RunFirstStart({form6(), files, registry, ExecutablePath()}, bar.paths.RootPath, bar.options(),
+                  [&bar] { ShowWindow(bar.hwnd(), SW_HIDE); });
+  }
 
   // Without its root folder the bar has nothing to show: opening fails loudly.
   if (!files.DirectoryExists(bar.paths.RootPath))
