@@ -376,6 +376,8 @@ TEST_F(ScrollerTest, PitchFollowsTheItemCountEdgeAndMode) {
   scroller.UpdateScrollStrips();
   scroller.OnMouseWheel(kDown, {l.left + 10, l.top + 10});
   EXPECT_EQ(list.origin().x, 128);
+  scroller.SetViewMode(ViewMode::LargeIcons);  // back to the bar's left end
+  EXPECT_EQ(list.origin().x, 0);
 }
 
 TEST_F(ScrollerTest, WheelStepsOnePitchPerNotch) {

@@ -127,6 +127,11 @@ void ListScroller::SetViewMode(ViewMode mode) {
   list_.SetViewStyle(mode == ViewMode::LargeIcons ? ViewStyle::Icon : ViewStyle::SmallIcon);
   viewMode_ = mode;
   list_.ScrollToTop();
+  // The top is the start of a vertical bar only: a horizontal bar goes back
+  // to its left end, or the new style shows the empty space past its items.
+  if (Horizontal()) {
+    if (const Rect view = list_.ViewRect(); view.left < 0) list_.ScrollBy(view.left, 0);
+  }
   UpdateScrollStrips();
   MeasureItemPitch();
   // The new pitch may have cut the list to another extent; the strips must
