@@ -38,7 +38,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     app.SetMainForm(bar.hwnd());
     TForm6 form6(instance, app.handle());
     bar.showAboutPage = [&form6] { form6.ShowAboutPage(); };
-    FinishStartup(bar, form6, registry, app.handle());
+    FinishStartup(bar, form6, app.handle());
     app.Run();
   } catch (const std::exception& e) {
     ShowException(e);

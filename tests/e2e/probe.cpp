@@ -14,6 +14,8 @@
 //   olb_probe text CLASS ID       prints the text of the window's control ID
 //                                 (at any depth)
 //   olb_probe command CLASS ID    posts WM_COMMAND ID (a button press) to it
+//   olb_probe items CLASS N       prints the positions of the item list's
+//                                 first N items, "x,y" one per line
 #include <windows.h>
 #include <commctrl.h>
 #include <objidl.h>
@@ -92,6 +94,32 @@ int View(HWND bar) {
   std::wprintf(L"up_enabled=%d\n", IsWindowEnabled(up) ? 1 : 0);
   PrintRect(L"up_rect", up);
   return 0;
+}
+
+// LVM_GETITEMPOSITION writes through a pointer, which must lie in the
+// list's own process: the point is read back from memory allocated there.
+int Items(HWND bar, int count) {
+  const HWND list = FindWindowExW(bar, nullptr, WC_LISTVIEWW, nullptr);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(list, &pid);
+  const HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  if (!list || !process) return 1;
+  void* remote = VirtualAllocEx(process, nullptr, sizeof(POINT), MEM_COMMIT, PAGE_READWRITE);
+  int rc = remote ? 0 : 1;
+  for (int i = 0; remote && i < count; ++i) {
+    POINT p{};
+    if (!SendMessageW(list, LVM_GETITEMPOSITION, static_cast<WPARAM>(i),
+                      reinterpret_cast<LPARAM>(remote)) ||
+        !ReadProcessMemory(process, remote, &p, sizeof p, nullptr)) {
+      rc = 1;
+      break;
+    }
+    std::wprintf(L"%ld,%ld\n", p.x, p.y);
+  }
+  if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  return rc;
 }
 
 int MakeLink(const wchar_t* link, const wchar_t* target) {
@@ -216,6 +244,7 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"info") return Info(w);
   if (cmd == L"view") return View(w);
   if (cmd == L"close") return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
+  if (cmd == L"items" && argc > 3) return Items(w, _wtoi(argv[3]));
   if (cmd == L"text" && argc > 3) return Text(w, _wtoi(argv[3]));
   if (cmd == L"command" && argc > 3)
     return PostMessageW(w, WM_COMMAND, MAKEWPARAM(_wtoi(argv[3]), BN_CLICKED), 0) ? 0 : 1;

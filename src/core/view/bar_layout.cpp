@@ -115,6 +115,7 @@ BarLayout DesignLayout() {
 
 BarLayout ComputeBarLayout(const BarLayout& previous, const BarMetrics& m) {
   BarLayout r = previous;
+  r.edge = m.edge;
   SetTop(r.list, kListTop);
   PlaceAcross(r, m);
   if (IsHorizontal(m.edge)) {

@@ -6,8 +6,6 @@
 
 #include <string>
 
-#include "core/platform/registry.h"
-
 namespace olb::win {
 
 class BarWindow;
@@ -18,6 +16,6 @@ std::string AppDataFolder(HWND owner);
 
 // On a first start (no root folder yet) the bar stays hidden while `form6`
 // runs the settings wizard.
-void FinishStartup(BarWindow& bar, TForm6& form6, Registry& registry, HWND appWindow);
+void FinishStartup(BarWindow& bar, TForm6& form6, HWND appWindow);
 
 }  // namespace olb::win
