@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
+#include <fstream>
+
 #include "core/dragdrop/bar_drop.h"
+#include "sim/fs_file_ops.h"
 
 namespace olb::sim {
 
@@ -19,6 +22,14 @@ class RecordingProgramStarter : public ProgramStarter {
   }
   bool StartProgram(const std::string& program, const std::string& arguments) override {
     started.push_back({program, arguments});
+    return true;
+  }
+  // A file holding the target stands for the shortcut.
+  bool CreateShortcut(const std::string& linkPath, const std::string& target) override {
+    const auto native = ResolveWindowsPath(linkPath);
+    if (!native) return false;
+    std::ofstream(*native) << target;
+    targets[linkPath] = target;
     return true;
   }
 
@@ -43,14 +54,12 @@ class ScriptedDropHost : public DropHost {
     return g;
   }
   void StoreDefaultPitch(int32_t pitch) override { geometry.pitch = pitch; }
-  bool CtrlKeyDown() override { return ctrl; }
   void UpdateScrollStrips() override { ++stripUpdates; }
 
   Point cursor;
   Point windowOrigin;
   DropGeometry geometry;
   std::function<int32_t()> count;
-  bool ctrl = false;
   int pumps = 0, slideOuts = 0, stripUpdates = 0;
 };
 

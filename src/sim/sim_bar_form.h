@@ -9,15 +9,13 @@
 #include <vector>
 
 #include "core/bar/bar_form.h"
-#include "core/platform/com_error.h"
-#include "core/platform/file_ops.h"
 #include "sim/sim_bar_window.h"
 
 namespace olb::sim {
 
 class SimBarForm : public BarForm {
  public:
-  SimBarForm(SimBarWindow& window, FileOps& files) : window_(window), files_(files) {}
+  explicit SimBarForm(SimBarWindow& window) : window_(window) {}
 
   void ProcessMessages() override { window_.PumpMessages(); }
   FormSizes Sizes() override {
@@ -45,13 +43,7 @@ class SimBarForm : public BarForm {
   void HideBar() override { visible = false; }
   void ShowBar() override { visible = true; }
   void Close() override { closed = true; }
-  bool EnterFolder(std::string_view path, bool raise) override {
-    if (files_.DirectoryExists(path)) return true;
-    if (raise)
-      throw ComError(static_cast<int32_t>(0x80070003u),
-                     "The system cannot find the path specified.");
-    return false;
-  }
+  void ReturnFocusToList() override { ++focusReturns; }
 
   std::optional<BarLayout> placed;
   bool upEnabled = true;
@@ -65,6 +57,7 @@ class SimBarForm : public BarForm {
   int aboutShown = 0;
   bool visible = true;
   bool closed = false;
+  int focusReturns = 0;
   std::vector<std::string> topics;
 
  private:
@@ -74,7 +67,6 @@ class SimBarForm : public BarForm {
     std::vector<std::string>& topics_;
   };
   SimBarWindow& window_;
-  FileOps& files_;
   Viewer help_{topics};
 };
 

@@ -11,7 +11,7 @@
 #include "win32/app/single_instance.h"
 #include "win32/app/startup.h"
 #include "win32/bar/bar_window.h"
-#include "win32/wizard/form6.h"
+#include "win32/wizard/setup_window.h"
 
 namespace {
 
@@ -29,6 +29,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   const UINT appBarNotify = RegisterWindowMessageW(L"AppBarNotify");
 
   if (ActivatePrevInstance(kBarClassName, L"")) return 0;
+  const InstanceClaim claim;
+  if (!claim.first()) {
+    ActivateClaimingInstance(kBarClassName, L"");
+    return 0;
+  }
 
   try {
     Application app(instance);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/bar/launch_bar.h"
+#include "core/dragdrop/drag_start.h"
+#include "core/platform/com_error.h"
 #include "core/wizard/root_folder.h"
 #include "docking_harness.h"
 #include "fs_fixture.h"
@@ -109,7 +111,7 @@ class LaunchBarSession : public FsFixture {
   sim::FsFileOps files{root() / "RecycleBin"};
   sim::ScriptedChooser chooser;
   sim::RecordingProgramStarter programs;
-  sim::SimBarForm form{window, files};
+  sim::SimBarForm form{window};
   LaunchBar bar{{connection, window, world.desktop, registry, shell, allocator, list, list.view,
                  strips, cursor, time, launcher, files, chooser, list, programs, form,
                  "C:\\bar.exe"}};
@@ -144,20 +146,26 @@ TEST_F(LaunchBarSession, WholeSession) {
   EXPECT_EQ(bar.options().Edge, Edge::Right);
   EXPECT_EQ(form.placed, bar.layout()) << "the form placed the one layout";
 
-  // Drop a file onto the bar: it moves into the folder shown.
+  // Drop a file onto the bar: a plain drop moves it into the folder shown.
   Dir("Downloads");
-  const auto dropped = File("Downloads/Tool.lnk");
+  const auto dropped = File("Downloads/Tool.txt");
   const Rect w = window.WindowRect();
-  form.cursor = {w.left + 40, w.bottom - 20};
-  EXPECT_EQ(bar.OnDropFiles({Win("Downloads/Tool.lnk")}), 0u);
+  form.cursor = {w.right - 10, w.top + 100};  // on the grip, off the items
+  const TShiftState plain{};
+  bar.OnDropFiles({Win("Downloads/Tool.txt")},
+                  {plain, ChooseDropEffect(plain, {TDropEffect::deCopy, TDropEffect::deMove},
+                                           kBarDropEffects)});
   EXPECT_FALSE(std::filesystem::exists(dropped));
-  EXPECT_TRUE(std::filesystem::exists(root() / "AppData/Ovel Launch Bar/Games/Tool.lnk"));
-  EXPECT_EQ(bar.model().ItemCount(), 21);
+  const auto games = root() / "AppData/Ovel Launch Bar/Games";
+  EXPECT_TRUE(std::filesystem::exists(games / "Tool.txt"));
+  ASSERT_EQ(bar.model().ItemCount(), 21);
 
   // Rename it in place.
-  bar.OnLabelEdited(Row("Tool"), "Hammer");
-  EXPECT_TRUE(std::filesystem::exists(root() / "AppData/Ovel Launch Bar/Games/Hammer.lnk"));
-  EXPECT_GE(Row("Hammer"), 0);
+  const int32_t tool = Row("Tool.txt") >= 0 ? Row("Tool.txt") : Row("Tool");
+  ASSERT_GE(tool, 0);
+  bar.OnLabelEdited(tool, bar.model().GetItem(tool)->ItemName == "Tool" ? "Hammer" : "Hammer.txt");
+  EXPECT_TRUE(std::filesystem::exists(games / "Hammer.txt"));
+  EXPECT_FALSE(std::filesystem::exists(games / "Tool.txt"));
 
   // Exit from the menu.
   form.nextChoice = CommandId::Exit1;

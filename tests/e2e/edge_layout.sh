@@ -8,8 +8,8 @@ EXE=$1 PROBE=$2 OUT=$3
 trap 'stop_bar >/dev/null 2>&1; finish' EXIT
 
 view_of() { probe view TOVB_Form1 | sed -n "s/^$1=//p"; }
-# The item positions (list client coordinates), "x,y" one per line.
-items() { probe items TOVB_Form1 "$1"; }
+# The top-left corners of the first N items' icons on screen, "x,y" one per line.
+items() { for i in $(seq 0 $(($1 - 1))); do probe itemrect TOVB_Form1 "$i" | cut -d, -f1,2; done; }
 # Waits until the bar window stands at RECT.
 wait_rect() {
   for _ in $(seq 50); do [ "$(info_of rect)" = "$1" ] && return 0; sleep 0.1; done

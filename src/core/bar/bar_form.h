@@ -61,9 +61,9 @@ class BarForm {
   virtual void ShowBar() = 0;
   // Asks the form to close; the program ends once it has.
   virtual void Close() = 0;
-  // Makes `path` the process's working folder; false when it cannot be
-  // entered. With `raise` a failure raises ComError with the system's reason.
-  virtual bool EnterFolder(std::string_view path, bool raise) = 0;
+  // After a modal window of the bar closed: the item list has the keyboard
+  // back, unless the user went on to another window of the program.
+  virtual void ReturnFocusToList() = 0;
 };
 
 }  // namespace olb

@@ -3,6 +3,7 @@
 #include "core/commands/row_finder.h"
 #include "core/dragdrop/drag_start.h"
 #include "core/wizard/autoload.h"
+#include "core/wizard/first_start.h"
 #include "core/wizard/root_folder.h"
 
 namespace olb {
@@ -28,24 +29,25 @@ void LaunchBar::Create() {
 }
 
 void LaunchBar::Start(std::string_view appDataFolder, WizardWindow& wizard) {
+  // The list is filled in report style; the style it had comes back before
+  // the item pitch is measured, which depends on it.
+  const ListViewStyle style = s_.items.Style();
+  s_.items.SetStyle(ListViewStyle::Report);
+
   paths_.RootPath = RootPathFor(appDataFolder);
-  // Entering the folder is the existence test; as a side effect the process
-  // works in the root folder from now on.
-  if (!s_.form.EnterFolder(paths_.RootPath, false)) {
-    s_.form.HideBar();
-    s_.files.MakeDirectory(paths_.RootPath);
-    // The wizard only runs when the root folder could be made; otherwise
-    // entering it below reports why.
-    if (s_.form.EnterFolder(paths_.RootPath, false)) {
-      RunSetupWizard({wizard, s_.files, s_.registry, s_.exePath}, paths_.RootPath, options_);
-    }
-  }
-  // The bar would have nothing to show: fail loudly.
-  s_.form.EnterFolder(paths_.RootPath, true);
-  OpenRootFolder();
+  RunFirstStart({wizard, s_.files, s_.registry, s_.exePath}, paths_.RootPath, options_,
+                [this] { s_.form.HideBar(); });
+
+  // Without its root folder the bar has nothing to show: opening fails loudly.
+  if (!s_.files.DirectoryExists(paths_.RootPath)) model_.Raise(kResultPathNotFound);
+  model_.OpenFolderByPath(paths_.RootPath);
+  s_.items.SetStyle(style);
+  scroller_.MeasureItemPitch();
+  scroller_.UpdateScrollStrips();
   s_.form.ShowBar();
   // The bar is at its root: there is nothing above to go up to.
   s_.form.SetUpButtonEnabled(false);
+  s_.form.ReturnFocusToList();
 }
 
 void LaunchBar::OpenRootFolder() {
@@ -64,8 +66,8 @@ void LaunchBar::Destroy() {
 
 void LaunchBar::LayoutBar() {
   const FormSizes sizes = s_.form.Sizes();
-  const BarLayout& layout =
-      scroller_.LayoutBar({options_.Edge, sizes.window, sizes.client, sizes.frameAllowance});
+  const BarLayout& layout = scroller_.LayoutBar(
+      {options_.Edge, sizes.window, sizes.client, sizes.frameAllowance, engine_.dpi()});
   s_.form.PlaceParts(layout);
 }
 
@@ -76,6 +78,10 @@ void LaunchBar::UpdateTitle() {
 
 void LaunchBar::WriteAutoloadValue() {
   olb::WriteAutoloadValue(s_.registry, s_.exePath);
+}
+
+bool LaunchBar::AutoloadIsOn() {
+  return olb::AutoloadIsOn(s_.registry, s_.exePath);
 }
 
 void LaunchBar::OnWheel(WheelDirection direction, Point inForm) {

@@ -94,7 +94,11 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   void OnLabelEdited(int32_t row, const std::string& text) { commands_.ListViewEdited(row, text); }
   // Files dragged over or dropped onto the bar.
   void OnDragOverFiles() { drop_.DragOverFiles(); }
-  uint32_t OnDropFiles(const FileList& files) { return drop_.DropFiles(files); }
+  uint32_t OnDropFiles(const FileList& files, const DropRequest& request) {
+    return drop_.DropFiles(files, request);
+  }
+  // The item to show drop-highlighted with the pointer at `screen`.
+  std::optional<int32_t> DropHighlightAt(Point screen) { return drop_.HighlightRowAt(screen); }
   // The full path of the item at `row` that a drag out of the list carries;
   // nothing when there is no such item.
   std::optional<std::string> DragPathOf(int32_t row);
@@ -102,6 +106,9 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   void AfterDrag(TDropEffects effects);
   // Runs a menu command as if it had been chosen from the popup menu.
   void RunCommand(CommandId command);
+  // Whether the Run value starts this program: Autoload's check mark, read
+  // each time the menu opens, as other programs change it too.
+  bool AutoloadIsOn();
 
   // --- state (read-only for the window) ----------------------------------
   const BarOptions& options() const { return options_; }
@@ -139,7 +146,6 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   Point CursorPos() override { return s_.form.CursorPos(); }
   DropGeometry Geometry(Point screen) override;
   void StoreDefaultPitch(int32_t pitch) override;
-  bool CtrlKeyDown() override { return s_.desktop.CtrlKeyDown(); }
 
   void Timer1Timer();
   void Timer2Timer();

@@ -1,6 +1,7 @@
 // The controller's popup menu and the commands that belong to the bar itself.
 #include "core/bar/launch_bar.h"
 #include "core/bar/popup_menu.h"
+#include "core/wizard/autoload.h"
 
 namespace olb {
 
@@ -49,8 +50,8 @@ void LaunchBar::RunCommand(CommandId command) {
       commands_.UpdateBar1Click();
       break;
     case CommandId::Autoload1:
-      // Every choice writes the Run value again; nothing here removes it.
-      WriteAutoloadValue();
+      // Checked (the Run value starts this program): removes it; otherwise writes it.
+      ToggleAutoload(s_.registry, s_.exePath);
       break;
     case CommandId::Help1:
       Help1Click();
@@ -63,6 +64,18 @@ void LaunchBar::RunCommand(CommandId command) {
       break;
     default:
       // A value outside the menu does nothing.
+      break;
+  }
+  // The commands that may have shown a modal window: About, and the
+  // shell's dialogs of the item commands.
+  switch (command) {
+    case CommandId::About1:
+    case CommandId::NewFolder1:
+    case CommandId::NewShortut1:
+    case CommandId::Delete1:
+      s_.form.ReturnFocusToList();
+      break;
+    default:
       break;
   }
 }

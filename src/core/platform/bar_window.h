@@ -1,6 +1,8 @@
 // Port: the bar's top-level window as the docking engine sees it.
 #pragma once
 
+#include <cstdint>
+
 #include "core/platform/geometry.h"
 
 namespace olb {
@@ -32,6 +34,8 @@ class BarWindowOps {
   virtual void RemoveCaption() = 0;
   // Total width and height of the non-client frame for the window's style.
   virtual Size FrameSize() = 0;
+  // The DPI of the monitor the window is on (96 at 100%).
+  virtual uint32_t Dpi() { return 96; }
   // Lets pending window, timer and shell messages run once, then returns.
   // Handlers may call back into the engine from inside.
   virtual void PumpMessages() = 0;

@@ -1,4 +1,5 @@
-// Port: the two platform calls a drop onto a program's shortcut needs.
+// Port: the platform calls a drop onto the bar needs for programs and
+// shortcuts.
 #pragma once
 
 #include <string>
@@ -15,6 +16,9 @@ class ProgramStarter {
   // Starts `program` with `arguments` as its command-line arguments;
   // false when it could not be started.
   virtual bool StartProgram(const std::string& program, const std::string& arguments) = 0;
+  // Saves a new shortcut file `linkPath` pointing at `target` (started in
+  // the target's own folder); false when it could not be saved.
+  virtual bool CreateShortcut(const std::string& linkPath, const std::string& target) = 0;
 };
 
 }  // namespace olb

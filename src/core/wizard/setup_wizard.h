@@ -9,6 +9,7 @@
 #include "core/platform/file_ops.h"
 #include "core/platform/registry.h"
 #include "core/settings/bar_options.h"
+#include "core/version.h"
 
 namespace olb {
 
@@ -58,15 +59,15 @@ enum class WizardEnd { CancelledAtStep1, CancelledAtStep2, Completed };
 // Runs steps 1 to 3 for the root folder `rootPath` (with its trailing
 // backslash). OK on step 1 makes the checked category folders (results
 // ignored: a folder that cannot be made is simply missing). OK on step 2
-// writes the Run value when "Autoload" is checked and sets the record's
-// AutoHide and AlwaysOnTop, which the menu's check marks follow; the bar
-// applies and saves them through its own paths later. Cancel stops the
-// wizard with nothing more done.
+// writes the Run value when "Autoload" is checked, sets the record's
+// AutoHide and AlwaysOnTop, which the menu's check marks follow, and stores
+// the record; the bar applies them through its own paths once it is shown.
+// Cancel stops the wizard with nothing more done.
 WizardEnd RunSetupWizard(const WizardServices& services, std::string_view rootPath,
                          BarOptions& options);
 
 // The About page's texts.
-inline constexpr std::string_view kVersionText = "3.6";
+inline constexpr std::string_view kVersionText = OLB_ABOUT_VERSION;
 inline constexpr std::string_view kHomePage = "http://www.vantrel.example";
 inline constexpr std::string_view kSupportMail = "support@vantrel.example";
 std::string AboutVersionCaption();  // "Version: 3.6"

@@ -27,6 +27,21 @@ std::string Win32ProgramStarter::ShortcutTarget(const std::string& linkPath) {
   return Narrow(target.data());
 }
 
+bool Win32ProgramStarter::CreateShortcut(const std::string& linkPath, const std::string& target) {
+  ComPtr<IShellLinkW> link;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                              link.PutVoid())))
+    return false;
+  const std::wstring wide = Widen(target);
+  link->SetPath(wide.c_str());
+  // A program finds its own files from its folder, as when started there.
+  const size_t cut = wide.find_last_of(L"\\/");
+  if (cut != std::wstring::npos) link->SetWorkingDirectory(wide.substr(0, cut).c_str());
+  ComPtr<IPersistFile> file;
+  if (FAILED(link->QueryInterface(IID_IPersistFile, file.PutVoid()))) return false;
+  return SUCCEEDED(file->Save(Widen(linkPath).c_str(), TRUE));
+}
+
 std::wstring ProgramCommandLine(const std::string& program, const std::string& arguments) {
   return L"\"" + Widen(program) + L"\" " + Widen(arguments);
 }

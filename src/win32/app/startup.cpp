@@ -4,7 +4,7 @@
 
 #include "win32/bar/bar_window.h"
 #include "win32/base/unicode.h"
-#include "win32/wizard/form6.h"
+#include "win32/wizard/setup_window.h"
 
 namespace olb::win {
 

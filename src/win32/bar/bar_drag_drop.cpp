@@ -10,16 +10,27 @@ namespace olb::win {
 BarDragDrop::BarDragDrop(HWND bar, FolderView& folder, LaunchBar& controller)
     : bar_(bar), folder_(folder), controller_(controller) {
   target_.DropEffects = kBarDropEffects;
-  target_.OnDragOverFiles = [this](TShiftState, Point, TDropEffects&) {
+  target_.OnDragOverFiles = [this](TShiftState, Point screen, TDropEffects&) {
     controller_.OnDragOverFiles();
+    folder_.DragHover(screen);
+    folder_.list().SetDropHighlight(controller_.DropHighlightAt(screen));
   };
-  target_.OnDropFiles = [this](const FileList& files) { return KrFileDropTarget1DropFiles(files); };
+  target_.OnDragLeaveFiles = [this] {
+    folder_.list().SetDropHighlight(std::nullopt);
+    folder_.EndDragHover();
+  };
+  target_.OnDropFiles = [this](const FileList& files, TShiftState shift, TDropEffects& effects) {
+    effects = dwEffectToDropEffects(KrFileDropTarget1DropFiles(files, {shift, effects}));
+  };
   target_.SetDragControl(bar_);
 
-  source_.DragControl = folder.list().hwnd();
   source_.DropEffects = kBarDragEffects;
+  source_.SetDragControl(folder.list().hwnd());
   ListViewHandlers& h = folder.list().handlers();
-  h.press = [this](POINT at, bool selected) { press_.OnPress(selected, {at.x, at.y}); };
+  h.press = [this](POINT at, bool selected) {
+    press_.OnPress(selected, {at.x, at.y});
+    source_.DragImagePoint = at;
+  };
   h.mouseMove = [this](WPARAM keys, POINT at) { ListViewMouseMove(keys, at); };
   h.mouseUp = [this] { press_.Reset(); };
   bound_ = true;
@@ -33,14 +44,15 @@ void BarDragDrop::Unbind() {
   h.press = nullptr;
   h.mouseMove = nullptr;
   h.mouseUp = nullptr;
-  source_.DragControl = nullptr;
+  source_.SetDragControl(nullptr);
 }
 
-uint32_t BarDragDrop::KrFileDropTarget1DropFiles(const FileList& droppedFiles) {
+uint32_t BarDragDrop::KrFileDropTarget1DropFiles(const FileList& droppedFiles,
+                                                 const DropRequest& request) {
   // The drop runs inside OLE's call: a failure is shown here, as any
   // handler's is, and the source learns that nothing was done.
   try {
-    return controller_.OnDropFiles(droppedFiles);
+    return controller_.OnDropFiles(droppedFiles, request);
   } catch (const std::exception& e) {
     ShowException(e);
     return kDropEffectNone;

@@ -21,6 +21,10 @@ void BuildViewsMenu(HMENU menu, const BarOptions& options, ViewMode mode) {
 std::optional<CommandId> BarWindow::TrackMenu(Point screen) {
   PopupMenu popup;
   BuildViewsMenu(popup.get(), controller_->options(), controller_->viewMode());
+  // Autoload's mark is read from the Run value each time: other programs
+  // (and the user) change it too.
+  if (controller_->AutoloadIsOn())
+    CheckMenuItem(popup.get(), static_cast<UINT>(CommandId::Autoload1), MF_BYCOMMAND | MF_CHECKED);
   // The menu needs the bar as foreground window to close when the user
   // clicks elsewhere.
   SetForegroundWindow(hwnd_);

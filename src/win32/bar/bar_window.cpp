@@ -7,7 +7,6 @@
 #include "win32/app/single_instance.h"
 #include "win32/bar/title_painter.h"
 #include "win32/base/module_path.h"
-#include "win32/base/system_error.h"
 #include "win32/base/unicode.h"
 
 namespace olb::win {
@@ -34,7 +33,9 @@ RECT BarWindow::DesignedRect() {
 }
 
 BarWindow::BarWindow(Application& app, Registry& registry, UINT appBarNotify)
-    : app_(app), appBarNotify_(appBarNotify) {
+    : app_(app),
+      appBarNotify_(appBarNotify),
+      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
   RegisterFormClass(app.instance(), WndProc, kBarClassName, CS_DBLCLKS);
   const RECT r = DesignedRect();
   CreateWindowExW(0, kBarClassName, L"", kDesignedStyle, r.left, r.top, r.right - r.left,
@@ -128,10 +129,15 @@ HelpViewer& BarWindow::Help() {
   return *help_;
 }
 
-bool BarWindow::EnterFolder(std::string_view path, bool raise) {
-  if (SetCurrentDirectoryW(Widen(path).c_str())) return true;
-  if (raise) ThrowComError(HRESULT_FROM_WIN32(GetLastError()));
-  return false;
+void BarWindow::ReturnFocusToList() {
+  if (!IsWindow(hwnd_)) return;
+  // A modal window that closes may leave activation with the hidden
+  // application window (or no window of the program): the list gets the
+  // keyboard back, unless the user went on to another window of ours.
+  const HWND active = GetActiveWindow();
+  if (active && active != hwnd_ && active != app_.handle()) return;
+  if (active != hwnd_) SetActiveWindow(hwnd_);
+  SetFocus(folder_->list().hwnd());
 }
 
 void BarWindow::FormPaint() {
@@ -141,7 +147,8 @@ void BarWindow::FormPaint() {
   const int saved = SaveDC(dc);
   IntersectClipRect(dc, grip.left, grip.top, grip.right, grip.bottom);
   SetViewportOrgEx(dc, grip.left, grip.top, nullptr);
-  PaintTitle(dc, app_.instance(), PlaceTitle(options().Edge, {grip.Width(), grip.Height()}),
+  PaintTitle(dc, app_.instance(),
+             PlaceTitleForDpi(options().Edge, {grip.Width(), grip.Height()}, engine().dpi()),
              controller_->titleText());
   RestoreDC(dc, saved);
   folder_->PaintStrips(dc);
@@ -166,10 +173,35 @@ bool BarWindow::DockingMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) 
     e.OnAppBarNotify(static_cast<uint32_t>(wp), static_cast<intptr_t>(lp));
     return true;
   }
+  if (msg == taskbarCreated_) {
+    result = 0;
+    e.OnShellRestarted();
+    return true;
+  }
   switch (msg) {
+    case WM_DISPLAYCHANGE:
+    case WM_SETTINGCHANGE:
+      result = DefWindowProcW(hwnd_, msg, wp, lp);
+      if (msg == WM_DISPLAYCHANGE || wp == SPI_SETWORKAREA) e.OnScreenChanged();
+      return true;
+    case WM_DPICHANGED: {
+      const auto* r = reinterpret_cast<const RECT*>(lp);
+      e.OnDpiChanged(HIWORD(wp), {r->left, r->top, r->right, r->bottom});
+      result = 0;
+      return true;
+    }
+    case WM_SYSCOMMAND:
+      // The bar is never maximised (a snap to the top of the screen, say).
+      if ((wp & 0xFFF0) != SC_MAXIMIZE) return false;
+      result = 0;
+      return true;
     case WM_WINDOWPOSCHANGING: {
       result = DefWindowProcW(hwnd_, msg, wp, lp);
       auto* pos = reinterpret_cast<WINDOWPOS*>(lp);
+      if ((pos->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE) &&
+          e.DeclinesPlacement()) {
+        pos->flags |= SWP_NOMOVE | SWP_NOSIZE;
+      }
       if (!(pos->flags & SWP_NOMOVE)) {
         int32_t x = pos->x, y = pos->y;
         e.OnWindowPosChanging(x, y);

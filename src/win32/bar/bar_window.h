@@ -76,7 +76,7 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
   void HideBar() override { ShowWindow(hwnd_, SW_HIDE); }
   void ShowBar() override { ShowWindow(hwnd_, SW_SHOW); }
   void Close() override { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
-  bool EnterFolder(std::string_view path, bool raise) override;
+  void ReturnFocusToList() override;
 
   void FormPaint();
   // Post-processing of the window messages that drive docking; returns true
@@ -86,6 +86,7 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
 
   Application& app_;
   UINT appBarNotify_;
+  UINT taskbarCreated_;  // broadcast when the shell starts again
   std::unique_ptr<ShellAppBar> shell_;
   std::unique_ptr<HwndBarOps> ops_;
   Win32Desktop desktop_;

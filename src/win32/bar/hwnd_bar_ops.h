@@ -17,6 +17,7 @@ class HwndBarOps : public BarWindowOps {
   void SetZOrder(ZOrder order) override;
   void RemoveCaption() override;
   Size FrameSize() override;
+  uint32_t Dpi() override;
   void PumpMessages() override;
 
  private:

@@ -58,6 +58,23 @@ bool FolderView::LabelEdited(const NMHDR& header) {
   return true;
 }
 
+void FolderView::StripHover(Point inForm) {
+  if (const std::optional<StripId> s = strips_.StripAt(inForm)) bar_->OnStripMouseMove(*s, inForm);
+}
+
+void FolderView::DragHover(Point screen) {
+  if (!bar_) return;
+  POINT p{screen.x, screen.y};
+  ScreenToClient(form_, &p);
+  const std::optional<StripId> strip = strips_.StripAt({p.x, p.y});
+  // OLE calls DragOver every few tens of milliseconds while the pointer
+  // rests: restarting the repeat timer each time would keep it from ever
+  // firing. Once armed it re-arms itself while the pointer stays on the arrow.
+  if (strip && strip == dragStrip_) return;
+  dragStrip_ = strip;
+  StripHover({p.x, p.y});
+}
+
 bool FolderView::HandleFormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   if (!bar_) return false;
   switch (msg) {
@@ -79,11 +96,9 @@ bool FolderView::HandleFormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resu
         }
       }
       return false;
-    case WM_MOUSEMOVE: {
-      const Point at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-      if (const std::optional<StripId> s = strips_.StripAt(at)) bar_->OnStripMouseMove(*s, at);
+    case WM_MOUSEMOVE:
+      StripHover({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       return false;  // the form may want the move too
-    }
     case WM_MOUSEWHEEL:
       Wheel(GET_WHEEL_DELTA_WPARAM(wp), {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       result = 0;

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "core/bar/launch_bar.h"
 #include "win32/adapters/win32_launcher.h"
 #include "win32/adapters/win32_screen_cursor.h"
@@ -37,6 +39,12 @@ class FolderView {
   // strip timers, pointer moves over the strips, the wheel). True when the
   // message is handled and `result` is its answer.
   bool HandleFormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+  // A drag over the form at `screen`: over a strip's arrow it scrolls the
+  // list as the pointer's own moves do (the repeat timer goes on while the
+  // pointer rests there).
+  void DragHover(Point screen);
+  // The drag left the form or was dropped.
+  void EndDragHover() { dragStrip_.reset(); }
   // Part of the form's WM_PAINT: the strips' bitmaps.
   void PaintStrips(HDC formDc) { strips_.Paint(formDc); }
 
@@ -51,6 +59,7 @@ class FolderView {
 
  private:
   void Wheel(int delta, POINT screen);
+  void StripHover(Point inForm);
   // LVN_ENDLABELEDIT: hands an accepted text to the controller.
   bool LabelEdited(const NMHDR& header);
 
@@ -64,6 +73,8 @@ class FolderView {
   TMyListView list_;
   ScrollStrips strips_;
   UpButtonPanel panel_;
+  // The strip the last drag hover was over.
+  std::optional<StripId> dragStrip_;
 };
 
 }  // namespace olb::win

@@ -80,6 +80,8 @@ TMyListView::TMyListView(HWND form, HINSTANCE instance) : form_(form) {
   hwnd_ = CreateWindowExW(0, WC_LISTVIEWW, L"", style, 20, 24, 119, 271, form, nullptr, instance,
                           nullptr);
   if (!hwnd_) throw std::runtime_error("Cannot create the item list");
+  // Owner data: the drop highlight is asked for with each item's data.
+  SendMessageW(hwnd_, LVM_SETCALLBACKMASK, LVIS_DROPHILITED, 0);
   SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 
   const LOGFONTW lf = FormFont();

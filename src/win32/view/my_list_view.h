@@ -9,6 +9,7 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <optional>
 
 #include "core/platform/item_list_control.h"
 #include "core/platform/list_scroll_port.h"
@@ -68,6 +69,11 @@ class TMyListView : public ItemListControl, public ListScrollPort {
   ListViewStyle Style() override;
   void SetStyle(ListViewStyle style) override;
 
+  // Shows `row` drop-highlighted (LVIS_DROPHILITED) while a drag is over
+  // it; none clears it.
+  void SetDropHighlight(std::optional<int32_t> row);
+  std::optional<int32_t> dropHighlight() const { return dropRow_; }
+
   // ListScrollPort
   Point ItemPosition(int32_t index) override;
   Rect ViewRect() override;
@@ -95,6 +101,7 @@ class TMyListView : public ItemListControl, public ListScrollPort {
   FolderModel* model_ = nullptr;
   ListViewHandlers handlers_;
   int updateDepth_ = 0;
+  std::optional<int32_t> dropRow_;
 };
 
 }  // namespace olb::win

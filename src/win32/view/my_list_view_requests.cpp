@@ -85,6 +85,10 @@ LRESULT TMyListView::OnGetDispInfo(LVITEMW& item, bool wide) {
   const std::optional<ItemDisplay> shown = ListViewData(*model_, item.iItem, report);
   if (!shown) return 0;
   if (item.mask & LVIF_IMAGE) item.iImage = shown->iconIndex;
+  // The list keeps selection and focus itself; the drop highlight is ours.
+  if ((item.mask & LVIF_STATE) && (item.stateMask & LVIS_DROPHILITED) && dropRow_ == item.iItem) {
+    item.state |= LVIS_DROPHILITED;
+  }
   if (item.mask & LVIF_TEXT) {
     std::string text;
     if (item.iSubItem == 0) {
@@ -123,6 +127,12 @@ LRESULT TMyListView::OnCustomDraw(NMLVCUSTOMDRAW& draw) {
       if (model_) {
         const auto index = static_cast<int32_t>(draw.nmcd.dwItemSpec);
         draw.clrText = ColorOf(ItemDrawColor(*model_, index), draw.clrText);
+        // The drop target's caption in the highlight colours, whether or not
+        // the control draws the state itself.
+        if (dropRow_ == index) {
+          draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+          draw.clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
+        }
       }
       return Style() == ListViewStyle::Report ? CDRF_NOTIFYSUBITEMDRAW : CDRF_DODEFAULT;
     }
@@ -132,6 +142,24 @@ LRESULT TMyListView::OnCustomDraw(NMLVCUSTOMDRAW& draw) {
     default:
       return CDRF_DODEFAULT;
   }
+}
+
+void TMyListView::SetDropHighlight(std::optional<int32_t> row) {
+  if (row == dropRow_) return;
+  const std::optional<int32_t> old = dropRow_;
+  dropRow_ = row;
+  for (std::optional<int32_t> r : {old, row}) {
+    if (!r) continue;
+    LVITEMW state{};
+    state.stateMask = LVIS_DROPHILITED;
+    state.state = r == dropRow_ ? LVIS_DROPHILITED : 0;
+    SendMessageW(hwnd_, LVM_SETITEMSTATE, static_cast<WPARAM>(*r),
+                 reinterpret_cast<LPARAM>(&state));
+    SendMessageW(hwnd_, LVM_REDRAWITEMS, static_cast<WPARAM>(*r), static_cast<LPARAM>(*r));
+  }
+  // Painted now: during a drag the pointer may rest and no other message
+  // makes the list paint.
+  UpdateWindow(hwnd_);
 }
 
 }  // namespace olb::win

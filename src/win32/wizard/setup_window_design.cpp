@@ -1,4 +1,7 @@
-#include "win32/wizard/form6_design.h"
+#include "win32/wizard/setup_window_design.h"
+
+#include <algorithm>
+#include <string>
 
 #include "core/wizard/setup_wizard.h"
 #include "win32/base/unicode.h"
@@ -9,7 +12,8 @@ namespace {
 constexpr wchar_t kPanelClass[] = L"TWizardPanel";
 constexpr wchar_t kSidePicture[] = L"SIDEPIC";
 constexpr int kCheckWidth = 97, kCheckHeight = 17;
-constexpr int kLabelWidth = 260, kLabelHeight = 16;
+constexpr int kLabelHeight = 16;
+constexpr int kWrappedWidth = 247, kWrappedHeight = 26;
 constexpr wchar_t kStepIntro[] = L"Wizard will guide you through the adjusting process";
 
 enum class Kind { Label, Wrapped, Check, Checked, Link };
@@ -96,35 +100,75 @@ HWND Child(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, in
   return w32;
 }
 
-void CreatePageControl(const Design& d, HWND panel, HINSTANCE instance, Form6Controls& c) {
+// The check box's square and the space before its text.
+int CheckBoxTextOffset() {
+  return GetSystemMetrics(SM_CXMENUCHECK) + 2 * GetSystemMetrics(SM_CXEDGE) + 4;
+}
+
+// The extent of a control's text in the font it uses, broken into lines no
+// wider than `wrapWidth` (0: one line), as a static control or a button
+// draws it. Glyphs may reach past their advance widths (a colon at the end
+// of a line was drawn three pixels further than measured here), so every
+// line gets the font's average character width to spare.
+Size MeasureText(HWND control, PageControlKind kind, int32_t wrapWidth) {
+  const int length = GetWindowTextLengthW(control);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  GetWindowTextW(control, text.data(), length + 1);
+  text.resize(static_cast<size_t>(length));
+  const HDC dc = GetDC(control);
+  const HGDIOBJ old =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  TEXTMETRICW tm{};
+  GetTextMetricsW(dc, &tm);
+  const int spare = (kind == PageControlKind::CheckBox ? CheckBoxTextOffset() : 0) +
+                    static_cast<int>(tm.tmAveCharWidth);
+  RECT r{0, 0, wrapWidth > 0 ? std::max(1, wrapWidth - spare) : 0, 0};
+  const UINT format = DT_CALCRECT | DT_EXPANDTABS | (wrapWidth > 0 ? DT_WORDBREAK : DT_SINGLELINE);
+  DrawTextW(dc, text.c_str(), length, &r, format);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return {r.right + spare, r.bottom};
+}
+
+void CreatePageControl(const Design& d, HWND panel, HINSTANCE instance, SetupWindowControls& c) {
+  PageChild child;
   switch (d.kind) {
     case Kind::Label:
-      Child(panel, L"STATIC", d.text, SS_LEFTNOWORDWRAP, d.x, d.y, kLabelWidth, kLabelHeight, d.id,
-            instance, c.panelFont);
+      child = {Child(panel, L"STATIC", d.text, SS_LEFT, d.x, d.y, 0, kLabelHeight, d.id, instance,
+                     c.panelFont),
+               PageControlKind::Label,
+               {d.x, d.y, d.x, d.y + kLabelHeight}};
       break;
     case Kind::Wrapped:
-      Child(panel, L"STATIC", d.text, SS_LEFT, d.x, d.y, 247, 26, d.id, instance, c.panelFont);
+      child = {Child(panel, L"STATIC", d.text, SS_LEFT, d.x, d.y, kWrappedWidth, kWrappedHeight,
+                     d.id, instance, c.panelFont),
+               PageControlKind::Wrapped,
+               {d.x, d.y, d.x + kWrappedWidth, d.y + kWrappedHeight}};
       break;
     case Kind::Check:
     case Kind::Checked: {
-      HWND box = Child(panel, L"BUTTON", d.text, BS_AUTOCHECKBOX | WS_TABSTOP, d.x, d.y,
-                       kCheckWidth, kCheckHeight, d.id, instance, c.panelFont);
+      HWND box = Child(panel, L"BUTTON", d.text, BS_AUTOCHECKBOX | BS_MULTILINE | WS_TABSTOP, d.x,
+                       d.y, kCheckWidth, kCheckHeight, d.id, instance, c.panelFont);
       if (d.kind == Kind::Checked) SendMessageW(box, BM_SETCHECK, BST_CHECKED, 0);
+      child = {box, PageControlKind::CheckBox, {d.x, d.y, d.x + kCheckWidth, d.y + kCheckHeight}};
       break;
     }
     case Kind::Link: {
       const std::string_view text =
-          d.id == static_cast<int>(Form6Id::Label13) ? kHomePage : kSupportMail;
-      Child(panel, L"STATIC", Widen(text).c_str(), SS_LEFTNOWORDWRAP | SS_NOTIFY, d.x, d.y,
-            kPanelWidth - d.x, kLabelHeight, d.id, instance, c.linkFont);
+          d.id == static_cast<int>(SetupControlId::Label13) ? kHomePage : kSupportMail;
+      child = {Child(panel, L"STATIC", Widen(text).c_str(), SS_LEFT | SS_NOTIFY, d.x, d.y, 0,
+                     kLabelHeight, d.id, instance, c.linkFont),
+               PageControlKind::Label,
+               {d.x, d.y, d.x, d.y + kLabelHeight}};
       break;
     }
   }
+  c.pageChildren[static_cast<size_t>(d.panel)].push_back(child);
 }
 
 }  // namespace
 
-void CreateForm6Controls(HWND form, HINSTANCE instance, Form6Controls& c) {
+void CreateSetupWindowControls(HWND form, HINSTANCE instance, SetupWindowControls& c) {
   RegisterPanelClass(instance);
   c.formFont.Reset(MakeFont(-11, false));
   c.panelFont.Reset(MakeFont(-12, false));
@@ -135,9 +179,9 @@ void CreateForm6Controls(HWND form, HINSTANCE instance, Form6Controls& c) {
   SendMessageW(c.image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(c.sidePicture.get()));
   Child(form, L"STATIC", nullptr, SS_ETCHEDHORZ, 8, 192, 385, 2, 0, instance, c.formFont);
   c.okButton = Child(form, L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 120, 208, 75, 25,
-                     static_cast<int>(Form6Id::BitBtn1), instance, c.formFont);
+                     static_cast<int>(SetupControlId::BitBtn1), instance, c.formFont);
   c.cancelButton = Child(form, L"BUTTON", L"Cancel", BS_PUSHBUTTON | WS_TABSTOP, 208, 208, 75, 25,
-                         static_cast<int>(Form6Id::BitBtn2), instance, c.formFont);
+                         static_cast<int>(SetupControlId::BitBtn2), instance, c.formFont);
 
   // The check-mark and cross glyphs beside the captions (common controls 6
   // draw a button's image and its text together).
@@ -158,16 +202,34 @@ void CreateForm6Controls(HWND form, HINSTANCE instance, Form6Controls& c) {
   for (const Design& d : kDesign) {
     CreatePageControl(d, c.panels[static_cast<size_t>(d.panel)], instance, c);
   }
+  for (int page = 0; page < kPanelCount; ++page) LayOutPageControls(c, page);
 }
 
-HWND CheckBox(const Form6Controls& c, int n) {
+void LayOutPageControls(const SetupWindowControls& c, int page) {
+  const std::vector<PageChild>& children = c.pageChildren[static_cast<size_t>(page)];
+  std::vector<PageControl> controls;
+  for (const PageChild& child : children) {
+    controls.push_back({child.kind, child.designed, [&child](int32_t wrapWidth) {
+                          return MeasureText(child.hwnd, child.kind, wrapWidth);
+                        }});
+  }
+  const std::vector<Rect> placed = LayOutPage(controls, kPanelWidth);
+  for (size_t i = 0; i < children.size(); ++i) {
+    const Rect& r = placed[i];
+    SetWindowPos(children[i].hwnd, nullptr, r.left, r.top, r.Width(), r.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+HWND CheckBox(const SetupWindowControls& c, int n) {
   const size_t panel = n <= 5 ? 0 : 1;
-  return GetDlgItem(c.panels[panel], static_cast<int>(Form6Id::CheckBox1) + n - 1);
+  return GetDlgItem(c.panels[panel], static_cast<int>(SetupControlId::CheckBox1) + n - 1);
 }
 
 bool IsLink(HWND control) {
   const int id = GetDlgCtrlID(control);
-  return id == static_cast<int>(Form6Id::Label13) || id == static_cast<int>(Form6Id::Label15);
+  return id == static_cast<int>(SetupControlId::Label13) ||
+         id == static_cast<int>(SetupControlId::Label15);
 }
 
 }  // namespace olb::win

@@ -1,4 +1,4 @@
-#include "win32/wizard/form6.h"
+#include "win32/wizard/setup_window.h"
 
 #include <shellapi.h>
 
@@ -17,7 +17,7 @@ constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
 // The designed client size, centred on the desktop.
 RECT CentredRect() {
-  RECT r{0, 0, kForm6ClientWidth, kForm6ClientHeight};
+  RECT r{0, 0, kSetupClientWidth, kSetupClientHeight};
   AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
   const int w = r.right - r.left, h = r.bottom - r.top;
   const int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
@@ -47,7 +47,7 @@ TForm6::TForm6(HINSTANCE instance, HWND owner) {
   CreateWindowExW(kExStyle, kForm6ClassName, L"", kStyle, r.left, r.top, r.right - r.left,
                   r.bottom - r.top, owner, nullptr, instance, this);
   if (!hwnd_) throw std::runtime_error("Cannot create the settings window");
-  CreateForm6Controls(hwnd_, instance, controls_);
+  CreateSetupWindowControls(hwnd_, instance, controls_);
 }
 
 TForm6::~TForm6() {
@@ -73,8 +73,9 @@ bool TForm6::ShowPage(WizardPage page) {
 
 void TForm6::ShowAboutPage() {
   // Whatever the design says, the version line is written when shown.
-  SetDlgItemTextW(panel(WizardPage::About), static_cast<int>(Form6Id::Label10),
+  SetDlgItemTextW(panel(WizardPage::About), static_cast<int>(SetupControlId::Label10),
                   Widen(AboutVersionCaption()).c_str());
+  LayOutPageControls(controls_, static_cast<int>(WizardPage::About));
   SelectPage(WizardPage::About);
   ShowModal();
 }
@@ -135,7 +136,7 @@ void TForm6::ReportError(std::string_view message) {
 
 void TForm6::OpenLink(int id) {
   const std::string target =
-      id == static_cast<int>(Form6Id::Label13) ? std::string(kHomePage) : SupportMailLink();
+      id == static_cast<int>(SetupControlId::Label13) ? std::string(kHomePage) : SupportMailLink();
   // The browser or mail program opens in its normal window; the result is
   // not examined: the shell reports what it cannot open.
   ShellExecuteW(GetWindow(hwnd_, GW_OWNER), nullptr, Widen(target).c_str(), L"", L"",
@@ -147,8 +148,8 @@ void TForm6::Command(int id, int code) {
     modalResult_ = ModalResult::Ok;
   } else if (id == IDCANCEL && code == BN_CLICKED) {
     modalResult_ = ModalResult::Cancel;
-  } else if (code == STN_CLICKED && (id == static_cast<int>(Form6Id::Label13) ||
-                                     id == static_cast<int>(Form6Id::Label15))) {
+  } else if (code == STN_CLICKED && (id == static_cast<int>(SetupControlId::Label13) ||
+                                     id == static_cast<int>(SetupControlId::Label15))) {
     OpenLink(id);
   }
 }

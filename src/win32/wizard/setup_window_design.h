@@ -6,14 +6,16 @@
 #include <windows.h>
 
 #include <array>
+#include <vector>
 
+#include "core/wizard/page_layout.h"
 #include "win32/base/gdi.h"
 
 namespace olb::win {
 
 // Control identifiers. The buttons carry the standard OK and Cancel
 // identifiers, so Enter and Esc reach them as they do in a dialog.
-enum class Form6Id : int {
+enum class SetupControlId : int {
   BitBtn1 = IDOK,
   BitBtn2 = IDCANCEL,
   CheckBox1 = 101,  // Games ... CheckBox5 System, then Autoload, AutoHide, Always on Top
@@ -23,8 +25,8 @@ enum class Form6Id : int {
   Label15 = 115,  // support mail link
 };
 
-inline constexpr int kForm6ClientWidth = 402;
-inline constexpr int kForm6ClientHeight = 243;
+inline constexpr int kSetupClientWidth = 402;
+inline constexpr int kSetupClientHeight = 243;
 inline constexpr int kPanelCount = 4;
 inline constexpr int kPanelLeft = 112, kPanelTop = 8, kPanelWidth = 281, kPanelHeight = 169;
 
@@ -47,21 +49,33 @@ class OwnedIcon {
   HICON icon_ = nullptr;
 };
 
-struct Form6Controls {
+// A control of a page with its designed box, which every layout starts from.
+struct PageChild {
+  HWND hwnd = nullptr;
+  PageControlKind kind = PageControlKind::Label;
+  Rect designed;
+};
+
+struct SetupWindowControls {
   std::array<HWND, kPanelCount> panels{};  // Panel1 .. Panel4
   HWND okButton = nullptr;                 // BitBtn1
   HWND cancelButton = nullptr;             // BitBtn2
   HWND image = nullptr;                    // Image1
+  std::array<std::vector<PageChild>, kPanelCount> pageChildren;
   // Owned GDI objects the controls show; they outlive the controls.
   GdiObject formFont, panelFont, linkFont, sidePicture;
   OwnedIcon okGlyph, cancelGlyph;
 };
 
 // Creates every control of `form` (client area already of its designed size).
-void CreateForm6Controls(HWND form, HINSTANCE instance, Form6Controls& controls);
+void CreateSetupWindowControls(HWND form, HINSTANCE instance, SetupWindowControls& controls);
+
+// Places the controls of panel `page` for their present texts in the fonts
+// they use (see LayOutPage); run again after a text changes.
+void LayOutPageControls(const SetupWindowControls& controls, int page);
 
 // The check box CheckBox<n> (1 to 8) wherever its panel is.
-HWND CheckBox(const Form6Controls& controls, int n);
+HWND CheckBox(const SetupWindowControls& controls, int n);
 
 // Whether `control` is one of the two link labels.
 bool IsLink(HWND control);

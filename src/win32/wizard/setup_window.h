@@ -9,7 +9,7 @@
 
 #include "core/wizard/setup_wizard.h"
 #include "win32/base/window.h"
-#include "win32/wizard/form6_design.h"
+#include "win32/wizard/setup_window_design.h"
 
 namespace olb::win {
 
@@ -34,7 +34,7 @@ class TForm6 : public BaseWindow<TForm6>, public WizardWindow {
   // answer the page from it with real messages.
   std::function<void(WizardPage)> onPageShown;
 
-  const Form6Controls& controls() const { return controls_; }
+  const SetupWindowControls& controls() const { return controls_; }
   HWND panel(WizardPage page) const { return controls_.panels[static_cast<size_t>(page)]; }
 
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
@@ -49,7 +49,7 @@ class TForm6 : public BaseWindow<TForm6>, public WizardWindow {
   void Command(int id, int code);
   void OpenLink(int id);
 
-  Form6Controls controls_;
+  SetupWindowControls controls_;
   WizardPage page_ = WizardPage::Step1;
   ModalResult modalResult_ = ModalResult::None;
   bool modal_ = false;
