@@ -7,7 +7,7 @@
 
 #include "win32/adapters/win32_registry.h"
 #include "win32/app/application.h"
-#include "win32/app/error_box.h"
+#include "win32/base/error_box.h"
 #include "win32/app/single_instance.h"
 #include "win32/app/startup.h"
 #include "win32/bar/bar_window.h"

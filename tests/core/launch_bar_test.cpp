@@ -10,7 +10,7 @@
 #include "fs_fixture.h"
 #include "sim/command_doubles.h"
 #include "sim/drop_doubles.h"
-#include "sim/fs_file_ops.h"
+#include "sim/linux/fs_file_ops.h"
 #include "sim/marking_list.h"
 #include "sim/sim_bar_form.h"
 #include "sim/sim_list_view.h"

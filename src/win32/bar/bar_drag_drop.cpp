@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "win32/app/error_box.h"
+#include "win32/base/error_box.h"
 #include "win32/view/folder_view.h"
 
 namespace olb::win {

@@ -1,7 +1,7 @@
 // The bar's popup menu as a real menu.
 #include "core/bar/popup_menu.h"
 #include "win32/bar/bar_window.h"
-#include "win32/bar/views_menu.h"
+#include "win32/bar/bar_menu.h"
 #include "win32/base/unicode.h"
 
 namespace olb::win {

@@ -3,7 +3,7 @@
 #include "core/settings/placement.h"
 #include "win32/adapters/html_help_viewer.h"
 #include "win32/app/application.h"
-#include "win32/app/error_box.h"
+#include "win32/base/error_box.h"
 #include "win32/app/single_instance.h"
 #include "win32/bar/title_painter.h"
 #include "win32/base/module_path.h"

@@ -14,7 +14,7 @@
 #include "win32/adapters/win32_shell_allocator.h"
 #include "win32/adapters/win32_shell_namespace.h"
 #include "win32/adapters/win32_time_format.h"
-#include "win32/view/my_list_view.h"
+#include "win32/view/item_list_view.h"
 #include "win32/view/scroll_strips.h"
 #include "win32/view/up_button.h"
 
