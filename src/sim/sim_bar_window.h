@@ -26,6 +26,8 @@ class SimBarWindow : public BarWindowOps {
 
   // The visible frame; the port's rectangles are visible frames.
   Rect WindowRect() override { return rect_; }
+  bool IsVisible() override { return visible_; }
+  void WaitForNextFrame() override { ++frameWaits_; }
   Rect ClientRectOnScreen() override;
   void Place(const Rect& rect, Placement how) override;
   void SetZOrder(ZOrder order) override;
@@ -71,6 +73,8 @@ class SimBarWindow : public BarWindowOps {
   const std::vector<PlacementRecord>& placements() const { return placements_; }
   void ClearPlacements() { placements_.clear(); }
   int pumpCount() const { return pumps_; }
+  void SetVisible(bool visible) { visible_ = visible; }
+  int frameWaits() const { return frameWaits_; }
 
  private:
   void SetPosition(Rect rect);
@@ -85,6 +89,8 @@ class SimBarWindow : public BarWindowOps {
   std::vector<PlacementRecord> placements_;
   std::deque<std::function<void()>> posted_;
   int pumps_ = 0;
+  bool visible_ = true;
+  int frameWaits_ = 0;
 };
 
 // Windows' snap: a window dragged by its caption until the pointer touches

@@ -3,7 +3,7 @@
 #pragma once
 
 #include <cstddef>
-#include <map>
+#include <unordered_map>
 
 #include "core/platform/shell_allocator.h"
 
@@ -31,7 +31,7 @@ class TrackingAllocator : public ShellAllocator {
   }
 
  private:
-  std::map<const void*, size_t> blocks_;
+  std::unordered_map<const void*, size_t> blocks_;
   int foreignFrees_ = 0;
   int failCount_ = 0;
   int failSkip_ = 0;

@@ -26,14 +26,14 @@ class CommandsFixture : public FsFixture {
   void Show() { model.OpenFolderByPath(Win("bar")); }
   std::filesystem::path Bar(const std::string& rel = "") const { return root() / "bar" / rel; }
   bool OnDisk(const std::string& rel) const { return std::filesystem::exists(Bar(rel)); }
-  std::vector<std::string> Names() const {
+  std::vector<std::string> Names() {
     std::vector<std::string> names;
-    for (int32_t i = 0; i < model.ItemCount(); ++i) names.push_back(model.GetItem(i)->ItemName);
+    for (int32_t i = 0; i < model.ItemCount(); ++i) names.push_back(model.NamedItem(i)->ItemName);
     return names;
   }
-  int32_t Row(const std::string& caption) const {
+  int32_t Row(const std::string& caption) {
     for (int32_t i = 0; i < model.ItemCount(); ++i) {
-      if (model.GetItem(i)->ItemName == caption) return i;
+      if (model.NamedItem(i)->ItemName == caption) return i;
     }
     ADD_FAILURE() << "no row " << caption;
     return -1;

@@ -78,6 +78,21 @@ TEST_F(SlideTo, SameRectangleDoesNoAnimationButStillLetsMessagesRun) {
   EXPECT_EQ(bar.window.pumpCount(), pumps + 1);
 }
 
+TEST_F(SlideTo, FramesWaitForTheFrameClockAndAHiddenWindowIsNeverSlid) {
+  world.desktop.SetClock(0, 10);
+  bar.engine.SlideTo({0, 0, 100, 768});
+  EXPECT_EQ(bar.window.frameWaits(), static_cast<int>(bar.window.placements().size()) - 1)
+      << "every frame but the target waits for the next one";
+
+  bar.window.SetVisible(false);
+  bar.window.ClearPlacements();
+  const int reads = world.desktop.tickReads();
+  bar.engine.SlideTo({-98, 0, 2, 768});
+  ASSERT_EQ(bar.window.placements().size(), 1u);
+  EXPECT_EQ(bar.window.placements()[0].rect, (Rect{-98, 0, 2, 768}));
+  EXPECT_EQ(world.desktop.tickReads(), reads) << "no frames: the clock is not read";
+}
+
 TEST_F(SlideTo, MessagesRunAfterTheWindowReachedTheTarget) {
   Rect seen{};
   bar.window.Post([&] { seen = bar.rect(); });

@@ -54,14 +54,14 @@ class ModelFixture : public FsFixture {
  protected:
   ModelFixture() { model.InitFolderView(); }
 
-  std::vector<std::string> Names() const {
+  std::vector<std::string> Names() {
     std::vector<std::string> names;
-    for (int32_t i = 0; i < model.ItemCount(); ++i) names.push_back(model.GetItem(i)->ItemName);
+    for (int32_t i = 0; i < model.ItemCount(); ++i) names.push_back(model.NamedItem(i)->ItemName);
     return names;
   }
-  int32_t IndexOf(const std::string& name) const {
+  int32_t IndexOf(const std::string& name) {
     for (int32_t i = 0; i < model.ItemCount(); ++i) {
-      if (model.GetItem(i)->ItemName == name) return i;
+      if (model.NamedItem(i)->ItemName == name) return i;
     }
     return -1;
   }

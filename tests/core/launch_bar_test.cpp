@@ -55,7 +55,7 @@ class LaunchBarSession : public FsFixture {
 
   int32_t Row(const std::string& name) {
     for (int32_t i = 0; i < bar.model().ItemCount(); ++i) {
-      if (bar.model().GetItem(i)->ItemName == name) return i;
+      if (bar.model().NamedItem(i)->ItemName == name) return i;
     }
     return -1;
   }
@@ -116,13 +116,19 @@ class LaunchBarSession : public FsFixture {
                  strips, cursor, time, launcher, files, chooser, list, programs, form,
                  "C:\\bar.exe"}};
   AcceptingWizard wizard;
+  int wizardsMade = 0;
+  std::function<WizardWindow&()> makeWizard = [this]() -> WizardWindow& {
+    ++wizardsMade;
+    return wizard;
+  };
 };
 
 TEST_F(LaunchBarSession, WholeSession) {
   WriteOptions(registry, Record(Edge::Float, 0, 0, {100, 100, 100, 100}, {300, 100, 400, 600}));
   bar.Create();
-  bar.Start(Win("AppData"), wizard);
-  EXPECT_TRUE(form.visible) << "an existing root folder needs no wizard";
+  bar.Start(Win("AppData"), makeWizard);
+  EXPECT_TRUE(form.visible);
+  EXPECT_EQ(wizardsMade, 0) << "an existing root folder needs no settings window";
   EXPECT_EQ(bar.paths().RootPath, Win("AppData/Ovel Launch Bar") + "\\");
   EXPECT_FALSE(form.upEnabled);
 
@@ -163,7 +169,8 @@ TEST_F(LaunchBarSession, WholeSession) {
   // Rename it in place.
   const int32_t tool = Row("Tool.txt") >= 0 ? Row("Tool.txt") : Row("Tool");
   ASSERT_GE(tool, 0);
-  bar.OnLabelEdited(tool, bar.model().GetItem(tool)->ItemName == "Tool" ? "Hammer" : "Hammer.txt");
+  bar.OnLabelEdited(tool,
+                    bar.model().NamedItem(tool)->ItemName == "Tool" ? "Hammer" : "Hammer.txt");
   EXPECT_TRUE(std::filesystem::exists(games / "Hammer.txt"));
   EXPECT_FALSE(std::filesystem::exists(games / "Tool.txt"));
 
@@ -180,7 +187,7 @@ TEST_F(LaunchBarSession, WholeSession) {
 TEST_F(LaunchBarSession, FirstStartRunsTheWizardWithTheBarHidden) {
   std::filesystem::remove_all(root() / "AppData/Ovel Launch Bar");
   bar.Create();
-  bar.Start(Win("AppData"), wizard);
+  bar.Start(Win("AppData"), makeWizard);
   EXPECT_TRUE(std::filesystem::is_directory(root() / "AppData/Ovel Launch Bar/Internet"));
   EXPECT_EQ(bar.options().AutoHide, 1u) << "the wizard's answers land in the live record";
   EXPECT_TRUE(form.visible);
@@ -191,7 +198,7 @@ TEST_F(LaunchBarSession, MissingRootThatCannotBeMadeFailsLoudly) {
   std::filesystem::remove_all(root() / "AppData");
   File("AppData");  // a file where the folder should be
   bar.Create();
-  EXPECT_THROW(bar.Start(Win("AppData"), wizard), ComError);
+  EXPECT_THROW(bar.Start(Win("AppData"), makeWizard), ComError);
   EXPECT_FALSE(form.visible);
 }
 

@@ -28,15 +28,19 @@ void LaunchBar::Create() {
   scroller_.UpdateScrollStrips();
 }
 
-void LaunchBar::Start(std::string_view appDataFolder, WizardWindow& wizard) {
+void LaunchBar::Start(std::string_view appDataFolder,
+                      const std::function<WizardWindow&()>& wizard) {
   // The list is filled in report style; the style it had comes back before
   // the item pitch is measured, which depends on it.
   const ListViewStyle style = s_.items.Style();
   s_.items.SetStyle(ListViewStyle::Report);
 
   paths_.RootPath = RootPathFor(appDataFolder);
-  RunFirstStart({wizard, s_.files, s_.registry, s_.exePath}, paths_.RootPath, options_,
-                [this] { s_.form.HideBar(); });
+  // The settings window is made only when a first start needs it.
+  if (!s_.files.DirectoryExists(paths_.RootPath)) {
+    RunFirstStart({wizard(), s_.files, s_.registry, s_.exePath}, paths_.RootPath, options_,
+                  [this] { s_.form.HideBar(); });
+  }
 
   // Without its root folder the bar has nothing to show: opening fails loudly.
   if (!s_.files.DirectoryExists(paths_.RootPath)) model_.Raise(kResultPathNotFound);

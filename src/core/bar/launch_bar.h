@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -62,10 +63,10 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   // the slide-in timer, lays the bar out and opens the desktop folder.
   void Create();
   // The end of start-up in the root folder under `appDataFolder`: a missing
-  // root brings up the first-start wizard in `wizard`, then the root opens
-  // and the bar shows. Raises ComError when the root cannot be entered or
-  // opened.
-  void Start(std::string_view appDataFolder, WizardWindow& wizard);
+  // root brings up the first-start wizard in the window `wizard` makes (only
+  // then), then the root opens and the bar shows. Raises ComError when the
+  // root cannot be made or opened.
+  void Start(std::string_view appDataFolder, const std::function<WizardWindow&()>& wizard);
   // Opens the root folder, measures the item pitch and updates the strips.
   void OpenRootFolder();
   // The form's destruction: stops the timer and unregisters the bar.

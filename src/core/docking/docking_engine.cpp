@@ -141,13 +141,14 @@ bool DockingEngine::AutoHideRect(bool show, Rect& rc) {
 
 void DockingEngine::SlideTo(const Rect& target) {
   const Rect start = window_.WindowRect();
-  if (start != target) {
+  if (start != target && window_.IsVisible()) {
     // Elapsed time is taken modulo 2^32, so a start just before the tick
     // count wraps still ends after kSlideMs. Each round reads the clock once,
-    // so no frame lies beyond the target.
+    // so no frame lies beyond the target; frames follow the frame clock.
     const uint32_t t0 = desktop_.TickCount();
     for (uint32_t t = desktop_.TickCount() - t0; t < kSlideMs; t = desktop_.TickCount() - t0) {
       PlaceWindow(SlideFrame(start, target, t), Placement::Frame);
+      window_.WaitForNextFrame();
     }
   }
   PlaceWindow(target, Placement::Frame);

@@ -23,6 +23,8 @@ class BarWindowOps {
 
   // The window's outer rectangle in screen pixels.
   virtual Rect WindowRect() = 0;
+  // Whether the window is shown (a slide of a hidden one would be seen by nobody).
+  virtual bool IsVisible() = 0;
   // The client area in screen pixels.
   virtual Rect ClientRectOnScreen() = 0;
   // Moves and sizes the window. The platform reports the change back through
@@ -36,6 +38,9 @@ class BarWindowOps {
   virtual Size FrameSize() = 0;
   // The DPI of the monitor the window is on (96 at 100%).
   virtual uint32_t Dpi() { return 96; }
+  // Returns when the next animation frame is due: after the next vertical
+  // refresh or 10 ms, whichever the platform can tell.
+  virtual void WaitForNextFrame() = 0;
   // Lets pending window, timer and shell messages run once, then returns.
   // Handlers may call back into the engine from inside.
   virtual void PumpMessages() = 0;

@@ -93,16 +93,8 @@ void ListScroller::OnMouseWheel(WheelDirection direction, Point inForm) {
 }
 
 void ListScroller::SetViewMode(ViewMode mode) {
-  if (mode == ViewMode::LargeIcons) {
-    list_.SetViewStyle(ViewStyle::Icon);
-  } else {
-    // Small icons are reached by way of report and list, twice over; the
-    // control arranges its items anew on every change of style.
-    for (ViewStyle s : {ViewStyle::Report, ViewStyle::List, ViewStyle::Report, ViewStyle::List,
-                        ViewStyle::SmallIcon}) {
-      list_.SetViewStyle(s);
-    }
-  }
+  // One change of style; the control arranges its items once for it.
+  list_.SetViewStyle(mode == ViewMode::LargeIcons ? ViewStyle::Icon : ViewStyle::SmallIcon);
   list_.ScrollToTop();
   UpdateScrollStrips();
   MeasureItemPitch();

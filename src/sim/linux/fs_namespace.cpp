@@ -145,7 +145,9 @@ class FsFolder : public ShellFolder {
       if (ec) return IsDirectory(dir) ? kResultAccessDenied : kResultPathNotFound;
       for (fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
         const fs::path path = it->path();
-        const bool folder = IsDirectory(path);
+        // The entry's own type, as the directory read gave it: no stat per file.
+        const bool folder = it->is_directory(ec);
+        ec.clear();
         if (!(flags & (folder ? kEnumFolders : kEnumNonFolders))) continue;
         if (!(flags & kEnumIncludeHidden) && (WineFileAttributes(path) & kFileHidden)) continue;
         children.push_back({folder ? FsKind::Folder : FsKind::File, path.filename().string()});
@@ -173,6 +175,7 @@ class FsFolder : public ShellFolder {
     std::optional<FsElements> all = Absolute(pidl);
     if (!all) return kResultInvalidArg;
     if (all->empty()) return kResultOk;  // the desktop itself
+    if (!(kind & kNameForParsing)) ++ns_.mutableCalls().itemNames;
     if (kind & kNameForParsing) {
       *name = WindowsPathOf(*all);
     } else if (all->back().kind == FsKind::Drive) {

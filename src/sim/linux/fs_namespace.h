@@ -38,6 +38,7 @@ struct FsCallCounts {
   int iconIndexes = 0;
   int smallIconIndexes = 0;  // of iconIndexes, those asked for the small list
   int findData = 0;
+  int itemNames = 0;  // display names asked for in a folder (not for parsing)
 };
 
 class FsNamespace : public ShellNamespace {

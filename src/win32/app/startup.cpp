@@ -20,8 +20,8 @@ std::string AppDataFolder(HWND owner) {
   return Narrow(dir);
 }
 
-void FinishStartup(BarWindow& bar, TForm6& form6, HWND appWindow) {
-  bar.controller().Start(AppDataFolder(appWindow), form6);
+void FinishStartup(BarWindow& bar, const std::function<TForm6&()>& form6, HWND appWindow) {
+  bar.controller().Start(AppDataFolder(appWindow), [&form6]() -> WizardWindow& { return form6(); });
 }
 
 }  // namespace olb::win

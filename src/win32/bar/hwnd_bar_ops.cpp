@@ -60,6 +60,12 @@ Size HwndBarOps::FrameSize() {
   return {r.right - r.left, r.bottom - r.top};
 }
 
+void HwndBarOps::WaitForNextFrame() {
+  // The frame just placed is painted (Place updates the window); the next
+  // one is due after 10 ms, so a slide is some 40 frames, not a busy loop.
+  Sleep(10);
+}
+
 uint32_t HwndBarOps::Dpi() {
   return WindowDpi(bar_);
 }

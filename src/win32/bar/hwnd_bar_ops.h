@@ -12,6 +12,8 @@ class HwndBarOps : public BarWindowOps {
   explicit HwndBarOps(HWND bar) : bar_(bar) {}
 
   Rect WindowRect() override;
+  bool IsVisible() override { return IsWindowVisible(bar_) != FALSE; }
+  void WaitForNextFrame() override;
   Rect ClientRectOnScreen() override;
   void Place(const Rect& rect, Placement how) override;
   void SetZOrder(ZOrder order) override;
