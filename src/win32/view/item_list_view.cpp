@@ -1,4 +1,4 @@
-#include "win32/view/my_list_view.h"
+#include "win32/view/item_list_view.h"
 
 #include <shellapi.h>
 #include <windowsx.h>
@@ -7,7 +7,7 @@
 #include <exception>
 #include <stdexcept>
 
-#include "win32/app/error_box.h"
+#include "win32/base/error_box.h"
 #include "win32/bar/title_painter.h"
 
 namespace olb::win {

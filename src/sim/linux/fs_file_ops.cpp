@@ -1,9 +1,9 @@
-#include "sim/fs_file_ops.h"
+#include "sim/linux/fs_file_ops.h"
 
 #include <system_error>
 
 #include "core/platform/utf16.h"
-#include "sim/fs_namespace.h"
+#include "sim/linux/fs_namespace.h"
 
 namespace olb::sim {
 namespace {
