@@ -16,8 +16,8 @@
 
 #include "core/view/folder_model.h"
 #include "core/view/list_answers.h"
-#include "sim/fs_namespace.h"
-#include "sim/shell_allocator.h"
+#include "sim/linux/fs_namespace.h"
+#include "sim/tracking_allocator.h"
 #include "sim/view_doubles.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <fstream>
 
 #include "core/dragdrop/bar_drop.h"
-#include "sim/fs_file_ops.h"
+#include "sim/linux/fs_file_ops.h"
 
 namespace olb::sim {
 

@@ -9,7 +9,7 @@
 
 #include "win32/adapters/win32_registry.h"
 #include "win32/app/application.h"
-#include "win32/app/error_box.h"
+#include "win32/base/error_box.h"
 #include "win32/app/single_instance.h"
 #include "win32/app/startup.h"
 #include "win32/bar/bar_window.h"
@@ -51,7 +51,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
       return *settingsForm;
     };
     bar.showAboutPage = [&form6] { form6().ShowAboutPage(); };
-    FinishStartup(bar, form6, registry, app.handle());
+    FinishStartup(bar, form6, app.handle());
     app.Run();
   } catch (const std::exception& e) {
     ShowException(e);

@@ -11,7 +11,7 @@
 #include "core/commands/item_commands.h"
 #include "fs_fixture.h"
 #include "sim/command_doubles.h"
-#include "sim/fs_file_ops.h"
+#include "sim/linux/fs_file_ops.h"
 #include "sim/marking_list.h"
 
 namespace olb::testing {

@@ -9,10 +9,10 @@
 #include <string>
 
 #include "core/view/folder_model.h"
-#include "sim/fs_namespace.h"
-#include "sim/shell_allocator.h"
+#include "sim/linux/fs_namespace.h"
+#include "sim/tracking_allocator.h"
 #include "sim/view_doubles.h"
-#include "sim/wine_attributes.h"
+#include "sim/linux/wine_attributes.h"
 
 namespace olb::testing {
 

@@ -54,7 +54,7 @@ TEST(ItemPitch, SnapCutsTheSpanToWholePitches) {
   struct Case {
     int32_t span, pitch;
     std::optional<int32_t> extent;
-  } cases[] = {{100, 75, 75}, {150, 75, 150}, {74, 75, 74},  {552, 17, 544},
+  } cases[] = {{100, 75, 75}, {150, 75, 150}, {74, 75, 74}, {552, 17, 544},
                {100, 0, {}},  {100, -5, {}},  {-10, 75, 0}, {-100, 75, -75}};
   for (const Case& c : cases) EXPECT_EQ(SnapListExtent(c.span, c.pitch), c.extent) << c.span;
 }

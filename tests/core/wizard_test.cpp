@@ -10,7 +10,7 @@
 #include "core/wizard/help_file.h"
 #include "core/wizard/setup_wizard.h"
 #include "fs_fixture.h"
-#include "sim/fs_file_ops.h"
+#include "sim/linux/fs_file_ops.h"
 #include "sim/memory_registry.h"
 
 namespace olb {

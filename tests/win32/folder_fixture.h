@@ -23,10 +23,10 @@ class FolderViewTest : public BarTest {
     while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
     BarWindow& b = Start();
-    b.paths.RootPath = root.Path() + "\\";
-    b.OpenRootFolder();
+    b.controller().paths().RootPath = root.Path() + "\\";
+    b.controller().OpenRootFolder();
     b.Show();
-    b.SetUpButtonEnabled(false);
+    b.folderView().SetUpButtonEnabled(false);
     Pump();
     return b;
   }

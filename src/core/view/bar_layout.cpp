@@ -147,6 +147,7 @@ BarLayout ComputeBarLayout(const BarLayout& previous, const BarMetrics& m) {
                        kDesignDpi, m.dpi);
   }
   BarLayout r = previous;
+  r.edge = m.edge;
   SetTop(r.list, kListTop);
   PlaceAcross(r, m);
   if (IsHorizontal(m.edge)) {

@@ -35,12 +35,13 @@ struct BarMetrics {
 // form; the panel and the list are child windows. Each strip's off-screen
 // bitmap has the strip's size.
 struct BarLayout {
-  Rect grip;          // PaintBox1: the title strip and grip
-  Rect panel;         // Panel1
-  Rect upButton;      // tlbtnUpOneLevel inside Panel1
-  Rect list;          // ListView
-  Rect forwardStrip;  // Image1, bottom or right end
-  Rect backStrip;     // Image2, top or left end
+  olb::Edge edge = olb::Edge::Left;  // the edge the parts are placed for
+  Rect grip;                         // PaintBox1: the title strip and grip
+  Rect panel;                        // Panel1
+  Rect upButton;                     // tlbtnUpOneLevel inside Panel1
+  Rect list;                         // ListView
+  Rect forwardStrip;                 // Image1, bottom or right end
+  Rect backStrip;                    // Image2, top or left end
   Triangle forwardArrow;
   Triangle backArrow;
   int32_t listSpanX = 0;  // list width available on a horizontal bar

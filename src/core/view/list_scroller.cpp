@@ -10,11 +10,14 @@
 namespace olb {
 
 const BarLayout& ListScroller::LayoutBar(const BarMetrics& metrics) {
-  edge_ = metrics.edge;
   layout_ = ComputeBarLayout(layout_, metrics);
-  // The arrangement goes first: items flow by it within the width set next.
-  if (list_.Arrangement() != layout_.arrangement) list_.SetArrangement(layout_.arrangement);
+  // The bounds go first: the control arranges its items once, when the
+  // arrangement changes, within the size it has then; it does not arrange
+  // them again when it is resized. Arranged within the old edge's bounds, a
+  // horizontal bar would keep a vertical bar's column of items (and the
+  // reverse), with only the first item in view and no pitch along the bar.
   list_.SetBounds(layout_.list);
+  if (list_.Arrangement() != layout_.arrangement) list_.SetArrangement(layout_.arrangement);
   if (PitchAlong() != 0 && measuredFor_ == Current()) {
     SnapListExtent();
   } else {

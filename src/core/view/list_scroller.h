@@ -57,7 +57,6 @@ class ListScroller {
   void ScrollToOffset(int32_t offset);
 
   const BarLayout& layout() const { return layout_; }
-  Edge edge() const { return edge_; }
   ViewMode viewMode() const { return viewMode_; }
   const StripState& strips() const { return state_; }
   int32_t itemPitchX() const { return pitchX_; }
@@ -69,7 +68,7 @@ class ListScroller {
   }
 
  private:
-  bool Horizontal() const { return IsHorizontal(edge_); }
+  bool Horizontal() const { return IsHorizontal(layout_.edge); }
   int32_t PitchAlong() const { return Horizontal() ? pitchX_ : pitchY_; }
   const Rect& StripRect(StripId s) const;
   const Triangle& StripArrow(StripId s) const;
@@ -85,14 +84,13 @@ class ListScroller {
     ViewMode mode = ViewMode::LargeIcons;
     friend bool operator==(const MeasuredFor&, const MeasuredFor&) = default;
   };
-  MeasuredFor Current() { return {list_.ItemCount(), edge_, viewMode_}; }
+  MeasuredFor Current() { return {list_.ItemCount(), layout_.edge, viewMode_}; }
   void KeepStartAcrossTheBar();
   void ShowStrip(StripId s, Point cursor);
 
   ListScrollPort& list_;
   StripSurface& strips_;
   BarLayout layout_ = DesignLayout();
-  Edge edge_ = Edge::Left;
   ViewMode viewMode_ = ViewMode::LargeIcons;
   StripState state_;
   int32_t pitchX_ = 0;

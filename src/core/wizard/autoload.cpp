@@ -29,7 +29,9 @@ bool SamePath(std::string_view a, std::string_view b) {
 }  // namespace
 
 std::string AutoloadCommand(std::string_view exePath) {
-  return "\"" + std::string(exePath) + "\"";
+  std::string command(1, '"');
+  command.append(exePath).push_back('"');
+  return command;
 }
 
 void WriteAutoloadValue(Registry& registry, std::string_view exePath) {
@@ -38,7 +40,7 @@ void WriteAutoloadValue(Registry& registry, std::string_view exePath) {
                             {command.begin(), command.end()}};
   // The Run key belongs to Windows: the bar writes into it but never makes it.
   if (!registry.WriteExisting(RegistryRoot::CurrentUser, kRunKey, kRunValueName, value)) {
-    throw std::runtime_error("Failed to set data for '" + std::string(kRunValueName) + "'");
+    throw std::runtime_error(std::string("Failed to set data for '").append(kRunValueName) + "'");
   }
 }
 
@@ -57,7 +59,7 @@ void ToggleAutoload(Registry& registry, std::string_view exePath) {
     return;
   }
   if (!registry.DeleteValue(RegistryRoot::CurrentUser, kRunKey, kRunValueName))
-    throw std::runtime_error("Failed to delete '" + std::string(kRunValueName) + "'");
+    throw std::runtime_error(std::string("Failed to delete '").append(kRunValueName) + "'");
 }
 
 }  // namespace olb

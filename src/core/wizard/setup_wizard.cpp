@@ -54,7 +54,7 @@ WizardEnd RunSetupWizard(const WizardServices& services, std::string_view rootPa
   // Stored at once: a user who exits before moving the bar keeps the answers
   // (the wizard never comes back once the root folder exists).
   if (!WriteOptions(services.registry, options))
-    window.ReportError("Failed to set data for '" + std::string(kOptionsValueName) + "'");
+    window.ReportError(std::string("Failed to set data for '").append(kOptionsValueName) + "'");
 
   // The last page only explains; how it closes makes no difference.
   window.ShowPage(WizardPage::Step3);

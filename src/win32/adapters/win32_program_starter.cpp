@@ -43,7 +43,9 @@ bool Win32ProgramStarter::CreateShortcut(const std::string& linkPath, const std:
 }
 
 std::wstring ProgramCommandLine(const std::string& program, const std::string& arguments) {
-  return L"\"" + Widen(program) + L"\" " + Widen(arguments);
+  std::wstring line(1, L'"');
+  line.append(Widen(program)).append(L"\" ").append(Widen(arguments));
+  return line;
 }
 
 bool Win32ProgramStarter::StartProgram(const std::string& program, const std::string& arguments) {

@@ -7,8 +7,6 @@
 #include <functional>
 #include <string>
 
-#include "core/platform/registry.h"
-
 namespace olb::win {
 
 class BarWindow;
@@ -19,7 +17,6 @@ std::string AppDataFolder(HWND owner);
 
 // On a first start (no root folder yet) the bar stays hidden while the
 // settings window that `form6` makes on demand runs the wizard.
-void FinishStartup(BarWindow& bar, const std::function<TForm6&()>& form6, Registry& registry,
-                   HWND appWindow);
+void FinishStartup(BarWindow& bar, const std::function<TForm6&()>& form6, HWND appWindow);
 
 }  // namespace olb::win

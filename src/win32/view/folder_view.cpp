@@ -6,8 +6,7 @@
 
 namespace olb::win {
 
-FolderView::FolderView(HWND form, HINSTANCE instance, HWND appWindow, FolderPaths& paths,
-                       NavigationHost& host)
+FolderView::FolderView(HWND form, HINSTANCE instance, HWND appWindow)
     : form_(form),
       shell_(allocator_, appWindow),
       launcher_(appWindow),
@@ -15,55 +14,31 @@ FolderView::FolderView(HWND form, HINSTANCE instance, HWND appWindow, FolderPath
       strips_(form),
       // The button never keeps the keyboard: the list has it before the
       // folder changes (which may disable the button at the root).
-      panel_(form, instance,
-             [this] {
-               SetFocus(list_.hwnd());
-               navigator_.UpOneLevel();
-             }),
-      model_(FolderServices{shell_, allocator_, list_, cursor_, time_}, paths),
-      navigator_(model_, launcher_, host),
-      scroller_(list_, strips_) {
-  strips_.SetLayout(&scroller_.layout());
-  list_.SetModel(&model_);
+      panel_(form, instance, [this] {
+        SetFocus(list_.hwnd());
+        if (bar_) bar_->UpOneLevel();
+      }) {}
+
+void FolderView::Attach(LaunchBar& bar) {
+  bar_ = &bar;
+  strips_.SetLayout(&bar.layout());
+  list_.SetModel(&bar.model());
   ListViewHandlers& h = list_.handlers();
-  h.dblClick = [this] { navigator_.ListViewDblClick(); };
-  h.keyDown = [this](uint16_t key, uint32_t mods) { return navigator_.ListViewKeyDown(key, mods); };
+  h.dblClick = [this] { bar_->OnDoubleClick(); };
+  h.keyDown = [this](uint16_t key, uint32_t mods) { return bar_->OnListKey(key, mods); };
   h.wheel = [this](int delta, POINT screen) { Wheel(delta, screen); };
   // Keys, type-ahead and clicks scroll the control by itself.
-  h.scrolled = [this] { scroller_.UpdateScrollStrips(); };
+  h.scrolled = [this] { bar_->OnListScrolled(); };
   h.rightClick = [this](POINT inList) {
-    if (onListRightClick) onListRightClick(inList);
+    const Rect& l = bar_->layout().list;
+    bar_->OnRightClick({l.left, l.top}, {inList.x, inList.y});
   };
-}
-
-const BarLayout& FolderView::LayoutBar(const BarMetrics& metrics) {
-  const BarLayout& layout = scroller_.LayoutBar(metrics);
-  panel_.Place(layout.panel, layout.upButton);
-  return layout;
-}
-
-void FolderView::InitFolderView() {
-  model_.InitFolderView();
-  list_.SetupSystemImageLists();
-  scroller_.MeasureItemPitch();
-  scroller_.UpdateScrollStrips();
-}
-
-void FolderView::OpenFolderByPath(std::string_view path) {
-  model_.OpenFolderByPath(path);
-}
-
-void FolderView::SetViewMode(ViewMode mode) {
-  scroller_.SetViewMode(mode);
-  // The control repaints only the items it moved; what the other mode drew
-  // elsewhere would stay on screen.
-  InvalidateRect(list_.hwnd(), nullptr, TRUE);
 }
 
 void FolderView::Wheel(int delta, POINT screen) {
   if (delta == 0) return;
   ScreenToClient(form_, &screen);
-  scroller_.OnMouseWheel(delta, {screen.x, screen.y});
+  bar_->OnWheel(delta, {screen.x, screen.y});
 }
 
 bool FolderView::LabelEdited(const NMHDR& header) {
@@ -84,19 +59,16 @@ bool FolderView::LabelEdited(const NMHDR& header) {
     text = Narrow(wide.c_str());
     row = info.item.iItem;
   }
-  if (onLabelEdited) onLabelEdited(row, text);
+  bar_->OnLabelEdited(row, text);
   return true;
 }
 
 void FolderView::StripHover(Point inForm) {
-  if (const std::optional<StripId> s = strips_.StripAt(inForm)) {
-    const Rect& r =
-        s == StripId::Forward ? scroller_.layout().forwardStrip : scroller_.layout().backStrip;
-    scroller_.OnStripMouseMove(*s, {inForm.x - r.left, inForm.y - r.top});
-  }
+  if (const std::optional<StripId> s = strips_.StripAt(inForm)) bar_->OnStripMouseMove(*s, inForm);
 }
 
 void FolderView::DragHover(Point screen) {
+  if (!bar_) return;
   POINT p{screen.x, screen.y};
   ScreenToClient(form_, &p);
   const std::optional<StripId> strip = strips_.StripAt({p.x, p.y});
@@ -109,6 +81,7 @@ void FolderView::DragHover(Point screen) {
 }
 
 bool FolderView::HandleFormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (!bar_) return false;
   switch (msg) {
     case WM_NOTIFY: {
       auto& header = *reinterpret_cast<NMHDR*>(lp);
@@ -122,7 +95,7 @@ bool FolderView::HandleFormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resu
     case WM_TIMER:
       for (StripId s : {StripId::Forward, StripId::Back}) {
         if (wp == ScrollStrips::TimerOf(s)) {
-          scroller_.OnRepeatTimer(s);
+          bar_->OnStripTimer(s);
           result = 0;
           return true;
         }
@@ -135,7 +108,7 @@ bool FolderView::HandleFormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resu
       // Only top-level windows hear of it: the list and the strips follow.
       SendMessageW(list_.hwnd(), msg, wp, lp);
       list_.ApplySystemColors();
-      scroller_.UpdateScrollStrips();
+      bar_->OnListScrolled();
       return false;  // the form repaints its own parts
     case WM_MOUSEWHEEL:
     case WM_MOUSEHWHEEL:

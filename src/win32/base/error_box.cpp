@@ -1,4 +1,4 @@
-#include "win32/app/error_box.h"
+#include "win32/base/error_box.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "sim/shell_allocator.h"
+#include "sim/tracking_allocator.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "sim/fs_pidl.h"
+#include "sim/linux/fs_pidl.h"
 
 #include <cstring>
 

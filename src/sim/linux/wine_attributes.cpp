@@ -1,4 +1,4 @@
-#include "sim/wine_attributes.h"
+#include "sim/linux/wine_attributes.h"
 
 #include <sys/stat.h>
 #include <sys/xattr.h>

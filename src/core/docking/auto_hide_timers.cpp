@@ -1,4 +1,4 @@
-#include "core/bar/auto_hide_timers.h"
+#include "core/docking/auto_hide_timers.h"
 
 namespace olb {
 

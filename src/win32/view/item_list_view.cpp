@@ -1,4 +1,4 @@
-#include "win32/view/my_list_view.h"
+#include "win32/view/item_list_view.h"
 
 #include <shellapi.h>
 #include <windowsx.h>
@@ -8,7 +8,7 @@
 #include <stdexcept>
 
 #include "core/view/list_answers.h"
-#include "win32/app/error_box.h"
+#include "win32/base/error_box.h"
 #include "win32/base/unicode.h"
 #include "win32/bar/title_painter.h"
 

@@ -1,4 +1,4 @@
-#include "sim/fs_namespace.h"
+#include "sim/linux/fs_namespace.h"
 
 #include <sys/stat.h>
 
@@ -7,7 +7,7 @@
 #include <system_error>
 
 #include "core/view/launch_rules.h"
-#include "sim/wine_attributes.h"
+#include "sim/linux/wine_attributes.h"
 
 namespace olb::sim {
 namespace {

@@ -5,7 +5,7 @@
 #include "core/view/list_answers.h"
 #include "win32/adapters/strret_text.h"
 #include "win32/base/unicode.h"
-#include "win32/view/my_list_view.h"
+#include "win32/view/item_list_view.h"
 
 namespace olb::win {
 namespace {

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "core/platform/shell_namespace.h"
-#include "sim/fs_pidl.h"
+#include "sim/linux/fs_pidl.h"
 
 namespace olb::sim {
 

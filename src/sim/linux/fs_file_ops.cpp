@@ -1,10 +1,10 @@
-#include "sim/fs_file_ops.h"
+#include "sim/linux/fs_file_ops.h"
 
 #include <fstream>
 #include <system_error>
 
 #include "core/platform/utf16.h"
-#include "sim/fs_namespace.h"
+#include "sim/linux/fs_namespace.h"
 
 namespace olb::sim {
 namespace {

@@ -1,0 +1,261 @@
+#include "core/bar/launch_bar.h"
+
+#include "core/commands/row_finder.h"
+#include "core/dragdrop/drag_start.h"
+#include "core/view/launch_rules.h"
+#include "core/wizard/autoload.h"
+#include "core/wizard/first_start.h"
+#include "core/wizard/root_folder.h"
+
+namespace olb {
+
+LaunchBar::LaunchBar(const BarServices& services)
+    : s_(services),
+      engine_(options_, s_.appBar, s_.window, *this, s_.desktop, s_.registry),
+      model_(FolderServices{s_.shell, s_.allocator, s_.items, s_.cursor, s_.time}, paths_),
+      navigator_(model_, s_.launcher, *this),
+      scroller_(s_.scroll, s_.strips),
+      commands_(model_, CommandServices{s_.files, s_.chooser, s_.launcher, s_.rows, *this}),
+      drop_(DropServices{model_, s_.files, s_.programs, s_.rows, *this}) {}
+
+void LaunchBar::Create() {
+  engine_.Register();
+  engine_.LoadOptions();
+  created_ = true;
+  s_.form.RestartTimer(TimerId::Timer1);
+  LayoutBar();
+  model_.InitFolderView();
+  scroller_.MeasureItemPitch();
+  scroller_.UpdateScrollStrips();
+}
+
+void LaunchBar::Start(std::string_view appDataFolder,
+                      const std::function<WizardWindow&()>& wizard) {
+  // The list is filled in report style; the style it had comes back before
+  // the item pitch is measured, which depends on it.
+  const ListViewStyle style = s_.items.Style();
+  s_.items.SetStyle(ListViewStyle::Report);
+
+  paths_.RootPath = RootPathFor(appDataFolder);
+  // The settings window is made only when a first start needs it.
+  if (!s_.files.DirectoryExists(paths_.RootPath)) {
+    RunFirstStart({wizard(), s_.files, s_.registry, s_.exePath}, paths_.RootPath, options_,
+                  [this] { s_.form.HideBar(); });
+  }
+
+  // Without its root folder the bar has nothing to show: opening fails loudly.
+  if (!s_.files.DirectoryExists(paths_.RootPath)) model_.Raise(kResultPathNotFound);
+  model_.OpenFolderByPath(paths_.RootPath);
+  s_.items.SetStyle(style);
+  scroller_.MeasureItemPitch();
+  scroller_.UpdateScrollStrips();
+  s_.form.ShowBar();
+  // The bar is at its root: there is nothing above to go up to.
+  s_.form.SetUpButtonEnabled(false);
+  WatchShownFolder();
+  s_.form.ReturnFocusToList();
+}
+
+void LaunchBar::OpenRootFolder() {
+  model_.OpenFolderByPath(paths_.RootPath);
+  scroller_.MeasureItemPitch();
+  scroller_.UpdateScrollStrips();
+  WatchShownFolder();
+}
+
+void LaunchBar::Destroy() {
+  if (!created_) return;
+  s_.form.StopTimer(TimerId::Timer1);
+  s_.form.StopTimer(TimerId::FolderWatch);
+  s_.watcher.Watch({});
+  watchedPath_.clear();
+  engine_.Unregister();
+}
+
+// --- layout --------------------------------------------------------------
+
+void LaunchBar::LayoutBar() {
+  const FormSizes sizes = s_.form.Sizes();
+  const BarLayout& layout = scroller_.LayoutBar(
+      {options_.Edge, sizes.window, sizes.client, sizes.frameAllowance, engine_.dpi()});
+  s_.form.PlaceParts(layout);
+}
+
+void LaunchBar::UpdateTitle() {
+  title_ = TitleText(paths_.CurrentPath, paths_.RootPath);
+  s_.form.InvalidateTitle();
+  WatchShownFolder();
+}
+
+void LaunchBar::FolderReplaced() {
+  s_.form.SetUpButtonEnabled(UpEnabledAt(paths_.CurrentPath, paths_.RootPath));
+  UpdateTitle();
+}
+
+void LaunchBar::WriteAutoloadValue() {
+  olb::WriteAutoloadValue(s_.registry, s_.exePath);
+}
+
+bool LaunchBar::AutoloadIsOn() {
+  return olb::AutoloadIsOn(s_.registry, s_.exePath);
+}
+
+void LaunchBar::OnWheel(int32_t delta, Point inForm) {
+  scroller_.OnMouseWheel(delta, inForm);
+}
+
+void LaunchBar::OnStripMouseMove(StripId strip, Point inForm) {
+  const BarLayout& l = scroller_.layout();
+  const Rect& r = strip == StripId::Forward ? l.forwardStrip : l.backStrip;
+  scroller_.OnStripMouseMove(strip, {inForm.x - r.left, inForm.y - r.top});
+}
+
+void LaunchBar::OnStripTimer(StripId strip) {
+  scroller_.OnRepeatTimer(strip);
+}
+
+// --- activation and timers -----------------------------------------------
+
+// Switching from another program does not count, so clicking a slid-out bar
+// keeps it out.
+void LaunchBar::OnActivate(bool fromOwnWindow) {
+  if (activatedOnce_ && !fromOwnWindow) return;
+  activatedOnce_ = true;
+  engine_.OnActivated();
+}
+
+void LaunchBar::OnTimer(TimerId id) {
+  if (id == TimerId::Timer1) Timer1Timer();
+  if (id == TimerId::Timer2) Timer2Timer();
+  if (id == TimerId::FolderWatch) FolderWatchTimer();
+}
+
+void LaunchBar::StartRevealTimer() {
+  if (revealTimer_.OnNcMouseMove()) s_.form.RestartTimer(TimerId::Timer2);
+}
+
+void LaunchBar::Timer1Timer() {
+  if (Timer1WantsSlideIn(s_.form.IsActive(), s_.desktop.MessagePos(), s_.window.WindowRect(),
+                         s_.form.DoubleClickDistance())) {
+    engine_.SetAutoHideShown(false);
+  }
+  s_.form.RestartTimer(TimerId::Timer1);
+}
+
+void LaunchBar::Timer2Timer() {
+  const Point cursor = s_.form.CursorPos();
+  s_.form.StopTimer(TimerId::Timer2);
+  if (revealTimer_.OnTick(cursor, s_.window.WindowRect())) engine_.SetAutoHideShown(true);
+}
+
+// --- the list's own keys and changes made outside the bar ----------------
+
+bool LaunchBar::RunKeyCommand(ListKeyAction action) {
+  const std::optional<int32_t> selected = s_.items.SelectedIndex();
+  switch (action) {
+    case ListKeyAction::RenameSelected:
+      if (selected) s_.rows.EditCaption(*selected);
+      return true;
+    case ListKeyAction::DeleteSelected:
+      RunCommand(CommandId::Delete1);
+      return true;
+    case ListKeyAction::Reread:
+      RereadKeepingPlace();
+      return true;
+    case ListKeyAction::ShowMenu:
+      ShowPopupMenu(s_.rows.MenuPointAt(selected));
+      return true;
+    default:
+      return false;
+  }
+}
+
+void LaunchBar::RereadKeepingPlace() {
+  // A message box the re-read shows lets timer ticks run meanwhile.
+  if (rereading_) return;
+  rereading_ = true;
+  struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{rereading_};
+  const std::string path = paths_.CurrentPath;
+  const int32_t offset = scroller_.ScrollOffset();
+  commands_.RereadKeepingSelection();
+  watchDebounce_.Clear();
+  // A folder that vanished was replaced by another, which starts at its start.
+  if (paths_.CurrentPath == path) scroller_.ScrollToOffset(offset);
+}
+
+void LaunchBar::WatchShownFolder() {
+  if (paths_.CurrentPath == watchedPath_) return;
+  watchedPath_ = paths_.CurrentPath;
+  watchChanged_ = false;
+  watchDebounce_.Clear();
+  watchPolled_ = !s_.watcher.Watch(watchedPath_) && !watchedPath_.empty();
+  watchTicking_ = watchPolled_;
+  if (watchTicking_) {
+    s_.form.RestartTimer(TimerId::FolderWatch);
+  } else {
+    s_.form.StopTimer(TimerId::FolderWatch);
+  }
+}
+
+void LaunchBar::OnFolderChanged() {
+  if (watchedPath_.empty()) return;
+  watchChanged_ = true;
+  // The ticks run only while a change waits: a burst of changes is read once.
+  if (!watchTicking_) {
+    watchTicking_ = true;
+    s_.form.RestartTimer(TimerId::FolderWatch);
+  }
+}
+
+void LaunchBar::FolderWatchTimer() {
+  bool changed = watchChanged_;
+  watchChanged_ = false;
+  if (watchPolled_ && s_.watcher.Poll()) changed = true;
+  if (watchDebounce_.Tick(changed, rereading_ || s_.form.UserBusy())) RereadKeepingPlace();
+  if (!watchPolled_ && !watchChanged_ && !watchDebounce_.pending()) {
+    watchTicking_ = false;
+    s_.form.StopTimer(TimerId::FolderWatch);
+  }
+}
+
+// --- drag and drop -------------------------------------------------------
+
+DropGeometry LaunchBar::Geometry(Point screen) {
+  DropGeometry g;
+  g.onWindow = s_.window.WindowRect().Contains(screen);
+  const Rect client = s_.window.ClientRectOnScreen();
+  g.pointer = {screen.x - client.left, screen.y - client.top};
+  const BarLayout& layout = scroller_.layout();
+  g.list = layout.list;
+  const Rect view = s_.scroll.ViewRect();
+  g.viewOrigin = {view.left, view.top};
+  g.edge = layout.edge;
+  g.pitch = IsHorizontal(g.edge) ? scroller_.itemPitchX() : scroller_.itemPitchY();
+  g.itemCount = s_.scroll.ItemCount();
+  return g;
+}
+
+void LaunchBar::StoreDefaultPitch(int32_t pitch) {
+  if (IsHorizontal(scroller_.layout().edge)) {
+    scroller_.SetItemPitch(pitch, scroller_.itemPitchY());
+  } else {
+    scroller_.SetItemPitch(scroller_.itemPitchX(), pitch);
+  }
+}
+
+std::optional<std::string> LaunchBar::DragPathOf(int32_t row) {
+  const PShellItem* item = model_.GetItem(row);
+  if (!item) return std::nullopt;
+  return FullPathOf(model_, *item);
+}
+
+void LaunchBar::AfterDrag(TDropEffects effects) {
+  if (!RereadAfterDrag(effects)) return;
+  const std::string path = paths_.CurrentPath;
+  model_.OpenFolderByPath(path);
+}
+
+}  // namespace olb
