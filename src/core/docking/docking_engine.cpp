@@ -36,9 +36,8 @@ void DockingEngine::LoadOptions() {
   options_ = loaded.live;
   ApplyEdge(CurrentEdge());
   if (loaded.formWidth) {
-    const int32_t most = std::max(desktop_.ScreenSize().cx, kMinBarThickness);
-    const auto width = static_cast<int32_t>(
-        std::clamp<uint32_t>(*loaded.formWidth, kMinBarThickness, static_cast<uint32_t>(most)));
+    const auto width =
+        static_cast<int32_t>(ReachableThickness(*loaded.formWidth, desktop_.ScreenSize().cx));
     Rect r = window_.WindowRect();
     r.right = r.left + width;
     window_.Place(r, Placement::Plain);
@@ -50,7 +49,11 @@ bool DockingEngine::SaveOptions() {
 }
 
 void DockingEngine::Unregister() {
+  if (state_.Unregistered) return;
+  const Edge kept = options_.Edge;
   ApplyEdge(Edge::None);
+  options_.Edge = kept;
+  state_.Unregistered = true;
 }
 
 void DockingEngine::OnActivated() {
@@ -135,6 +138,7 @@ void DockingEngine::SlideTo(const Rect& target) {
 }
 
 void DockingEngine::SetAutoHideShown(bool show) {
+  if (state_.Unregistered) return;
   Rect rc = window_.WindowRect();
   state_.AutoHideShown = true;
   if (AutoHideRect(show, rc)) {

@@ -1,9 +1,11 @@
 #include "core/dragdrop/bar_drop.h"
 
 #include "core/commands/file_operation.h"
+#include "core/commands/item_names.h"
 #include "core/commands/item_paths.h"
 #include "core/commands/row_finder.h"
 #include "core/dragdrop/drop_effects.h"
+#include "core/dragdrop/shortcut_launch.h"
 #include "core/view/launch_rules.h"
 
 namespace olb {
@@ -11,18 +13,6 @@ namespace olb {
 std::string DroppedName(const std::string& path) {
   const size_t cut = path.find_last_of("\\:");
   return cut == std::string::npos ? path : path.substr(cut + 1);
-}
-
-std::string TrimArguments(const std::string& text) {
-  auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-  size_t first = 0, last = text.size();
-  while (first < last && blank(text[first])) ++first;
-  while (last > first && blank(text[last - 1])) --last;
-  return text.substr(first, last - first);
-}
-
-bool IsProgramExtension(const std::string& lowerExtension) {
-  return lowerExtension == ".exe" || lowerExtension == ".com" || lowerExtension == ".bat";
 }
 
 namespace {
@@ -58,6 +48,23 @@ void BarDrop::Reread() {
   s_.model.OpenFolderByPath(path);
 }
 
+void BarDrop::StartShortcut(const std::string& shortcutPath, const FileList& documents) {
+  const std::optional<ShortcutLink> link = s_.programs.ReadShortcut(shortcutPath);
+  if (!link) return;
+  std::string name = DroppedName(shortcutPath);
+  name.resize(name.size() - 4);  // without ".lnk"
+  const ShortcutLaunch plan =
+      PlanShortcutLaunch(name, *link, s_.files.FileExists(link->target), documents);
+  if (const auto* refused = std::get_if<LaunchRefused>(&plan)) {
+    s_.host.ShowError(refused->message);
+  } else if (const auto* start = std::get_if<ProgramStart>(&plan)) {
+    const std::string failure = s_.programs.StartProgram(*start);
+    if (!failure.empty()) {
+      s_.host.ShowError("\"" + name + "\" cannot start \"" + start->program + "\": " + failure);
+    }
+  }
+}
+
 uint32_t BarDrop::DropFiles(const FileList& droppedFiles) {
   const Point screen = s_.host.CursorPos();
   // Painting and timers run before the drop is handled; the list handed in
@@ -69,15 +76,21 @@ uint32_t BarDrop::DropFiles(const FileList& droppedFiles) {
   // The pointer moved off the bar before the drop got here: nothing to do.
   if (!g.onWindow) return kDropEffectNone;
   const Target target = TargetAt(g);
+  // The shell would read such a folder's path as another folder's.
+  if (target.ontoFolder && !NamesItemExactly(FileNamePart(target.folder))) {
+    s_.host.ShowError("Cannot put files into \"" + FileNamePart(target.folder) +
+                      "\": Windows would read its name as another folder's.");
+    return kDropEffectNone;
+  }
   const std::string prefix = FolderPrefix(target.folder);
 
-  std::string arguments;
+  FileList documents;
   int operations = 0, copies = 0;
   for (const std::string& path : droppedFiles) {
     const bool isFolder = s_.files.DirectoryExists(path);
     if (!isFolder && !s_.files.FileExists(path)) continue;
     if (!isFolder && target.ontoShortcut && PathExtension(path) != ".lnk") {
-      arguments += "\"" + path + "\" ";
+      documents.push_back(path);
       continue;
     }
     // An item of the bar dropped back where it is, or a folder onto itself
@@ -94,11 +107,8 @@ uint32_t BarDrop::DropFiles(const FileList& droppedFiles) {
   const uint32_t effect =
       operations > 0 && copies == operations ? kDropEffectCopy : kDropEffectNone;
 
-  if (target.ontoShortcut && !arguments.empty()) {
-    const std::string program = s_.programs.ShortcutTarget(target.shortcutPath);
-    if (IsProgramExtension(PathExtension(program))) {
-      s_.programs.StartProgram(program, TrimArguments(arguments));
-    }
+  if (target.ontoShortcut && !documents.empty()) {
+    StartShortcut(target.shortcutPath, documents);
     // Shortcuts or folders of the same drop went into the folder shown.
     if (operations > 0) {
       Reread();

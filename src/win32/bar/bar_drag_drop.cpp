@@ -131,4 +131,8 @@ void BarDragDrop::UpdateScrollStrips() {
   folder_.UpdateScrollStrips();
 }
 
+void BarDragDrop::ShowError(const std::string& message) {
+  ShowException(std::runtime_error(message));
+}
+
 }  // namespace olb::win

@@ -50,6 +50,7 @@ class BarDragDrop : private DropHost {
   void StoreDefaultPitch(int32_t pitch) override;
   bool CtrlKeyDown() override;
   void UpdateScrollStrips() override;
+  void ShowError(const std::string& message) override;
 
   HWND bar_;
   FolderView& folder_;

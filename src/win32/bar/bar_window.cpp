@@ -162,6 +162,11 @@ void BarWindow::ShowError(const std::string& message) {
   ShowException(std::runtime_error(message));
 }
 
+bool BarWindow::Confirm(const std::string& question) {
+  return MessageBoxW(MessageBoxOwner(), Widen(question).c_str(), kAppTitle,
+                     MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
 void BarWindow::FormPaint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);

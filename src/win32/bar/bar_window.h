@@ -74,8 +74,10 @@ class BarWindow : public BaseWindow<BarWindow>,
   void WriteAutoloadValue() override;
   void ShowAutoHiddenBar() override;
   void ShowError(const std::string& message) override;
-  // CommandHost (UpdateScrollStrips is shared with NavigationHost).
+  // CommandHost (UpdateScrollStrips and ShowError are shared with
+  // NavigationHost).
   void ProcessMessages() override;
+  bool Confirm(const std::string& question) override;
 
   // Opens the About window (set by start-up once that window exists).
   std::function<void()> showAboutPage;
