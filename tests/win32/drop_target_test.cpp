@@ -124,8 +124,14 @@ TEST_F(DropTargetTest, DocumentsDroppedOnAProgramsShortcutAreItsArguments) {
       << "the program was not started";
   std::string commandLine;
   std::getline(std::ifstream(written), commandLine);
-  EXPECT_EQ(commandLine, "\"" + Narrow(marker.wstring()) + "\" \"" + desk.PathOf("my doc.txt") +
-                             "\" \"" + desk.PathOf("b.txt") + "\"");
+  // The program, then each dropped file, each quoted.
+  std::string expected;
+  for (const std::string& part :
+       {Narrow(marker.wstring()), desk.PathOf("my doc.txt"), desk.PathOf("b.txt")}) {
+    if (!expected.empty()) expected += ' ';
+    expected.append(1, '"').append(part).append(1, '"');
+  }
+  EXPECT_EQ(commandLine, expected);
   EXPECT_TRUE(desk.Exists("my doc.txt")) << "handed over, not moved";
 }
 

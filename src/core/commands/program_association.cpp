@@ -36,7 +36,8 @@ std::string CleanRegisteredCommand(std::string command) {
 }
 
 std::string GetProgramAssociation(Registry& registry, std::string_view extension) {
-  const std::string dotted = "." + std::string(extension);
+  std::string dotted(1, '.');
+  dotted += extension;
   std::string result;
   if (std::optional<std::string> own = ReadDefault(registry, dotted + std::string(kOpenCommand))) {
     result = std::move(*own);

@@ -58,7 +58,10 @@ std::string ModifiedText(TimeFormat& format, uint64_t lastWriteTime) {
   std::string text = format.ShortDate(*local);
   const bool midnight =
       local->hour == 0 && local->minute == 0 && local->second == 0 && local->milliseconds == 0;
-  if (!midnight) text += " " + format.LongTime(*local);
+  if (!midnight) {
+    text += ' ';
+    text += format.LongTime(*local);
+  }
   return text;
 }
 

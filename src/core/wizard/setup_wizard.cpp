@@ -57,11 +57,13 @@ WizardEnd RunSetupWizard(const WizardServices& services, std::string_view rootPa
 }
 
 std::string AboutVersionCaption() {
-  return "Version: " + std::string(kVersionText);
+  std::string caption = "Version: ";
+  return caption.append(kVersionText);
 }
 
 std::string SupportMailLink() {
-  return "mailto:" + std::string(kSupportMail);
+  std::string link = "mailto:";
+  return link.append(kSupportMail);
 }
 
 }  // namespace olb

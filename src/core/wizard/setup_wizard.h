@@ -9,6 +9,7 @@
 #include "core/platform/file_ops.h"
 #include "core/platform/registry.h"
 #include "core/settings/bar_options.h"
+#include "core/version.h"
 
 namespace olb {
 
@@ -66,7 +67,7 @@ WizardEnd RunSetupWizard(const WizardServices& services, std::string_view rootPa
                          BarOptions& options);
 
 // The About page's texts.
-inline constexpr std::string_view kVersionText = "3.6";
+inline constexpr std::string_view kVersionText = OLB_ABOUT_VERSION;
 inline constexpr std::string_view kHomePage = "http://www.vantrel.example";
 inline constexpr std::string_view kSupportMail = "support@vantrel.example";
 std::string AboutVersionCaption();  // "Version: 3.6"

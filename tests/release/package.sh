@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# The portable zip: exactly its four files, a stripped program of at most
+# 1 MB that needs no DLL beyond Windows' own, carrying the release's version.
+set -u
+ZIP=$1 VERSION=$2
+PASSED=0 FAILED=0
+check() {
+  local what=$1
+  shift
+  if "$@"; then PASSED=$((PASSED + 1)); echo "ok   - $what"; else FAILED=$((FAILED + 1)); echo "FAIL - $what"; fi
+}
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+
+listed=$(unzip -Z1 "$ZIP" | sort | tr '\n' ' ')
+echo "     $(basename "$ZIP"): $listed"
+check "the zip holds exactly the program, its help, the readme and the licence" \
+  test "$listed" = "License.txt OvelLaunchBar.CHM OvelLaunchBar.exe Readme.txt "
+unzip -q "$ZIP" -d "$dir"
+exe="$dir/OvelLaunchBar.exe"
+size=$(stat -c %s "$exe")
+echo "     OvelLaunchBar.exe: $size bytes"
+check "the program is at most 1 MB" test "$size" -le 1048576
+check "the program carries no symbols" \
+  bash -c "i686-w64-mingw32-objdump -t '$exe' | grep -q 'no symbols' && ! i686-w64-mingw32-objdump -h '$exe' | grep -q debug"
+dlls=$(i686-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr 'a-z' 'A-Z' | sort | tr '\n' ' ')
+echo "     imports: $dlls"
+system="ADVAPI32.DLL COMCTL32.DLL COMDLG32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL OLEAUT32.DLL SHELL32.DLL SHLWAPI.DLL USER32.DLL"
+foreign=""
+for d in $dlls; do [[ " $system " == *" $d "* ]] || foreign="$foreign $d"; done
+check "the program imports only Windows' own DLLs${foreign:+ (not:$foreign)}" test -z "$foreign"
+check "the program's version resource says $VERSION.0" \
+  bash -c "strings -el '$exe' | grep -A1 -x FileVersion | tail -n1 | grep -qx '$VERSION.0'"
+check "the readme names the version" grep -q "Ovel Launch Bar $VERSION" "$dir/Readme.txt"
+
+echo "package: $PASSED passed, $FAILED failed"
+[ "$FAILED" -eq 0 ]
