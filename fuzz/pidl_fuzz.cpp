@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "core/view/pidl.h"
-#include "sim/shell_allocator.h"
+#include "sim/tracking_allocator.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace olb;

@@ -90,6 +90,17 @@ void AppBarManager::PostAll(AppBarNotification code, intptr_t lParam, int except
   }
 }
 
+void AppBarManager::BroadcastAll(Broadcast message) {
+  for (auto& [id, queue] : topLevel_) queue.push_back(message);
+}
+
+// Whenever the reserved strips change the work area, the shell sets the new
+// one with SystemParametersInfo(SPI_SETWORKAREA), which broadcasts
+// WM_SETTINGCHANGE with SPI_SETWORKAREA to the top-level windows.
+void AppBarManager::WorkAreaMaybeChanged(const Rect& before) {
+  if (WorkArea() != before) BroadcastAll(Broadcast::WorkAreaChange);
+}
+
 bool AppBarManager::New(int window) {
   Log(window, AppBarMessage::New);
   if (IsRegistered(window)) return false;
@@ -102,7 +113,9 @@ bool AppBarManager::Remove(int window) {
   auto it = bars_.find(window);
   if (it == bars_.end()) return false;
   const bool reserved = !it->second.reserved.rc.IsEmpty();
+  const Rect before = WorkArea();
   bars_.erase(it);
+  WorkAreaMaybeChanged(before);
   for (int& owner : autoHide_) {
     if (owner == window) owner = 0;
   }
@@ -120,12 +133,14 @@ bool AppBarManager::QueryPos(int window, Edge edge, Rect& rc) {
 bool AppBarManager::SetPos(int window, Edge edge, Rect& rc) {
   Log(window, AppBarMessage::SetPos, edge, rc);
   auto it = bars_.find(window);
-  if (it == bars_.end()) return false;
+  // ABM_SETPOS documents only the four ABE_* edges. What the shell does with
+  // any other value is not documented; the model refuses it and keeps the
+  // strip reserved before, so a bar relying on it shows up in tests.
+  if (it == bars_.end() || !IsDocked(edge)) return false;
   Strip strip;
-  if (IsDocked(edge)) {
-    for (const Strip& s : StripsBefore(window)) ClipAgainst(rc, s.edge, s.rc);
-    if (!rc.IsEmpty()) strip = {edge, rc};
-  }
+  for (const Strip& s : StripsBefore(window)) ClipAgainst(rc, s.edge, s.rc);
+  if (!rc.IsEmpty()) strip = {edge, rc};
+  const Rect before = WorkArea();
   Strip& held = it->second.reserved;
   const bool changed = held.edge != strip.edge || held.rc != strip.rc;
   if (changed && !(held.rc.IsEmpty() && strip.rc.IsEmpty())) {
@@ -134,6 +149,7 @@ bool AppBarManager::SetPos(int window, Edge edge, Rect& rc) {
   } else {
     held = strip;
   }
+  WorkAreaMaybeChanged(before);
   return true;
 }
 
@@ -186,18 +202,54 @@ size_t AppBarManager::PendingFor(int window) const {
   return it == bars_.end() ? 0 : it->second.queue.size();
 }
 
+void AppBarManager::DeliverBroadcasts(int window, const std::function<void(Broadcast)>& handler) {
+  for (;;) {
+    auto it = topLevel_.find(window);
+    if (it == topLevel_.end() || it->second.empty()) return;
+    const Broadcast b = it->second.front();
+    it->second.pop_front();
+    handler(b);
+  }
+}
+
+// When the shell's process ends, the AppBar list it kept goes with it; the
+// new shell knows no bar and announces itself with the registered message
+// "TaskbarCreated", sent to all top-level windows, so that bars (and
+// notification icons) register again.
+void AppBarManager::RestartShell() {
+  const Rect before = WorkArea();
+  bars_.clear();
+  autoHide_ = {};
+  BroadcastAll(Broadcast::TaskbarCreated);
+  WorkAreaMaybeChanged(before);
+}
+
+// A resolution change broadcasts WM_DISPLAYCHANGE to every top-level window.
+// The shell moves its own taskbar to the new edge; the strips other bars
+// reserved stay as they were set until each bar sets its strip again.
+void AppBarManager::SetScreenSize(Size screen) {
+  const Rect before = WorkArea();
+  screen_ = screen;
+  BroadcastAll(Broadcast::DisplayChange);
+  WorkAreaMaybeChanged(before);
+}
+
 void AppBarManager::PlaceTaskbar(Edge edge, int32_t thickness) {
+  const Rect before = WorkArea();
   taskbarEdge_ = edge;
   taskbarThickness_ = thickness;
   PostAll(AppBarNotification::PosChanged, 0);
+  WorkAreaMaybeChanged(before);
 }
 
 void AppBarManager::SetTaskbarState(uint32_t state) {
+  const Rect workArea = WorkArea();
   const Strip before = TaskbarStrip();
   taskbarState_ = state;
   PostAll(AppBarNotification::StateChange, 0);
   const Strip after = TaskbarStrip();
   if (before.rc != after.rc) PostAll(AppBarNotification::PosChanged, 0);
+  WorkAreaMaybeChanged(workArea);
 }
 
 void AppBarManager::SetFullScreenApp(bool open) {

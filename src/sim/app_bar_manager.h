@@ -41,6 +41,14 @@ struct Notification {
   intptr_t lParam = 0;
 };
 
+// Messages the system broadcasts to every top-level window, registered bar
+// or not.
+enum class Broadcast {
+  TaskbarCreated,  // the registered message "TaskbarCreated": the shell started again
+  DisplayChange,   // WM_DISPLAYCHANGE: the screen's size changed
+  WorkAreaChange,  // WM_SETTINGCHANGE with SPI_SETWORKAREA
+};
+
 class AppBarManager {
  public:
   explicit AppBarManager(Size screen = {1024, 768});
@@ -68,6 +76,16 @@ class AppBarManager {
   void SetTaskbarState(uint32_t state);
   void SetFullScreenApp(bool open);
   void ArrangeWindows(bool beginning);
+  // The shell ends and starts again: every registration, reservation and
+  // auto-hide bar is forgotten, then "TaskbarCreated" is broadcast.
+  void RestartShell();
+  // The display's resolution changes; WM_DISPLAYCHANGE is broadcast.
+  void SetScreenSize(Size screen);
+
+  // A top-level window that hears the system's broadcasts.
+  void AddTopLevelWindow(int window) { topLevel_[window]; }
+  // Hands the window's queued broadcasts to `handler`, as DeliverPending does.
+  void DeliverBroadcasts(int window, const std::function<void(Broadcast)>& handler);
 
   Size screen() const { return screen_; }
   Rect WorkArea() const;
@@ -98,6 +116,9 @@ class AppBarManager {
   std::vector<Strip> StripsBefore(int window) const;
   Strip TaskbarStrip() const;
   void PostAll(AppBarNotification code, intptr_t lParam, int except = 0);
+  void BroadcastAll(Broadcast message);
+  // Broadcasts the work-area change when the work area is not `before`.
+  void WorkAreaMaybeChanged(const Rect& before);
 
   Size screen_;
   Edge taskbarEdge_ = Edge::Bottom;
@@ -107,6 +128,7 @@ class AppBarManager {
   int registrations_ = 0;
   std::array<int, 4> autoHide_{};  // owner id per edge, 0 for none
   std::vector<SentMessage> log_;
+  std::map<int, std::deque<Broadcast>> topLevel_;
 };
 
 // The AppBarShell port for one window of the model.

@@ -7,7 +7,10 @@
 #include <string>
 #include <vector>
 
+#include <fstream>
+
 #include "core/dragdrop/bar_drop.h"
+#include "sim/linux/fs_file_ops.h"
 
 namespace olb::sim {
 
@@ -22,6 +25,14 @@ class RecordingProgramStarter : public ProgramStarter {
   std::string StartProgram(const ProgramStart& start) override {
     started.push_back(start);
     return failure;
+  }
+  // A file holding the target stands for the shortcut.
+  bool CreateShortcut(const std::string& linkPath, const std::string& target) override {
+    const auto native = ResolveWindowsPath(linkPath);
+    if (!native) return false;
+    std::ofstream(*native) << target;
+    links[linkPath] = {target, "", target.substr(0, target.find_last_of('\\'))};
+    return true;
   }
 
   std::map<std::string, ShortcutLink> links;  // shortcut path -> contents
@@ -42,7 +53,6 @@ class ScriptedDropHost : public DropHost {
     return g;
   }
   void StoreDefaultPitch(int32_t pitch) override { geometry.pitch = pitch; }
-  bool CtrlKeyDown() override { return ctrl; }
   void UpdateScrollStrips() override { ++stripUpdates; }
   void ShowError(const std::string& message) override { errors.push_back(message); }
 
@@ -50,7 +60,6 @@ class ScriptedDropHost : public DropHost {
   Point windowOrigin;
   DropGeometry geometry;
   std::function<int32_t()> count;
-  bool ctrl = false;
   int pumps = 0, slideOuts = 0, stripUpdates = 0;
   std::vector<std::string> errors;
 };

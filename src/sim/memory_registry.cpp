@@ -41,6 +41,15 @@ bool MemoryRegistry::WriteExisting(RegistryRoot root, std::string_view key, std:
   return Write(root, key, name, value);
 }
 
+bool MemoryRegistry::DeleteValue(RegistryRoot root, std::string_view key, std::string_view name) {
+  const KeyId id = MakeKey(root, key);
+  auto k = keys_.find(id);
+  if (k == keys_.end()) return true;
+  if (denied_.count(id)) return false;
+  k->second.erase(Folded(name));
+  return true;
+}
+
 void MemoryRegistry::AddKey(RegistryRoot root, std::string_view key) {
   keys_[MakeKey(root, key)];
 }

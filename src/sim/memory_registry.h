@@ -18,6 +18,7 @@ class MemoryRegistry : public Registry {
              const RegistryValue& value) override;
   bool WriteExisting(RegistryRoot root, std::string_view key, std::string_view name,
                      const RegistryValue& value) override;
+  bool DeleteValue(RegistryRoot root, std::string_view key, std::string_view name) override;
 
   // Test controls: a key that exists but cannot be created or written to
   // (access denied), and a direct look at what was stored.

@@ -21,8 +21,17 @@ void SimBarWindow::Place(const Rect& rect, Placement how) {
   SetPosition(rect);
 }
 
-void SimBarWindow::MoveBySystem(const Rect& rect) {
+void SimBarWindow::Foreign(const Rect& rect) {
+  if (declinesPlacement && declinesPlacement()) return;
   SetPosition(rect);
+}
+
+void SimBarWindow::MoveBySystem(const Rect& rect) {
+  Foreign(rect);
+}
+
+void SimBarWindow::SnapBySystem(const Rect& rect) {
+  Foreign(rect);
 }
 
 void SimBarWindow::SetZOrder(ZOrder order) {
@@ -51,6 +60,14 @@ void SimBarWindow::PumpMessages() {
   now.swap(posted_);
   for (auto& message : now) message();
   if (onPump) onPump();
+}
+
+std::optional<Rect> SnapTarget(Point release, Size screen, const Rect& workArea) {
+  const int32_t half = workArea.left + workArea.Width() / 2;
+  if (release.y <= 0) return workArea;
+  if (release.x <= 0) return Rect{workArea.left, workArea.top, half, workArea.bottom};
+  if (release.x >= screen.cx - 1) return Rect{half, workArea.top, workArea.right, workArea.bottom};
+  return std::nullopt;
 }
 
 }  // namespace olb::sim

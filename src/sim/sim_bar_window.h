@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "core/platform/bar_window.h"
@@ -23,12 +24,18 @@ class SimBarWindow : public BarWindowOps {
   // centred inside the window.
   explicit SimBarWindow(const Rect& rect, Size frame = {8, 8});
 
+  // The visible frame; the port's rectangles are visible frames.
   Rect WindowRect() override { return rect_; }
+  bool IsVisible() override { return visible_; }
+  void WaitForNextFrame() override { ++frameWaits_; }
   Rect ClientRectOnScreen() override;
   void Place(const Rect& rect, Placement how) override;
   void SetZOrder(ZOrder order) override;
   void RemoveCaption() override { hasCaption_ = false; }
   Size FrameSize() override { return frame_; }
+  uint32_t Dpi() override { return dpi_; }
+  // The monitor's DPI: 144 at 150%, 192 at 200%.
+  void SetDpi(uint32_t dpi) { dpi_ = dpi; }
   void PumpMessages() override;
 
   // The window procedure's side, as Windows calls it synchronously:
@@ -39,27 +46,57 @@ class SimBarWindow : public BarWindowOps {
   // notifications); runs after the window's own posted messages.
   std::function<void()> onPump;
 
+  // WM_WINDOWPOSCHANGING of a move or size the window did not ask for: true
+  // declines it (the window sets SWP_NOMOVE | SWP_NOSIZE).
+  std::function<bool()> declinesPlacement;
+
   // A message for the window, run at the next pump.
   void Post(std::function<void()> message) { posted_.push_back(std::move(message)); }
   // A move by someone else (the system's move loop, another program).
   void MoveBySystem(const Rect& rect);
+  // The system's snap of a window the user dragged to a screen edge.
+  void SnapBySystem(const Rect& rect);
+
+  // Windows 10 and later draw a sizeable window's resize border invisibly
+  // outside its visible frame: GetWindowRect reports the frame grown by
+  // these insets (left, top, right, bottom), DwmGetWindowAttribute with
+  // DWMWA_EXTENDED_FRAME_BOUNDS the visible frame itself.
+  void SetInvisibleBorders(const Rect& insets) { invisible_ = insets; }
+  // What GetWindowRect reports.
+  Rect OuterRect() const {
+    return {rect_.left - invisible_.left, rect_.top - invisible_.top,
+            rect_.right + invisible_.right, rect_.bottom + invisible_.bottom};
+  }
 
   ZState zstate() const { return zstate_; }
   bool hasCaption() const { return hasCaption_; }
   const std::vector<PlacementRecord>& placements() const { return placements_; }
   void ClearPlacements() { placements_.clear(); }
   int pumpCount() const { return pumps_; }
+  void SetVisible(bool visible) { visible_ = visible; }
+  int frameWaits() const { return frameWaits_; }
 
  private:
   void SetPosition(Rect rect);
+  void Foreign(const Rect& rect);
 
   Rect rect_;
   Size frame_;
+  Rect invisible_{};
+  uint32_t dpi_ = 96;
   ZState zstate_ = ZState::Normal;
   bool hasCaption_ = true;
   std::vector<PlacementRecord> placements_;
   std::deque<std::function<void()>> posted_;
   int pumps_ = 0;
+  bool visible_ = true;
+  int frameWaits_ = 0;
 };
+
+// Windows' snap: a window dragged by its caption until the pointer touches
+// the left or right screen edge is sized to that half of the work area, one
+// dragged to the top edge is maximised to the work area. `release` is where
+// the pointer let go; no snap elsewhere.
+std::optional<Rect> SnapTarget(Point release, Size screen, const Rect& workArea);
 
 }  // namespace olb::sim

@@ -23,6 +23,7 @@ class SimDesktop : public Desktop {
   // clock makes progress; unsigned arithmetic wraps as the real count does.
   uint32_t TickCount() override;
   bool CtrlKeyDown() override { return ctrl_; }
+  bool EscapeKeyDown() override { return escape_; }
   bool ButtonDown(MouseButton button) override {
     return button == MouseButton::Left ? left_ : right_;
   }
@@ -36,6 +37,7 @@ class SimDesktop : public Desktop {
   uint32_t now() const { return now_; }
   int tickReads() const { return reads_; }
   void SetCtrl(bool down) { ctrl_ = down; }
+  void SetEscape(bool down) { escape_ = down; }
   void SetButton(MouseButton button, bool down) {
     (button == MouseButton::Left ? left_ : right_) = down;
   }
@@ -48,6 +50,7 @@ class SimDesktop : public Desktop {
   uint32_t step_ = 25;
   int reads_ = 0;
   bool ctrl_ = false;
+  bool escape_ = false;
   bool left_ = false;
   bool right_ = false;
   Point messagePos_{};

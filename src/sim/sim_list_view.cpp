@@ -9,12 +9,19 @@ Size SimListView::Cell() const {
 }
 
 int32_t SimListView::PerLine() const {
+  return perLine_;
+}
+
+void SimListView::Arrange() {
   const Size cell = Cell();
   // Report style holds one item per row whatever the arrangement.
-  if (style_ == ViewStyle::Report) return 1;
+  if (style_ == ViewStyle::Report) {
+    perLine_ = 1;
+    return;
+  }
   const bool rows = arrangement_ == IconArrangement::Top && style_ != ViewStyle::List;
   const int32_t room = rows ? bounds_.Width() / cell.cx : bounds_.Height() / cell.cy;
-  return std::max(room, 1);
+  perLine_ = std::max(room, 1);
 }
 
 Size SimListView::ContentSize() const {
@@ -72,17 +79,20 @@ void SimListView::SetBounds(const Rect& bounds) {
 void SimListView::SetArrangement(IconArrangement arrangement) {
   arrangement_ = arrangement;
   ++arrangementChanges_;
+  Arrange();
   ClampOrigin();
 }
 
 void SimListView::SetViewStyle(ViewStyle style) {
   style_ = style;
   styleLog_.push_back(style);
+  Arrange();
   ClampOrigin();
 }
 
 void SimListView::SetItemCount(int32_t count) {
   count_ = std::max(count, 0);
+  Arrange();
   ClampOrigin();
 }
 
@@ -90,6 +100,7 @@ void SimListView::SetSpacing(ViewStyle style, Size cell) {
   Size& target = style == ViewStyle::Icon ? largeCell_ : smallCell_;
   target.cx = cell.cx > 1 ? cell.cx : 1;
   target.cy = cell.cy > 1 ? cell.cy : 1;
+  Arrange();
   ClampOrigin();
 }
 

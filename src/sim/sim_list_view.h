@@ -1,7 +1,9 @@
 // A list control in icon styles, as the Windows list view arranges and
 // scrolls it: items on a fixed grid that flows in rows (top arrangement) or
 // columns (left arrangement), a view rectangle relative to the visible area,
-// and scrolling clamped to the items' extent.
+// and scrolling clamped to the items' extent. Without auto-arrange the
+// control arranges its items when its arrangement, style or item count
+// changes, within the size it has then; a resize leaves them where they are.
 #pragma once
 
 #include <vector>
@@ -37,7 +39,8 @@ class SimListView : public ListScrollPort {
 
  private:
   Size Cell() const;
-  int32_t PerLine() const;  // items per row (top) or column (left)
+  int32_t PerLine() const;  // items per row (top) or column (left), as arranged
+  void Arrange();
   Size ContentSize() const;
   void ClampOrigin();
 
@@ -50,6 +53,7 @@ class SimListView : public ListScrollPort {
   Size smallCell_ = kSmallIconSpacing;
   std::vector<ViewStyle> styleLog_;
   int arrangementChanges_ = 0;
+  int32_t perLine_ = 1;
 };
 
 }  // namespace olb::sim

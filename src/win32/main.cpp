@@ -4,14 +4,16 @@
 #include <ole2.h>
 
 #include <exception>
+#include <functional>
+#include <memory>
 
 #include "win32/adapters/win32_registry.h"
 #include "win32/app/application.h"
-#include "win32/app/error_box.h"
+#include "win32/base/error_box.h"
 #include "win32/app/single_instance.h"
 #include "win32/app/startup.h"
 #include "win32/bar/bar_window.h"
-#include "win32/wizard/form6.h"
+#include "win32/wizard/setup_window.h"
 
 namespace {
 
@@ -25,10 +27,15 @@ struct OleSession {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   using namespace olb::win;
+  // A second copy only hands over to the first: it needs nothing else.
+  if (ActivatePrevInstance(kBarClassName, L"")) return 0;
+  const InstanceClaim claim;
+  if (!claim.first()) {
+    ActivateClaimingInstance(kBarClassName, L"");
+    return 0;
+  }
   OleSession ole;
   const UINT appBarNotify = RegisterWindowMessageW(L"AppBarNotify");
-
-  if (ActivatePrevInstance(kBarClassName, L"")) return 0;
 
   try {
     Application app(instance);
@@ -36,9 +43,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Win32Registry registry;
     BarWindow bar(app, registry, appBarNotify);
     app.SetMainForm(bar.hwnd());
-    TForm6 form6(instance, app.handle());
-    bar.showAboutPage = [&form6] { form6.ShowAboutPage(); };
-    FinishStartup(bar, form6, registry, app.handle());
+    // The settings window is made when first needed (a first start, About),
+    // not for the first paint.
+    std::unique_ptr<TForm6> settingsForm;
+    const std::function<TForm6&()> form6 = [&]() -> TForm6& {
+      if (!settingsForm) settingsForm = std::make_unique<TForm6>(instance, app.handle());
+      return *settingsForm;
+    };
+    bar.showAboutPage = [&form6] { form6().ShowAboutPage(); };
+    FinishStartup(bar, form6, app.handle());
     app.Run();
   } catch (const std::exception& e) {
     ShowException(e);

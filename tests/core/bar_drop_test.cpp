@@ -25,7 +25,13 @@ class BarDropTest : public CommandsFixture {
   void PointAtEmptySpace() { host.cursor = {100 + 60, 100 + 290}; }
   // The middle of `row` of the list.
   void PointAtRow(int32_t row) { host.cursor = {100 + 60, 100 + 24 + row * 40 + 20}; }
-  uint32_t Drop(const FileList& files) { return drop.DropFiles(files); }
+  // A drop with the effect the target chooses for `keys` when the source
+  // allows copy, move and link.
+  uint32_t Drop(const FileList& files, TShiftState keys = {}) {
+    using enum TDropEffect;
+    return drop.DropFiles(
+        files, {keys, ChooseDropEffect(keys, {deCopy, deMove, deLink}, kBarDropEffects)});
+  }
 
   sim::RecordingProgramStarter programs;
   sim::ScriptedDropHost host;
@@ -54,12 +60,42 @@ TEST_F(BarDropTest, CtrlCopiesAndTheCopyGetsTheFocus) {
   for (const char* name : {"b.txt", "c.txt", "d.txt", "e.txt"}) File(std::string("bar/") + name);
   File("desk/Editor.lnk");
   Show();
-  host.ctrl = true;
-  EXPECT_EQ(Drop({Win("desk/Editor.lnk")}), kDropEffectCopy);
+  EXPECT_EQ(Drop({Win("desk/Editor.lnk")}, {TShift::Ctrl}), kDropEffectCopy);
   EXPECT_TRUE(std::filesystem::exists(root() / "desk/Editor.lnk"));
   EXPECT_TRUE(OnDisk("Editor.lnk"));
   EXPECT_EQ(list.focused, Row("Editor")) << "found by its caption without .lnk";
   EXPECT_EQ(list.madeVisible, std::vector<int32_t>{Row("Editor")});
+}
+
+TEST_F(BarDropTest, ProgramsAndLinkDropsMakeShortcutsAndLeaveTheOriginals) {
+  File("desk/tool.exe");
+  File("desk/run.CMD");
+  File("desk/notes.txt");
+  File("bar/tool.lnk");
+  Show();
+  EXPECT_EQ(Drop({Win("desk/tool.exe")}), kDropEffectLink) << "a plain drop of a program";
+  EXPECT_EQ(programs.links[Win("bar/tool (2).lnk")].target, Win("desk/tool.exe"));
+  EXPECT_EQ(list.focused, Row("tool (2)")) << "the new shortcut has the focus";
+  EXPECT_EQ(Drop({Win("desk/notes.txt"), Win("desk/run.CMD")}, {TShift::Ctrl, TShift::Shift}),
+            kDropEffectLink);
+  EXPECT_EQ(programs.links[Win("bar/notes.txt.lnk")].target, Win("desk/notes.txt"));
+  EXPECT_EQ(programs.links[Win("bar/run.lnk")].target, Win("desk/run.CMD"));
+  EXPECT_TRUE(files.operations.empty());
+  EXPECT_TRUE(std::filesystem::exists(root() / "desk/tool.exe"));
+
+  EXPECT_EQ(Drop({Win("desk/tool.exe")}, {TShift::Shift}), kDropEffectNone) << "Shift moves it";
+  EXPECT_TRUE(OnDisk("tool.exe"));
+}
+
+TEST_F(BarDropTest, TheDropsOwnEffectDecidesEachPath) {
+  File("desk/a.txt");
+  Show();
+  using enum TDropEffect;
+  EXPECT_EQ(drop.DropFiles({Win("desk/a.txt")}, {{TShift::Ctrl}, {deNone, deCopy}}),
+            kDropEffectCopy);
+  EXPECT_EQ(drop.DropFiles({Win("desk/a.txt")}, {{}, {deNone}}), kDropEffectNone);
+  EXPECT_EQ(files.operations.size(), 1u) << "no effect, nothing done";
+  EXPECT_EQ(files.operations[0].function, kFoCopy);
 }
 
 TEST_F(BarDropTest, DropOnAFolderItemMovesIntoIt) {

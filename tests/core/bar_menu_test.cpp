@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "core/bar/auto_hide_timers.h"
+#include "core/docking/auto_hide_timers.h"
 #include "core/bar/ids.h"
 #include "core/bar/popup_menu.h"
 

@@ -11,7 +11,7 @@
 #include "core/commands/item_commands.h"
 #include "fs_fixture.h"
 #include "sim/command_doubles.h"
-#include "sim/fs_file_ops.h"
+#include "sim/linux/fs_file_ops.h"
 #include "sim/marking_list.h"
 
 namespace olb::testing {
@@ -26,14 +26,14 @@ class CommandsFixture : public FsFixture {
   void Show() { model.OpenFolderByPath(Win("bar")); }
   std::filesystem::path Bar(const std::string& rel = "") const { return root() / "bar" / rel; }
   bool OnDisk(const std::string& rel) const { return std::filesystem::exists(Bar(rel)); }
-  std::vector<std::string> Names() const {
+  std::vector<std::string> Names() {
     std::vector<std::string> names;
-    for (int32_t i = 0; i < model.ItemCount(); ++i) names.push_back(model.GetItem(i)->ItemName);
+    for (int32_t i = 0; i < model.ItemCount(); ++i) names.push_back(model.NamedItem(i)->ItemName);
     return names;
   }
-  int32_t Row(const std::string& caption) const {
+  int32_t Row(const std::string& caption) {
     for (int32_t i = 0; i < model.ItemCount(); ++i) {
-      if (model.GetItem(i)->ItemName == caption) return i;
+      if (model.NamedItem(i)->ItemName == caption) return i;
     }
     ADD_FAILURE() << "no row " << caption;
     return -1;

@@ -46,9 +46,18 @@ class TestBar {
         engine(options, connection, window, ui, world.desktop, registry) {
     window.onPosChanging = [this](int32_t& x, int32_t& y) { engine.OnWindowPosChanging(x, y); };
     window.onPosChanged = [this] { engine.OnWindowPosChanged(); };
+    window.declinesPlacement = [this] { return engine.DeclinesPlacement(); };
+    world.shell.AddTopLevelWindow(id);
     window.onPump = [this] {
       world_.shell.DeliverPending(connection.window(), [this](const sim::Notification& n) {
         engine.OnAppBarNotify(n.code, n.lParam);
+      });
+      world_.shell.DeliverBroadcasts(connection.window(), [this](sim::Broadcast b) {
+        if (b == sim::Broadcast::TaskbarCreated) {
+          engine.OnShellRestarted();
+        } else {
+          engine.OnScreenChanged();
+        }
       });
     };
   }
@@ -74,6 +83,7 @@ class TestBar {
   }
 
   Rect rect() { return window.WindowRect(); }
+  sim::SimDesktop& desktop() { return world_.desktop; }
 
  private:
   DockWorld& world_;
@@ -93,11 +103,19 @@ enum class Follow {
   PositionOnly,  // position only, keeping the window's size (Wine)
 };
 
+// How the move loop ends.
+enum class Release {
+  Button,        // the button is let go
+  Escape,        // Esc: the system puts the window back where the loop began
+  ButtonSnapped  // the button is let go and the system snaps the window
+};
+
 // The system's move loop: each pointer step moves the last drag rectangle
 // (as WM_MOVING left it) by the pointer's travel, and the window follows.
 inline void DragAlong(TestBar& bar, Point from, const std::vector<Point>& path,
-                      Follow follow = Follow::Whole) {
-  Rect drag = bar.rect();
+                      Follow follow = Follow::Whole, Release release = Release::Button) {
+  const Rect origin = bar.rect();
+  Rect drag = origin;
   bar.engine.OnEnterSizeMove();
   for (Point p : path) {
     drag = drag.MovedTo(drag.left + p.x - from.x, drag.top + p.y - from.y);
@@ -106,7 +124,16 @@ inline void DragAlong(TestBar& bar, Point from, const std::vector<Point>& path,
     const Rect now = bar.rect();
     bar.window.MoveBySystem(follow == Follow::Whole ? drag : now.MovedTo(drag.left, drag.top));
   }
+  // WM_EXITSIZEMOVE comes first; the restore after Esc, or the snap, follow.
+  sim::SimDesktop& desktop = bar.desktop();
+  desktop.SetEscape(release == Release::Escape);
   bar.engine.OnExitSizeMove();
+  desktop.SetEscape(false);
+  if (release == Release::Escape) bar.window.MoveBySystem(origin);
+  if (release == Release::ButtonSnapped && !path.empty()) {
+    const auto snap = sim::SnapTarget(path.back(), desktop.ScreenSize(), desktop.WorkArea());
+    if (snap) bar.window.SnapBySystem(*snap);
+  }
 }
 
 }  // namespace olb::testing

@@ -80,13 +80,13 @@ TEST_F(DockingMessages, AutoHideDropsTheOldRegistrationBeforeMakingTheNew) {
   EXPECT_EQ(sent[4].rc, Rect{});
 }
 
-TEST_F(DockingMessages, FloatingSetsAnEmptyPositionForTheFloatingEdge) {
+TEST_F(DockingMessages, FloatingSetsAnEmptyPositionOnADocumentedEdge) {
   bar.Start(Record(Edge::Left, 0, 1));
   Take();
   bar.engine.ApplyEdge(Edge::Float);
   const std::vector<SentMessage> sent = Take();
   EXPECT_EQ(Kinds(sent), Join(kFindNone, {M::SetPos, M::Activate}));
-  EXPECT_EQ(sent[4].edge, Edge::Float);
+  EXPECT_EQ(sent[4].edge, Edge::Left);
   EXPECT_EQ(sent[4].rc, Rect{});
 }
 

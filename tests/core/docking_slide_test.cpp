@@ -28,7 +28,7 @@ TEST_F(SlideTo, EveryFrameFollowsTheLinearFormulaAndTheLastIsTheTarget) {
   for (uint32_t step : {30u, 100u}) {
     for (uint32_t t0 : {5000u, 0xFFFFFF00u, 0xFFFFFE70u, 0xFFFFFFFFu}) {
       SCOPED_TRACE(::testing::Message() << "t0 " << t0 << " step " << step);
-      bar.window.MoveBySystem(start);
+      bar.window.Place(start, Placement::Plain);
       bar.window.ClearPlacements();
       world.desktop.SetClock(t0, step);
       bar.engine.SlideTo(target);
@@ -55,7 +55,7 @@ TEST_F(SlideTo, NoFrameGoesBeyondTheTarget) {
   const Rect start = bar.rect();
   const Rect target{0, 0, 100, 768};
   for (uint32_t step : {1u, 7u, 399u, 400u, 401u, 100000u}) {
-    bar.window.MoveBySystem(start);
+    bar.window.Place(start, Placement::Plain);
     bar.window.ClearPlacements();
     world.desktop.SetClock(0xFFFFFFF0u, step);
     bar.engine.SlideTo(target);
@@ -76,6 +76,21 @@ TEST_F(SlideTo, SameRectangleDoesNoAnimationButStillLetsMessagesRun) {
   EXPECT_EQ(bar.window.placements()[0].rect, (Rect{-98, 0, 2, 768}));
   EXPECT_EQ(world.desktop.tickReads(), reads) << "the clock is not read";
   EXPECT_EQ(bar.window.pumpCount(), pumps + 1);
+}
+
+TEST_F(SlideTo, FramesWaitForTheFrameClockAndAHiddenWindowIsNeverSlid) {
+  world.desktop.SetClock(0, 10);
+  bar.engine.SlideTo({0, 0, 100, 768});
+  EXPECT_EQ(bar.window.frameWaits(), static_cast<int>(bar.window.placements().size()) - 1)
+      << "every frame but the target waits for the next one";
+
+  bar.window.SetVisible(false);
+  bar.window.ClearPlacements();
+  const int reads = world.desktop.tickReads();
+  bar.engine.SlideTo({-98, 0, 2, 768});
+  ASSERT_EQ(bar.window.placements().size(), 1u);
+  EXPECT_EQ(bar.window.placements()[0].rect, (Rect{-98, 0, 2, 768}));
+  EXPECT_EQ(world.desktop.tickReads(), reads) << "no frames: the clock is not read";
 }
 
 TEST_F(SlideTo, MessagesRunAfterTheWindowReachedTheTarget) {

@@ -5,6 +5,7 @@
 #include "core/dragdrop/drag_start.h"
 #include "core/dragdrop/drop_effects.h"
 #include "core/dragdrop/drop_files.h"
+#include "core/dragdrop/clipboard_formats.h"
 #include "core/dragdrop/file_format.h"
 
 namespace olb {
@@ -99,15 +100,64 @@ TEST(DropEffects, KeyStateReadsOnlyItsLowWord) {
             (TShiftState{TShift::Left, TShift::Ctrl, TShift::Shift}));
   EXPECT_EQ(KeyStateToShift(kMkRButton | kMkMButton, true),
             (TShiftState{TShift::Right, TShift::Middle, TShift::Alt}));
-  EXPECT_EQ(TargetEffects(false, {TShift::Ctrl}, kBarDropEffects),
-            TDropEffects{TDropEffect::deNone})
-      << "data without a file list";
+}
+
+TEST(DropEffects, TheChosenEffectIsOneTheSourceAllows) {
+  using enum TDropEffect;
+  using enum TShift;
+  const TDropEffects all{deNone, deCopy, deMove, deLink};
+  const struct {
+    TShiftState keys;
+    TDropEffects source;
+    TDropEffects chosen;
+  } cases[] = {
+      {{}, all, {deNone, deMove}},
+      {{Shift}, all, {deNone, deMove}},
+      {{Ctrl}, all, {deNone, deCopy}},
+      {{Ctrl, Shift}, all, {deNone, deLink}},
+      {{}, {deNone, deCopy}, {deNone, deCopy}},
+      {{Ctrl, Shift}, {deNone, deCopy, deMove}, {deNone, deCopy}},
+      {{}, {deNone, deLink}, {deNone, deLink}},
+      {{Ctrl}, {deNone, deLink}, {deNone, deLink}},
+      {{}, {deNone, deMove, deLink}, {deNone, deMove}},
+      {{Ctrl}, {deNone, deMove, deLink}, {deNone}},
+      {{}, {deNone, deScroll}, {deNone}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ChooseDropEffect(c.keys, c.source, all), c.chosen)
+        << int(c.keys.bits()) << " " << int(c.source.bits());
+  }
+  EXPECT_EQ(TargetEffects(false, {}, all, all), TDropEffects{deNone}) << "data not accepted";
+  EXPECT_EQ(ChooseDropEffect({}, {deNone, deLink}, {deNone, deCopy}), TDropEffects{deNone})
+      << "the target's own set bounds it too";
 }
 
 TEST(DropEffects, DragContinuesUntilReleaseOrEscape) {
   EXPECT_EQ(QueryContinueDragResult(false, {TShift::Left}), kResultOk);
   EXPECT_EQ(QueryContinueDragResult(false, {TShift::Right}), kDragDropSDrop);
   EXPECT_EQ(QueryContinueDragResult(true, {TShift::Left}), kDragDropSCancel);
+}
+
+TEST(ClipboardFormats, NamesAspectsAndMedia) {
+  EXPECT_EQ(MeaningOfFormatName("cf_hdrop"), (FormatNameMeaning{15, ""}));
+  EXPECT_EQ(MeaningOfFormatName("CF_DSPENHMETAFILE"), (FormatNameMeaning{142, ""}));
+  EXPECT_EQ(MeaningOfFormatName("CF_FileName"), (FormatNameMeaning{0, "FileName"}));
+  EXPECT_EQ(MeaningOfFormatName("My Format"), (FormatNameMeaning{0, "My Format"}));
+  EXPECT_EQ(MeaningOfFormatName(""), FormatNameMeaning{});
+  EXPECT_EQ(GetDVAspect({TDVAspect::dvaContent, TDVAspect::dvaDOCPRINT}), 9u);
+  EXPECT_EQ(GetTymed(TTymed::tiNULL), 0u);
+  EXPECT_EQ(GetTymed(TTymed::tiISTREAM), 4u);
+  EXPECT_EQ(GetTymed(TTymed::tiENHMF), 64u);
+}
+
+TEST(ClipboardFormats, OfferedFormatTests) {
+  const FormatEtc offered[] = {{15, 1, -1, 1}, {1, 1, -1, 4}, {1, 4, -1, 1}};
+  EXPECT_EQ(CheckForFormatEtc(offered, {1, 4, -1, 1}), kResultOk) << "any item may match";
+  EXPECT_EQ(CheckForFormatEtc(offered, {1, 1, -1, 1}), kDvETymed);
+  EXPECT_EQ(CheckForFormatEtc(offered, {2, 1, -1, 1}), kDvEDvAspect);
+  EXPECT_EQ(QueryOfferedFormat(offered, {1, 4, -1, 1}), kDvEDvAspect) << "the first item decides";
+  EXPECT_EQ(QueryOfferedFormat(offered, {15, 1, -1, 1 | 4}), kDvETymed) << "exact medium";
+  EXPECT_EQ(QueryOfferedFormat(offered, {2, 1, -1, 1}), kDvEFormatEtc);
 }
 
 TEST(FileListFormat, OnlyContentFileListsInGlobalMemory) {

@@ -5,7 +5,7 @@
 #include "core/commands/file_operation.h"
 #include "core/platform/utf16.h"
 #include "fs_fixture.h"
-#include "sim/fs_file_ops.h"
+#include "sim/linux/fs_file_ops.h"
 
 namespace olb {
 namespace {

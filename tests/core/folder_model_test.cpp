@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include "core/platform/com_error.h"
+#include "core/view/list_answers.h"
 #include "core/view/pidl.h"
 #include "fs_fixture.h"
 
@@ -63,6 +64,7 @@ TEST_F(FolderModelTest, DetailsComeFromTheFile) {
   const auto readOnly = File("ro.txt", 10);
   ::chmod(readOnly.c_str(), 0444);
   model.OpenFolderByPath(Win());
+  list.style = ListViewStyle::Report;  // the style that shows every detail
 
   EXPECT_EQ(Filled("zero").SizeKB, 1);
   EXPECT_EQ(Filled("small").SizeKB, 1);
@@ -91,7 +93,7 @@ TEST_F(FolderModelTest, EachRecordIsFilledOnce) {
   model.FillItemDetails(1, 2);
   const sim::FsCallCounts first = shell.calls();
   EXPECT_EQ(first.findData, 2);
-  EXPECT_EQ(first.typeNames, 2);
+  EXPECT_EQ(first.typeNames, 0) << "icon views show no type";
   EXPECT_EQ(first.iconIndexes, 2);
   model.FillItemDetails(1, 2);
   model.FillItemDetails(0, 3);
@@ -100,6 +102,37 @@ TEST_F(FolderModelTest, EachRecordIsFilledOnce) {
   model.FillItemDetails(-5, 100);  // indexes outside the records are skipped
   EXPECT_EQ(model.detailFills(), 4);
   EXPECT_EQ(shell.calls().smallIconIndexes, 0) << "large icons at start";
+
+  list.style = ListViewStyle::Report;
+  model.FillItemDetails(0, 3);
+  model.FillItemDetails(0, 3);
+  EXPECT_EQ(shell.calls().typeNames, 4) << "types once, when report style first needs them";
+  EXPECT_EQ(shell.calls().findData, 4);
+  EXPECT_EQ(shell.calls().iconIndexes, 4);
+}
+
+TEST_F(FolderModelTest, NamesAreAskedForWhenTheListFirstNeedsThem) {
+  for (const char* n : {"beta", "Alpha.lnk", "gamma.txt", "delta", "Epsilon.url", "alpha2"}) {
+    File(n);
+  }
+  Dir("Zoo");
+  model.OpenFolderByPath(Win());
+  const sim::FsCallCounts opened = shell.calls();
+  EXPECT_EQ(opened.itemNames, 0) << "opening names no item";
+  EXPECT_EQ(opened.findData + opened.typeNames + opened.iconIndexes, 0);
+
+  // The first page: the control hints at it, then asks for its captions.
+  CacheHint(model, 0, 2);
+  Strings page;
+  for (int32_t i = 0; i < 3; ++i) page.push_back(ListViewData(model, i, false)->caption);
+  EXPECT_EQ(page, (Strings{"Zoo", "Alpha", "alpha2"}));
+  EXPECT_EQ(shell.calls().itemNames, 3);
+
+  // Type-ahead names the items it passes, and finds what it found before.
+  EXPECT_EQ(FindItem(model, FindKind::PartialString, "GAM", 1, false), 6);
+  EXPECT_EQ(FindItem(model, FindKind::PartialString, "be", 4, true), 3);
+  EXPECT_EQ(Names(), (Strings{"Zoo", "Alpha", "alpha2", "beta", "delta", "Epsilon", "gamma.txt"}));
+  EXPECT_EQ(shell.calls().itemNames, 7) << "each name asked for once";
 }
 
 TEST_F(FolderModelTest, IconsComeFromTheListOfTheModeInForce) {

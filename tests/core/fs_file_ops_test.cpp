@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "fs_fixture.h"
-#include "sim/fs_file_ops.h"
+#include "sim/linux/fs_file_ops.h"
 
 namespace olb {
 namespace {

@@ -9,10 +9,10 @@
 #include <string>
 
 #include "core/view/folder_model.h"
-#include "sim/fs_namespace.h"
-#include "sim/shell_allocator.h"
+#include "sim/linux/fs_namespace.h"
+#include "sim/tracking_allocator.h"
 #include "sim/view_doubles.h"
-#include "sim/wine_attributes.h"
+#include "sim/linux/wine_attributes.h"
 
 namespace olb::testing {
 
@@ -54,14 +54,14 @@ class ModelFixture : public FsFixture {
  protected:
   ModelFixture() { model.InitFolderView(); }
 
-  std::vector<std::string> Names() const {
+  std::vector<std::string> Names() {
     std::vector<std::string> names;
-    for (int32_t i = 0; i < model.ItemCount(); ++i) names.push_back(model.GetItem(i)->ItemName);
+    for (int32_t i = 0; i < model.ItemCount(); ++i) names.push_back(model.NamedItem(i)->ItemName);
     return names;
   }
-  int32_t IndexOf(const std::string& name) const {
+  int32_t IndexOf(const std::string& name) {
     for (int32_t i = 0; i < model.ItemCount(); ++i) {
-      if (model.GetItem(i)->ItemName == name) return i;
+      if (model.NamedItem(i)->ItemName == name) return i;
     }
     return -1;
   }

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/view/pidl.h"
-#include "sim/shell_allocator.h"
+#include "sim/tracking_allocator.h"
 
 namespace olb {
 namespace {

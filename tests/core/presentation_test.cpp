@@ -179,6 +179,7 @@ class ListAnswersTest : public testing::ModelFixture {
 };
 
 TEST_F(ListAnswersTest, ReportStyleAddsFourSubitems) {
+  list.style = ListViewStyle::Report;
   CacheHint(model, 0, 2);
   const auto folder = ListViewData(model, 0, true);
   ASSERT_TRUE(folder);

@@ -4,11 +4,13 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "core/settings/options_store.h"
 #include "core/wizard/autoload.h"
+#include "core/wizard/first_start.h"
 #include "core/wizard/help_file.h"
 #include "core/wizard/setup_wizard.h"
 #include "fs_fixture.h"
-#include "sim/fs_file_ops.h"
+#include "sim/linux/fs_file_ops.h"
 #include "sim/memory_registry.h"
 
 namespace olb {
@@ -21,14 +23,61 @@ std::string RunValue(sim::MemoryRegistry& registry) {
   return {v->data.begin(), v->data.end()};
 }
 
-TEST(Autoload, WritesTheExecutablePathUnquotedAndAgainOnEveryCall) {
+TEST(Autoload, WritesTheExecutablePathQuotedAndAgainOnEveryCall) {
   sim::MemoryRegistry registry;
   registry.AddKey(RegistryRoot::CurrentUser, kRunKey);
   const std::string exe = "C:\\Program Files\\Ovel Launch Bar\\OvelLaunchBar.exe";
   WriteAutoloadValue(registry, exe);
   WriteAutoloadValue(registry, exe);
-  EXPECT_EQ(RunValue(registry), exe);
+  EXPECT_EQ(RunValue(registry), "\"" + exe + "\"");
   EXPECT_EQ(registry.writeCount(), 2);
+}
+
+TEST(Autoload, IsOnOnlyWhenTheRunValueNamesThisProgram) {
+  const std::string exe = "C:\\Program Files\\Ovel\\OvelLaunchBar.exe";
+  const struct {
+    const char* data;
+    bool on;
+  } cases[] = {
+      {"\"C:\\Program Files\\Ovel\\OvelLaunchBar.exe\"", true},
+      {"C:\\Program Files\\Ovel\\OvelLaunchBar.exe", true},  // as older versions wrote it
+      {"  \"c:\\program files\\ovel\\ovellaunchbar.EXE\" ", true},
+      {"\"C:\\Old\\OvelLaunchBar.exe\"", false},  // the program has moved
+      {"C:\\Program", false},
+      {"\"C:\\Program Files\\Ovel\\OvelLaunchBar.exe", true},  // unclosed quote
+      {"", false},
+  };
+  for (const auto& c : cases) {
+    sim::MemoryRegistry registry;
+    registry.Write(RegistryRoot::CurrentUser, kRunKey, kRunValueName,
+                   {static_cast<uint32_t>(RegistryType::String),
+                    {c.data, c.data + std::string_view(c.data).size()}});
+    EXPECT_EQ(AutoloadIsOn(registry, exe), c.on) << c.data;
+  }
+  sim::MemoryRegistry binary;
+  binary.Write(RegistryRoot::CurrentUser, kRunKey, kRunValueName,
+               {static_cast<uint32_t>(RegistryType::Binary), {exe.begin(), exe.end()}});
+  EXPECT_FALSE(AutoloadIsOn(binary, exe));
+}
+
+TEST(Autoload, ToggleRemovesItsOwnValueAndReplacesAnother) {
+  sim::MemoryRegistry registry;
+  registry.AddKey(RegistryRoot::CurrentUser, kRunKey);
+  const std::string exe = "C:\\a b\\bar.exe";
+  ToggleAutoload(registry, exe);
+  EXPECT_EQ(RunValue(registry), "\"C:\\a b\\bar.exe\"");
+  EXPECT_TRUE(AutoloadIsOn(registry, exe));
+  ToggleAutoload(registry, exe);
+  EXPECT_EQ(RunValue(registry), "<none>");
+  EXPECT_TRUE(registry.HasKey(RegistryRoot::CurrentUser, kRunKey));
+
+  WriteAutoloadValue(registry, "C:\\elsewhere\\bar.exe");
+  ToggleAutoload(registry, exe);
+  EXPECT_EQ(RunValue(registry), "\"C:\\a b\\bar.exe\"");
+
+  registry.DenyWrites(RegistryRoot::CurrentUser, kRunKey);
+  EXPECT_THROW(ToggleAutoload(registry, exe), std::runtime_error);
+  EXPECT_EQ(RunValue(registry), "\"C:\\a b\\bar.exe\"");
 }
 
 TEST(Autoload, AMissingRunKeyIsReportedAndNotCreated) {
@@ -120,15 +169,18 @@ TEST_F(WizardTest, ThreeOksMakeEveryCategoryAndApplyTheDefaults) {
   EXPECT_EQ(user.shown, (std::vector{WizardPage::Step1, WizardPage::Step2, WizardPage::Step3}));
   EXPECT_EQ(Folders(),
             (std::vector<std::string>{"Games", "Graphics", "Internet", "Multimedia", "System"}));
-  EXPECT_EQ(RunValue(registry), "C:\\bar.exe");
+  EXPECT_EQ(RunValue(registry), "\"C:\\bar.exe\"");
   EXPECT_EQ(options.AutoHide, 1u);
   EXPECT_EQ(options.AlwaysOnTop, 0u);
+  // Stored at once, so the answers survive an exit before the bar moves.
+  EXPECT_EQ(ReadOptions(registry, InitialOptions(), {}).live, options);
 }
 
 TEST_F(WizardTest, CancelOnStepOneDoesNothingMore) {
   EXPECT_EQ(Run({false}), WizardEnd::CancelledAtStep1);
   EXPECT_TRUE(Folders().empty());
   EXPECT_EQ(RunValue(registry), "<none>");
+  EXPECT_FALSE(registry.Read(RegistryRoot::CurrentUser, kOptionsKey, kOptionsValueName));
   EXPECT_EQ(options.AutoHide, 0u);
   EXPECT_EQ(options.AlwaysOnTop, 1u);
 }
@@ -138,6 +190,7 @@ TEST_F(WizardTest, CancelOnStepTwoKeepsTheChosenFoldersAndChangesNoSetting) {
   EXPECT_EQ(Run({true, false}), WizardEnd::CancelledAtStep2);
   EXPECT_EQ(Folders(), (std::vector<std::string>{"Games", "Graphics", "Internet", "System"}));
   EXPECT_EQ(RunValue(registry), "<none>");
+  EXPECT_FALSE(registry.Read(RegistryRoot::CurrentUser, kOptionsKey, kOptionsValueName));
   EXPECT_EQ(options.AutoHide, 0u);
   EXPECT_EQ(options.AlwaysOnTop, 1u);
 }
@@ -150,6 +203,34 @@ TEST_F(WizardTest, AnUnwritableRunKeyIsReportedAndTheWizardGoesOn) {
   EXPECT_EQ(user.errors, std::vector<std::string>{"Failed to set data for 'Ovel Launch Bar'"});
   EXPECT_EQ(options.AutoHide, 1u);
   EXPECT_EQ(user.shown.back(), WizardPage::Step3);
+}
+
+TEST_F(WizardTest, AnExistingRootFolderMeansNoWizardAndTheWorkingFolderNeverMoves) {
+  const auto cwd = std::filesystem::current_path();
+  bool hidden = false;
+  const auto hide = [&] { hidden = true; };
+  EXPECT_EQ(
+      RunFirstStart({user, files, registry, "C:\\bar.exe"}, Win("root") + "\\", options, hide),
+      std::nullopt);
+  EXPECT_FALSE(hidden);
+  EXPECT_TRUE(user.shown.empty());
+
+  user.answers = {true, true, true};
+  EXPECT_EQ(RunFirstStart({user, files, registry, "C:\\bar.exe"}, Win("new") + "\\", options, hide),
+            WizardEnd::Completed);
+  EXPECT_TRUE(hidden);
+  EXPECT_TRUE(std::filesystem::is_directory(root() / "new" / "Games"));
+  EXPECT_EQ(std::filesystem::current_path(), cwd);
+}
+
+TEST_F(WizardTest, ARootFolderThatCannotBeMadeSkipsTheWizard) {
+  File("blocked");  // a file of the folder's name is in the way
+  bool hidden = false;
+  EXPECT_EQ(RunFirstStart({user, files, registry, "C:\\bar.exe"}, Win("blocked") + "\\", options,
+                          [&] { hidden = true; }),
+            std::nullopt);
+  EXPECT_TRUE(hidden);
+  EXPECT_TRUE(user.shown.empty());
 }
 
 }  // namespace

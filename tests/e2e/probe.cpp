@@ -10,15 +10,35 @@
 //                                 prints its text and presses its OK button
 //   olb_probe view CLASS          prints facts about the bar's item list and
 //                                 Up button, one per line
+//   olb_probe itemrect CLASS N    prints the screen rectangle of item N's icon
 //   olb_probe mklink LINK TARGET  saves a shell link LINK to TARGET
 //   olb_probe text CLASS ID       prints the text of the window's control ID
 //                                 (at any depth)
 //   olb_probe command CLASS ID    posts WM_COMMAND ID (a button press) to it
+//   olb_probe count CLASS         prints how many top-level windows of CLASS exist
+//   olb_probe forget CLASS        the shell forgets the window's AppBar
+//                                 registration (ABM_REMOVE on its behalf)
+//   olb_probe registered CLASS    exit 0 when the shell knows the window as
+//                                 an AppBar (ABM_NEW for it is refused)
+//   olb_probe taskbarcreated      broadcasts "TaskbarCreated", as a shell that
+//                                 starts again does
+//   olb_probe click CLASS ID      clicks the window's control ID (at any depth)
+//   olb_probe labels CLASS        for each control of the window's visible
+//                                 page: its box, the extent of its text in
+//                                 its font when broken to the box's width,
+//                                 and the room left to the page's right
+//                                 edge; exit 1 when a text does not fit its
+//                                 box or a box reaches the edge
+//   olb_probe menu                prints the open popup menu's entries with
+//                                 their check marks, one per line
+//   olb_probe rename FROM TO      renames a file or folder (MoveFileW)
 #include <windows.h>
 #include <commctrl.h>
 #include <objidl.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -89,6 +109,12 @@ int View(HWND bar) {
                    SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)));
   std::wprintf(L"list_style=%lx\n", static_cast<unsigned long>(GetWindowLongW(list, GWL_STYLE)));
   PrintRect(L"list_rect", list);
+  const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  int hilited = -1;
+  for (int i = 0; i < count && hilited < 0; ++i) {
+    if (SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(i), LVIS_DROPHILITED)) hilited = i;
+  }
+  std::wprintf(L"list_drophilited=%d\n", hilited);
   std::wprintf(L"up_enabled=%d\n", IsWindowEnabled(up) ? 1 : 0);
   PrintRect(L"up_rect", up);
   return 0;
@@ -108,6 +134,28 @@ int MakeLink(const wchar_t* link, const wchar_t* target) {
   if (shellLink) shellLink->Release();
   CoUninitialize();
   return SUCCEEDED(hr) ? 0 : 1;
+}
+
+// The screen rectangle of item N's icon, read across processes through a
+// buffer in the bar's own memory.
+int ItemRect(HWND bar, int item) {
+  const HWND list = FindWindowExW(bar, nullptr, WC_LISTVIEWW, nullptr);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(list, &pid);
+  HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  if (!process) return 1;
+  void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+  RECT r{LVIR_ICON, 0, 0, 0};
+  SIZE_T moved = 0;
+  WriteProcessMemory(process, remote, &r, sizeof r, &moved);
+  SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(remote));
+  ReadProcessMemory(process, remote, &r, sizeof r, &moved);
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  MapWindowPoints(list, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+  std::wprintf(L"%ld,%ld,%ld,%ld\n", r.left, r.top, r.right, r.bottom);
+  return 0;
 }
 
 // Waits until a visible window of the class exists (present) or none does.
@@ -168,6 +216,122 @@ int Text(HWND w, int id) {
   return 0;
 }
 
+HWND FindById(HWND w, int id) {
+  ControlSearch search{id, nullptr};
+  EnumChildWindows(w, FindControl, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// The font a control draws with. Font handles may not cross processes: the
+// description is read where it can be, else the page's designed font.
+HFONT FontLike(HWND control) {
+  LOGFONTW lf{};
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+  if (!font || !GetObjectW(font, sizeof lf, &lf)) {
+    lf = LOGFONTW{};
+    lf.lfHeight = -12;
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    wcscpy(lf.lfFaceName, L"MS Sans Serif");
+  }
+  return CreateFontIndirectW(&lf);
+}
+
+// The rightmost inked column of `text` drawn word-wrapped `width` wide.
+int InkRight(HFONT font, const wchar_t* text, int width, int height) {
+  const int canvas = width + 64;
+  const HDC screen = GetDC(nullptr);
+  const HDC dc = CreateCompatibleDC(screen);
+  const HBITMAP bitmap = CreateCompatibleBitmap(screen, canvas, height);
+  ReleaseDC(nullptr, screen);
+  const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+  const HGDIOBJ oldFont = SelectObject(dc, font);
+  RECT all{0, 0, canvas, height};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  RECT box{0, 0, width, height};
+  DrawTextW(dc, text, -1, &box, DT_WORDBREAK | DT_EXPANDTABS | DT_NOCLIP);
+  int right = -1;
+  for (int x = 0; x < canvas; ++x)
+    for (int y = 0; y < height; ++y)
+      if (GetPixel(dc, x, y) != RGB(255, 255, 255)) right = x;
+  SelectObject(dc, oldFont);
+  SelectObject(dc, oldBitmap);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  return right;
+}
+
+struct PageCheck {
+  HWND page = nullptr;
+  int bad = 0;
+};
+
+BOOL CALLBACK CheckOne(HWND c, LPARAM lp) {
+  auto* check = reinterpret_cast<PageCheck*>(lp);
+  if (GetParent(c) != check->page) return TRUE;
+  wchar_t text[512] = {};
+  GetWindowTextW(c, text, 512);
+  RECT box{}, page{};
+  GetWindowRect(c, &box);
+  MapWindowPoints(nullptr, check->page, reinterpret_cast<POINT*>(&box), 2);
+  GetClientRect(check->page, &page);
+  // A check box's text starts after its square.
+  const int offset = ClassOf(c) == L"Button" ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 0;
+  const HFONT font = FontLike(c);
+  const HDC dc = GetDC(c);
+  const HGDIOBJ old = SelectObject(dc, font);
+  RECT r{0, 0, box.right - box.left - offset, 0};
+  DrawTextW(dc, text, -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+  wchar_t face[64] = {};
+  GetTextFaceW(dc, 64, face);
+  SelectObject(dc, old);
+  ReleaseDC(c, dc);
+  // What is really drawn: glyphs may reach past their advance widths, so
+  // the text is drawn as the control draws it and its ink is measured.
+  const int inkRight = InkRight(font, text, box.right - box.left - offset, r.bottom);
+  DeleteObject(font);
+  const long textW = std::max<long>(r.right, inkRight + 1) + offset, textH = r.bottom;
+  const long room = page.right - box.right;
+  const bool fits = textW <= box.right - box.left && textH <= box.bottom - box.top && room > 0 &&
+                    box.bottom <= page.bottom;
+  if (!fits) ++check->bad;
+  std::wprintf(L"%ls box=%ld,%ld,%ld,%ld text=%ldx%ld room=%ld font=%ls \"%ls\"\n",
+               fits ? L"fits" : L"CLIPPED", box.left, box.top, box.right, box.bottom, textW, textH,
+               room, face, text);
+  return TRUE;
+}
+
+BOOL CALLBACK CheckPage(HWND c, LPARAM lp) {
+  auto* check = reinterpret_cast<PageCheck*>(lp);
+  if (GetParent(c) == GetAncestor(c, GA_ROOT) && IsWindowVisible(c) &&
+      GetWindow(c, GW_CHILD) != nullptr) {
+    check->page = c;
+    EnumChildWindows(c, CheckOne, lp);
+  }
+  return TRUE;
+}
+
+int Labels(HWND w) {
+  PageCheck check;
+  EnumChildWindows(w, CheckPage, reinterpret_cast<LPARAM>(&check));
+  return check.page && check.bad == 0 ? 0 : 1;
+}
+
+int Menu() {
+  const HWND menuWindow = FindWindowW(L"#32768", nullptr);
+  if (!menuWindow || !IsWindowVisible(menuWindow)) return 1;
+  const auto menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+  const int n = menu ? GetMenuItemCount(menu) : -1;
+  if (n <= 0) return 1;
+  for (int i = 0; i < n; ++i) {
+    wchar_t text[128] = {};
+    GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
+    const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
+    std::wprintf(L"%ls=%d\n", text, (state & MF_CHECKED) ? 1 : 0);
+  }
+  return 0;
+}
+
 BOOL CALLBACK PrintWindow(HWND w, LPARAM) {
   wchar_t title[128] = {};
   GetWindowTextW(w, title, 128);
@@ -195,11 +359,42 @@ int Hold(int ms) {
   return 0;
 }
 
+struct ClassCount {
+  const wchar_t* cls;
+  int count;
+};
+
+BOOL CALLBACK CountClass(HWND w, LPARAM lp) {
+  auto* c = reinterpret_cast<ClassCount*>(lp);
+  if (ClassOf(w) == c->cls) ++c->count;
+  return TRUE;
+}
+
+UINT_PTR AppBar(DWORD message, HWND w) {
+  APPBARDATA data{};
+  data.cbSize = sizeof(data);
+  data.hWnd = w;
+  return SHAppBarMessage(message, &data);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc == 2 && std::wstring(argv[1]) == L"windows") return EnumWindows(PrintWindow, 0) ? 0 : 1;
   if (argc == 3 && std::wstring(argv[1]) == L"hold") return Hold(_wtoi(argv[2]));
+  if (argc == 2 && std::wstring(argv[1]) == L"taskbarcreated") {
+    const UINT created = RegisterWindowMessageW(L"TaskbarCreated");
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutW(HWND_BROADCAST, created, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored) ? 0
+                                                                                                : 1;
+  }
+  if (argc == 3 && std::wstring(argv[1]) == L"count") {
+    ClassCount c{argv[2], 0};
+    EnumWindows(CountClass, reinterpret_cast<LPARAM>(&c));
+    std::wprintf(L"%d\n", c.count);
+    return 0;
+  }
+  if (argc == 2 && std::wstring(argv[1]) == L"menu") return Menu();
   if (argc < 3) return 2;
   const std::wstring cmd = argv[1];
   const wchar_t* cls = argv[2];
@@ -208,6 +403,7 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"gone") return WaitFor(cls, ms, false) ? 0 : 1;
   if (cmd == L"dismiss") return Dismiss(argv[2], ms);
   if (cmd == L"mklink") return argc > 3 ? MakeLink(argv[2], argv[3]) : 2;
+  if (cmd == L"rename") return argc > 3 && MoveFileW(argv[2], argv[3]) ? 0 : 1;
   HWND w = FindWindowW(cls, nullptr);
   if (!w) {
     std::fwprintf(stderr, L"no window of class %ls\n", cls);
@@ -215,8 +411,22 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (cmd == L"info") return Info(w);
   if (cmd == L"view") return View(w);
+  if (cmd == L"itemrect" && argc >= 4) return ItemRect(w, _wtoi(argv[3]));
   if (cmd == L"close") return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
+  if (cmd == L"forget") return AppBar(ABM_REMOVE, w) ? 0 : 1;
+  if (cmd == L"registered") {
+    // A window the shell knows is refused; one it did not know is now
+    // registered, so it is removed again.
+    if (!AppBar(ABM_NEW, w)) return 0;
+    AppBar(ABM_REMOVE, w);
+    return 1;
+  }
   if (cmd == L"text" && argc > 3) return Text(w, _wtoi(argv[3]));
+  if (cmd == L"labels") return Labels(w);
+  if (cmd == L"click" && argc > 3) {
+    const HWND control = FindById(w, _wtoi(argv[3]));
+    return control && PostMessageW(control, BM_CLICK, 0, 0) ? 0 : 1;
+  }
   if (cmd == L"command" && argc > 3)
     return PostMessageW(w, WM_COMMAND, MAKEWPARAM(_wtoi(argv[3]), BN_CLICKED), 0) ? 0 : 1;
   return 2;

@@ -29,8 +29,8 @@ done
 check "the bar lists the five category folders" \
   test "$(probe view TOVB_Form1 | sed -n 's/^list_count=//p')" = 5
 exe_windows=$(timeout -k 2 30 wine winepath -w "$EXE" </dev/null 2>/dev/null | tr -d '\r')
-check "the wizard's Autoload wrote the program's full path to the Run key" \
-  test "$(reg_run_value)" = "$exe_windows"
+check "the wizard's Autoload wrote the program's full path, quoted, to the Run key" \
+  test "$(reg_run_value)" = "\"$exe_windows\""
 info=$(probe info TOVB_Form1)
 echo "$info" | sed 's/^/     /'
 field() { sed -n "s/^$1=//p" <<<"$info"; }
@@ -42,7 +42,8 @@ check "no window of the program gets a taskbar button" test "$(field taskbar_win
 check "a first start floats at the designed place, 100 wide" \
   bash -c "[[ '$(field rect)' == 277,204,377,* ]]"
 check "the first start created the root folder" test -d "$(root_folder_unix)"
-check "starting writes no settings" test -z "$(reg_options)"
+check "the wizard stored its answers (AutoHide on, Always on Top off)" \
+  test "$(reg_options | cut -c17-32)" = 0100000000000000
 screenshot startup
 
 t0=$(date +%s%N)

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "bar_fixture.h"
-#include "win32/bar/views_menu.h"
+#include "win32/bar/bar_menu.h"
 #include "win32/base/gdi.h"
 
 namespace olb::win {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <cstring>
 #include <filesystem>
@@ -10,7 +11,6 @@
 #include <optional>
 
 #include "folder_fixture.h"
-#include "win32/dragdrop/file_drop_source.h"
 #include "win32/dragdrop/hdrop.h"
 
 namespace olb::win {
@@ -43,18 +43,11 @@ class DropTargetTest : public FolderViewTest {
     const ComPtr<IDataObject> data = NewFileDataObject(files);
     SetCursorPos(at.x, at.y);
     DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
-    EXPECT_EQ(Target()->DragEnter(data.get(), keys, {at.x, at.y}, &effect), S_OK);
+    EXPECT_EQ(Target()->DragEnter(data.get(), keys | MK_LBUTTON, {at.x, at.y}, &effect), S_OK);
     EXPECT_NE(effect, static_cast<DWORD>(DROPEFFECT_NONE));
     effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
     EXPECT_EQ(Target()->Drop(data.get(), keys, {at.x, at.y}, &effect), S_OK);
     return effect;
-  }
-
-  static void HoldCtrl(bool down) {
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = down ? 0x80 : 0;
-    SetKeyboardState(keys);
   }
 };
 
@@ -66,7 +59,7 @@ TEST_F(DropTargetTest, KeysChooseTheEffectShownWhileDragging) {
   } cases[] = {{MK_LBUTTON, DROPEFFECT_MOVE},
                {MK_LBUTTON | MK_SHIFT, DROPEFFECT_MOVE},
                {MK_LBUTTON | MK_CONTROL, DROPEFFECT_COPY},
-               {MK_LBUTTON | MK_CONTROL | MK_SHIFT, DROPEFFECT_NONE}};
+               {MK_LBUTTON | MK_CONTROL | MK_SHIFT, DROPEFFECT_LINK}};
   for (const auto& c : cases) {
     DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
     Target()->DragEnter(data.get(), c.keys, {0, 0}, &effect);
@@ -92,10 +85,7 @@ TEST_F(DropTargetTest, FilesMoveIntoTheFolderShownAndCopyWithCtrl) {
   EXPECT_FALSE(desk.Exists("a.txt"));
   EXPECT_EQ(Count(), 3) << "the list was re-read";
 
-  HoldCtrl(true);
-  const DWORD effect =
-      DragAndDrop({desk.PathOf("Grüße.txt")}, EmptySpace(), MK_LBUTTON | MK_CONTROL);
-  HoldCtrl(false);
+  const DWORD effect = DragAndDrop({desk.PathOf("Grüße.txt")}, EmptySpace(), MK_CONTROL);
   EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_COPY));
   EXPECT_TRUE(desk.Exists("Grüße.txt"));
   EXPECT_TRUE(root.Exists("Grüße.txt"));
@@ -150,13 +140,17 @@ TEST(FileListBlock, ThePlatformReadsOursAndWeReadAnsiBlocks) {
   EXPECT_EQ(ReadFileListBlock(block.get()), (FileList{"C:\\a", "D:\\b"}));
 }
 
-TEST(FileDataObject, OffersOneFileListInGlobalMemory) {
-  const ComPtr<IDataObject> data = NewFileDataObject({"C:\\a.lnk"});
+TEST(FileDataObject, OffersTheFileListInGlobalMemory) {
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  TKrFileDropSource source;
+  source.Files = {Narrow(self)};
+  const ComPtr<IDataObject> data = source.NewDataObject();
   FORMATETC f{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL | TYMED_ISTREAM};
   STGMEDIUM medium{};
   ASSERT_EQ(data->GetData(&f, &medium), S_OK);
   EXPECT_EQ(medium.tymed, static_cast<DWORD>(TYMED_HGLOBAL));
-  EXPECT_EQ(ReadFileListBlock(medium.hGlobal), FileList{"C:\\a.lnk"});
+  EXPECT_EQ(ReadFileListBlock(medium.hGlobal), source.Files);
   ReleaseStgMedium(&medium);
   f.lindex = 0;
   EXPECT_EQ(data->GetData(&f, &medium), DV_E_LINDEX);
@@ -165,14 +159,22 @@ TEST(FileDataObject, OffersOneFileListInGlobalMemory) {
 
   ComPtr<IEnumFORMATETC> formats;
   ASSERT_EQ(data->EnumFormatEtc(DATADIR_GET, formats.Put()), S_OK);
-  FORMATETC got[2] = {};
+  FORMATETC got[3] = {};
   ULONG fetched = 9;
-  EXPECT_EQ(formats->Next(2, got, &fetched), S_FALSE);
-  EXPECT_EQ(fetched, 1u);
+  EXPECT_EQ(formats->Next(3, got, &fetched), S_FALSE);
+  EXPECT_EQ(fetched, 2u) << "the file list and the shell's item list";
   EXPECT_EQ(got[0].cfFormat, CF_HDROP);
-  EXPECT_EQ(got[0].tymed, static_cast<DWORD>(TYMED_HGLOBAL));
-  EXPECT_EQ(formats->Next(1, got, &fetched), S_FALSE);
-  EXPECT_EQ(fetched, 0u);
+  EXPECT_EQ(got[1].cfFormat, RegisterClipboardFormatW(CFSTR_SHELLIDLIST));
+  ASSERT_EQ(data->GetData(&got[1], &medium), S_OK);
+  const auto* ida = static_cast<const CIDA*>(GlobalLock(medium.hGlobal));
+  EXPECT_EQ(ida->cidl, 1u);
+  wchar_t path[MAX_PATH] = {};
+  SHGetPathFromIDListW(
+      reinterpret_cast<PCIDLIST_ABSOLUTE>(reinterpret_cast<const BYTE*>(ida) + ida->aoffset[1]),
+      path);
+  GlobalUnlock(medium.hGlobal);
+  ReleaseStgMedium(&medium);
+  EXPECT_EQ(std::wstring(path), self) << "an absolute list under the desktop";
   ComPtr<IEnumFORMATETC> none;
   EXPECT_EQ(data->EnumFormatEtc(DATADIR_SET, none.Put()), E_NOTIMPL);
   EXPECT_FALSE(none);

@@ -8,6 +8,7 @@
 
 #include "bar_fixture.h"
 #include "temp_folder.h"
+#include "win32/dragdrop/file_drop_source.h"
 
 namespace olb::win {
 
@@ -23,10 +24,10 @@ class FolderViewTest : public BarTest {
     while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
     BarWindow& b = Start();
-    b.paths.RootPath = root.Path() + "\\";
-    b.OpenRootFolder();
+    b.controller().paths().RootPath = root.Path() + "\\";
+    b.controller().OpenRootFolder();
     b.Show();
-    b.SetUpButtonEnabled(false);
+    b.folderView().SetUpButtonEnabled(false);
     Pump();
     return b;
   }
@@ -93,6 +94,13 @@ class FolderViewTest : public BarTest {
 
   void AddFiles(int count) {
     for (int i = 0; i < count; ++i) root.AddFile("file" + std::to_string(100 + i) + ".txt", 10);
+  }
+
+  // A real data object holding `files` as another program's drag would.
+  TKrFileDropSource source;
+  ComPtr<IDataObject> NewFileDataObject(const FileList& files) {
+    source.Files = files;
+    return source.NewDataObject();
   }
 };
 

@@ -23,7 +23,7 @@ TEST_F(FolderViewTest, ListShowsTheRootsItemsInTheShellsOrder) {
   EXPECT_EQ(Caption(0), L"Games");
   EXPECT_EQ(Caption(1), L"Alpha.txt");
   EXPECT_EQ(Caption(2), L"beta.txt");
-  EXPECT_EQ(bar->paths.CurrentPath, root.Path());
+  EXPECT_EQ(bar->controller().paths().CurrentPath, root.Path());
   EXPECT_FALSE(IsWindowEnabled(UpButton())) << "the root has nothing above it for the bar";
   const LONG style = GetWindowLongW(List(), GWL_STYLE);
   EXPECT_EQ(style & (WS_VSCROLL | WS_HSCROLL | WS_BORDER), 0);
@@ -84,7 +84,7 @@ TEST_F(FolderViewTest, AnsiRequestsAndIndexesOutsideTheRecordsAreAnsweredSafely)
   hint.hdr = {List(), 0, static_cast<UINT>(LVN_ODCACHEHINT)};
   hint.iFrom = 0;
   hint.iTo = 2;  // the end lies beyond the records: nothing is filled
-  const FolderModel& model = bar->folderView().model();
+  const FolderModel& model = bar->controller().model();
   const int64_t before = model.detailFills();
   SendMessageW(bar->hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&hint));
   EXPECT_EQ(model.detailFills(), before);
@@ -95,7 +95,7 @@ TEST_F(FolderViewTest, PaintingFillsDetailsOnlyForTheItemsShown) {
   StartAtRoot();
   UpdateWindow(List());
   Pump();
-  FolderModel& model = bar->folderView().model();
+  FolderModel& model = bar->controller().model();
   ASSERT_EQ(model.ItemCount(), 30);
   EXPECT_FALSE(model.GetItem(0)->NeedsInfo);
   EXPECT_TRUE(model.GetItem(29)->NeedsInfo);
@@ -110,26 +110,26 @@ TEST_F(FolderViewTest, EnterOnAFolderOpensItAndUpComesBackToTheRoot) {
   StartAtRoot();
   Select(0);
   PressEnter();
-  EXPECT_EQ(bar->paths.CurrentPath, root.PathOf("Games"));
+  EXPECT_EQ(bar->controller().paths().CurrentPath, root.PathOf("Games"));
   EXPECT_EQ(Count(), 2);
   EXPECT_EQ(Caption(0), L"Chess.txt");
   EXPECT_TRUE(IsWindowEnabled(UpButton()));
-  EXPECT_EQ(bar->TitleText, "OVEL LAUNCH BAR - GAMES");
+  EXPECT_EQ(bar->controller().titleText(), "OVEL LAUNCH BAR - GAMES");
   EXPECT_EQ(GetWindowLongW(List(), GWL_STYLE) & LVS_TYPEMASK, LVS_ICON)
       << "the report style is only passed through";
 
   SendMessageW(UpButton(), BM_CLICK, 0, 0);
-  EXPECT_EQ(bar->paths.CurrentPath, root.Path());
+  EXPECT_EQ(bar->controller().paths().CurrentPath, root.Path());
   EXPECT_EQ(Count(), 2);
   EXPECT_FALSE(IsWindowEnabled(UpButton()));
-  EXPECT_EQ(bar->TitleText, "OVEL LAUNCH BAR");
+  EXPECT_EQ(bar->controller().titleText(), "OVEL LAUNCH BAR");
 }
 
 TEST_F(FolderViewTest, UpFromTheRootByTheNavigatorOpensItsParentAndEnablesUp) {
   StartAtRoot();
-  bar->folderView().navigator().UpOneLevel();
+  bar->controller().navigator().UpOneLevel();
   const std::string parent = root.Path().substr(0, root.Path().find_last_of('\\'));
-  EXPECT_EQ(bar->paths.CurrentPath, parent);
+  EXPECT_EQ(bar->controller().paths().CurrentPath, parent);
   EXPECT_TRUE(IsWindowEnabled(UpButton()));
 }
 
@@ -137,13 +137,13 @@ TEST_F(FolderViewTest, EnterWithNothingSelectedDoesNothing) {
   root.AddFolder("Games");
   StartAtRoot();
   PressEnter();
-  EXPECT_EQ(bar->paths.CurrentPath, root.Path());
+  EXPECT_EQ(bar->controller().paths().CurrentPath, root.Path());
 }
 
 TEST_F(FolderViewTest, StripsFollowRealScrollingByTheWheel) {
   AddFiles(12);
   StartAtRoot();
-  ListScroller& scroller = bar->folderView().scroller();
+  ListScroller& scroller = bar->controller().scroller();
   ASSERT_EQ(scroller.itemPitchY(), 75) << "Wine's large-icon spacing";
   EXPECT_EQ(bar->layout().list.Height() % 75, 0) << "cut to whole pitches";
   EXPECT_TRUE(scroller.strips().listOverflows);
@@ -159,7 +159,7 @@ TEST_F(FolderViewTest, StripsFollowRealScrollingByTheWheel) {
   EXPECT_EQ(Look(StripId::Back), StripLook::Arrow);
 
   bar->RunCommand(CommandId::SmallIcons1);
-  EXPECT_EQ(bar->viewMode(), ViewMode::SmallIcons);
+  EXPECT_EQ(bar->controller().viewMode(), ViewMode::SmallIcons);
   EXPECT_EQ(GetWindowLongW(List(), GWL_STYLE) & LVS_TYPEMASK, LVS_SMALLICON);
   EXPECT_EQ(Look(StripId::Back), StripLook::Blank) << "back at the top";
   EXPECT_GT(scroller.itemPitchY(), 0);

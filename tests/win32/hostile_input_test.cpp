@@ -202,7 +202,7 @@ TEST_F(HostileInputTest, TypedPathsAndDevicesAreRefusedAndTheItemStays) {
   StartAtRoot();
   MessageBoxes boxes;
   for (const char* typed : {"..\\..\\escaped", "Games\\x", "CON"}) {
-    bar->folderView().onLabelEdited(RowOf(L"note.txt"), typed);
+    bar->controller().OnLabelEdited(RowOf(L"note.txt"), typed);
   }
   EXPECT_TRUE(root.Exists("note.txt"));
   EXPECT_TRUE(std::filesystem::is_empty(root.Native("Games")));
@@ -253,7 +253,7 @@ TEST_F(HostileInputTest, FolderPastThePathLimitSaysWhyItCannotBeShown) {
   AddExact(std::filesystem::path(Widen(path)) / L"inside.txt", "x");
   StartAtRoot();
   try {
-    bar->folderView().OpenFolderByPath(path);
+    bar->controller().model().OpenFolderByPath(path);
     EXPECT_GT(Count(), 0) << "opened, so its item shows";
   } catch (const ComError& e) {
     const std::string text = e.what();

@@ -70,8 +70,8 @@ class LaunchTest : public BarTest {
 
   void OpenItem(int index) {
     BarWindow& b = Start();
-    b.paths.RootPath = root.Path() + "\\";
-    b.OpenRootFolder();
+    b.controller().paths().RootPath = root.Path() + "\\";
+    b.controller().OpenRootFolder();
     const HWND list = b.folderView().list().hwnd();
     LVITEMW state{};
     state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
@@ -92,7 +92,8 @@ TEST_F(LaunchTest, DocumentOpensWithItsProgramInTheDocumentsFolder) {
   EXPECT_NE(launched->commandLine.find(root.PathOf("report.olbdoc")), std::string::npos)
       << launched->commandLine;
   EXPECT_EQ(launched->directory, root.Path()) << "the document's folder";
-  EXPECT_EQ(bar->paths.CurrentPath, root.Path()) << "launching leaves the bar as it was";
+  EXPECT_EQ(bar->controller().paths().CurrentPath, root.Path())
+      << "launching leaves the bar as it was";
 }
 
 TEST_F(LaunchTest, ProgramStartsWithItsDefaultVerbAndNoWorkingDirectoryOfItsOwn) {

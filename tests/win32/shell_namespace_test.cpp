@@ -40,12 +40,12 @@ class ShellNamespaceTest : public ::testing::Test {
 
   std::vector<std::string> Names() {
     std::vector<std::string> names;
-    for (int32_t i = 0; i < model.ItemCount(); ++i) names.push_back(model.GetItem(i)->ItemName);
+    for (int32_t i = 0; i < model.ItemCount(); ++i) names.push_back(model.NamedItem(i)->ItemName);
     return names;
   }
   int32_t IndexOf(const std::string& name) {
     for (int32_t i = 0; i < model.ItemCount(); ++i) {
-      if (model.GetItem(i)->ItemName == name) return i;
+      if (model.NamedItem(i)->ItemName == name) return i;
     }
     return -1;
   }
@@ -102,6 +102,7 @@ TEST_F(ShellNamespaceTest, DetailsComeFromTheFileAndAreFilledOnce) {
   folder.AddFile("data.txt", 2500);
   folder.AddFile("empty.txt", 0);
   model.OpenFolderByPath(folder.Path());
+  list.style = ListViewStyle::Report;  // the style that shows every detail
   model.FillItemDetails(0, model.ItemCount() - 1);
 
   const PShellItem& data = *model.GetItem(IndexOf("data.txt"));

@@ -10,10 +10,10 @@
 #include "temp_folder.h"
 #include "win32/adapters/html_help_viewer.h"
 #include "win32/adapters/shell_file_ops.h"
-#include "win32/adapters/win32_registry.h"
 #include "win32/base/module_path.h"
 #include "win32/base/unicode.h"
-#include "win32/wizard/form6.h"
+#include "core/wizard/page_layout.h"
+#include "win32/wizard/setup_window.h"
 
 namespace olb::win {
 namespace {
@@ -47,9 +47,9 @@ void PostKey(HWND target, WPARAM key) {
   PostMessageW(target, WM_KEYUP, key, 0xC0000000);
 }
 
-class Form6Test : public ::testing::Test {
+class SetupWindowTest : public ::testing::Test {
  protected:
-  Form6Test() { registry.AddKey(RegistryRoot::CurrentUser, kRunKey); }
+  SetupWindowTest() { registry.AddKey(RegistryRoot::CurrentUser, kRunKey); }
   Application app{GetModuleHandleW(nullptr)};
   TForm6 form{GetModuleHandleW(nullptr), app.handle()};
   TempFolder root;
@@ -63,7 +63,7 @@ class Form6Test : public ::testing::Test {
   }
 };
 
-TEST_F(Form6Test, TheWizardsPagesAnswerEnterClicksAndEsc) {
+TEST_F(SetupWindowTest, TheWizardsPagesAnswerEnterClicksAndEsc) {
   form.onPageShown = [&](WizardPage page) {
     seen.push_back(Look(form, page));
     EXPECT_TRUE(IsWindowVisible(form.hwnd()));
@@ -100,14 +100,14 @@ TEST_F(Form6Test, TheWizardsPagesAnswerEnterClicksAndEsc) {
   EXPECT_EQ(options.AlwaysOnTop, 1u);
 }
 
-TEST_F(Form6Test, TheCloseBoxCancelsTheFirstPage) {
+TEST_F(SetupWindowTest, TheCloseBoxCancelsTheFirstPage) {
   form.onPageShown = [&](WizardPage) { PostMessageW(form.hwnd(), WM_CLOSE, 0, 0); };
   EXPECT_EQ(Run(), WizardEnd::CancelledAtStep1);
   EXPECT_FALSE(root.Exists("Games"));
   EXPECT_TRUE(IsWindow(form.hwnd()));
 }
 
-TEST_F(Form6Test, IsDesignedAtItsSizeWithAnEightBitSidePicture) {
+TEST_F(SetupWindowTest, IsDesignedAtItsSizeWithAnEightBitSidePicture) {
   RECT client{};
   GetClientRect(form.hwnd(), &client);
   EXPECT_EQ(client.right, 402);
@@ -125,6 +125,73 @@ TEST_F(Form6Test, IsDesignedAtItsSizeWithAnEightBitSidePicture) {
   EXPECT_TRUE(SendMessageW(form.controls().image, STM_GETIMAGE, IMAGE_BITMAP, 0));
 }
 
+// Each control of a panel: its box in the panel, and the extent of its text
+// in its own font when broken to the box's width, as the control draws it.
+struct Fit {
+  std::wstring text;
+  RECT box;
+  SIZE extent;
+};
+
+std::vector<Fit> FitsOf(HWND panel) {
+  std::vector<Fit> fits;
+  for (HWND c = GetWindow(panel, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    Fit f{TextOf(c), {}, {}};
+    GetWindowRect(c, &f.box);
+    MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&f.box), 2);
+    // A check box's text starts after its square.
+    const int offset = ClassOf(c) == L"Button" ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 0;
+    HDC dc = GetDC(c);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(c, WM_GETFONT, 0, 0)));
+    RECT r{0, 0, f.box.right - f.box.left - offset, 0};
+    DrawTextW(dc, f.text.c_str(), -1, &r, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+    SelectObject(dc, old);
+    ReleaseDC(c, dc);
+    f.extent = {r.right + offset, r.bottom};
+    fits.push_back(f);
+  }
+  return fits;
+}
+
+void ExpectNothingClipped(HWND panel) {
+  const std::vector<Fit> fits = FitsOf(panel);
+  ASSERT_FALSE(fits.empty());
+  for (size_t i = 0; i < fits.size(); ++i) {
+    const Fit& f = fits[i];
+    SCOPED_TRACE(Narrow(f.text));
+    EXPECT_LE(f.extent.cx, f.box.right - f.box.left);
+    EXPECT_LE(f.extent.cy, f.box.bottom - f.box.top);
+    EXPECT_LE(f.box.right, kPanelWidth - kPageRightMargin);
+    EXPECT_LE(f.box.bottom, kPanelHeight);
+    for (size_t j = i + 1; j < fits.size(); ++j) {
+      RECT both{};
+      EXPECT_FALSE(IntersectRect(&both, &f.box, &fits[j].box)) << Narrow(fits[j].text);
+    }
+  }
+}
+
+TEST_F(SetupWindowTest, EveryTextFitsItsBoxAndNoBoxReachesThePanelsEdge) {
+  for (WizardPage page : {WizardPage::Step1, WizardPage::Step2, WizardPage::Step3}) {
+    SCOPED_TRACE(static_cast<int>(page));
+    ExpectNothingClipped(form.panel(page));
+  }
+  // The step texts are wider than the panel in the font found here: they wrap.
+  const std::vector<Fit> step1 = FitsOf(form.panel(WizardPage::Step1));
+  EXPECT_GT(step1[0].box.bottom - step1[0].box.top, 16);
+  // The word-wrapped label keeps its designed box, grown downward if needed.
+  const Fit label9 = FitsOf(form.panel(WizardPage::Step3))[2];
+  EXPECT_EQ(label9.box.left, 16);
+  EXPECT_EQ(label9.box.right - label9.box.left, 247);
+  EXPECT_GE(label9.box.bottom - label9.box.top, 26);
+
+  form.onPageShown = [&](WizardPage page) {
+    ExpectNothingClipped(form.panel(page));
+    SendMessageW(form.controls().cancelButton, BM_CLICK, 0, 0);
+  };
+  form.ShowAboutPage();
+}
+
 class BarWizardTest : public BarTest {};
 
 TEST_F(BarWizardTest, AboutIsModalOverTheBarWithTheMenuFlagRaised) {
@@ -138,7 +205,7 @@ TEST_F(BarWizardTest, AboutIsModalOverTheBarWithTheMenuFlagRaised) {
     EXPECT_EQ(page, WizardPage::About);
     menuActive = b.engine().state().MenuActive;
     barEnabled = IsWindowEnabled(b.hwnd()) != FALSE;
-    version = TextOf(GetDlgItem(form.panel(page), static_cast<int>(Form6Id::Label10)));
+    version = TextOf(GetDlgItem(form.panel(page), static_cast<int>(SetupControlId::Label10)));
     caption = TextOf(form.hwnd());
     ok = TextOf(form.controls().okButton);
     SendMessageW(form.controls().cancelButton, BM_CLICK, 0, 0);
@@ -156,10 +223,15 @@ TEST_F(BarWizardTest, AboutIsModalOverTheBarWithTheMenuFlagRaised) {
 TEST_F(BarWizardTest, AutoloadAndHelpUseTheProgramsOwnPath) {
   BarWindow& b = Start();
   registry.AddKey(RegistryRoot::CurrentUser, kRunKey);
-  b.RunCommand(CommandId::Autoload1);
   const std::string exe = ExecutablePath();
-  const auto value = registry.Read(RegistryRoot::CurrentUser, kRunKey, kRunValueName);
-  EXPECT_EQ(value ? std::string(value->data.begin(), value->data.end()) : "", exe);
+  const auto runValue = [&] {
+    const auto v = registry.Read(RegistryRoot::CurrentUser, kRunKey, kRunValueName);
+    return v ? std::string(v->data.begin(), v->data.end()) : "<none>";
+  };
+  b.RunCommand(CommandId::Autoload1);
+  EXPECT_EQ(runValue(), "\"" + exe + "\"");
+  b.RunCommand(CommandId::Autoload1);  // checked: chosen again, it is removed
+  EXPECT_EQ(runValue(), "<none>");
 
   struct Recorder : HelpViewer {
     std::vector<std::string> topics;
@@ -171,30 +243,6 @@ TEST_F(BarWizardTest, AutoloadAndHelpUseTheProgramsOwnPath) {
   b.RunCommand(CommandId::Help1);
   ASSERT_EQ(seenTopics.topics.size(), 1u);
   EXPECT_EQ(seenTopics.topics[0], exe.substr(0, exe.size() - 4) + ".CHM::/introduction.htm");
-}
-
-TEST(Autoload, TheRunValueIsTheExecutablesFullPathAsRegSz) {
-  constexpr wchar_t kRun[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-  HKEY run = nullptr;  // Windows has the key; a fresh Wine prefix may not
-  RegCreateKeyExW(HKEY_CURRENT_USER, kRun, 0, nullptr, 0, KEY_READ, nullptr, &run, nullptr);
-  RegCloseKey(run);
-  Win32Registry registry;
-  WriteAutoloadValue(registry, ExecutablePath());
-  wchar_t exe[MAX_PATH] = {}, data[MAX_PATH + 2] = {};
-  GetModuleFileNameW(nullptr, exe, MAX_PATH);
-  DWORD type = 0, size = sizeof(data);
-  ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, kRun, L"Ovel Launch Bar", RRF_RT_ANY | RRF_NOEXPAND,
-                         &type, data, &size),
-            ERROR_SUCCESS);
-  EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
-  EXPECT_EQ(size, (wcslen(exe) + 1) * sizeof(wchar_t));  // with its terminating NUL
-  EXPECT_STREQ(data, exe);
-  RegDeleteKeyValueW(HKEY_CURRENT_USER, kRun, L"Ovel Launch Bar");
-
-  // A key that does not exist is not made.
-  constexpr char kMissing[] = "Software\\Vantrel Software\\No Such Key";
-  EXPECT_FALSE(registry.WriteExisting(RegistryRoot::CurrentUser, kMissing, "x", {REG_SZ, {'a'}}));
-  EXPECT_FALSE(registry.Read(RegistryRoot::CurrentUser, kMissing, "x"));
 }
 
 // Wine's viewer may or may not open a window for a missing file; what

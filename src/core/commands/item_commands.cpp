@@ -21,7 +21,7 @@ void ItemCommands::Reread() {
 
 void ItemCommands::ListViewEdited(int32_t row, const std::string& text) {
   if (!FolderShown()) return;
-  PShellItem* item = model_.GetItem(row);
+  PShellItem* item = model_.NamedItem(row);
   ShellFolder* folder = model_.CurrentFolder();
   if (!item || !folder) return;
   if (!RenameAllowed(*item, text)) return;

@@ -10,21 +10,22 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && EndsWithNoCase(a, b);
 }
 
+// Compares captions: the names of the rows passed are asked for.
 template <typename Match>
-std::optional<int32_t> FirstRow(const FolderModel& model, Match match) {
+std::optional<int32_t> FirstRow(FolderModel& model, Match match) {
   for (int32_t row = 0; row < model.ItemCount(); ++row) {
-    if (match(*model.GetItem(row))) return row;
+    if (match(*model.NamedItem(row))) return row;
   }
   return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<int32_t> FindRowByName(const FolderModel& model, std::string_view name) {
+std::optional<int32_t> FindRowByName(FolderModel& model, std::string_view name) {
   return FirstRow(model, [&](const PShellItem& item) { return item.ItemName == name; });
 }
 
-std::optional<int32_t> FindCopiedRow(const FolderModel& model, std::string_view fileName) {
+std::optional<int32_t> FindCopiedRow(FolderModel& model, std::string_view fileName) {
   return FirstRow(model, [&](const PShellItem& item) {
     const std::string& c = item.ItemName;
     return fileName == c || fileName == c + ".lnk" || fileName == c + ".url";

@@ -12,11 +12,11 @@
 namespace olb {
 
 // The lowest row whose caption equals `name` exactly (with case).
-std::optional<int32_t> FindRowByName(const FolderModel& model, std::string_view name);
+std::optional<int32_t> FindRowByName(FolderModel& model, std::string_view name);
 
 // The lowest row whose caption C gives `fileName` as C, C + ".lnk" or
 // C + ".url" (with case): the item New Shortcut copied in.
-std::optional<int32_t> FindCopiedRow(const FolderModel& model, std::string_view fileName);
+std::optional<int32_t> FindCopiedRow(FolderModel& model, std::string_view fileName);
 
 // The lowest row whose full path equals `path` without case (file names
 // compare so on the platform). Asks the shell for each row's path.

@@ -1,5 +1,6 @@
 // ApplyEdge: makes an edge, floating, or unregistration effective.
 #include "core/docking/docking_engine.h"
+#include "core/settings/placement.h"
 
 namespace olb {
 
@@ -10,9 +11,11 @@ void DockingEngine::ApplyEdge(Edge edge) {
   options_.Edge = edge;
 
   if (edge == Edge::Float) {
+    // A floating bar gives its strip back the documented way: an empty
+    // rectangle on a real edge (the shell defines no "floating" edge).
     Rect none{};
-    shell_.SetPos(Edge::Float, none);
-    window_.Place(PlacedFloatRect(), Placement::Plain);
+    shell_.SetPos(Edge::Left, none);
+    PlaceWindow(PlacedFloatRect(), Placement::Plain);
   } else if (edge == Edge::None) {
     shell_.Remove();
   } else {
@@ -64,13 +67,52 @@ void DockingEngine::DockTo(Edge edge) {
 }
 
 void DockingEngine::ApplyZOrder() {
-  if (options_.AlwaysOnTop == 0) {
+  // An auto-hidden bar reserves nothing, so a maximised window would cover
+  // its strip for good: like the shell's own auto-hidden taskbar it stays
+  // topmost, except while a full-screen program runs on its monitor.
+  if (IsDocked(options_.Edge) && options_.AutoHide != 0 && !state_.FullScreenAppOpen) {
+    window_.SetZOrder(ZOrder::Topmost);
+  } else if (options_.AlwaysOnTop == 0) {
     window_.SetZOrder(ZOrder::NotTopmost);
   } else if (!state_.FullScreenAppOpen) {
     window_.SetZOrder(ZOrder::Topmost);
   } else {
     window_.SetZOrder(ZOrder::Bottom);
   }
+}
+
+Rect DockingEngine::TargetRect(Edge edge) {
+  Rect rc = window_.WindowRect();
+  ComputeDockRect(edge, rc);
+  AutoHideRect(state_.AutoHideShown, rc);
+  return rc;
+}
+
+void DockingEngine::OnShellRestarted() {
+  // A bar being closed (or not yet registered) stays out of the new shell.
+  if (options_.Edge == Edge::None) return;
+  shell_.New();
+  state_.TaskbarState = shell_.GetState();
+  ApplyEdge(CurrentEdge());
+}
+
+void DockingEngine::OnScreenChanged() {
+  // A move in progress applies its edge when it ends; ApplyEdge itself
+  // changes the work area, which must not start it again.
+  if (options_.Edge == Edge::None || state_.InSizeMove || state_.InApplyEdge) return;
+  const Rect now = window_.WindowRect();
+  if (options_.Edge == Edge::Float) {
+    // A floating bar stays where the user put it while it can be reached.
+    BarOptions here = options_;
+    here.FloatRect = now;
+    const Rect reachable =
+        PlaceableOptions(here, defaultFloat_, {desktop_.VirtualScreen(), desktop_.WorkArea()})
+            .FloatRect;
+    if (reachable != now) PlaceWindow(reachable, Placement::Plain);
+    return;
+  }
+  if (TargetRect(options_.Edge) == now) return;
+  ApplyEdge(options_.Edge);
 }
 
 // The form's hooks. A derived form may add to them.

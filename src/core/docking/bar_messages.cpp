@@ -55,6 +55,8 @@ void DockingEngine::OnSizing(int side, Rect& drag) {
 
 void DockingEngine::OnEnterSizeMove() {
   state_.ProposedEdge = CurrentEdge();
+  state_.InSizeMove = true;
+  moveStart_ = {options_.Edge, window_.WindowRect()};
   moveOutline_.reset();
 }
 
@@ -78,6 +80,17 @@ void DockingEngine::OnExitSizeMove() {
   // rather than take "no edge" for unregistering.
   const Edge proposal = state_.ProposedEdge == Edge::None ? options_.Edge : state_.ProposedEdge;
   state_.ProposedEdge = Edge::None;
+  state_.InSizeMove = false;
+  if (desktop_.EscapeKeyDown() && moveStart_.edge != Edge::None) {
+    // Esc cancelled the loop: back to the edge and rectangle it began with;
+    // nothing is stored.
+    moveOutline_.reset();
+    ApplyEdge(moveStart_.edge);
+    if (moveStart_.edge == Edge::Float && window_.WindowRect() != moveStart_.rect) {
+      PlaceWindow(moveStart_.rect, Placement::Plain);
+    }
+    return;
+  }
   const Rect rc = window_.WindowRect();
   if (CurrentEdge() == proposal && IsDocked(proposal)) {
     const int32_t thickness = IsHorizontal(proposal) ? rc.Height() : rc.Width();
@@ -110,6 +123,10 @@ int DockingEngine::OnNcHitTest(int result, Point p) {
 
 int32_t DockingEngine::MinTrackWidth() const {
   return kMinBarThickness;
+}
+
+bool DockingEngine::DeclinesPlacement() const {
+  return IsDocked(options_.Edge) && !state_.Placing && !state_.InSizeMove && !state_.InApplyEdge;
 }
 
 }  // namespace olb

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/docking/dock_geometry.h"
+#include "core/settings/dpi_scale.h"
 #include "core/settings/options_store.h"
 #include "core/settings/placement.h"
 
@@ -32,20 +33,40 @@ void DockingEngine::LoadOptions() {
   const Rect windowRect = window_.WindowRect();
   defaultFloat_ = windowRect;
   HideCaption();
-  const LoadedOptions loaded = ReadOptions(registry_, options_, windowRect);
-  options_ = loaded.live;
+  // The record is stored in 96-DPI pixels and lives in the monitor's pixels.
+  dpi_ = window_.Dpi();
+  const LoadedOptions loaded = ReadOptions(registry_, ScaleRecord(options_, dpi_, kDesignDpi),
+                                           ScaleForDpi(windowRect, dpi_, kDesignDpi));
+  options_ = ScaleRecord(loaded.live, kDesignDpi, dpi_);
   ApplyEdge(CurrentEdge());
   if (loaded.formWidth) {
-    const auto width =
-        static_cast<int32_t>(ReachableThickness(*loaded.formWidth, desktop_.ScreenSize().cx));
+    const int32_t most = std::max(desktop_.ScreenSize().cx, kMinBarThickness);
+    const uint32_t stored = std::min<uint32_t>(*loaded.formWidth, INT32_MAX);
+    const int32_t scaled = ScaleForDpi(static_cast<int32_t>(stored), kDesignDpi, dpi_);
+    const auto width = static_cast<int32_t>(std::clamp<uint32_t>(
+        static_cast<uint32_t>(scaled), kMinBarThickness, static_cast<uint32_t>(most)));
     Rect r = window_.WindowRect();
     r.right = r.left + width;
-    window_.Place(r, Placement::Plain);
+    PlaceWindow(r, Placement::Plain);
   }
 }
 
 bool DockingEngine::SaveOptions() {
-  return WriteOptions(registry_, options_);
+  return WriteOptions(registry_, ScaleRecord(options_, dpi_, kDesignDpi));
+}
+
+void DockingEngine::OnDpiChanged(uint32_t dpi, const Rect& suggested) {
+  if (dpi == 0 || dpi == dpi_) return;
+  options_ = ScaleRecord(options_, dpi_, dpi);
+  defaultFloat_ = ScaleForDpi(defaultFloat_, dpi_, dpi);
+  dpi_ = dpi;
+  // The system's rectangle keeps the window on the monitor it is now on.
+  if (CurrentEdge() == Edge::Float && !suggested.IsEmpty()) options_.FloatRect = suggested;
+  if (state_.InSizeMove) {
+    PlaceWindow(suggested, Placement::Plain);
+  } else {
+    ApplyEdge(CurrentEdge());
+  }
 }
 
 void DockingEngine::Unregister() {
@@ -124,25 +145,38 @@ bool DockingEngine::AutoHideRect(bool show, Rect& rc) {
 
 void DockingEngine::SlideTo(const Rect& target) {
   const Rect start = window_.WindowRect();
-  if (start != target) {
+  if (start != target && window_.IsVisible()) {
     // Elapsed time is taken modulo 2^32, so a start just before the tick
     // count wraps still ends after kSlideMs. Each round reads the clock once,
-    // so no frame lies beyond the target.
+    // so no frame lies beyond the target; frames follow the frame clock.
     const uint32_t t0 = desktop_.TickCount();
     for (uint32_t t = desktop_.TickCount() - t0; t < kSlideMs; t = desktop_.TickCount() - t0) {
-      window_.Place(SlideFrame(start, target, t), Placement::Frame);
+      PlaceWindow(SlideFrame(start, target, t), Placement::Frame);
+      window_.WaitForNextFrame();
     }
   }
-  window_.Place(target, Placement::Frame);
+  PlaceWindow(target, Placement::Frame);
   window_.PumpMessages();
+}
+
+void DockingEngine::PlaceWindow(const Rect& rect, Placement how) {
+  const bool outer = state_.Placing;
+  state_.Placing = true;
+  window_.Place(rect, how);
+  state_.Placing = outer;
 }
 
 void DockingEngine::SetAutoHideShown(bool show) {
   if (state_.Unregistered) return;
-  Rect rc = window_.WindowRect();
+  const Rect now = window_.WindowRect();
+  Rect rc = now;
+  const bool wasShown = state_.AutoHideShown;
   state_.AutoHideShown = true;
   if (AutoHideRect(show, rc)) {
     state_.AutoHideShown = show;
+    // Timer1 asks every 400 ms: a bar already in its place is left alone
+    // (no frame change, no repaint, no message to the shell).
+    if (rc == now && wasShown == show) return;
     SlideTo(rc);
   }
 }

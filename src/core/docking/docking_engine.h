@@ -34,7 +34,15 @@ struct DockingState {
   bool MenuActive = false;    // the popup menu or a window opened from it is up
   bool InApplyEdge = false;   // ApplyEdge is letting messages run: pin the bar
   int32_t PinnedCoord = 0;    // the docked coordinate pinned meanwhile
+  bool InSizeMove = false;    // the system's move or size loop is running
+  bool Placing = false;       // the engine itself is moving or sizing the window
   bool Unregistered = false;  // the bar was removed from the shell for good
+};
+
+// Where a move or size loop began, restored when it is cancelled.
+struct MoveStart {
+  Edge edge = Edge::None;
+  Rect rect{};
 };
 
 class DockingEngine {
@@ -96,6 +104,23 @@ class DockingEngine {
   int OnNcHitTest(int defaultResult, Point p);
   // WM_GETMINMAXINFO: the minimum tracking width (the height stays the system's).
   int32_t MinTrackWidth() const;
+  // WM_WINDOWPOSCHANGING that moves or sizes the window: true when the
+  // change comes from neither the engine nor the user's move loop and the bar
+  // is docked (the system snapping or maximising it, say); the window then
+  // keeps its place.
+  bool DeclinesPlacement() const;
+  // The shell started again ("TaskbarCreated"): it forgot every bar, so the
+  // bar registers again and re-applies its edge, auto-hide and reservation.
+  void OnShellRestarted();
+  // The display's size or the work area changed: a docked bar spans the new
+  // edge, a floating bar out of reach comes back onto the work area. Nothing
+  // happens when the bar already stands where it belongs.
+  void OnScreenChanged();
+  // WM_DPICHANGED: the bar's pixel sizes follow the new DPI; `suggested` is
+  // the system's rectangle for the window at that DPI.
+  void OnDpiChanged(uint32_t dpi, const Rect& suggested);
+  // The DPI the live record's pixels are at; the stored record is at 96.
+  uint32_t dpi() const { return dpi_; }
 
  protected:
   // Hooks called at fixed points of the operations above.
@@ -111,6 +136,10 @@ class DockingEngine {
   Rect PlacedFloatRect();
   void DockTo(Edge edge);
   void ApplyZOrder();
+  // Where a docked bar belongs on `edge` now, hidden or shown.
+  Rect TargetRect(Edge edge);
+  // Every placement the engine makes goes through here.
+  void PlaceWindow(const Rect& rect, Placement how);
 
   BarOptions& options_;
   AppBarShell& shell_;
@@ -125,6 +154,8 @@ class DockingEngine {
   std::optional<bool> fullScreenBeforeMenu_;
   // The last outline of the move in progress, as WM_MOVING left it.
   std::optional<Rect> moveOutline_;
+  MoveStart moveStart_;
+  uint32_t dpi_ = 96;
 };
 
 }  // namespace olb

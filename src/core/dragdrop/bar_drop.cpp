@@ -15,6 +15,29 @@ std::string DroppedName(const std::string& path) {
   return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
+DropAction ActionForDroppedPath(bool isFolder, bool ontoShortcut, const std::string& lowerExtension,
+                                const DropRequest& request) {
+  if (!isFolder && ontoShortcut && lowerExtension != ".lnk") return DropAction::Argument;
+  if (request.effect.Has(TDropEffect::deLink)) return DropAction::Shortcut;
+  if (request.effect.Has(TDropEffect::deCopy)) return DropAction::Copy;
+  if (!request.effect.Has(TDropEffect::deMove)) return DropAction::Skip;
+  const bool program = IsProgramExtension(lowerExtension);
+  if (!isFolder && program && !request.shift.Has(TShift::Shift)) return DropAction::Shortcut;
+  return DropAction::Move;
+}
+
+std::string NewShortcutPath(const std::string& prefix, const std::string& path,
+                            const std::function<bool(const std::string&)>& taken) {
+  std::string stem = DroppedName(path);
+  const std::string ext = PathExtension(stem);
+  if (IsProgramExtension(ext) || ext == ".lnk") {
+    stem.resize(stem.size() - ext.size());
+  }
+  std::string link = prefix + stem + ".lnk";
+  for (int n = 2; taken(link); ++n) link = prefix + stem + " (" + std::to_string(n) + ").lnk";
+  return link;
+}
+
 namespace {
 
 bool SamePath(const std::string& a, const std::string& b) {
@@ -42,6 +65,23 @@ BarDrop::Target BarDrop::TargetAt(const DropGeometry& g) {
   return t;
 }
 
+std::optional<int32_t> BarDrop::HighlightRowAt(Point screen) {
+  const DropGeometry g = s_.host.Geometry(screen);
+  const std::optional<int32_t> row = g.onWindow ? DropHitRow(g) : std::nullopt;
+  const PShellItem* item = row ? s_.model.GetItem(*row) : nullptr;
+  ShellFolder* folder = s_.model.CurrentFolder();
+  if (!item || !folder) return std::nullopt;
+  if (s_.model.ItemIsFolder(*folder, item->RelPidl.get())) return row;
+  const std::string path = FullPathOf(s_.model, *item);
+  if (PathExtension(path) != ".lnk") return std::nullopt;
+  if (path != askedLink_) {
+    askedLink_ = path;
+    const std::optional<ShortcutLink> link = s_.programs.ReadShortcut(path);
+    askedLinkIsProgram_ = link && IsProgramExtension(PathExtension(link->target));
+  }
+  return askedLinkIsProgram_ ? row : std::nullopt;
+}
+
 void BarDrop::Reread() {
   // A copy: the re-read replaces CurrentPath while it works.
   const std::string path = s_.model.Paths().CurrentPath;
@@ -65,7 +105,7 @@ void BarDrop::StartShortcut(const std::string& shortcutPath, const FileList& doc
   }
 }
 
-uint32_t BarDrop::DropFiles(const FileList& droppedFiles) {
+uint32_t BarDrop::DropFiles(const FileList& droppedFiles, const DropRequest& request) {
   const Point screen = s_.host.CursorPos();
   // Painting and timers run before the drop is handled; the list handed in
   // is this call's own, so nothing they do can change it.
@@ -83,34 +123,53 @@ uint32_t BarDrop::DropFiles(const FileList& droppedFiles) {
     return kDropEffectNone;
   }
   const std::string prefix = FolderPrefix(target.folder);
+  auto taken = [this](const std::string& p) {
+    return s_.files.FileExists(p) || s_.files.DirectoryExists(p);
+  };
 
   FileList documents;
-  int operations = 0, copies = 0;
+  int moves = 0, copies = 0, links = 0;
+  // What the last path left in the destination, to focus when it stays.
+  std::string lastPlaced;
   for (const std::string& path : droppedFiles) {
+    lastPlaced.clear();
     const bool isFolder = s_.files.DirectoryExists(path);
     if (!isFolder && !s_.files.FileExists(path)) continue;
-    if (!isFolder && target.ontoShortcut && PathExtension(path) != ".lnk") {
+    // The key state of the drop itself decides, not the keys held now: the
+    // drag may come from another program, whose keys this thread never saw.
+    const DropAction action =
+        ActionForDroppedPath(isFolder, target.ontoShortcut, PathExtension(path), request);
+    if (action == DropAction::Argument) {
       documents.push_back(path);
+      continue;
+    }
+    if (action == DropAction::Skip) continue;
+    if (action == DropAction::Shortcut) {
+      const std::string link = NewShortcutPath(prefix, path, taken);
+      if (s_.programs.CreateShortcut(link, path)) {
+        ++links;
+        lastPlaced = DroppedName(link);
+      }
       continue;
     }
     // An item of the bar dropped back where it is, or a folder onto itself
     // (a short accidental drag): nothing to move, and no error from the shell.
     const std::string to = prefix + DroppedName(path);
     if (SamePath(to, path) || SamePath(target.folder, path)) continue;
-    // Decided per path: the user may press or release Ctrl while the shell
-    // asks about an earlier one.
-    const int32_t op = s_.host.CtrlKeyDown() ? kFoCopy : kFoMove;
-    FileOperation(s_.files, path, to, op, isFolder ? kFofAllowUndo : kFofNoErrorUi);
-    ++operations;
-    if (op == kFoCopy) ++copies;
+    const bool copy = action == DropAction::Copy;
+    FileOperation(s_.files, path, to, copy ? kFoCopy : kFoMove,
+                  isFolder ? kFofAllowUndo : kFofNoErrorUi);
+    ++(copy ? copies : moves);
+    lastPlaced = DroppedName(path);
   }
-  const uint32_t effect =
-      operations > 0 && copies == operations ? kDropEffectCopy : kDropEffectNone;
+  uint32_t effect = kDropEffectNone;
+  if (moves == 0 && copies > 0) effect = kDropEffectCopy;
+  if (moves == 0 && copies == 0 && links > 0) effect = kDropEffectLink;
 
   if (target.ontoShortcut && !documents.empty()) {
     StartShortcut(target.shortcutPath, documents);
     // Shortcuts or folders of the same drop went into the folder shown.
-    if (operations > 0) {
+    if (moves + copies + links > 0) {
       Reread();
       s_.host.UpdateScrollStrips();
     }
@@ -119,8 +178,8 @@ uint32_t BarDrop::DropFiles(const FileList& droppedFiles) {
 
   Reread();
   const std::string& last = droppedFiles.back();
-  if (!target.ontoFolder && s_.files.FileExists(last)) {
-    if (std::optional<int32_t> row = FindCopiedRow(s_.model, DroppedName(last))) {
+  if (!target.ontoFolder && !lastPlaced.empty() && s_.files.FileExists(last)) {
+    if (std::optional<int32_t> row = FindCopiedRow(s_.model, lastPlaced)) {
       FocusFoundRow(s_.rows, *row);
     }
   }

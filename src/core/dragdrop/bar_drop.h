@@ -1,11 +1,13 @@
-// Files dropped onto the bar: moved (copied with Ctrl) into the folder shown
-// or into the folder item under the pointer, or handed as arguments to the
-// program behind the shortcut item under the pointer.
+// Files dropped onto the bar: moved (copied with Ctrl, linked with Ctrl+Shift)
+// into the folder shown or into the folder item under the pointer, or handed
+// as arguments to the program behind the shortcut item under the pointer.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
+#include "core/dragdrop/drop_effects.h"
 #include "core/dragdrop/drop_files.h"
 #include "core/dragdrop/drop_hit.h"
 #include "core/platform/file_ops.h"
@@ -28,8 +30,6 @@ class DropHost {
   virtual DropGeometry Geometry(Point screen) = 0;
   // Stores the pitch the hit test used while none was measured.
   virtual void StoreDefaultPitch(int32_t pitch) = 0;
-  // Whether Ctrl is held at this moment.
-  virtual bool CtrlKeyDown() = 0;
   virtual void UpdateScrollStrips() = 0;
   // The application's error box with `message`.
   virtual void ShowError(const std::string& message) = 0;
@@ -46,6 +46,26 @@ struct DropServices {
 // The part of a path after its last backslash or colon.
 std::string DroppedName(const std::string& path);
 
+// The drop as OLE hands it over: the keys held at the drop, and the effect
+// the target chose for them among those the source allows.
+struct DropRequest {
+  TShiftState shift;
+  TDropEffects effect;
+};
+
+// What happens to one dropped path that exists.
+enum class DropAction { Argument, Move, Copy, Shortcut, Skip };
+// A file dropped onto a program's shortcut is its argument; a link drop
+// makes shortcuts; a plain drop of a program file makes a shortcut too, so
+// an installed program stays where it works (Shift asks for the move).
+DropAction ActionForDroppedPath(bool isFolder, bool ontoShortcut, const std::string& lowerExtension,
+                                const DropRequest& request);
+// The name of a new shortcut to `path` in the folder with `prefix`, not
+// taken yet: "tool.lnk" for "tool.exe", "notes.txt.lnk" for a document,
+// then "tool (2).lnk" and on.
+std::string NewShortcutPath(const std::string& prefix, const std::string& path,
+                            const std::function<bool(const std::string&)>& taken);
+
 class BarDrop {
  public:
   explicit BarDrop(const DropServices& services) : s_(services) {}
@@ -53,11 +73,16 @@ class BarDrop {
   // KrFileDropTarget1DragOverFiles: files over the bar slide it out.
   void DragOverFiles() { s_.host.ShowAutoHiddenBar(); }
 
+  // The item to show drop-highlighted with the pointer at `screen`: a
+  // folder item, or a shortcut item whose target is a program.
+  std::optional<int32_t> HighlightRowAt(Point screen);
+
   // KrFileDropTarget1DropFiles. Returns the effect to report to the drag's
-  // source: DROPEFFECT_COPY when every file handled was copied, otherwise
-  // none, so that no source deletes originals after a move that the shell
-  // already made here, or after files were only handed to a program.
-  uint32_t DropFiles(const FileList& droppedFiles);
+  // source: none after any move (the shell already made it here, so no
+  // source may delete originals) or when files were only handed to a
+  // program; DROPEFFECT_COPY when copies were made; DROPEFFECT_LINK when
+  // only shortcuts were.
+  uint32_t DropFiles(const FileList& droppedFiles, const DropRequest& request);
 
  private:
   struct Target {
@@ -73,6 +98,10 @@ class BarDrop {
   void StartShortcut(const std::string& shortcutPath, const FileList& documents);
 
   DropServices s_;
+  // The last shortcut asked about while dragging, and whether it starts a
+  // program: the pointer rests on one item for many DragOver calls.
+  std::string askedLink_;
+  bool askedLinkIsProgram_ = false;
 };
 
 }  // namespace olb

@@ -37,8 +37,8 @@ bool RereadAfterDrag(TDropEffects effects);
 // The effects the bar's drag offers: copy, move and scrolling.
 constexpr TDropEffects kBarDragEffects{TDropEffect::deNone, TDropEffect::deCopy,
                                        TDropEffect::deMove, TDropEffect::deScroll};
-// The effects the bar's drop target allows.
+// The effects the bar's drop target takes: moves, copies and shortcuts.
 constexpr TDropEffects kBarDropEffects{TDropEffect::deNone, TDropEffect::deCopy,
-                                       TDropEffect::deMove};
+                                       TDropEffect::deMove, TDropEffect::deLink};
 
 }  // namespace olb

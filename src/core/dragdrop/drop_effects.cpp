@@ -46,9 +46,26 @@ TShiftState KeyStateToShift(uint32_t grfKeyState, bool altDown) {
   return shift;
 }
 
-TDropEffects TargetEffects(bool accepted, TShiftState shift, TDropEffects allowed) {
+TDropEffects ChooseDropEffect(TShiftState shift, TDropEffects sourceAllows,
+                              TDropEffects targetTakes) {
+  const TDropEffects possible = sourceAllows & targetTakes;
+  const TDropEffects asked = ShiftToDropEffects(shift);
+  for (TDropEffect e : {TDropEffect::deLink, TDropEffect::deMove}) {
+    if (asked.Has(e) && possible.Has(e)) return {TDropEffect::deNone, e};
+  }
+  if (possible.Has(TDropEffect::deCopy)) return {TDropEffect::deNone, TDropEffect::deCopy};
+  const bool onlyLink =
+      !sourceAllows.Has(TDropEffect::deCopy) && !sourceAllows.Has(TDropEffect::deMove);
+  if (onlyLink && possible.Has(TDropEffect::deLink)) {
+    return {TDropEffect::deNone, TDropEffect::deLink};
+  }
+  return {TDropEffect::deNone};
+}
+
+TDropEffects TargetEffects(bool accepted, TShiftState shift, TDropEffects sourceAllows,
+                           TDropEffects targetTakes) {
   if (!accepted) return {TDropEffect::deNone};
-  return ShiftToDropEffects(shift) & allowed;
+  return ChooseDropEffect(shift, sourceAllows, targetTakes);
 }
 
 HResult QueryContinueDragResult(bool escapePressed, TShiftState shift) {

@@ -72,10 +72,18 @@ TDropEffects ShiftToDropEffects(TShiftState shift);
 // caller says whether the Alt key is down.
 TShiftState KeyStateToShift(uint32_t grfKeyState, bool altDown);
 
-// What a drop target reports while the pointer moves over it: the key
-// state's effect when the data is accepted and the target allows it,
-// otherwise nothing.
-TDropEffects TargetEffects(bool accepted, TShiftState shift, TDropEffects allowed);
+// The one effect a drop target reports, always one the source allows and
+// the target takes: the keys ask for a link (Ctrl+Shift), a copy (Ctrl) or a
+// move (anything else). A move or link asked for and allowed is given; else
+// a copy when allowed; else a link when that is all the source allows; else
+// nothing.
+TDropEffects ChooseDropEffect(TShiftState shift, TDropEffects sourceAllows,
+                              TDropEffects targetTakes);
+
+// What a drop target reports while the pointer moves over it: the chosen
+// effect when the data is accepted, otherwise nothing.
+TDropEffects TargetEffects(bool accepted, TShiftState shift, TDropEffects sourceAllows,
+                           TDropEffects targetTakes);
 
 // The drag source's answer to OLE while the drag runs: cancel on Escape,
 // drop once the left button is up, otherwise go on (S_OK).

@@ -4,18 +4,13 @@
 
 #include <cstdint>
 
-#include "core/platform/shell_result.h"
+#include "core/dragdrop/clipboard_formats.h"
 
 namespace olb {
 
 constexpr uint16_t kCfHDrop = 15;
 constexpr uint32_t kAspectContent = 1;  // DVASPECT_CONTENT
 constexpr uint32_t kTymedHGlobal = 1;   // TYMED_HGLOBAL
-
-constexpr HResult kDvEFormatEtc = ResultFromBits(0x80040064u);
-constexpr HResult kDvELindex = ResultFromBits(0x80040068u);
-constexpr HResult kDvETymed = ResultFromBits(0x80040069u);
-constexpr HResult kDvEDvAspect = ResultFromBits(0x8004006Bu);
 
 // Whether a request (FORMATETC's fields) can be served with the file list:
 // S_OK, or the DV_E_ code naming the first field that does not fit. The

@@ -1,6 +1,8 @@
 // Port: the bar's top-level window as the docking engine sees it.
 #pragma once
 
+#include <cstdint>
+
 #include "core/platform/geometry.h"
 
 namespace olb {
@@ -21,6 +23,8 @@ class BarWindowOps {
 
   // The window's outer rectangle in screen pixels.
   virtual Rect WindowRect() = 0;
+  // Whether the window is shown (a slide of a hidden one would be seen by nobody).
+  virtual bool IsVisible() = 0;
   // The client area in screen pixels.
   virtual Rect ClientRectOnScreen() = 0;
   // Moves and sizes the window. The platform reports the change back through
@@ -32,6 +36,11 @@ class BarWindowOps {
   virtual void RemoveCaption() = 0;
   // Total width and height of the non-client frame for the window's style.
   virtual Size FrameSize() = 0;
+  // The DPI of the monitor the window is on (96 at 100%).
+  virtual uint32_t Dpi() { return 96; }
+  // Returns when the next animation frame is due: after the next vertical
+  // refresh or 10 ms, whichever the platform can tell.
+  virtual void WaitForNextFrame() = 0;
   // Lets pending window, timer and shell messages run once, then returns.
   // Handlers may call back into the engine from inside.
   virtual void PumpMessages() = 0;

@@ -33,6 +33,9 @@ class Desktop {
   virtual uint32_t TickCount() = 0;
   // Whether Ctrl is down for the message being handled (GetKeyState).
   virtual bool CtrlKeyDown() = 0;
+  // Whether Esc is down for the message being handled (GetKeyState): the
+  // system's move loop ends on Esc, which cancels the move.
+  virtual bool EscapeKeyDown() = 0;
   // Whether the physical button is down now (GetAsyncKeyState).
   virtual bool ButtonDown(MouseButton button) = 0;
   // The pointer position of the message being handled, in screen pixels.

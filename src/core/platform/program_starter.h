@@ -1,4 +1,5 @@
-// Port: the two platform calls a drop onto a program's shortcut needs.
+// Port: the platform calls a drop onto the bar needs for programs and
+// shortcuts.
 #pragma once
 
 #include <optional>
@@ -36,6 +37,9 @@ class ProgramStarter {
   // Starts the program; an empty text when it started, otherwise the
   // system's reason.
   virtual std::string StartProgram(const ProgramStart& start) = 0;
+  // Saves a new shortcut file `linkPath` pointing at `target` (started in
+  // the target's own folder); false when it could not be saved.
+  virtual bool CreateShortcut(const std::string& linkPath, const std::string& target) = 0;
 };
 
 }  // namespace olb

@@ -41,6 +41,10 @@ class Registry {
   // the write fails.
   virtual bool WriteExisting(RegistryRoot root, std::string_view key, std::string_view name,
                              const RegistryValue& value) = 0;
+
+  // Removes one value; the key stays. True when it is gone afterwards
+  // (including when it never existed), false when it could not be removed.
+  virtual bool DeleteValue(RegistryRoot root, std::string_view key, std::string_view name) = 0;
 };
 
 }  // namespace olb

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 namespace olb {
-namespace {}  // namespace
 
 uint32_t ReachableThickness(uint32_t thickness, int32_t extent) {
   // At most half the screen across the edge: a docked bar never covers (or

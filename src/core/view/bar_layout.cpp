@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "core/settings/dpi_scale.h"
 #include "core/view/arrow.h"
 
 namespace olb {
@@ -113,8 +114,40 @@ BarLayout DesignLayout() {
   return d;
 }
 
+namespace {
+
+BarLayout ScaleLayout(const BarLayout& l, uint32_t from, uint32_t to) {
+  BarLayout r = l;
+  for (Rect* part : {&r.grip, &r.panel, &r.upButton, &r.list, &r.forwardStrip, &r.backStrip}) {
+    *part = ScaleForDpi(*part, from, to);
+  }
+  r.listSpanX = ScaleForDpi(l.listSpanX, from, to);
+  r.listSpanY = ScaleForDpi(l.listSpanY, from, to);
+  // The arrows are drawn for the strips' new sizes.
+  const bool horizontal = r.arrangement == IconArrangement::Left;
+  r.forwardArrow = ForwardArrow({r.forwardStrip.Width(), r.forwardStrip.Height()}, horizontal);
+  r.backArrow = BackArrow({r.backStrip.Width(), r.backStrip.Height()}, horizontal);
+  return r;
+}
+
+Size ScaleSize(Size s, uint32_t from, uint32_t to) {
+  return {ScaleForDpi(s.cx, from, to), ScaleForDpi(s.cy, from, to)};
+}
+
+}  // namespace
+
 BarLayout ComputeBarLayout(const BarLayout& previous, const BarMetrics& m) {
+  if (m.dpi != 0 && m.dpi != kDesignDpi) {
+    BarMetrics design = m;
+    design.dpi = kDesignDpi;
+    design.window = ScaleSize(m.window, m.dpi, kDesignDpi);
+    design.client = ScaleSize(m.client, m.dpi, kDesignDpi);
+    design.frameAllowance = ScaleForDpi(m.frameAllowance, m.dpi, kDesignDpi);
+    return ScaleLayout(ComputeBarLayout(ScaleLayout(previous, m.dpi, kDesignDpi), design),
+                       kDesignDpi, m.dpi);
+  }
   BarLayout r = previous;
+  r.edge = m.edge;
   SetTop(r.list, kListTop);
   PlaceAcross(r, m);
   if (IsHorizontal(m.edge)) {

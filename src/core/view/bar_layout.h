@@ -27,6 +27,7 @@ struct BarMetrics {
   Size window;                 // the bar window's outer width and height
   Size client;                 // its client area, where the grip is aligned
   int32_t frameAllowance = 9;  // LayoutFrameAllowance(...)
+  uint32_t dpi = 96;           // the monitor's DPI; the design is for 96
 };
 
 // Every rectangle is in the bar form's client coordinates except `upButton`,
@@ -34,12 +35,13 @@ struct BarMetrics {
 // form; the panel and the list are child windows. Each strip's off-screen
 // bitmap has the strip's size.
 struct BarLayout {
-  Rect grip;          // PaintBox1: the title strip and grip
-  Rect panel;         // Panel1
-  Rect upButton;      // tlbtnUpOneLevel inside Panel1
-  Rect list;          // ListView
-  Rect forwardStrip;  // Image1, bottom or right end
-  Rect backStrip;     // Image2, top or left end
+  olb::Edge edge = olb::Edge::Left;  // the edge the parts are placed for
+  Rect grip;                         // PaintBox1: the title strip and grip
+  Rect panel;                        // Panel1
+  Rect upButton;                     // tlbtnUpOneLevel inside Panel1
+  Rect list;                         // ListView
+  Rect forwardStrip;                 // Image1, bottom or right end
+  Rect backStrip;                    // Image2, top or left end
   Triangle forwardArrow;
   Triangle backArrow;
   int32_t listSpanX = 0;  // list width available on a horizontal bar
@@ -52,12 +54,12 @@ struct BarLayout {
 // The parts as the form is designed, before the first layout.
 BarLayout DesignLayout();
 
-// Places the parts for `m.edge`. What a step leaves alone keeps its value
-// from `previous`: the list's cross size when the computed one is 0 or less,
-// the strips' cross size when the list is 20 pixels or less across, and the
-// panel's top on a vertical bar. The list's extent along the bar is the
-// whole span here (never below 0); cutting it to whole item pitches is
-// SnapListExtent's business.
+// Places the parts for `m.edge`. At another DPI than 96 the parts are laid
+// out as designed for the window's size at 96 DPI and scaled to `m.dpi`. What a step leaves alone
+// keeps its value from `previous`: the list's cross size when the computed one is 0 or less, the
+// strips' cross size when the list is 20 pixels or less across, and the panel's top on a vertical
+// bar. The list's extent along the bar is the whole span here (never below 0); cutting it to whole
+// item pitches is SnapListExtent's business.
 BarLayout ComputeBarLayout(const BarLayout& previous, const BarMetrics& m);
 
 }  // namespace olb

@@ -113,11 +113,12 @@ void FolderModel::FillItemList(std::shared_ptr<ShellFolder> folder) {
 
   current_ = std::move(folder);
   ClearItemList();
+  // Names are not needed to sort: they are asked for when the list first
+  // shows an item or type-ahead reaches it.
   OwnedPidl relative;
   while (children->Next(&relative) == kResultOk) {
     if (!relative) continue;
     auto item = std::make_unique<PShellItem>();
-    item->ItemName = GetDisplayName(*current_, relative.get(), false);
     item->RelPidl = std::move(relative);
     items_.push_back(std::move(item));
   }
@@ -134,27 +135,42 @@ void FolderModel::ClearItemList() {
 }
 
 void FolderModel::FillItemDetails(int32_t first, int32_t last) {
-  const bool smallIcon = services_.list.Style() != ListViewStyle::LargeIcons;
+  const ListViewStyle style = services_.list.Style();
+  const bool smallIcon = style != ListViewStyle::LargeIcons;
+  const bool report = style == ListViewStyle::Report;
   const int32_t from = std::max(first, 0);
   const int32_t to = std::min(last, ItemCount() - 1);
   for (int32_t i = from; i <= to; ++i) {
     PShellItem& item = *items_[static_cast<size_t>(i)];
+    if (item.NeedsName) NameOne(item);
     if (item.NeedsInfo) FillOne(item, smallIcon);
+    if (report && item.NeedsReport) FillReport(item);
   }
+}
+
+void FolderModel::NameOne(PShellItem& item) {
+  item.ItemName = GetDisplayName(*current_, item.RelPidl.get(), false);
+  item.NeedsName = false;
 }
 
 void FolderModel::FillOne(PShellItem& item, bool smallIcon) {
   ShellNamespace& shell = services_.shell;
   item.AbsPidl = ConcatPidls(services_.allocator, currentPidl_.get(), item.RelPidl.get());
   item.IconIndex = shell.SystemIconIndex(item.AbsPidl.get(), smallIcon);
-  item.FileType = shell.TypeName(item.AbsPidl.get());
   FindData data;
   if (Failed(shell.GetFindData(*current_, item.RelPidl.get(), &data))) data = FindData{};
   item.SizeKB = SizeKBFromBytes(data.size);
-  item.Modified = ModifiedText(services_.time, data.lastWriteTime);
+  item.LastWriteTime = data.lastWriteTime;
   item.FileAttributes = data.attributes;
   item.NeedsInfo = false;
   ++detailFills_;
+}
+
+// The type name is the costliest question of a fill; only report style shows it.
+void FolderModel::FillReport(PShellItem& item) {
+  item.FileType = services_.shell.TypeName(item.AbsPidl.get());
+  item.Modified = ModifiedText(services_.time, item.LastWriteTime);
+  item.NeedsReport = false;
 }
 
 PShellItem* FolderModel::GetItem(int32_t index) {
@@ -165,6 +181,12 @@ PShellItem* FolderModel::GetItem(int32_t index) {
 const PShellItem* FolderModel::GetItem(int32_t index) const {
   if (index < 0 || index >= ItemCount()) return nullptr;
   return items_[static_cast<size_t>(index)].get();
+}
+
+PShellItem* FolderModel::NamedItem(int32_t index) {
+  PShellItem* item = GetItem(index);
+  if (item && item->NeedsName) NameOne(*item);
+  return item;
 }
 
 bool FolderModel::ItemIsFolder(ShellFolder& folder, const uint8_t* relative) {

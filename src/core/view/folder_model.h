@@ -73,13 +73,17 @@ class FolderModel {
   void FillItemList(std::shared_ptr<ShellFolder> folder);
   void ClearItemList();
 
-  // Fills icon, type, size, time and attributes of the records in
-  // [first, last] that still need them; indexes outside the list are skipped.
+  // Fills name, icon, size and attributes of the records in [first, last]
+  // that still need them, and in report style also type and time; indexes
+  // outside the list are skipped.
   void FillItemDetails(int32_t first, int32_t last);
 
-  // The record at `index`, or null outside [0, ItemCount()).
+  // The record at `index`, or null outside [0, ItemCount()). Its name may
+  // not have been asked for yet (ItemName empty, NeedsName set).
   PShellItem* GetItem(int32_t index);
   const PShellItem* GetItem(int32_t index) const;
+  // The record at `index` with its name: asked for on first use, then kept.
+  PShellItem* NamedItem(int32_t index);
   int32_t ItemCount() const { return static_cast<int32_t>(items_.size()); }
 
   // Whether the shell reports the item as a folder (a failed question leaves
@@ -107,7 +111,9 @@ class FolderModel {
   void Check(HResult result) {
     if (Failed(result)) Raise(result);
   }
+  void NameOne(PShellItem& item);
   void FillOne(PShellItem& item, bool smallIcon);
+  void FillReport(PShellItem& item);
 
   FolderServices services_;
   FolderPaths& paths_;

@@ -3,7 +3,7 @@
 namespace olb {
 
 std::optional<ItemDisplay> ListViewData(FolderModel& model, int32_t index, bool reportStyle) {
-  const PShellItem* item = model.GetItem(index);
+  const PShellItem* item = model.NamedItem(index);
   if (!item) return std::nullopt;
   ItemDisplay shown{item->ItemName, item->IconIndex, {}};
   if (reportStyle) {
@@ -15,8 +15,8 @@ std::optional<ItemDisplay> ListViewData(FolderModel& model, int32_t index, bool 
   return shown;
 }
 
-std::string ItemCaption(const FolderModel& model, int32_t index) {
-  const PShellItem* item = model.GetItem(index);
+std::string ItemCaption(FolderModel& model, int32_t index) {
+  const PShellItem* item = model.NamedItem(index);
   return item ? item->ItemName : std::string();
 }
 
@@ -29,12 +29,12 @@ void CacheHint(FolderModel& model, int32_t from, int32_t to) {
   if (CacheHintInRange(from, to, model.ItemCount())) model.FillItemDetails(from, to);
 }
 
-std::optional<int32_t> FindItem(const FolderModel& model, FindKind kind, std::string_view text,
+std::optional<int32_t> FindItem(FolderModel& model, FindKind kind, std::string_view text,
                                 int32_t start, bool wrap) {
   if (kind != FindKind::PartialString && kind != FindKind::ExactString) return std::nullopt;
   return FindByPrefix(
       model.ItemCount(),
-      [&model](int32_t i) -> std::string_view { return model.GetItem(i)->ItemName; }, text, start,
+      [&model](int32_t i) -> std::string_view { return model.NamedItem(i)->ItemName; }, text, start,
       wrap);
 }
 

@@ -22,19 +22,21 @@ struct ItemDisplay {
 };
 
 // The caption and image of item `index`, and in report style its four
-// subitems; nullopt for an index outside the records. Never fills details.
+// subitems; nullopt for an index outside the records. Asks for the name
+// when the item has none yet; never fills details.
 std::optional<ItemDisplay> ListViewData(FolderModel& model, int32_t index, bool reportStyle);
 
 // Convenience forms of ListViewData for a control that asks per field.
-std::string ItemCaption(const FolderModel& model, int32_t index);
+std::string ItemCaption(FolderModel& model, int32_t index);
 int32_t ItemIconIndex(const FolderModel& model, int32_t index);
 
 // Fills the details of [from, to] when both lie inside the records;
 // otherwise fills nothing at all.
 void CacheHint(FolderModel& model, int32_t from, int32_t to);
 
-// Type-ahead: only the two string kinds are answered.
-std::optional<int32_t> FindItem(const FolderModel& model, FindKind kind, std::string_view text,
+// Type-ahead: only the two string kinds are answered. The names of the items
+// the search passes are asked for and kept.
+std::optional<int32_t> FindItem(FolderModel& model, FindKind kind, std::string_view text,
                                 int32_t start, bool wrap);
 
 // The font colour of the item being drawn; the list's own for no item.

@@ -9,11 +9,14 @@
 namespace olb {
 
 const BarLayout& ListScroller::LayoutBar(const BarMetrics& metrics) {
-  edge_ = metrics.edge;
   layout_ = ComputeBarLayout(layout_, metrics);
-  // The arrangement goes first: items flow by it within the width set next.
-  if (list_.Arrangement() != layout_.arrangement) list_.SetArrangement(layout_.arrangement);
+  // The bounds go first: the control arranges its items once, when the
+  // arrangement changes, within the size it has then; it does not arrange
+  // them again when it is resized. Arranged within the old edge's bounds, a
+  // horizontal bar would keep a vertical bar's column of items (and the
+  // reverse), with only the first item in view and no pitch along the bar.
   list_.SetBounds(layout_.list);
+  if (list_.Arrangement() != layout_.arrangement) list_.SetArrangement(layout_.arrangement);
   if (PitchAlong() != 0) {
     SnapListExtent();
   } else {
@@ -90,16 +93,8 @@ void ListScroller::OnMouseWheel(WheelDirection direction, Point inForm) {
 }
 
 void ListScroller::SetViewMode(ViewMode mode) {
-  if (mode == ViewMode::LargeIcons) {
-    list_.SetViewStyle(ViewStyle::Icon);
-  } else {
-    // Small icons are reached by way of report and list, twice over; the
-    // control arranges its items anew on every change of style.
-    for (ViewStyle s : {ViewStyle::Report, ViewStyle::List, ViewStyle::Report, ViewStyle::List,
-                        ViewStyle::SmallIcon}) {
-      list_.SetViewStyle(s);
-    }
-  }
+  // One change of style; the control arranges its items once for it.
+  list_.SetViewStyle(mode == ViewMode::LargeIcons ? ViewStyle::Icon : ViewStyle::SmallIcon);
   list_.ScrollToTop();
   UpdateScrollStrips();
   MeasureItemPitch();

@@ -46,7 +46,6 @@ class ListScroller {
   void SetViewMode(ViewMode mode);
 
   const BarLayout& layout() const { return layout_; }
-  Edge edge() const { return edge_; }
   ViewMode viewMode() const { return viewMode_; }
   const StripState& strips() const { return state_; }
   int32_t itemPitchX() const { return pitchX_; }
@@ -58,7 +57,7 @@ class ListScroller {
   }
 
  private:
-  bool Horizontal() const { return IsHorizontal(edge_); }
+  bool Horizontal() const { return IsHorizontal(layout_.edge); }
   int32_t PitchAlong() const { return Horizontal() ? pitchX_ : pitchY_; }
   const Rect& StripRect(StripId s) const;
   const Triangle& StripArrow(StripId s) const;
@@ -72,7 +71,6 @@ class ListScroller {
   ListScrollPort& list_;
   StripSurface& strips_;
   BarLayout layout_ = DesignLayout();
-  Edge edge_ = Edge::Left;
   ViewMode viewMode_ = ViewMode::LargeIcons;
   StripState state_;
   int32_t pitchX_ = 0;

@@ -11,12 +11,15 @@
 namespace olb {
 
 struct PShellItem {
-  OwnedPidl AbsPidl;  // CurrentPidl followed by RelPidl; built by the first detail fill
-  OwnedPidl RelPidl;  // exactly as the folder's enumerator returned it
-  bool NeedsInfo = true;
-  std::string ItemName;  // display name in its folder: the caption
+  OwnedPidl AbsPidl;        // CurrentPidl followed by RelPidl; built by the first detail fill
+  OwnedPidl RelPidl;        // exactly as the folder's enumerator returned it
+  bool NeedsName = true;    // ItemName is asked for when the list first needs it
+  bool NeedsInfo = true;    // icon, size and attributes: what every view shows
+  bool NeedsReport = true;  // type and time: shown in report style only
+  std::string ItemName;     // display name in its folder: the caption
   std::string FileType;
-  std::string Modified;  // local last-write time as text; empty when unknown
+  std::string Modified;        // local last-write time as text; empty when unknown
+  uint64_t LastWriteTime = 0;  // as the find data gave it, for Modified
   int32_t IconIndex = 0;
   // Whole 64-bit size in units of 1000 bytes, never below 1 once filled.
   int64_t SizeKB = 0;

@@ -1,5 +1,7 @@
 #include "core/view/title.h"
 
+#include "core/settings/dpi_scale.h"
+
 #include <vector>
 
 namespace olb {
@@ -76,6 +78,15 @@ TitlePlacement PlaceTitle(Edge edge, Size strip, int32_t baseHeight) {
     p.font.escapement = 900;  // reads upwards
     p.origin = {3, strip.cy - 30};
   }
+  return p;
+}
+
+TitlePlacement PlaceTitleForDpi(Edge edge, Size strip, uint32_t dpi) {
+  const Size design{ScaleForDpi(strip.cx, dpi, kDesignDpi), ScaleForDpi(strip.cy, dpi, kDesignDpi)};
+  TitlePlacement p = PlaceTitle(edge, design);
+  p.target = {0, 0, strip.cx, strip.cy};
+  p.origin = {ScaleForDpi(p.origin.x, kDesignDpi, dpi), ScaleForDpi(p.origin.y, kDesignDpi, dpi)};
+  p.font.height = ScaleForDpi(p.font.height, kDesignDpi, dpi);
   return p;
 }
 

@@ -72,4 +72,8 @@ struct TitlePlacement {
 // near the top, on top and bottom bars it is level and a little larger.
 TitlePlacement PlaceTitle(Edge edge, Size stripSize, int32_t baseHeight = kTitleBaseHeight);
 
+// PlaceTitle for a strip in the pixels of a monitor at `dpi`: placed as
+// designed for 96 DPI, then the strip, the text's origin and the font scaled.
+TitlePlacement PlaceTitleForDpi(Edge edge, Size stripSize, uint32_t dpi);
+
 }  // namespace olb

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "core/settings/options_store.h"
 #include "core/wizard/autoload.h"
 
 namespace olb {
@@ -50,6 +51,10 @@ WizardEnd RunSetupWizard(const WizardServices& services, std::string_view rootPa
   }
   options.AutoHide = choices.autoHide ? 1 : 0;
   options.AlwaysOnTop = choices.alwaysOnTop ? 1 : 0;
+  // Stored at once: a user who exits before moving the bar keeps the answers
+  // (the wizard never comes back once the root folder exists).
+  if (!WriteOptions(services.registry, options))
+    window.ReportError(std::string("Failed to set data for '").append(kOptionsValueName) + "'");
 
   // The last page only explains; how it closes makes no difference.
   window.ShowPage(WizardPage::Step3);

@@ -43,6 +43,10 @@ bool Win32Desktop::CtrlKeyDown() {
   return GetKeyState(VK_CONTROL) < 0;
 }
 
+bool Win32Desktop::EscapeKeyDown() {
+  return GetKeyState(VK_ESCAPE) < 0;
+}
+
 bool Win32Desktop::ButtonDown(MouseButton button) {
   return GetAsyncKeyState(button == MouseButton::Right ? VK_RBUTTON : VK_LBUTTON) < 0;
 }

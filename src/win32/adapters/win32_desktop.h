@@ -13,6 +13,7 @@ class Win32Desktop : public Desktop {
   int32_t GetMetric(Metric metric) override;
   uint32_t TickCount() override;
   bool CtrlKeyDown() override;
+  bool EscapeKeyDown() override;
   bool ButtonDown(MouseButton button) override;
   Point MessagePos() override;
 };

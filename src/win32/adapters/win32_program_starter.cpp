@@ -46,6 +46,21 @@ std::optional<ShortcutLink> Win32ProgramStarter::ReadShortcut(const std::string&
   return read;
 }
 
+bool Win32ProgramStarter::CreateShortcut(const std::string& linkPath, const std::string& target) {
+  ComPtr<IShellLinkW> link;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                              link.PutVoid())))
+    return false;
+  const std::wstring wide = Widen(target);
+  link->SetPath(wide.c_str());
+  // A program finds its own files from its folder, as when started there.
+  const size_t cut = wide.find_last_of(L"\\/");
+  if (cut != std::wstring::npos) link->SetWorkingDirectory(wide.substr(0, cut).c_str());
+  ComPtr<IPersistFile> file;
+  if (FAILED(link->QueryInterface(IID_IPersistFile, file.PutVoid()))) return false;
+  return SUCCEEDED(file->Save(Widen(linkPath).c_str(), TRUE));
+}
+
 std::string Win32ProgramStarter::StartProgram(const ProgramStart& start) {
   const std::wstring program = Widen(start.program);
   std::wstring commandLine = Widen(start.commandLine);

@@ -10,10 +10,6 @@
 namespace olb::win {
 namespace {
 
-HKEY RootKey(RegistryRoot root) {
-  return root == RegistryRoot::ClassesRoot ? HKEY_CLASSES_ROOT : HKEY_CURRENT_USER;
-}
-
 // Owns an open key.
 class ScopedKey {
  public:
@@ -52,6 +48,10 @@ std::vector<uint8_t> TextToRegistry(const std::vector<uint8_t>& utf8) {
 }
 
 }  // namespace
+
+HKEY Win32Registry::RootKey(RegistryRoot root) const {
+  return root == RegistryRoot::ClassesRoot ? HKEY_CLASSES_ROOT : currentUser_;
+}
 
 std::optional<RegistryValue> Win32Registry::Read(RegistryRoot root, std::string_view key,
                                                  std::string_view name) {
@@ -95,6 +95,15 @@ bool Win32Registry::WriteExisting(RegistryRoot root, std::string_view key, std::
   if (RegOpenKeyExW(RootKey(root), Widen(key).c_str(), 0, KEY_SET_VALUE, k.out()) != ERROR_SUCCESS)
     return false;
   return SetValue(k.get(), name, value);
+}
+
+bool Win32Registry::DeleteValue(RegistryRoot root, std::string_view key, std::string_view name) {
+  ScopedKey k;
+  const LONG open = RegOpenKeyExW(RootKey(root), Widen(key).c_str(), 0, KEY_SET_VALUE, k.out());
+  if (open == ERROR_FILE_NOT_FOUND) return true;
+  if (open != ERROR_SUCCESS) return false;
+  const LONG rc = RegDeleteValueW(k.get(), Widen(name).c_str());
+  return rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND;
 }
 
 bool Win32Registry::SetValue(HKEY key, std::string_view name, const RegistryValue& value) {

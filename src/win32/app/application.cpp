@@ -1,6 +1,6 @@
 #include "win32/app/application.h"
 
-#include "win32/app/error_box.h"
+#include "win32/base/error_box.h"
 #include "win32/app/single_instance.h"
 
 namespace olb::win {

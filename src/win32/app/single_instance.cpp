@@ -1,6 +1,7 @@
 #include "win32/app/single_instance.h"
 
 #include <cwchar>
+#include <string>
 
 namespace olb::win {
 namespace {
@@ -16,6 +17,31 @@ bool HasClass(HWND window, const wchar_t* className) {
 }
 
 }  // namespace
+
+InstanceClaim::InstanceClaim() {
+  // "Local\" is the session's namespace; the user's name keeps a program
+  // started as another user in the same session apart.
+  std::wstring name = L"Local\\Ovel Launch Bar.";
+  wchar_t user[257] = {};
+  DWORD size = 257;
+  if (GetUserNameW(user, &size)) name += user;
+  mutex_ = CreateMutexW(nullptr, FALSE, name.c_str());
+  // Without a mutex (out of resources) the window search alone decides.
+  first_ = !mutex_ || GetLastError() != ERROR_ALREADY_EXISTS;
+}
+
+InstanceClaim::~InstanceClaim() {
+  if (mutex_) CloseHandle(mutex_);
+}
+
+void ActivateClaimingInstance(const wchar_t* className, const wchar_t* title) {
+  // The first copy creates its bar window within moments of taking the
+  // mutex; ten seconds cover a slow start without waiting for ever.
+  for (int tries = 0; tries < 200; ++tries) {
+    if (ActivatePrevInstance(className, title)) return;
+    Sleep(50);
+  }
+}
 
 HWND FindPrevInstance(const wchar_t* className, const wchar_t* title) {
   const wchar_t* cls = OrNone(className);

@@ -4,9 +4,8 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
-
-#include "core/platform/registry.h"
 
 namespace olb::win {
 
@@ -16,8 +15,8 @@ class TForm6;
 // The user's application-data folder (UTF-8, no trailing backslash).
 std::string AppDataFolder(HWND owner);
 
-// On a first start (no root folder yet) the bar stays hidden while `form6`
-// runs the settings wizard.
-void FinishStartup(BarWindow& bar, TForm6& form6, Registry& registry, HWND appWindow);
+// On a first start (no root folder yet) the bar stays hidden while the
+// settings window that `form6` makes on demand runs the wizard.
+void FinishStartup(BarWindow& bar, const std::function<TForm6&()>& form6, HWND appWindow);
 
 }  // namespace olb::win

@@ -1,33 +1,25 @@
 // The bar's drag and drop: the bar window as one drop target for files
 // (KrFileDropTarget1) and the item list as the source of item drags
-// (KrFileDropSource1), bound to the core's drop and drag-start rules.
+// (KrFileDropSource1), bound to the controller's drop and drag rules.
 #pragma once
 
 #include <windows.h>
 
-#include "core/dragdrop/bar_drop.h"
+#include "core/bar/launch_bar.h"
 #include "core/dragdrop/drag_start.h"
-#include "core/platform/file_ops.h"
-#include "core/platform/list_row_state.h"
-#include "win32/adapters/win32_program_starter.h"
 #include "win32/dragdrop/file_drop_source.h"
 #include "win32/dragdrop/file_drop_target.h"
-
-namespace olb {
-class DockingEngine;
-}
 
 namespace olb::win {
 
 class FolderView;
 
-class BarDragDrop : private DropHost {
+class BarDragDrop {
  public:
   // Binds the target to `bar` and hooks the list's mouse handlers; all the
   // parts given belong to the bar form and outlive this.
-  BarDragDrop(HWND bar, FolderView& folder, DockingEngine& engine, FileOps& files,
-              ListRowState& rows);
-  ~BarDragDrop() override { Unbind(); }
+  BarDragDrop(HWND bar, FolderView& folder, LaunchBar& controller);
+  ~BarDragDrop() { Unbind(); }
   BarDragDrop(const BarDragDrop&) = delete;
   BarDragDrop& operator=(const BarDragDrop&) = delete;
 
@@ -38,25 +30,13 @@ class BarDragDrop : private DropHost {
   TKrFileDropSource& KrFileDropSource1() { return source_; }
 
  private:
-  uint32_t KrFileDropTarget1DropFiles(const FileList& droppedFiles);
+  uint32_t KrFileDropTarget1DropFiles(const FileList& droppedFiles, const DropRequest& request);
   void ListViewMouseMove(WPARAM keys, POINT at);
   void KrFileDropSource1StartDrag();
 
-  // DropHost
-  Point CursorPos() override;
-  void ProcessMessages() override;
-  void ShowAutoHiddenBar() override;
-  DropGeometry Geometry(Point screen) override;
-  void StoreDefaultPitch(int32_t pitch) override;
-  bool CtrlKeyDown() override;
-  void UpdateScrollStrips() override;
-  void ShowError(const std::string& message) override;
-
   HWND bar_;
   FolderView& folder_;
-  DockingEngine& engine_;
-  Win32ProgramStarter programs_;
-  BarDrop drop_;
+  LaunchBar& controller_;
   DragStartTracker press_;
   TKrFileDropTarget target_;
   TKrFileDropSource source_;

@@ -1,9 +1,9 @@
 #include "win32/bar/bar_window.h"
 
 #include "core/settings/placement.h"
-#include "core/view/title.h"
-#include "core/wizard/autoload.h"
+#include "win32/adapters/html_help_viewer.h"
 #include "win32/app/application.h"
+#include "win32/base/error_box.h"
 #include "win32/app/single_instance.h"
 #include "win32/bar/title_painter.h"
 #include "win32/base/module_path.h"
@@ -33,33 +33,31 @@ RECT BarWindow::DesignedRect() {
 }
 
 BarWindow::BarWindow(Application& app, Registry& registry, UINT appBarNotify)
-    : app_(app), registry_(registry), appBarNotify_(appBarNotify) {
+    : app_(app),
+      appBarNotify_(appBarNotify),
+      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
   RegisterFormClass(app.instance(), WndProc, kBarClassName, CS_DBLCLKS);
   const RECT r = DesignedRect();
   CreateWindowExW(0, kBarClassName, L"", kDesignedStyle, r.left, r.top, r.right - r.left,
                   r.bottom - r.top, app.handle(), nullptr, app.instance(), this);
   if (!hwnd_) throw std::runtime_error("Cannot create the bar window");
-  folder_ = std::make_unique<FolderView>(hwnd_, app.instance(), app.handle(), paths, *this);
-  folder_->onListRightClick = [this](POINT inList) {
-    PartRightClick({layout().list.left, layout().list.top}, inList);
-  };
+  folder_ = std::make_unique<FolderView>(hwnd_, app.instance(), app.handle());
   chooser_ = std::make_unique<OpenFileDialog>(app.handle());
   rows_ = std::make_unique<ListRows>(folder_->list().hwnd());
-  commands_ = std::make_unique<ItemCommands>(
-      folder_->model(), CommandServices{files_, *chooser_, folder_->launcher(), *rows_, *this});
-  folder_->onLabelEdited = [this](int row, const std::string& text) {
-    commands_->ListViewEdited(row, text);
-  };
   shell_ = std::make_unique<ShellAppBar>(hwnd_, appBarNotify_);
   ops_ = std::make_unique<HwndBarOps>(hwnd_);
-  // Reads the taskbar state, as the form's construction does.
-  engine_ = std::make_unique<DockingEngine>(options_, *shell_, *ops_, *this, desktop_, registry_);
-  dragDrop_ = std::make_unique<BarDragDrop>(hwnd_, *folder_, *engine_, files_, *rows_);
-  FormCreate();
-}
-
-void BarWindow::ProcessMessages() {
-  Application::ProcessMessages();
+  FolderView& f = *folder_;
+  controller_ = std::make_unique<LaunchBar>(
+      BarServices{*shell_, *ops_, desktop_, registry, f.shell(), f.allocator(), f.list(), f.list(),
+                  f.strips(), f.cursor(), f.time(), f.launcher(), files_, *chooser_, *rows_,
+                  programs_, *this, ExecutablePath()});
+  folder_->Attach(*controller_);
+  dragDrop_ = std::make_unique<BarDragDrop>(hwnd_, *folder_, *controller_);
+  // The form's creation handler.
+  SetWindowPos(hwnd_, nullptr, 0, 0, kCreatedWidth, WindowRectOf(hwnd_).Height(),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  controller_->Create();
+  folder_->list().SetupSystemImageLists();
 }
 
 BarWindow::~BarWindow() {
@@ -68,120 +66,31 @@ BarWindow::~BarWindow() {
   if (hwnd_) DestroyWindow(hwnd_);
 }
 
-void BarWindow::FormCreate() {
-  SetWindowPos(hwnd_, nullptr, 0, 0, kCreatedWidth, WindowRectOf(hwnd_).Height(),
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  engine_->Register();
-  engine_->LoadOptions();
-  barWndProcInstalled_ = true;
-  RestartTimer(TimerId::Timer1);
-  LayoutBar();
-  folder_->InitFolderView();
+// --- BarForm ------------------------------------------------------------
+
+void BarWindow::ProcessMessages() {
+  Application::ProcessMessages();
 }
 
-void BarWindow::Show() {
-  ShowWindow(hwnd_, SW_SHOW);
-}
-
-void BarWindow::OpenRootFolder() {
-  folder_->OpenFolderByPath(paths.RootPath);
-  folder_->MeasureItemPitch();
-  folder_->UpdateScrollStrips();
-}
-
-void BarWindow::FormClose() {
-  if (dragDrop_) dragDrop_->Unbind();
-}
-
-void BarWindow::FormDestroy() {
-  StopTimer(TimerId::Timer1);
-  engine_->Unregister();
-}
-
-// --- BarUi -------------------------------------------------------------
-
-void BarWindow::LayoutBar() {
+FormSizes BarWindow::Sizes() {
   RECT client{};
   GetClientRect(hwnd_, &client);
   const Rect window = WindowRectOf(hwnd_);
-  const BarMetrics metrics{
-      options_.Edge,
-      {window.Width(), window.Height()},
-      {client.right, client.bottom},
-      LayoutFrameAllowance(GetSystemMetrics(SM_CYEDGE), GetSystemMetrics(SM_CYBORDER))};
-  layout_ = folder_ ? folder_->LayoutBar(metrics) : ComputeBarLayout(layout_, metrics);
+  return {{window.Width(), window.Height()},
+          {client.right, client.bottom},
+          LayoutFrameAllowance(GetSystemMetrics(SM_CYEDGE), GetSystemMetrics(SM_CYBORDER))};
+}
+
+void BarWindow::PlaceParts(const BarLayout& layout) {
+  folder_->Place(layout);
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-void BarWindow::ScrollListToTop() {
-  if (folder_) folder_->ScrollListToTop();
+void BarWindow::InvalidateList() {
+  // The control repaints only the items it moved; what the other mode drew
+  // elsewhere would stay on screen.
+  InvalidateRect(folder_->list().hwnd(), nullptr, TRUE);
 }
-
-// The menu is built from the record each time it opens, so its AutoHide
-// mark already follows the engine's change.
-void BarWindow::UncheckAutoHideMenuItem() {}
-
-void BarWindow::ShowMessage(std::string_view text, std::string_view caption) {
-  MessageBoxW(app_.handle(), Widen(text).c_str(), Widen(caption).c_str(), MB_OK);
-}
-
-void BarWindow::StartRevealTimer() {
-  if (revealTimer_.OnNcMouseMove()) RestartTimer(TimerId::Timer2);
-}
-
-// --- title ---------------------------------------------------------------
-
-// --- NavigationHost ------------------------------------------------------
-
-void BarWindow::SetUpButtonEnabled(bool enabled) {
-  folder_->SetUpButtonEnabled(enabled);
-}
-
-void BarWindow::UpdateScrollStrips() {
-  folder_->UpdateScrollStrips();
-}
-
-void BarWindow::ReapplyListExtent() {
-  folder_->ReapplyListExtent();
-}
-
-void BarWindow::UpdateTitle() {
-  TitleText = olb::TitleText(paths.CurrentPath, paths.RootPath);
-  InvalidateRect(hwnd_, nullptr, FALSE);
-}
-
-void BarWindow::WriteAutoloadValue() {
-  olb::WriteAutoloadValue(registry_, ExecutablePath());
-}
-
-void BarWindow::ShowAutoHiddenBar() {
-  engine_->SetAutoHideShown(true);
-}
-
-void BarWindow::ShowError(const std::string& message) {
-  ShowException(std::runtime_error(message));
-}
-
-bool BarWindow::Confirm(const std::string& question) {
-  return MessageBoxW(MessageBoxOwner(), Widen(question).c_str(), kAppTitle,
-                     MB_YESNO | MB_ICONQUESTION) == IDYES;
-}
-
-void BarWindow::FormPaint() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd_, &ps);
-  const Rect& grip = layout().grip;
-  const int saved = SaveDC(dc);
-  IntersectClipRect(dc, grip.left, grip.top, grip.right, grip.bottom);
-  SetViewportOrgEx(dc, grip.left, grip.top, nullptr);
-  PaintTitle(dc, app_.instance(), PlaceTitle(options_.Edge, {grip.Width(), grip.Height()}),
-             TitleText);
-  RestoreDC(dc, saved);
-  if (folder_) folder_->PaintStrips(dc);
-  EndPaint(hwnd_, &ps);
-}
-
-// --- timers ------------------------------------------------------------
 
 void BarWindow::RestartTimer(TimerId id) {
   const auto raw = static_cast<UINT_PTR>(id);
@@ -193,52 +102,111 @@ void BarWindow::StopTimer(TimerId id) {
   KillTimer(hwnd_, static_cast<UINT_PTR>(id));
 }
 
-void BarWindow::Timer1Timer() {
-  const Size doubleClick{GetSystemMetrics(SM_CXDOUBLECLK), GetSystemMetrics(SM_CYDOUBLECLK)};
-  if (Timer1WantsSlideIn(GetActiveWindow() == hwnd_, UnpackMessagePos(GetMessagePos()),
-                         WindowRectOf(hwnd_), doubleClick)) {
-    engine_->SetAutoHideShown(false);
-  }
-  RestartTimer(TimerId::Timer1);
+Point BarWindow::CursorPos() {
+  POINT p{};
+  GetCursorPos(&p);
+  return {p.x, p.y};
 }
 
-void BarWindow::Timer2Timer() {
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  StopTimer(TimerId::Timer2);
-  if (revealTimer_.OnTick({cursor.x, cursor.y}, WindowRectOf(hwnd_))) {
-    engine_->SetAutoHideShown(true);
-  }
+Size BarWindow::DoubleClickDistance() {
+  return {GetSystemMetrics(SM_CXDOUBLECLK), GetSystemMetrics(SM_CYDOUBLECLK)};
 }
 
-// --- activation ----------------------------------------------------------
+void BarWindow::ShowError(const std::string& message) {
+  ShowException(std::runtime_error(message));
+}
+
+bool BarWindow::Confirm(const std::string& question) {
+  return MessageBoxW(MessageBoxOwner(), Widen(question).c_str(), kAppTitle,
+                     MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void BarWindow::ShowMessage(std::string_view text, std::string_view caption) {
+  MessageBoxW(app_.handle(), Widen(text).c_str(), Widen(caption).c_str(), MB_OK);
+}
+
+void BarWindow::ShowAbout() {
+  if (showAboutPage) showAboutPage();
+}
+
+HelpViewer& BarWindow::Help() {
+  if (!help_) help_ = std::make_unique<HtmlHelpViewer>(hwnd_);
+  return *help_;
+}
+
+void BarWindow::ReturnFocusToList() {
+  if (!IsWindow(hwnd_)) return;
+  // A modal window that closes may leave activation with the hidden
+  // application window (or no window of the program): the list gets the
+  // keyboard back, unless the user went on to another window of ours.
+  const HWND active = GetActiveWindow();
+  if (active && active != hwnd_ && active != app_.handle()) return;
+  if (active != hwnd_) SetActiveWindow(hwnd_);
+  SetFocus(folder_->list().hwnd());
+}
+
+void BarWindow::FormPaint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd_, &ps);
+  const Rect& grip = layout().grip;
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, grip.left, grip.top, grip.right, grip.bottom);
+  SetViewportOrgEx(dc, grip.left, grip.top, nullptr);
+  PaintTitle(dc, app_.instance(),
+             PlaceTitleForDpi(options().Edge, {grip.Width(), grip.Height()}, engine().dpi()),
+             controller_->titleText());
+  RestoreDC(dc, saved);
+  folder_->PaintStrips(dc);
+  EndPaint(hwnd_, &ps);
+}
 
 // The form's activation: its first activation, and focus coming back from
-// another window of this program. Switching from another program does not
-// count, so clicking a slid-out bar keeps it out.
+// another window of this program.
 void BarWindow::OnActivate(WPARAM wp, LPARAM lp) {
   if (LOWORD(wp) == WA_INACTIVE) return;
   const HWND previous = reinterpret_cast<HWND>(lp);
-  const bool fromOwnWindow =
-      previous && GetWindowThreadProcessId(previous, nullptr) == GetCurrentThreadId();
-  if (activatedOnce_ && !fromOwnWindow) return;
-  activatedOnce_ = true;
-  engine_->OnActivated();
+  controller_->OnActivate(previous &&
+                          GetWindowThreadProcessId(previous, nullptr) == GetCurrentThreadId());
 }
 
 // --- window procedure ------------------------------------------------------
 
 bool BarWindow::DockingMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-  DockingEngine& e = *engine_;
+  DockingEngine& e = controller_->engine();
   if (msg == appBarNotify_) {
     result = 0;
     e.OnAppBarNotify(static_cast<uint32_t>(wp), static_cast<intptr_t>(lp));
     return true;
   }
+  if (msg == taskbarCreated_) {
+    result = 0;
+    e.OnShellRestarted();
+    return true;
+  }
   switch (msg) {
+    case WM_DISPLAYCHANGE:
+    case WM_SETTINGCHANGE:
+      result = DefWindowProcW(hwnd_, msg, wp, lp);
+      if (msg == WM_DISPLAYCHANGE || wp == SPI_SETWORKAREA) e.OnScreenChanged();
+      return true;
+    case WM_DPICHANGED: {
+      const auto* r = reinterpret_cast<const RECT*>(lp);
+      e.OnDpiChanged(HIWORD(wp), {r->left, r->top, r->right, r->bottom});
+      result = 0;
+      return true;
+    }
+    case WM_SYSCOMMAND:
+      // The bar is never maximised (a snap to the top of the screen, say).
+      if ((wp & 0xFFF0) != SC_MAXIMIZE) return false;
+      result = 0;
+      return true;
     case WM_WINDOWPOSCHANGING: {
       result = DefWindowProcW(hwnd_, msg, wp, lp);
       auto* pos = reinterpret_cast<WINDOWPOS*>(lp);
+      if ((pos->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE) &&
+          e.DeclinesPlacement()) {
+        pos->flags |= SWP_NOMOVE | SWP_NOSIZE;
+      }
       if (!(pos->flags & SWP_NOMOVE)) {
         int32_t x = pos->x, y = pos->y;
         e.OnWindowPosChanging(x, y);
@@ -294,7 +262,7 @@ LRESULT BarWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   // The engine's procedure takes over once the stored options are applied;
   // before that the window behaves as the toolkit made it.
   LRESULT result = 0;
-  if (barWndProcInstalled_ && engine_ && DockingMessage(msg, wp, lp, result)) return result;
+  if (controller_ && controller_->created() && DockingMessage(msg, wp, lp, result)) return result;
   if (folder_ && folder_->HandleFormMessage(msg, wp, lp, result)) return result;
 
   switch (msg) {
@@ -312,7 +280,7 @@ LRESULT BarWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       InvalidateRect(hwnd_, nullptr, FALSE);
       break;
     case WM_ACTIVATE:
-      if (engine_) OnActivate(wp, lp);
+      if (controller_) OnActivate(wp, lp);
       break;
     case WM_SETFOCUS:
       // The form itself takes no keys: the item list is its one control
@@ -320,20 +288,23 @@ LRESULT BarWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (folder_) SetFocus(folder_->list().hwnd());
       return 0;
     case WM_TIMER:
-      if (wp == static_cast<WPARAM>(TimerId::Timer1)) Timer1Timer();
-      if (wp == static_cast<WPARAM>(TimerId::Timer2)) Timer2Timer();
+      if (controller_) controller_->OnTimer(static_cast<TimerId>(wp));
       return 0;
     case WM_RBUTTONDOWN:
     case WM_LBUTTONDOWN:
     case WM_MBUTTONDOWN:
-      FormMouseDown(msg, {static_cast<int16_t>(LOWORD(lp)), static_cast<int16_t>(HIWORD(lp))});
+      // A right click on the form's own parts (grip, strips, gaps): the menu.
+      if (msg == WM_RBUTTONDOWN && controller_) {
+        controller_->OnRightClick(
+            {0, 0}, {static_cast<int16_t>(LOWORD(lp)), static_cast<int16_t>(HIWORD(lp))});
+      }
       return 0;
     case WM_CLOSE:
-      FormClose();
+      if (dragDrop_) dragDrop_->Unbind();
       DestroyWindow(hwnd_);
       return 0;
     case WM_DESTROY:
-      if (engine_) FormDestroy();
+      if (controller_) controller_->Destroy();
       PostQuitMessage(0);
       return 0;
     default:

@@ -1,12 +1,13 @@
 #include "win32/bar/hwnd_bar_ops.h"
 
 #include "win32/app/application.h"
+#include "win32/bar/visible_frame.h"
 
 namespace olb::win {
 
+// The engine works on what the user sees: the visible frame.
 Rect HwndBarOps::WindowRect() {
-  RECT r{};
-  GetWindowRect(bar_, &r);
+  const RECT r = VisibleFrame(bar_);
   return {r.left, r.top, r.right, r.bottom};
 }
 
@@ -17,10 +18,11 @@ Rect HwndBarOps::ClientRectOnScreen() {
   return {r.left, r.top, r.right, r.bottom};
 }
 
-void HwndBarOps::Place(const Rect& r, Placement how) {
+void HwndBarOps::Place(const Rect& visible, Placement how) {
   UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
   if (how == Placement::Frame) flags |= SWP_FRAMECHANGED;
-  SetWindowPos(bar_, nullptr, r.left, r.top, r.Width(), r.Height(), flags);
+  const RECT r = OuterFromVisible(bar_, {visible.left, visible.top, visible.right, visible.bottom});
+  SetWindowPos(bar_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, flags);
   if (how == Placement::Frame) UpdateWindow(bar_);
 }
 
@@ -56,6 +58,16 @@ Size HwndBarOps::FrameSize() {
   AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongW(bar_, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongW(bar_, GWL_EXSTYLE)));
   return {r.right - r.left, r.bottom - r.top};
+}
+
+void HwndBarOps::WaitForNextFrame() {
+  // The frame just placed is painted (Place updates the window); the next
+  // one is due after 10 ms, so a slide is some 40 frames, not a busy loop.
+  Sleep(10);
+}
+
+uint32_t HwndBarOps::Dpi() {
+  return WindowDpi(bar_);
 }
 
 void HwndBarOps::PumpMessages() {

@@ -12,11 +12,14 @@ class HwndBarOps : public BarWindowOps {
   explicit HwndBarOps(HWND bar) : bar_(bar) {}
 
   Rect WindowRect() override;
+  bool IsVisible() override { return IsWindowVisible(bar_) != FALSE; }
+  void WaitForNextFrame() override;
   Rect ClientRectOnScreen() override;
   void Place(const Rect& rect, Placement how) override;
   void SetZOrder(ZOrder order) override;
   void RemoveCaption() override;
   Size FrameSize() override;
+  uint32_t Dpi() override;
   void PumpMessages() override;
 
  private:

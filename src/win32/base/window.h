@@ -7,7 +7,7 @@
 
 #include <exception>
 
-#include "win32/app/error_box.h"
+#include "win32/base/error_box.h"
 
 namespace olb::win {
 

@@ -1,30 +1,48 @@
 // TKrFileDropSource: runs an OLE drag that offers its `Files` as a shell
-// file list (CF_HDROP), for the copy and move the target chooses.
+// file list (CF_HDROP) and as the shell's item list ("Shell IDList Array"),
+// with the shell's drag image of the control when the drag starts there.
 #pragma once
 
-#include <windows.h>
-#include <ole2.h>
+#include <vector>
 
-#include "core/dragdrop/drop_effects.h"
 #include "core/dragdrop/drop_files.h"
-#include "win32/base/com_ptr.h"
+#include "win32/dragdrop/drop_source.h"
+#include "win32/dragdrop/hdrop.h"
 
 namespace olb::win {
 
-class TKrFileDropSource {
+class TKrFileDropSource : public TKrCustomDropSource {
  public:
-  // The bar starts its drags itself, from the list's mouse handlers.
-  HWND DragControl = nullptr;
-  TDropEffects DropEffects{TDropEffect::deNone};
-  FileList Files;
+  TKrFileDropSource();
+  ~TKrFileDropSource() override;
 
-  // Runs the drag until the drop or the cancel. `effects` is what the
-  // target reported.
-  TDropResult DragDrop(TDropEffects& effects);
+  FileList Files;
+  // The point of the control the drag image hangs from (client
+  // coordinates); the press point in automatic mode.
+  POINT DragImagePoint{};
+
+  HRESULT GetData(FORMATETC& formatetcIn, STGMEDIUM& medium) override;
+  HRESULT GetDataHere(FORMATETC& formatetc, STGMEDIUM& medium) override;
+  HRESULT QueryGetData(FORMATETC& formatetc) override;
+  // Keeps what the shell's drag-image helper stores in the data object.
+  HRESULT SetData(FORMATETC& formatetc, STGMEDIUM& medium, bool fRelease) override;
+
+ protected:
+  void PrepareDrag(IDataObject* data) override;
+
+ private:
+  struct Stored {
+    FORMATETC format;
+    OwnedGlobal block;
+  };
+  const Stored* Find(const FORMATETC& f) const;
+  void ClearStore();
+  std::vector<Stored> store_;
 };
 
-// The data object of a drag: a copy of the paths, served as new file-list
-// blocks; owned by whoever holds its references.
-ComPtr<IDataObject> NewFileDataObject(const FileList& files);
+// The shell's item list for `files`: a CIDA block whose parent is the
+// desktop and whose items are the files' absolute identifier lists; empty
+// when a path cannot be parsed.
+OwnedGlobal NewShellIdListBlock(const FileList& files);
 
 }  // namespace olb::win

@@ -19,6 +19,13 @@ class OwnedGlobal {
   OwnedGlobal(const OwnedGlobal&) = delete;
   OwnedGlobal& operator=(const OwnedGlobal&) = delete;
   OwnedGlobal(OwnedGlobal&& other) noexcept : block_(other.Release()) {}
+  OwnedGlobal& operator=(OwnedGlobal&& other) noexcept {
+    if (this != &other) {
+      if (block_) GlobalFree(block_);
+      block_ = other.Release();
+    }
+    return *this;
+  }
   HGLOBAL get() const { return block_; }
   // Gives the block to a receiver (OLE's medium), which frees it.
   HGLOBAL Release() {

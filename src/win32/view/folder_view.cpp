@@ -6,57 +6,34 @@
 
 namespace olb::win {
 
-FolderView::FolderView(HWND form, HINSTANCE instance, HWND appWindow, FolderPaths& paths,
-                       NavigationHost& host)
+FolderView::FolderView(HWND form, HINSTANCE instance, HWND appWindow)
     : form_(form),
       shell_(allocator_, appWindow),
       launcher_(appWindow),
       list_(form, instance),
       strips_(form),
-      panel_(form, instance, [this] { navigator_.UpOneLevel(); }),
-      model_(FolderServices{shell_, allocator_, list_, cursor_, time_}, paths),
-      navigator_(model_, launcher_, host),
-      scroller_(list_, strips_) {
-  strips_.SetLayout(&scroller_.layout());
-  list_.SetModel(&model_);
+      panel_(form, instance, [this] {
+        if (bar_) bar_->UpOneLevel();
+      }) {}
+
+void FolderView::Attach(LaunchBar& bar) {
+  bar_ = &bar;
+  strips_.SetLayout(&bar.layout());
+  list_.SetModel(&bar.model());
   ListViewHandlers& h = list_.handlers();
-  h.dblClick = [this] { navigator_.ListViewDblClick(); };
-  h.keyDown = [this](uint16_t key, uint32_t mods) { return navigator_.ListViewKeyDown(key, mods); };
+  h.dblClick = [this] { bar_->OnDoubleClick(); };
+  h.keyDown = [this](uint16_t key, uint32_t mods) { return bar_->OnListKey(key, mods); };
   h.wheel = [this](int delta, POINT screen) { Wheel(delta, screen); };
   h.rightClick = [this](POINT inList) {
-    if (onListRightClick) onListRightClick(inList);
+    const Rect& l = bar_->layout().list;
+    bar_->OnRightClick({l.left, l.top}, {inList.x, inList.y});
   };
-}
-
-const BarLayout& FolderView::LayoutBar(const BarMetrics& metrics) {
-  const BarLayout& layout = scroller_.LayoutBar(metrics);
-  panel_.Place(layout.panel, layout.upButton);
-  return layout;
-}
-
-void FolderView::InitFolderView() {
-  model_.InitFolderView();
-  list_.SetupSystemImageLists();
-  scroller_.MeasureItemPitch();
-  scroller_.UpdateScrollStrips();
-}
-
-void FolderView::OpenFolderByPath(std::string_view path) {
-  model_.OpenFolderByPath(path);
-}
-
-void FolderView::SetViewMode(ViewMode mode) {
-  scroller_.SetViewMode(mode);
-  // The control repaints only the items it moved; what the other mode drew
-  // elsewhere would stay on screen.
-  InvalidateRect(list_.hwnd(), nullptr, TRUE);
 }
 
 void FolderView::Wheel(int delta, POINT screen) {
   if (delta == 0) return;
   ScreenToClient(form_, &screen);
-  scroller_.OnMouseWheel(delta < 0 ? WheelDirection::Down : WheelDirection::Up,
-                         {screen.x, screen.y});
+  bar_->OnWheel(delta < 0 ? WheelDirection::Down : WheelDirection::Up, {screen.x, screen.y});
 }
 
 bool FolderView::LabelEdited(const NMHDR& header) {
@@ -77,11 +54,29 @@ bool FolderView::LabelEdited(const NMHDR& header) {
     text = Narrow(wide.c_str());
     row = info.item.iItem;
   }
-  if (onLabelEdited) onLabelEdited(row, text);
+  bar_->OnLabelEdited(row, text);
   return true;
 }
 
+void FolderView::StripHover(Point inForm) {
+  if (const std::optional<StripId> s = strips_.StripAt(inForm)) bar_->OnStripMouseMove(*s, inForm);
+}
+
+void FolderView::DragHover(Point screen) {
+  if (!bar_) return;
+  POINT p{screen.x, screen.y};
+  ScreenToClient(form_, &p);
+  const std::optional<StripId> strip = strips_.StripAt({p.x, p.y});
+  // OLE calls DragOver every few tens of milliseconds while the pointer
+  // rests: restarting the repeat timer each time would keep it from ever
+  // firing. Once armed it re-arms itself while the pointer stays on the arrow.
+  if (strip && strip == dragStrip_) return;
+  dragStrip_ = strip;
+  StripHover({p.x, p.y});
+}
+
 bool FolderView::HandleFormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (!bar_) return false;
   switch (msg) {
     case WM_NOTIFY: {
       auto& header = *reinterpret_cast<NMHDR*>(lp);
@@ -95,21 +90,15 @@ bool FolderView::HandleFormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resu
     case WM_TIMER:
       for (StripId s : {StripId::Forward, StripId::Back}) {
         if (wp == ScrollStrips::TimerOf(s)) {
-          scroller_.OnRepeatTimer(s);
+          bar_->OnStripTimer(s);
           result = 0;
           return true;
         }
       }
       return false;
-    case WM_MOUSEMOVE: {
-      const Point at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-      if (const std::optional<StripId> s = strips_.StripAt(at)) {
-        const Rect& r =
-            s == StripId::Forward ? scroller_.layout().forwardStrip : scroller_.layout().backStrip;
-        scroller_.OnStripMouseMove(*s, {at.x - r.left, at.y - r.top});
-      }
+    case WM_MOUSEMOVE:
+      StripHover({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       return false;  // the form may want the move too
-    }
     case WM_MOUSEWHEEL:
       Wheel(GET_WHEEL_DELTA_WPARAM(wp), {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       result = 0;

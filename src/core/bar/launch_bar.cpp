@@ -1,0 +1,175 @@
+#include "core/bar/launch_bar.h"
+
+#include "core/commands/row_finder.h"
+#include "core/dragdrop/drag_start.h"
+#include "core/wizard/autoload.h"
+#include "core/wizard/first_start.h"
+#include "core/wizard/root_folder.h"
+
+namespace olb {
+
+LaunchBar::LaunchBar(const BarServices& services)
+    : s_(services),
+      engine_(options_, s_.appBar, s_.window, *this, s_.desktop, s_.registry),
+      model_(FolderServices{s_.shell, s_.allocator, s_.items, s_.cursor, s_.time}, paths_),
+      navigator_(model_, s_.launcher, *this),
+      scroller_(s_.scroll, s_.strips),
+      commands_(model_, CommandServices{s_.files, s_.chooser, s_.launcher, s_.rows, *this}),
+      drop_(DropServices{model_, s_.files, s_.programs, s_.rows, *this}) {}
+
+void LaunchBar::Create() {
+  engine_.Register();
+  engine_.LoadOptions();
+  created_ = true;
+  s_.form.RestartTimer(TimerId::Timer1);
+  LayoutBar();
+  model_.InitFolderView();
+  scroller_.MeasureItemPitch();
+  scroller_.UpdateScrollStrips();
+}
+
+void LaunchBar::Start(std::string_view appDataFolder,
+                      const std::function<WizardWindow&()>& wizard) {
+  // The list is filled in report style; the style it had comes back before
+  // the item pitch is measured, which depends on it.
+  const ListViewStyle style = s_.items.Style();
+  s_.items.SetStyle(ListViewStyle::Report);
+
+  paths_.RootPath = RootPathFor(appDataFolder);
+  // The settings window is made only when a first start needs it.
+  if (!s_.files.DirectoryExists(paths_.RootPath)) {
+    RunFirstStart({wizard(), s_.files, s_.registry, s_.exePath}, paths_.RootPath, options_,
+                  [this] { s_.form.HideBar(); });
+  }
+
+  // Without its root folder the bar has nothing to show: opening fails loudly.
+  if (!s_.files.DirectoryExists(paths_.RootPath)) model_.Raise(kResultPathNotFound);
+  model_.OpenFolderByPath(paths_.RootPath);
+  s_.items.SetStyle(style);
+  scroller_.MeasureItemPitch();
+  scroller_.UpdateScrollStrips();
+  s_.form.ShowBar();
+  // The bar is at its root: there is nothing above to go up to.
+  s_.form.SetUpButtonEnabled(false);
+  s_.form.ReturnFocusToList();
+}
+
+void LaunchBar::OpenRootFolder() {
+  model_.OpenFolderByPath(paths_.RootPath);
+  scroller_.MeasureItemPitch();
+  scroller_.UpdateScrollStrips();
+}
+
+void LaunchBar::Destroy() {
+  if (!created_) return;
+  s_.form.StopTimer(TimerId::Timer1);
+  engine_.Unregister();
+}
+
+// --- layout --------------------------------------------------------------
+
+void LaunchBar::LayoutBar() {
+  const FormSizes sizes = s_.form.Sizes();
+  const BarLayout& layout = scroller_.LayoutBar(
+      {options_.Edge, sizes.window, sizes.client, sizes.frameAllowance, engine_.dpi()});
+  s_.form.PlaceParts(layout);
+}
+
+void LaunchBar::UpdateTitle() {
+  title_ = TitleText(paths_.CurrentPath, paths_.RootPath);
+  s_.form.InvalidateTitle();
+}
+
+void LaunchBar::WriteAutoloadValue() {
+  olb::WriteAutoloadValue(s_.registry, s_.exePath);
+}
+
+bool LaunchBar::AutoloadIsOn() {
+  return olb::AutoloadIsOn(s_.registry, s_.exePath);
+}
+
+void LaunchBar::OnWheel(WheelDirection direction, Point inForm) {
+  scroller_.OnMouseWheel(direction, inForm);
+}
+
+void LaunchBar::OnStripMouseMove(StripId strip, Point inForm) {
+  const BarLayout& l = scroller_.layout();
+  const Rect& r = strip == StripId::Forward ? l.forwardStrip : l.backStrip;
+  scroller_.OnStripMouseMove(strip, {inForm.x - r.left, inForm.y - r.top});
+}
+
+void LaunchBar::OnStripTimer(StripId strip) {
+  scroller_.OnRepeatTimer(strip);
+}
+
+// --- activation and timers -----------------------------------------------
+
+// Switching from another program does not count, so clicking a slid-out bar
+// keeps it out.
+void LaunchBar::OnActivate(bool fromOwnWindow) {
+  if (activatedOnce_ && !fromOwnWindow) return;
+  activatedOnce_ = true;
+  engine_.OnActivated();
+}
+
+void LaunchBar::OnTimer(TimerId id) {
+  if (id == TimerId::Timer1) Timer1Timer();
+  if (id == TimerId::Timer2) Timer2Timer();
+}
+
+void LaunchBar::StartRevealTimer() {
+  if (revealTimer_.OnNcMouseMove()) s_.form.RestartTimer(TimerId::Timer2);
+}
+
+void LaunchBar::Timer1Timer() {
+  if (Timer1WantsSlideIn(s_.form.IsActive(), s_.desktop.MessagePos(), s_.window.WindowRect(),
+                         s_.form.DoubleClickDistance())) {
+    engine_.SetAutoHideShown(false);
+  }
+  s_.form.RestartTimer(TimerId::Timer1);
+}
+
+void LaunchBar::Timer2Timer() {
+  const Point cursor = s_.form.CursorPos();
+  s_.form.StopTimer(TimerId::Timer2);
+  if (revealTimer_.OnTick(cursor, s_.window.WindowRect())) engine_.SetAutoHideShown(true);
+}
+
+// --- drag and drop -------------------------------------------------------
+
+DropGeometry LaunchBar::Geometry(Point screen) {
+  DropGeometry g;
+  g.onWindow = s_.window.WindowRect().Contains(screen);
+  const Rect client = s_.window.ClientRectOnScreen();
+  g.pointer = {screen.x - client.left, screen.y - client.top};
+  const BarLayout& layout = scroller_.layout();
+  g.list = layout.list;
+  const Rect view = s_.scroll.ViewRect();
+  g.viewOrigin = {view.left, view.top};
+  g.edge = layout.edge;
+  g.pitch = IsHorizontal(g.edge) ? scroller_.itemPitchX() : scroller_.itemPitchY();
+  g.itemCount = s_.scroll.ItemCount();
+  return g;
+}
+
+void LaunchBar::StoreDefaultPitch(int32_t pitch) {
+  if (IsHorizontal(scroller_.layout().edge)) {
+    scroller_.SetItemPitch(pitch, scroller_.itemPitchY());
+  } else {
+    scroller_.SetItemPitch(scroller_.itemPitchX(), pitch);
+  }
+}
+
+std::optional<std::string> LaunchBar::DragPathOf(int32_t row) {
+  const PShellItem* item = model_.GetItem(row);
+  if (!item) return std::nullopt;
+  return FullPathOf(model_, *item);
+}
+
+void LaunchBar::AfterDrag(TDropEffects effects) {
+  if (!RereadAfterDrag(effects)) return;
+  const std::string path = paths_.CurrentPath;
+  model_.OpenFolderByPath(path);
+}
+
+}  // namespace olb

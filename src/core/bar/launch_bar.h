@@ -1,0 +1,176 @@
+// The bar's controller: the one owner of the bar's state (the settings
+// record, the folder paths, the title and the one layout) and of the core
+// objects that work on it: docking engine, folder model, navigator,
+// scroller, item commands, drop rules and the auto-hide timers. It runs the
+// menu's commands and toggles and decides the first start. The window only
+// decodes messages into calls on it and does what the ports ask.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/bar/bar_form.h"
+#include "core/bar/ids.h"
+#include "core/commands/item_commands.h"
+#include "core/docking/auto_hide_timers.h"
+#include "core/docking/docking_engine.h"
+#include "core/dragdrop/bar_drop.h"
+#include "core/dragdrop/drop_effects.h"
+#include "core/platform/program_starter.h"
+#include "core/settings/bar_options.h"
+#include "core/view/folder_model.h"
+#include "core/view/list_scroller.h"
+#include "core/view/navigator.h"
+#include "core/view/title.h"
+#include "core/wizard/setup_wizard.h"
+
+namespace olb {
+
+// Every port the bar works through; all must outlive the controller.
+struct BarServices {
+  AppBarShell& appBar;
+  BarWindowOps& window;
+  Desktop& desktop;
+  Registry& registry;
+  ShellNamespace& shell;
+  ShellAllocator& allocator;
+  ItemListControl& items;
+  ListScrollPort& scroll;
+  StripSurface& strips;
+  ScreenCursor& cursor;
+  TimeFormat& time;
+  Launcher& launcher;
+  FileOps& files;
+  FileChooser& chooser;
+  ListRowState& rows;
+  ProgramStarter& programs;
+  BarForm& form;
+  std::string exePath;  // what the Run value starts and where the help file lies
+};
+
+class LaunchBar : private BarUi, private NavigationHost, private CommandHost, private DropHost {
+ public:
+  // Reads the taskbar state, as the form's construction does; nothing is
+  // registered or laid out yet.
+  explicit LaunchBar(const BarServices& services);
+  LaunchBar(const LaunchBar&) = delete;
+  LaunchBar& operator=(const LaunchBar&) = delete;
+
+  // The form's creation: registers the bar, applies the stored record, starts
+  // the slide-in timer, lays the bar out and opens the desktop folder.
+  void Create();
+  // The end of start-up in the root folder under `appDataFolder`: a missing
+  // root brings up the first-start wizard in the window `wizard` makes (only
+  // then), then the root opens and the bar shows. Raises ComError when the
+  // root cannot be made or opened.
+  void Start(std::string_view appDataFolder, const std::function<WizardWindow&()>& wizard);
+  // Opens the root folder, measures the item pitch and updates the strips.
+  void OpenRootFolder();
+  // The form's destruction: stops the timer and unregisters the bar.
+  void Destroy();
+  // Whether Create has applied the stored record (the docking messages are
+  // the engine's from then on).
+  bool created() const { return created_; }
+
+  // --- input -------------------------------------------------------------
+  // The form became active; `fromOwnWindow` when focus came from another
+  // window of this program. Only the first activation and those from the
+  // program's own windows count.
+  void OnActivate(bool fromOwnWindow);
+  void OnTimer(TimerId id);
+  // A right click on a part at `controlOffset` in the form, `click` in the part.
+  void OnRightClick(Point controlOffset, Point click);
+  void OnWheel(WheelDirection direction, Point inForm);
+  void OnStripMouseMove(StripId strip, Point inForm);
+  void OnStripTimer(StripId strip);
+  void OnDoubleClick() { navigator_.ListViewDblClick(); }
+  void UpOneLevel() { navigator_.UpOneLevel(); }
+  bool OnListKey(uint16_t key, uint32_t modifiers) {
+    return navigator_.ListViewKeyDown(key, modifiers);
+  }
+  // An accepted in-place edit of `row`'s caption.
+  void OnLabelEdited(int32_t row, const std::string& text) { commands_.ListViewEdited(row, text); }
+  // Files dragged over or dropped onto the bar.
+  void OnDragOverFiles() { drop_.DragOverFiles(); }
+  uint32_t OnDropFiles(const FileList& files, const DropRequest& request) {
+    return drop_.DropFiles(files, request);
+  }
+  // The item to show drop-highlighted with the pointer at `screen`.
+  std::optional<int32_t> DropHighlightAt(Point screen) { return drop_.HighlightRowAt(screen); }
+  // The full path of the item at `row` that a drag out of the list carries;
+  // nothing when there is no such item.
+  std::optional<std::string> DragPathOf(int32_t row);
+  // After a drag out of the list: re-reads the folder unless the target copied.
+  void AfterDrag(TDropEffects effects);
+  // Runs a menu command as if it had been chosen from the popup menu.
+  void RunCommand(CommandId command);
+  // Whether the Run value starts this program: Autoload's check mark, read
+  // each time the menu opens, as other programs change it too.
+  bool AutoloadIsOn();
+
+  // --- state (read-only for the window) ----------------------------------
+  const BarOptions& options() const { return options_; }
+  // The live record, for the first-start wizard's answers.
+  BarOptions& options() { return options_; }
+  const FolderPaths& paths() const { return paths_; }
+  FolderPaths& paths() { return paths_; }
+  const std::string& titleText() const { return title_; }
+  const BarLayout& layout() const { return scroller_.layout(); }
+  ViewMode viewMode() const { return scroller_.viewMode(); }
+  DockingEngine& engine() { return engine_; }
+  FolderModel& model() { return model_; }
+  Navigator& navigator() { return navigator_; }
+  ListScroller& scroller() { return scroller_; }
+  ItemCommands& commands() { return commands_; }
+
+ private:
+  void LayoutBar() override;
+  void ScrollListToTop() override { s_.scroll.ScrollToTop(); }
+  // The menu is built from the record each time it opens, so its AutoHide
+  // mark already follows the engine's change.
+  void UncheckAutoHideMenuItem() override {}
+  void ShowMessage(std::string_view text, std::string_view caption) override {
+    s_.form.ShowMessage(text, caption);
+  }
+  void StartRevealTimer() override;
+  void SetUpButtonEnabled(bool enabled) override { s_.form.SetUpButtonEnabled(enabled); }
+  void UpdateScrollStrips() override { scroller_.UpdateScrollStrips(); }
+  void ReapplyListExtent() override { scroller_.SnapListExtent(); }
+  void UpdateTitle() override;
+  void WriteAutoloadValue() override;
+  void ShowAutoHiddenBar() override { engine_.SetAutoHideShown(true); }
+  void ShowError(const std::string& message) override { s_.form.ShowError(message); }
+  bool Confirm(const std::string& question) override { return s_.form.Confirm(question); }
+  void ProcessMessages() override { s_.form.ProcessMessages(); }
+  Point CursorPos() override { return s_.form.CursorPos(); }
+  DropGeometry Geometry(Point screen) override;
+  void StoreDefaultPitch(int32_t pitch) override;
+
+  void Timer1Timer();
+  void Timer2Timer();
+  void ShowPopupMenu(Point screen);
+  void SetViewMode(ViewMode mode);
+  void AutoHide1Click();
+  void Alwaysontop1Click();
+  void About1Click();
+  void Help1Click();
+
+  BarServices s_;
+  BarOptions options_ = InitialOptions();
+  FolderPaths paths_;
+  std::string title_{kBarTitle};
+  DockingEngine engine_;
+  FolderModel model_;
+  Navigator navigator_;
+  ListScroller scroller_;
+  ItemCommands commands_;
+  BarDrop drop_;
+  RevealTimer revealTimer_;
+  bool created_ = false;
+  bool activatedOnce_ = false;
+};
+
+}  // namespace olb

@@ -1,0 +1,125 @@
+// The controller's popup menu and the commands that belong to the bar itself.
+#include "core/bar/launch_bar.h"
+#include "core/bar/popup_menu.h"
+#include "core/wizard/autoload.h"
+
+namespace olb {
+
+void LaunchBar::OnRightClick(Point controlOffset, Point click) {
+  s_.form.ProcessMessages();
+  // The menu opens at the window's outer corner plus the click's client
+  // position, offset by the frame from the pointer as the bar always did.
+  ShowPopupMenu(MenuScreenPoint(s_.window.WindowRect(), controlOffset, click));
+}
+
+void LaunchBar::ShowPopupMenu(Point screen) {
+  engine_.MenuOpened();
+  const std::optional<CommandId> chosen = s_.form.TrackMenu(screen);
+  engine_.MenuClosed();
+  s_.form.ProcessMessages();
+  if (chosen) RunCommand(*chosen);
+}
+
+void LaunchBar::RunCommand(CommandId command) {
+  switch (command) {
+    case CommandId::LargeIcons1:
+      SetViewMode(ViewMode::LargeIcons);
+      break;
+    case CommandId::SmallIcons1:
+      SetViewMode(ViewMode::SmallIcons);
+      break;
+    case CommandId::AutoHide1:
+      AutoHide1Click();
+      break;
+    case CommandId::Alwaysontop1:
+      Alwaysontop1Click();
+      break;
+    case CommandId::NewFolder1:
+      commands_.NewFolder1Click();
+      break;
+    case CommandId::NewShortut1:
+      commands_.NewShortut1Click();
+      break;
+    case CommandId::Delete1:
+      commands_.Delete1Click();
+      break;
+    case CommandId::OpenFolderwithShortcuts1:
+      commands_.OpenFolderwithShortcuts1Click();
+      break;
+    case CommandId::UpdateBar1:
+      commands_.UpdateBar1Click();
+      break;
+    case CommandId::Autoload1:
+      // Checked (the Run value starts this program): removes it; otherwise writes it.
+      ToggleAutoload(s_.registry, s_.exePath);
+      break;
+    case CommandId::Help1:
+      Help1Click();
+      break;
+    case CommandId::About1:
+      About1Click();
+      break;
+    case CommandId::Exit1:
+      s_.form.Close();
+      break;
+    default:
+      // A value outside the menu does nothing.
+      break;
+  }
+  // The commands that may have shown a modal window: About, and the
+  // shell's dialogs of the item commands.
+  switch (command) {
+    case CommandId::About1:
+    case CommandId::NewFolder1:
+    case CommandId::NewShortut1:
+    case CommandId::Delete1:
+      s_.form.ReturnFocusToList();
+      break;
+    default:
+      break;
+  }
+}
+
+// LargeIcons1Click / SmallIcons1Click: the menu's check marks follow the
+// mode, as the menu is built from it each time it opens.
+void LaunchBar::SetViewMode(ViewMode mode) {
+  scroller_.SetViewMode(mode);
+  s_.form.InvalidateList();
+  s_.form.ProcessMessages();
+}
+
+void LaunchBar::AutoHide1Click() {
+  s_.form.ProcessMessages();
+  if (options_.AutoHide) {
+    engine_.SetAutoHideShown(true);  // slide out before docking normally
+    options_.AutoHide = 0;
+  } else {
+    options_.AutoHide = 1;
+  }
+  engine_.ApplyEdge(engine_.CurrentEdge());
+  engine_.SaveOptions();
+  s_.form.ProcessMessages();
+}
+
+void LaunchBar::Alwaysontop1Click() {
+  options_.AlwaysOnTop = options_.AlwaysOnTop ? 0 : 1;
+  engine_.ApplyEdge(engine_.CurrentEdge());
+  engine_.SaveOptions();
+}
+
+void LaunchBar::About1Click() {
+  // While the About window is up, a full-screen notification must not
+  // re-apply the edge under it; the flag is cleared even if it fails.
+  engine_.MenuOpened();
+  struct Closed {
+    DockingEngine& engine;
+    ~Closed() { engine.MenuClosed(); }
+  } closed{engine_};
+  s_.form.ShowAbout();
+}
+
+void LaunchBar::Help1Click() {
+  OpenHelp(s_.form.Help(), s_.exePath);
+}
+
+}  // namespace olb

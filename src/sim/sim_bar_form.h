@@ -1,0 +1,78 @@
+// The bar form as its controller drives it, over a simulated bar window:
+// sizes from the window, timers, the menu's next choice, and what was shown.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <utility>
+#include <string>
+#include <vector>
+
+#include "core/bar/bar_form.h"
+#include "sim/sim_bar_window.h"
+
+namespace olb::sim {
+
+class SimBarForm : public BarForm {
+ public:
+  explicit SimBarForm(SimBarWindow& window) : window_(window) {}
+
+  void ProcessMessages() override { window_.PumpMessages(); }
+  FormSizes Sizes() override {
+    const Rect w = window_.WindowRect();
+    const Rect c = window_.ClientRectOnScreen();
+    return {{w.Width(), w.Height()}, {c.Width(), c.Height()}, 9};
+  }
+  void PlaceParts(const BarLayout& layout) override { placed = layout; }
+  void SetUpButtonEnabled(bool enabled) override { upEnabled = enabled; }
+  void InvalidateTitle() override { ++titlePaints; }
+  void InvalidateList() override {}
+  void RestartTimer(TimerId id) override { timers[id] = true; }
+  void StopTimer(TimerId id) override { timers[id] = false; }
+  bool IsActive() override { return active; }
+  Point CursorPos() override { return cursor; }
+  Size DoubleClickDistance() override { return {4, 4}; }
+  std::optional<CommandId> TrackMenu(Point screen) override {
+    menuAt = screen;
+    return std::exchange(nextChoice, std::nullopt);
+  }
+  void ShowError(const std::string& message) override { errors.push_back(message); }
+  void ShowMessage(std::string_view text, std::string_view) override { errors.emplace_back(text); }
+  bool Confirm(const std::string& question) override {
+    errors.push_back(question);
+    return confirmAnswer;
+  }
+  void ShowAbout() override { ++aboutShown; }
+  HelpViewer& Help() override { return help_; }
+  void HideBar() override { visible = false; }
+  void ShowBar() override { visible = true; }
+  void Close() override { closed = true; }
+  void ReturnFocusToList() override { ++focusReturns; }
+
+  std::optional<BarLayout> placed;
+  bool upEnabled = true;
+  int titlePaints = 0;
+  std::map<TimerId, bool> timers;
+  bool active = false;
+  Point cursor;
+  std::optional<CommandId> nextChoice;
+  std::optional<Point> menuAt;
+  std::vector<std::string> errors;
+  bool confirmAnswer = true;
+  int aboutShown = 0;
+  bool visible = true;
+  bool closed = false;
+  int focusReturns = 0;
+  std::vector<std::string> topics;
+
+ private:
+  struct Viewer : HelpViewer {
+    explicit Viewer(std::vector<std::string>& topics) : topics_(topics) {}
+    void DisplayTopic(std::string_view topic) override { topics_.emplace_back(topic); }
+    std::vector<std::string>& topics_;
+  };
+  SimBarWindow& window_;
+  Viewer help_{topics};
+};
+
+}  // namespace olb::sim

@@ -1,0 +1,308 @@
+#include "win32/view/item_list_view.h"
+
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <exception>
+#include <stdexcept>
+
+#include "win32/base/error_box.h"
+#include "win32/bar/title_painter.h"
+
+namespace olb::win {
+namespace {
+
+constexpr UINT_PTR kSubclassId = 1;
+constexpr int kColumnWidth = 300;
+constexpr WPARAM kMoveByCaption = SC_MOVE | HTCAPTION;  // 0xF012
+
+DWORD StyleBitsOf(ListViewStyle style) {
+  switch (style) {
+    case ListViewStyle::LargeIcons:
+      return LVS_ICON;
+    case ListViewStyle::SmallIcons:
+      return LVS_SMALLICON;
+    case ListViewStyle::List:
+      return LVS_LIST;
+    case ListViewStyle::Report:
+      return LVS_REPORT;
+  }
+  return LVS_ICON;
+}
+
+ListViewStyle StyleFromBits(DWORD style) {
+  switch (style & LVS_TYPEMASK) {
+    case LVS_SMALLICON:
+      return ListViewStyle::SmallIcons;
+    case LVS_LIST:
+      return ListViewStyle::List;
+    case LVS_REPORT:
+      return ListViewStyle::Report;
+    default:
+      return ListViewStyle::LargeIcons;
+  }
+}
+
+ListViewStyle FromViewStyle(ViewStyle style) {
+  switch (style) {
+    case ViewStyle::Icon:
+      return ListViewStyle::LargeIcons;
+    case ViewStyle::SmallIcon:
+      return ListViewStyle::SmallIcons;
+    case ViewStyle::List:
+      return ListViewStyle::List;
+    case ViewStyle::Report:
+      return ListViewStyle::Report;
+  }
+  return ListViewStyle::LargeIcons;
+}
+
+}  // namespace
+
+uint32_t CurrentKeyModifiers() {
+  uint32_t mods = 0;
+  if (GetKeyState(VK_SHIFT) < 0) mods |= kModShift;
+  if (GetKeyState(VK_MENU) < 0) mods |= kModAlt;
+  if (GetKeyState(VK_CONTROL) < 0) mods |= kModCtrl;
+  return mods;
+}
+
+TMyListView::TMyListView(HWND form, HINSTANCE instance) : form_(form) {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&icc);
+  // The system image lists are the shell's: LVS_SHAREIMAGELISTS keeps the
+  // control from destroying them. Labels are edited by the control's own
+  // gesture (a click on the caption of the selected item).
+  const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | LVS_ICON |
+                      LVS_ALIGNLEFT | LVS_OWNERDATA | LVS_SHAREIMAGELISTS | LVS_NOCOLUMNHEADER |
+                      LVS_EDITLABELS | LVS_SINGLESEL;
+  hwnd_ = CreateWindowExW(0, WC_LISTVIEWW, L"", style, 20, 24, 119, 271, form, nullptr, instance,
+                          nullptr);
+  if (!hwnd_) throw std::runtime_error("Cannot create the item list");
+  // Owner data: the drop highlight is asked for with each item's data.
+  SendMessageW(hwnd_, LVM_SETCALLBACKMASK, LVIS_DROPHILITED, 0);
+  SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+
+  const LOGFONTW lf = FormFont();
+  font_.Reset(CreateFontIndirectW(&lf));
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  SendMessageW(hwnd_, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(face));
+  SendMessageW(hwnd_, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(face));
+  SendMessageW(hwnd_, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_WINDOWTEXT)));
+
+  LVCOLUMNW column{};
+  column.mask = LVCF_WIDTH;
+  column.cx = kColumnWidth;
+  SendMessageW(hwnd_, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+}
+
+TMyListView::~TMyListView() {
+  if (!hwnd_) return;
+  RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
+  DestroyWindow(hwnd_);
+}
+
+void TMyListView::SetupSystemImageLists() {
+  SHFILEINFOW info{};
+  auto small = reinterpret_cast<HIMAGELIST>(
+      SHGetFileInfoW(L"C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+  SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(small));
+  auto large = reinterpret_cast<HIMAGELIST>(
+      SHGetFileInfoW(L"C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX));
+  SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(large));
+}
+
+// --- ItemListControl -----------------------------------------------------
+
+void TMyListView::BeginUpdate() {
+  if (updateDepth_++ == 0) SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+}
+
+void TMyListView::EndUpdate() {
+  if (updateDepth_ == 0 || --updateDepth_ > 0) return;
+  SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void TMyListView::SetItemCount(int32_t count) {
+  SendMessageW(hwnd_, LVM_SETITEMCOUNT, static_cast<WPARAM>(std::max(count, 0)), 0);
+  ArrangeIcons();
+}
+
+// Wine's list view gives owner-data items their icon positions only when it
+// arranges them, which a new count or style does not do by itself; until
+// then every item reads as (0, 0) and the pitch would measure 0.
+void TMyListView::ArrangeIcons() {
+  const ListViewStyle style = Style();
+  if (style == ListViewStyle::LargeIcons || style == ListViewStyle::SmallIcons) {
+    SendMessageW(hwnd_, LVM_ARRANGE, LVA_DEFAULT, 0);
+  }
+}
+
+int32_t TMyListView::ItemCount() {
+  return static_cast<int32_t>(SendMessageW(hwnd_, LVM_GETITEMCOUNT, 0, 0));
+}
+
+void TMyListView::ClearSelection() {
+  LVITEMW state{};
+  state.stateMask = LVIS_SELECTED;
+  SendMessageW(hwnd_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+}
+
+std::optional<int32_t> TMyListView::SelectedIndex() {
+  const auto i = static_cast<int32_t>(
+      SendMessageW(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+  if (i < 0) return std::nullopt;
+  return i;
+}
+
+void TMyListView::Repaint() {
+  InvalidateRect(hwnd_, nullptr, TRUE);
+  if (updateDepth_ == 0) UpdateWindow(hwnd_);
+}
+
+ListViewStyle TMyListView::Style() {
+  return StyleFromBits(static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)));
+}
+
+void TMyListView::SetStyle(ListViewStyle style) {
+  SetStyleBits(LVS_TYPEMASK, StyleBitsOf(style));
+}
+
+void TMyListView::SetStyleBits(DWORD mask, DWORD bits) {
+  const auto old = static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE));
+  const DWORD updated = (old & ~mask) | bits;
+  // The control rearranges its items on WM_STYLECHANGED.
+  if (updated == old) return;
+  SetWindowLongW(hwnd_, GWL_STYLE, static_cast<LONG>(updated));
+  ArrangeIcons();
+}
+
+// --- ListScrollPort ------------------------------------------------------
+
+Point TMyListView::ItemPosition(int32_t index) {
+  POINT p{};
+  SendMessageW(hwnd_, LVM_GETITEMPOSITION, static_cast<WPARAM>(index),
+               reinterpret_cast<LPARAM>(&p));
+  return {p.x, p.y};
+}
+
+Rect TMyListView::ViewRect() {
+  RECT r{};
+  SendMessageW(hwnd_, LVM_GETVIEWRECT, 0, reinterpret_cast<LPARAM>(&r));
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+void TMyListView::ScrollBy(int32_t dx, int32_t dy) {
+  SendMessageW(hwnd_, LVM_SCROLL, static_cast<WPARAM>(dx), static_cast<LPARAM>(dy));
+}
+
+void TMyListView::ScrollToTop() {
+  SendMessageW(hwnd_, WM_VSCROLL, SB_TOP, 0);
+}
+
+void TMyListView::SetBounds(const Rect& b) {
+  MoveWindow(hwnd_, b.left, b.top, std::max(b.Width(), 0), std::max(b.Height(), 0), TRUE);
+}
+
+IconArrangement TMyListView::Arrangement() {
+  const auto style = static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE));
+  return (style & LVS_ALIGNMASK) == LVS_ALIGNLEFT ? IconArrangement::Left : IconArrangement::Top;
+}
+
+void TMyListView::SetArrangement(IconArrangement arrangement) {
+  SetStyleBits(LVS_ALIGNMASK, arrangement == IconArrangement::Left ? LVS_ALIGNLEFT : LVS_ALIGNTOP);
+  SetupSystemImageLists();
+}
+
+void TMyListView::SetViewStyle(ViewStyle style) {
+  SetStyle(FromViewStyle(style));
+}
+
+// --- input -----------------------------------------------------------------
+
+LRESULT CALLBACK TMyListView::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                           DWORD_PTR self) {
+  // Exceptions never reach the control's own window procedure.
+  try {
+    return reinterpret_cast<TMyListView*>(self)->HandleMessage(msg, wp, lp);
+  } catch (const std::exception& e) {
+    ShowException(e);
+  } catch (...) {
+    ShowException(std::runtime_error("Unknown error"));
+  }
+  (void)hwnd;
+  return 0;
+}
+
+LRESULT TMyListView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_NCCALCSIZE: {
+      // The list never shows scroll bars: the strips and the wheel scroll it.
+      const auto style = static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE));
+      if (style & (WS_VSCROLL | WS_HSCROLL)) {
+        SetWindowLongW(hwnd_, GWL_STYLE,
+                       static_cast<LONG>(style & ~static_cast<DWORD>(WS_VSCROLL | WS_HSCROLL)));
+      }
+      break;
+    }
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      // Alt combinations arrive as system keys, which the control ignores.
+      if (handlers_.keyDown &&
+          handlers_.keyDown(static_cast<uint16_t>(wp), CurrentKeyModifiers())) {
+        return 0;
+      }
+      break;
+    case WM_NCDESTROY: {
+      const LRESULT result = DefSubclassProc(hwnd_, msg, wp, lp);
+      RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
+      hwnd_ = nullptr;
+      return result;
+    }
+    case WM_MOUSEWHEEL:
+      // Exactly one pitch per notch: the control's own wheel scrolling is
+      // not wanted on top of it.
+      if (handlers_.wheel) {
+        handlers_.wheel(GET_WHEEL_DELTA_WPARAM(wp), {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+      }
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+      OnMouseDown(msg, wp, lp);
+      return 0;
+    case WM_MOUSEMOVE:
+      if (handlers_.mouseMove) handlers_.mouseMove(wp, {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+      break;
+    case WM_LBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_RBUTTONUP:
+      if (handlers_.mouseUp) handlers_.mouseUp();
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(hwnd_, msg, wp, lp);
+}
+
+void TMyListView::OnMouseDown(UINT msg, WPARAM wp, LPARAM lp) {
+  // The control handles the press first: it selects the item under the
+  // pointer, or clears the selection on an empty spot.
+  DefSubclassProc(hwnd_, msg, wp, lp);
+  const POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+  if (msg == WM_RBUTTONDOWN) {
+    if (handlers_.rightClick) handlers_.rightClick(at);
+    return;
+  }
+  const bool onItem = SelectedIndex().has_value();
+  if (handlers_.press) handlers_.press(at, onItem);
+  if (onItem) return;
+  // A press on an empty spot moves the bar, as a press on its grip does.
+  ReleaseCapture();
+  SendMessageW(form_, WM_SYSCOMMAND, kMoveByCaption, 0);
+}
+
+}  // namespace olb::win

@@ -1,0 +1,107 @@
+// TMyListView: the bar's item list, an owner-data list view child window
+// without border, scroll bars or column headers, drawing from the system
+// image lists. It answers the control's data, hint, find and custom-draw
+// requests from the folder model and reports the user's input through
+// handlers the folder view sets.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <optional>
+
+#include "core/platform/item_list_control.h"
+#include "core/platform/list_scroll_port.h"
+#include "core/view/folder_model.h"
+#include "core/view/list_keys.h"
+#include "win32/base/gdi.h"
+
+namespace olb::win {
+
+struct ListViewHandlers {
+  std::function<void()> dblClick;  // also Enter, through keyDown
+  // The key's action ran: true; left to the control: false.
+  std::function<bool(uint16_t virtualKey, uint32_t modifiers)> keyDown;
+  // Wheel turned over the list; `screen` is the pointer, `delta` the wheel's.
+  std::function<void(int delta, POINT screen)> wheel;
+  // Right button pressed at `inList` (list client coordinates), after the
+  // control has handled the press.
+  std::function<void(POINT inList)> rightClick;
+  // Left or middle button pressed at `inList`, after the control has
+  // handled the press; `onItem`: an item is selected now.
+  std::function<void(POINT inList, bool onItem)> press;
+  // The pointer moved over the list; `keys` are the message's MK_ flags.
+  std::function<void(WPARAM keys, POINT inList)> mouseMove;
+  // A button was released over the list.
+  std::function<void()> mouseUp;
+};
+
+// The modifier keys held now, as ListKeyActionFor compares them.
+uint32_t CurrentKeyModifiers();
+
+class TMyListView : public ItemListControl, public ListScrollPort {
+ public:
+  TMyListView(HWND form, HINSTANCE instance);
+  ~TMyListView() override;
+  TMyListView(const TMyListView&) = delete;
+  TMyListView& operator=(const TMyListView&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+  // The model whose records the control shows; null shows nothing.
+  void SetModel(FolderModel* model) { model_ = model; }
+  ListViewHandlers& handlers() { return handlers_; }
+
+  // WM_NOTIFY of the form from this control: true when answered here.
+  bool OnNotify(NMHDR& header, LRESULT& result);
+
+  // SetupSystemImageLists: the shell's small and large lists, shared.
+  void SetupSystemImageLists();
+
+  // ItemListControl
+  void BeginUpdate() override;
+  void EndUpdate() override;
+  void SetItemCount(int32_t count) override;
+  int32_t ItemCount() override;
+  void ClearSelection() override;
+  std::optional<int32_t> SelectedIndex() override;
+  void Repaint() override;
+  ListViewStyle Style() override;
+  void SetStyle(ListViewStyle style) override;
+
+  // Shows `row` drop-highlighted (LVIS_DROPHILITED) while a drag is over
+  // it; none clears it.
+  void SetDropHighlight(std::optional<int32_t> row);
+  std::optional<int32_t> dropHighlight() const { return dropRow_; }
+
+  // ListScrollPort
+  Point ItemPosition(int32_t index) override;
+  Rect ViewRect() override;
+  void ScrollBy(int32_t dx, int32_t dy) override;
+  void ScrollToTop() override;
+  void SetBounds(const Rect& bounds) override;
+  IconArrangement Arrangement() override;
+  void SetArrangement(IconArrangement arrangement) override;
+  void SetViewStyle(ViewStyle style) override;
+
+ private:
+  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                       DWORD_PTR self);
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+  void OnMouseDown(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnGetDispInfo(LVITEMW& item, bool wide);
+  LRESULT OnFindItem(const NMLVFINDITEMW& find, bool wide);
+  LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw);
+  void SetStyleBits(DWORD mask, DWORD bits);
+  void ArrangeIcons();
+
+  HWND form_;
+  HWND hwnd_ = nullptr;
+  GdiObject font_;
+  FolderModel* model_ = nullptr;
+  ListViewHandlers handlers_;
+  int updateDepth_ = 0;
+  std::optional<int32_t> dropRow_;
+};
+
+}  // namespace olb::win

@@ -1,0 +1,165 @@
+// TMyListView's answers to the control's requests: display data, cache
+// hints, incremental find and custom draw, all from the folder model.
+#include <cstring>
+
+#include "core/view/list_answers.h"
+#include "win32/adapters/strret_text.h"
+#include "win32/base/unicode.h"
+#include "win32/view/item_list_view.h"
+
+namespace olb::win {
+namespace {
+
+// Copies `text` into the control's buffer of `capacity` characters,
+// cut to fit and always terminated.
+template <typename Char>
+void CopyText(const std::basic_string<Char>& text, Char* buffer, int capacity) {
+  if (!buffer || capacity <= 0) return;
+  const size_t n = std::min(text.size(), static_cast<size_t>(capacity - 1));
+  std::memcpy(buffer, text.data(), n * sizeof(Char));
+  buffer[n] = 0;
+}
+
+std::string Utf8ToAnsi(std::string_view utf8) {
+  const std::wstring wide = Widen(utf8);
+  if (wide.empty()) return {};
+  const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
+                                    0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(std::max(n, 0)), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr,
+                      nullptr);
+  return out;
+}
+
+COLORREF ColorOf(ItemColor color, COLORREF listFont) {
+  switch (color) {
+    case ItemColor::Highlight:
+      return GetSysColor(COLOR_HIGHLIGHT);
+    case ItemColor::GrayText:
+      return GetSysColor(COLOR_GRAYTEXT);
+    case ItemColor::ListFont:
+      break;
+  }
+  return listFont;
+}
+
+}  // namespace
+
+// --- requests from the control ---------------------------------------------
+
+bool TMyListView::OnNotify(NMHDR& header, LRESULT& result) {
+  if (header.hwndFrom != hwnd_) return false;
+  result = 0;
+  switch (header.code) {
+    case LVN_GETDISPINFOW:
+    case LVN_GETDISPINFOA: {
+      // The A and W forms differ only in the text pointer's type.
+      auto& info = reinterpret_cast<NMLVDISPINFOW&>(header);
+      result = OnGetDispInfo(info.item, header.code == LVN_GETDISPINFOW);
+      return true;
+    }
+    case LVN_ODCACHEHINT: {
+      const auto& hint = reinterpret_cast<const NMLVCACHEHINT&>(header);
+      if (model_) CacheHint(*model_, hint.iFrom, hint.iTo);
+      return true;
+    }
+    case LVN_ODFINDITEMW:
+    case LVN_ODFINDITEMA:
+      result = OnFindItem(reinterpret_cast<const NMLVFINDITEMW&>(header),
+                          header.code == LVN_ODFINDITEMW);
+      return true;
+    case NM_CUSTOMDRAW:
+      result = OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
+      return true;
+    case NM_DBLCLK:
+      if (handlers_.dblClick) handlers_.dblClick();
+      return true;
+    default:
+      return false;
+  }
+}
+
+LRESULT TMyListView::OnGetDispInfo(LVITEMW& item, bool wide) {
+  if (!model_) return 0;
+  const bool report = Style() == ListViewStyle::Report;
+  const std::optional<ItemDisplay> shown = ListViewData(*model_, item.iItem, report);
+  if (!shown) return 0;
+  if (item.mask & LVIF_IMAGE) item.iImage = shown->iconIndex;
+  // The list keeps selection and focus itself; the drop highlight is ours.
+  if ((item.mask & LVIF_STATE) && (item.stateMask & LVIS_DROPHILITED) && dropRow_ == item.iItem) {
+    item.state |= LVIS_DROPHILITED;
+  }
+  if (item.mask & LVIF_TEXT) {
+    std::string text;
+    if (item.iSubItem == 0) {
+      text = shown->caption;
+    } else if (item.iSubItem > 0 && static_cast<size_t>(item.iSubItem) <= shown->subItems.size()) {
+      text = shown->subItems[static_cast<size_t>(item.iSubItem) - 1];
+    }
+    if (wide) {
+      CopyText(Widen(text), item.pszText, item.cchTextMax);
+    } else {
+      CopyText(Utf8ToAnsi(text), reinterpret_cast<char*>(item.pszText), item.cchTextMax);
+    }
+  }
+  return 0;
+}
+
+LRESULT TMyListView::OnFindItem(const NMLVFINDITEMW& find, bool wide) {
+  if (!model_ || !find.lvfi.psz) return -1;
+  std::string typed;
+  if (wide) {
+    typed = Narrow(find.lvfi.psz);
+  } else {
+    const auto* ansi = reinterpret_cast<const char*>(find.lvfi.psz);
+    typed = AnsiToUtf8(ansi, std::strlen(ansi));
+  }
+  const std::optional<int32_t> found = FindItem(*model_, FindKindFromFlags(find.lvfi.flags), typed,
+                                                find.iStart, (find.lvfi.flags & LVFI_WRAP) != 0);
+  return found ? *found : -1;
+}
+
+LRESULT TMyListView::OnCustomDraw(NMLVCUSTOMDRAW& draw) {
+  switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+      return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT: {
+      if (model_) {
+        const auto index = static_cast<int32_t>(draw.nmcd.dwItemSpec);
+        draw.clrText = ColorOf(ItemDrawColor(*model_, index), draw.clrText);
+        // The drop target's caption in the highlight colours, whether or not
+        // the control draws the state itself.
+        if (dropRow_ == index) {
+          draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+          draw.clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
+        }
+      }
+      return Style() == ListViewStyle::Report ? CDRF_NOTIFYSUBITEMDRAW : CDRF_DODEFAULT;
+    }
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
+      if (draw.iSubItem != 0) draw.clrText = GetSysColor(COLOR_WINDOWTEXT);
+      return CDRF_DODEFAULT;
+    default:
+      return CDRF_DODEFAULT;
+  }
+}
+
+void TMyListView::SetDropHighlight(std::optional<int32_t> row) {
+  if (row == dropRow_) return;
+  const std::optional<int32_t> old = dropRow_;
+  dropRow_ = row;
+  for (std::optional<int32_t> r : {old, row}) {
+    if (!r) continue;
+    LVITEMW state{};
+    state.stateMask = LVIS_DROPHILITED;
+    state.state = r == dropRow_ ? LVIS_DROPHILITED : 0;
+    SendMessageW(hwnd_, LVM_SETITEMSTATE, static_cast<WPARAM>(*r),
+                 reinterpret_cast<LPARAM>(&state));
+    SendMessageW(hwnd_, LVM_REDRAWITEMS, static_cast<WPARAM>(*r), static_cast<LPARAM>(*r));
+  }
+  // Painted now: during a drag the pointer may rest and no other message
+  // makes the list paint.
+  UpdateWindow(hwnd_);
+}
+
+}  // namespace olb::win

@@ -1,0 +1,183 @@
+#include "win32/wizard/setup_window.h"
+
+#include <shellapi.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "win32/base/unicode.h"
+
+namespace olb::win {
+namespace {
+
+// Sizeable, with the system menu only: no minimise or maximise box.
+constexpr DWORD kStyle = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+
+// The designed client size, centred on the desktop.
+RECT CentredRect() {
+  RECT r{0, 0, kSetupClientWidth, kSetupClientHeight};
+  AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  const int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
+  const int y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
+  return {x, y, x + w, y + h};
+}
+
+struct ThreadWindows {
+  HWND except;
+  std::vector<HWND> disabled;
+};
+
+BOOL CALLBACK DisableOne(HWND w, LPARAM lp) {
+  auto* t = reinterpret_cast<ThreadWindows*>(lp);
+  if (w != t->except && IsWindowVisible(w) && IsWindowEnabled(w)) {
+    EnableWindow(w, FALSE);
+    t->disabled.push_back(w);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+TForm6::TForm6(HINSTANCE instance, HWND owner) {
+  RegisterFormClass(instance, WndProc, kForm6ClassName);
+  const RECT r = CentredRect();
+  CreateWindowExW(kExStyle, kForm6ClassName, L"", kStyle, r.left, r.top, r.right - r.left,
+                  r.bottom - r.top, owner, nullptr, instance, this);
+  if (!hwnd_) throw std::runtime_error("Cannot create the settings window");
+  CreateSetupWindowControls(hwnd_, instance, controls_);
+}
+
+TForm6::~TForm6() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+void TForm6::SelectPage(WizardPage page) {
+  for (HWND p : controls_.panels) ShowWindow(p, SW_HIDE);
+  const HWND shown = panel(page);
+  SetWindowPos(shown, nullptr, kPanelLeft, kPanelTop, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(shown, SW_SHOW);
+  page_ = page;
+  const PageLook look = LookOf(page);
+  SetWindowTextW(hwnd_, Widen(look.windowCaption).c_str());
+  SetWindowTextW(controls_.okButton, Widen(look.okCaption).c_str());
+}
+
+bool TForm6::ShowPage(WizardPage page) {
+  SelectPage(page);
+  return ShowModal() == ModalResult::Ok;
+}
+
+void TForm6::ShowAboutPage() {
+  // Whatever the design says, the version line is written when shown.
+  SetDlgItemTextW(panel(WizardPage::About), static_cast<int>(SetupControlId::Label10),
+                  Widen(AboutVersionCaption()).c_str());
+  LayOutPageControls(controls_, static_cast<int>(WizardPage::About));
+  SelectPage(WizardPage::About);
+  ShowModal();
+}
+
+TForm6::ModalResult TForm6::ShowModal() {
+  if (modal_) throw std::logic_error("The settings window is already open");
+  // Undoes the modal state however the loop ends. The others are enabled
+  // before the window hides, so that activation goes back to them.
+  struct ModalScope {
+    TForm6& form;
+    ThreadWindows others;
+    ~ModalScope() {
+      for (HWND w : others.disabled) EnableWindow(w, TRUE);
+      ShowWindow(form.hwnd_, SW_HIDE);
+      form.modal_ = false;
+    }
+  } scope{*this, {hwnd_, {}}};
+  EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&scope.others));
+  modal_ = true;
+  modalResult_ = ModalResult::None;
+  ShowWindow(hwnd_, SW_SHOW);
+  SetForegroundWindow(hwnd_);
+  SetFocus(controls_.okButton);
+  if (onPageShown) onPageShown(page_);
+  MSG msg;
+  while (modalResult_ == ModalResult::None) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      // The program is ending: put the quit message back for the main loop.
+      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+      modalResult_ = ModalResult::Cancel;
+      break;
+    }
+    if (!IsDialogMessageW(hwnd_, &msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }
+  return modalResult_;
+}
+
+WizardChoices TForm6::Choices() const {
+  const auto checked = [this](int n) {
+    return SendMessageW(CheckBox(controls_, n), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  };
+  WizardChoices c;
+  for (size_t i = 0; i < c.categories.size(); ++i)
+    c.categories[i] = checked(static_cast<int>(i) + 1);
+  c.autoload = checked(6);
+  c.autoHide = checked(7);
+  c.alwaysOnTop = checked(8);
+  return c;
+}
+
+void TForm6::ReportError(std::string_view message) {
+  ShowException(std::runtime_error(std::string(message)));
+}
+
+void TForm6::OpenLink(int id) {
+  const std::string target =
+      id == static_cast<int>(SetupControlId::Label13) ? std::string(kHomePage) : SupportMailLink();
+  // The browser or mail program opens in its normal window; the result is
+  // not examined: the shell reports what it cannot open.
+  ShellExecuteW(GetWindow(hwnd_, GW_OWNER), nullptr, Widen(target).c_str(), L"", L"",
+                SW_SHOWNORMAL);
+}
+
+void TForm6::Command(int id, int code) {
+  if (id == IDOK && code == BN_CLICKED) {
+    modalResult_ = ModalResult::Ok;
+  } else if (id == IDCANCEL && code == BN_CLICKED) {
+    modalResult_ = ModalResult::Cancel;
+  } else if (code == STN_CLICKED && (id == static_cast<int>(SetupControlId::Label13) ||
+                                     id == static_cast<int>(SetupControlId::Label15))) {
+    OpenLink(id);
+  }
+}
+
+LRESULT TForm6::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_COMMAND:
+      Command(LOWORD(wp), HIWORD(wp));
+      return 0;
+    case DM_GETDEFID:
+      // Enter presses BitBtn1 (IsDialogMessage asks the window for it).
+      return MAKELRESULT(IDOK, DC_HASDEFID);
+    case WM_CLOSE:
+      // The close box is Cancel; the window itself lives on, hidden.
+      modalResult_ = ModalResult::Cancel;
+      return 0;
+    case WM_CTLCOLORSTATIC:
+      if (IsLink(reinterpret_cast<HWND>(lp))) {
+        const HDC dc = reinterpret_cast<HDC>(wp);
+        SetTextColor(dc, RGB(0, 0, 255));
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+      }
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+}  // namespace olb::win

@@ -1,0 +1,83 @@
+// The controls of the wizard and About window, as designed: the side
+// picture, the separator, the two buttons and the four page panels with
+// their labels, check boxes and links.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <vector>
+
+#include "core/wizard/page_layout.h"
+#include "win32/base/gdi.h"
+
+namespace olb::win {
+
+// Control identifiers. The buttons carry the standard OK and Cancel
+// identifiers, so Enter and Esc reach them as they do in a dialog.
+enum class SetupControlId : int {
+  BitBtn1 = IDOK,
+  BitBtn2 = IDCANCEL,
+  CheckBox1 = 101,  // Games ... CheckBox5 System, then Autoload, AutoHide, Always on Top
+  CheckBox8 = 108,
+  Label10 = 110,  // the About page's version line
+  Label13 = 113,  // home page link
+  Label15 = 115,  // support mail link
+};
+
+inline constexpr int kSetupClientWidth = 402;
+inline constexpr int kSetupClientHeight = 243;
+inline constexpr int kPanelCount = 4;
+inline constexpr int kPanelLeft = 112, kPanelTop = 8, kPanelWidth = 281, kPanelHeight = 169;
+
+// Owns an icon loaded for a control, which only borrows it.
+class OwnedIcon {
+ public:
+  OwnedIcon() = default;
+  ~OwnedIcon() {
+    if (icon_) DestroyIcon(icon_);
+  }
+  OwnedIcon(const OwnedIcon&) = delete;
+  OwnedIcon& operator=(const OwnedIcon&) = delete;
+  void Reset(HICON icon) {
+    if (icon_) DestroyIcon(icon_);
+    icon_ = icon;
+  }
+  HICON get() const { return icon_; }
+
+ private:
+  HICON icon_ = nullptr;
+};
+
+// A control of a page with its designed box, which every layout starts from.
+struct PageChild {
+  HWND hwnd = nullptr;
+  PageControlKind kind = PageControlKind::Label;
+  Rect designed;
+};
+
+struct SetupWindowControls {
+  std::array<HWND, kPanelCount> panels{};  // Panel1 .. Panel4
+  HWND okButton = nullptr;                 // BitBtn1
+  HWND cancelButton = nullptr;             // BitBtn2
+  HWND image = nullptr;                    // Image1
+  std::array<std::vector<PageChild>, kPanelCount> pageChildren;
+  // Owned GDI objects the controls show; they outlive the controls.
+  GdiObject formFont, panelFont, linkFont, sidePicture;
+  OwnedIcon okGlyph, cancelGlyph;
+};
+
+// Creates every control of `form` (client area already of its designed size).
+void CreateSetupWindowControls(HWND form, HINSTANCE instance, SetupWindowControls& controls);
+
+// Places the controls of panel `page` for their present texts in the fonts
+// they use (see LayOutPage); run again after a text changes.
+void LayOutPageControls(const SetupWindowControls& controls, int page);
+
+// The check box CheckBox<n> (1 to 8) wherever its panel is.
+HWND CheckBox(const SetupWindowControls& controls, int n);
+
+// Whether `control` is one of the two link labels.
+bool IsLink(HWND control);
+
+}  // namespace olb::win

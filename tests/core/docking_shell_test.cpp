@@ -1,0 +1,239 @@
+// The bar among the shell's events: restarts, display and work-area changes,
+// full-screen programs, snapping, a cancelled move, idle auto-hide ticks.
+#include <gtest/gtest.h>
+
+#include "docking_harness.h"
+
+namespace olb {
+namespace {
+
+using sim::AppBarMessage;
+using sim::ZState;
+using testing::DockWorld;
+using testing::DragAlong;
+using testing::Follow;
+using testing::Record;
+using testing::Release;
+using testing::TestBar;
+
+class DockingShell : public ::testing::Test {
+ protected:
+  DockingShell() { world.shell.PlaceTaskbar(Edge::Bottom, 30); }
+  DockWorld world;
+  TestBar bar{world, 1};
+};
+
+TEST_F(DockingShell, AutoHiddenBarStaysAboveMaximisedWindowsButNotAboveAFullScreenOne) {
+  // Always on Top off: a maximised window (normal band) would cover the
+  // hidden strip of a bar in the normal band.
+  bar.Start(Record(Edge::Right, 1, 0));
+  EXPECT_EQ(bar.rect(), (Rect{1022, 0, 1122, 768}));
+  EXPECT_EQ(bar.window.zstate(), ZState::Topmost);
+  bar.engine.SetAutoHideShown(true);
+  EXPECT_EQ(bar.window.zstate(), ZState::Topmost);
+
+  world.shell.SetFullScreenApp(true);
+  bar.window.PumpMessages();
+  EXPECT_EQ(bar.window.zstate(), ZState::Normal);
+  world.shell.SetFullScreenApp(false);
+  bar.window.PumpMessages();
+  EXPECT_EQ(bar.window.zstate(), ZState::Topmost);
+
+  // Not hiding any more: Always on Top decides again.
+  bar.options.AutoHide = 0;
+  bar.engine.ApplyEdge(Edge::Right);
+  EXPECT_EQ(bar.window.zstate(), ZState::Normal);
+}
+
+TEST_F(DockingShell, ShellRestartRegistersEachBarAgainOnce) {
+  TestBar reserving{world, 2};
+  bar.Start(Record(Edge::Left, 1, 0));
+  reserving.Start(Record(Edge::Right, 0, 1));
+  world.shell.RestartShell();
+  EXPECT_FALSE(world.shell.IsRegistered(1));
+  EXPECT_EQ(world.shell.WorkArea(), (Rect{0, 0, 1024, 738}));
+  world.shell.ClearLog();
+
+  bar.window.PumpMessages();
+  reserving.window.PumpMessages();
+  EXPECT_TRUE(world.shell.IsRegistered(1));
+  EXPECT_TRUE(world.shell.IsRegistered(2));
+  EXPECT_EQ(world.shell.GetAutoHideBar(2, Edge::Left), 1);
+  EXPECT_EQ(world.shell.Reserved(2), (Rect{924, 0, 1024, 738}));
+  EXPECT_EQ(world.shell.WorkArea(), (Rect{0, 0, 924, 738}));
+  EXPECT_EQ(bar.rect(), (Rect{-98, 0, 2, 768}));
+  EXPECT_EQ(reserving.rect(), (Rect{924, 0, 1024, 738}));
+
+  // The work-area change that the restart and the reservation broadcast
+  // finds both bars in place: nothing registers or moves again.
+  const auto news = [&](int id) {
+    const auto sent = world.shell.MessagesOf(id);
+    return std::count(sent.begin(), sent.end(), AppBarMessage::New);
+  };
+  reserving.window.ClearPlacements();
+  for (int round = 0; round < 3; ++round) {
+    bar.window.PumpMessages();
+    reserving.window.PumpMessages();
+  }
+  EXPECT_EQ(news(1), 1);
+  EXPECT_EQ(news(2), 1);
+  EXPECT_TRUE(reserving.window.placements().empty());
+}
+
+TEST_F(DockingShell, ResolutionChangeReDocksEveryEdgeAndBringsAFloatingBarBack) {
+  struct Case {
+    BarOptions record;
+    Rect wide;  // at 1280 x 800
+    Rect back;  // at 1024 x 768 again
+  } cases[] = {
+      {Record(Edge::Left, 0, 1), {0, 0, 100, 770}, {0, 0, 100, 738}},
+      {Record(Edge::Top, 0, 1), {0, 0, 1280, 100}, {0, 0, 1024, 100}},
+      {Record(Edge::Right, 0, 1), {1180, 0, 1280, 770}, {924, 0, 1024, 738}},
+      {Record(Edge::Bottom, 0, 1), {0, 670, 1280, 770}, {0, 638, 1024, 738}},
+      {Record(Edge::Right, 1, 0), {1278, 0, 1378, 800}, {1022, 0, 1122, 768}},
+      // Floating: placed where it was while it can be reached; moved onto
+      // the work area once the screen no longer shows it.
+      {Record(Edge::Float, 0, 0, {100, 100, 100, 100}, {1100, 200, 1200, 600}),
+       {1100, 200, 1200, 600},
+       {924, 200, 1024, 600}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(ToInt(c.record.Edge));
+    DockWorld w;
+    w.shell.PlaceTaskbar(Edge::Bottom, 30);
+    TestBar b{w, 1};
+    if (c.record.Edge == Edge::Float) w.shell.SetScreenSize({1280, 800});
+    b.Start(c.record);
+    w.shell.SetScreenSize({1280, 800});
+    b.window.PumpMessages();
+    EXPECT_EQ(b.rect(), c.wide);
+    w.shell.SetScreenSize({1024, 768});
+    b.window.PumpMessages();
+    EXPECT_EQ(b.rect(), c.back);
+    if (c.record.AutoHide == 0 && IsDocked(c.record.Edge)) {
+      EXPECT_EQ(w.shell.Reserved(1), c.back);
+    }
+    EXPECT_EQ(b.options.FloatRect, c.record.FloatRect) << "the record is not corrected";
+  }
+}
+
+TEST_F(DockingShell, EscapeRestoresTheEdgeAndRectangleAndStoresNothing) {
+  for (const BarOptions& start :
+       {Record(Edge::Left, 0, 1), Record(Edge::Float, 0, 0, {100, 100, 100, 100})}) {
+    SCOPED_TRACE(ToInt(start.Edge));
+    DockWorld w;
+    w.shell.PlaceTaskbar(Edge::Bottom, 30);
+    TestBar b{w, 1};
+    b.Start(start);
+    const Rect before = b.rect();
+    const Rect reserved = w.shell.Reserved(1);
+    const auto stored = b.Saved();
+    DragAlong(b, {50, 300}, {{500, 300}, {1020, 400}, {600, 200}}, Follow::Whole, Release::Escape);
+    EXPECT_EQ(b.options.Edge, start.Edge);
+    EXPECT_EQ(b.rect(), before);
+    EXPECT_EQ(w.shell.Reserved(1), reserved);
+    EXPECT_EQ(b.Saved(), stored);
+    EXPECT_EQ(b.engine.state().ProposedEdge, Edge::None);
+  }
+}
+
+TEST_F(DockingShell, MoveEndingAtAScreenEdgeDocksAndDeclinesTheSystemsSnap) {
+  struct Case {
+    Point release;
+    Edge edge;
+    Rect docked;
+  } cases[] = {
+      {{0, 300}, Edge::Left, {0, 0, 100, 738}},
+      {{1023, 300}, Edge::Right, {924, 0, 1024, 738}},
+      {{512, 0}, Edge::Top, {0, 0, 1024, 100}},
+  };
+  for (const Case& c : cases) {
+    DockWorld w;
+    w.shell.PlaceTaskbar(Edge::Bottom, 30);
+    TestBar b{w, 1};
+    b.Start(Record(Edge::Float, 0, 1));
+    ASSERT_TRUE(sim::SnapTarget(c.release, {1024, 768}, w.shell.WorkArea()));
+    DragAlong(b, {350, 300}, {{400, 300}, c.release}, Follow::Whole, Release::ButtonSnapped);
+    EXPECT_EQ(b.options.Edge, c.edge);
+    EXPECT_EQ(b.rect(), c.docked);
+  }
+  // A floating bar is the user's to place.
+  bar.Start(Record(Edge::Float, 0, 0));
+  bar.window.SnapBySystem({0, 0, 512, 738});
+  EXPECT_EQ(bar.rect(), (Rect{0, 0, 512, 738}));
+}
+
+TEST_F(DockingShell, HiddenBarIsLeftAloneByTheTimerAndShowsTwoVisiblePixels) {
+  // Invisible resize borders of 7 pixels left, right and below the frame.
+  bar.window.SetInvisibleBorders({7, 0, 7, 7});
+  bar.Start(Record(Edge::Left, 1, 0));
+  EXPECT_EQ(Intersection(bar.rect(), {0, 0, 1024, 768}).Width(), 2);
+  EXPECT_EQ(bar.window.OuterRect().right, 9) << "GetWindowRect reaches 9 pixels in";
+
+  bar.window.ClearPlacements();
+  world.shell.ClearLog();
+  const int pumps = bar.window.pumpCount();
+  for (int tick = 0; tick < 5; ++tick) bar.engine.SetAutoHideShown(false);
+  EXPECT_TRUE(bar.window.placements().empty());
+  EXPECT_EQ(bar.window.pumpCount(), pumps);
+  EXPECT_TRUE(world.shell.MessagesOf(1).empty());
+  bar.engine.SetAutoHideShown(true);
+  EXPECT_EQ(bar.rect(), (Rect{0, 0, 100, 768}));
+}
+
+TEST_F(DockingShell, FloatingBarGivesItsStripBackOnARealEdge) {
+  bar.Start(Record(Edge::Right, 0, 1));
+  EXPECT_FALSE(world.shell.Reserved(1).IsEmpty());
+  bar.engine.ApplyEdge(Edge::Float);
+  EXPECT_TRUE(world.shell.Reserved(1).IsEmpty());
+  EXPECT_EQ(world.shell.WorkArea(), (Rect{0, 0, 1024, 738}));
+}
+
+TEST_F(DockingShell, ScaledMonitorsPlaceScaledSizesAndStoreDesignPixels) {
+  struct Case {
+    uint32_t dpi;
+    Rect left;      // a stored left bar, 100 thick
+    Rect floating;  // the stored floating rectangle {300, 200, 400, 600}
+    int32_t resizedTo;
+    uint32_t storedThickness;
+  } cases[] = {{144, {0, 0, 150, 738}, {450, 300, 600, 900}, 181, 121},
+               {192, {0, 0, 200, 738}, {600, 400, 800, 1200}, 240, 120}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.dpi);
+    DockWorld w;
+    w.shell.PlaceTaskbar(Edge::Bottom, 30);
+    w.shell.SetScreenSize({2048, 1536});
+    TestBar b{w, 1};
+    b.window.SetDpi(c.dpi);
+    const BarOptions stored = Record(Edge::Left, 0, 1);
+    b.Start(stored);
+    EXPECT_EQ(b.rect().right, c.left.right);
+    b.engine.ApplyEdge(Edge::Float);
+    EXPECT_EQ(b.rect(), c.floating);
+    b.engine.SaveOptions();
+    BarOptions expected = stored;
+    expected.Edge = Edge::Float;
+    EXPECT_EQ(b.Saved(), expected) << "stored files stay those of 96 DPI";
+
+    // A resize in the monitor's pixels is stored in design pixels.
+    b.engine.ApplyEdge(Edge::Left);
+    b.engine.OnEnterSizeMove();
+    b.window.MoveBySystem({0, 0, c.resizedTo, 1506});
+    b.engine.OnExitSizeMove();
+    EXPECT_EQ(b.Saved()->DockSize[0], c.storedThickness);
+  }
+}
+
+TEST_F(DockingShell, DpiChangeRescalesTheLiveBar) {
+  bar.Start(Record(Edge::Right, 0, 1));
+  bar.engine.OnDpiChanged(192, {0, 0, 1, 1});
+  EXPECT_EQ(bar.rect(), (Rect{824, 0, 1024, 738}));
+  EXPECT_EQ(bar.options.DockSize[0], 200u);
+  bar.engine.SaveOptions();
+  EXPECT_EQ(bar.Saved()->DockSize[2], 100u);
+  bar.engine.OnDpiChanged(96, {0, 0, 1, 1});
+  EXPECT_EQ(bar.rect(), (Rect{924, 0, 1024, 738}));
+}
+
+}  // namespace
+}  // namespace olb

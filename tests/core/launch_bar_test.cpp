@@ -1,0 +1,206 @@
+// The bar's controller through a whole session on the simulated services:
+// start, open a category, dock to each edge, drop files, rename, exit.
+#include <gtest/gtest.h>
+
+#include "core/bar/launch_bar.h"
+#include "core/dragdrop/drag_start.h"
+#include "core/platform/com_error.h"
+#include "core/wizard/root_folder.h"
+#include "docking_harness.h"
+#include "fs_fixture.h"
+#include "sim/command_doubles.h"
+#include "sim/drop_doubles.h"
+#include "sim/linux/fs_file_ops.h"
+#include "sim/marking_list.h"
+#include "sim/sim_bar_form.h"
+#include "sim/sim_list_view.h"
+#include "sim/sim_strip_surface.h"
+
+namespace olb::testing {
+namespace {
+
+// The owner-data list and the control's geometry are one control.
+struct SessionList : sim::MarkingList {
+  void SetItemCount(int32_t count) override {
+    MarkingList::SetItemCount(count);
+    view.SetItemCount(count);
+  }
+  sim::SimListView view;
+};
+
+// Answers the first-start wizard with OK on every page.
+struct AcceptingWizard : WizardWindow {
+  bool ShowPage(WizardPage) override { return true; }
+  WizardChoices Choices() const override { return {}; }
+  void ReportError(std::string_view) override {}
+};
+
+class LaunchBarSession : public FsFixture {
+ protected:
+  LaunchBarSession() {
+    Dir("AppData/Ovel Launch Bar/Games");
+    for (int i = 0; i < 20; ++i)
+      File("AppData/Ovel Launch Bar/Games/Game " + std::to_string(i) + ".lnk");
+    world.shell.PlaceTaskbar(Edge::Bottom, 30);
+    window.onPosChanging = [this](int32_t& x, int32_t& y) {
+      bar.engine().OnWindowPosChanging(x, y);
+    };
+    window.onPosChanged = [this] { bar.engine().OnWindowPosChanged(); };
+    window.onPump = [this] {
+      world.shell.DeliverPending(connection.window(), [this](const sim::Notification& n) {
+        bar.engine().OnAppBarNotify(n.code, n.lParam);
+      });
+    };
+  }
+
+  int32_t Row(const std::string& name) {
+    for (int32_t i = 0; i < bar.model().ItemCount(); ++i) {
+      if (bar.model().NamedItem(i)->ItemName == name) return i;
+    }
+    return -1;
+  }
+
+  // Drags the bar by its grip to `to` through the system's move loop.
+  void DragTo(Point to) {
+    const Rect r = window.WindowRect();
+    Point from{r.left + 5, r.top + 5};
+    Rect drag = r;
+    bar.engine().OnEnterSizeMove();
+    for (int step = 1; step <= 4; ++step) {
+      const Point p{from.x + (to.x - from.x) * step / 4, from.y + (to.y - from.y) * step / 4};
+      drag = drag.MovedTo(drag.left + p.x - from.x, drag.top + p.y - from.y);
+      from = p;
+      bar.engine().OnMoving(drag, p);
+      window.MoveBySystem(drag);
+    }
+    bar.engine().OnExitSizeMove();
+  }
+
+  // The items run along the bar: the second item follows the first along it,
+  // the list is cut to whole pitches along it, and a long folder can scroll.
+  void ExpectLaidOutAlong(Edge edge) {
+    SCOPED_TRACE(ToInt(edge));
+    const BarLayout& l = bar.layout();
+    ASSERT_EQ(l.edge, edge);
+    EXPECT_EQ(bar.options().Edge, edge);
+    sim::SimListView& v = list.view;
+    const Point first = v.ItemPosition(0), second = v.ItemPosition(1);
+    const bool horizontal = IsHorizontal(edge);
+    EXPECT_EQ(horizontal ? second.y : second.x, horizontal ? first.y : first.x);
+    EXPECT_GT(horizontal ? second.x : second.y, horizontal ? first.x : first.y);
+    const int32_t pitch = horizontal ? bar.scroller().itemPitchX() : bar.scroller().itemPitchY();
+    EXPECT_EQ(pitch, 75);
+    EXPECT_EQ((horizontal ? l.list.Width() : l.list.Height()) % 75, 0);
+    EXPECT_TRUE(bar.scroller().strips().forwardActive);
+    const Point origin = v.origin();
+    bar.OnWheel(WheelDirection::Down, {l.list.left + 5, l.list.top + 5});
+    EXPECT_EQ(horizontal ? v.origin().x - origin.x : v.origin().y - origin.y, 75);
+  }
+
+  DockWorld world;
+  sim::ShellConnection connection{world.shell, 1};
+  sim::SimBarWindow window{kDesignedRect};
+  sim::MemoryRegistry registry;
+  sim::TrackingAllocator allocator;
+  sim::FsNamespace shell{allocator};
+  SessionList list;
+  sim::SimStripSurface strips;
+  sim::Cursor cursor;
+  sim::FixedZoneTimeFormat time;
+  sim::RecordingLauncher launcher;
+  sim::FsFileOps files{root() / "RecycleBin"};
+  sim::ScriptedChooser chooser;
+  sim::RecordingProgramStarter programs;
+  sim::SimBarForm form{window};
+  LaunchBar bar{{connection, window, world.desktop, registry, shell, allocator, list, list.view,
+                 strips, cursor, time, launcher, files, chooser, list, programs, form,
+                 "C:\\bar.exe"}};
+  AcceptingWizard wizard;
+  int wizardsMade = 0;
+  std::function<WizardWindow&()> makeWizard = [this]() -> WizardWindow& {
+    ++wizardsMade;
+    return wizard;
+  };
+};
+
+TEST_F(LaunchBarSession, WholeSession) {
+  WriteOptions(registry, Record(Edge::Float, 0, 0, {100, 100, 100, 100}, {300, 100, 400, 600}));
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  EXPECT_TRUE(form.visible);
+  EXPECT_EQ(wizardsMade, 0) << "an existing root folder needs no settings window";
+  EXPECT_EQ(bar.paths().RootPath, Win("AppData/Ovel Launch Bar") + "\\");
+  EXPECT_FALSE(form.upEnabled);
+
+  // Open the category.
+  list.selected = Row("Games");
+  bar.OnDoubleClick();
+  EXPECT_EQ(bar.paths().CurrentPath, Win("AppData/Ovel Launch Bar/Games"));
+  EXPECT_EQ(bar.titleText(), "OVEL LAUNCH BAR - GAMES");
+  ASSERT_EQ(bar.model().ItemCount(), 20);
+  EXPECT_GT(list.view.ItemPosition(1).y, list.view.ItemPosition(0).y) << "down the floating bar";
+
+  // Dock to each edge in turn; the items follow every change of edge.
+  DragTo({512, 2});
+  ExpectLaidOutAlong(Edge::Top);
+  DragTo({2, 384});
+  ExpectLaidOutAlong(Edge::Left);
+  DragTo({512, 766});
+  ExpectLaidOutAlong(Edge::Bottom);
+  DragTo({1021, 384});
+  ExpectLaidOutAlong(Edge::Right);
+  EXPECT_EQ(bar.options().Edge, Edge::Right);
+  EXPECT_EQ(form.placed, bar.layout()) << "the form placed the one layout";
+
+  // Drop a file onto the bar: a plain drop moves it into the folder shown.
+  Dir("Downloads");
+  const auto dropped = File("Downloads/Tool.txt");
+  const Rect w = window.WindowRect();
+  form.cursor = {w.right - 10, w.top + 100};  // on the grip, off the items
+  const TShiftState plain{};
+  bar.OnDropFiles({Win("Downloads/Tool.txt")},
+                  {plain, ChooseDropEffect(plain, {TDropEffect::deCopy, TDropEffect::deMove},
+                                           kBarDropEffects)});
+  EXPECT_FALSE(std::filesystem::exists(dropped));
+  const auto games = root() / "AppData/Ovel Launch Bar/Games";
+  EXPECT_TRUE(std::filesystem::exists(games / "Tool.txt"));
+  ASSERT_EQ(bar.model().ItemCount(), 21);
+
+  // Rename it in place.
+  const int32_t tool = Row("Tool.txt") >= 0 ? Row("Tool.txt") : Row("Tool");
+  ASSERT_GE(tool, 0);
+  bar.OnLabelEdited(tool,
+                    bar.model().NamedItem(tool)->ItemName == "Tool" ? "Hammer" : "Hammer.txt");
+  EXPECT_TRUE(std::filesystem::exists(games / "Hammer.txt"));
+  EXPECT_FALSE(std::filesystem::exists(games / "Tool.txt"));
+
+  // Exit from the menu.
+  form.nextChoice = CommandId::Exit1;
+  bar.OnRightClick({0, 0}, {5, 5});
+  EXPECT_TRUE(form.closed);
+  bar.Destroy();
+  EXPECT_EQ(form.timers[TimerId::Timer1], false);
+  EXPECT_EQ(ReadOptions(registry, InitialOptions(), {}).live.Edge, Edge::Right);
+  EXPECT_TRUE(form.errors.empty()) << form.errors.front();
+}
+
+TEST_F(LaunchBarSession, FirstStartRunsTheWizardWithTheBarHidden) {
+  std::filesystem::remove_all(root() / "AppData/Ovel Launch Bar");
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  EXPECT_TRUE(std::filesystem::is_directory(root() / "AppData/Ovel Launch Bar/Internet"));
+  EXPECT_EQ(bar.options().AutoHide, 1u) << "the wizard's answers land in the live record";
+  EXPECT_TRUE(form.visible);
+  EXPECT_EQ(bar.model().ItemCount(), 5);
+}
+
+TEST_F(LaunchBarSession, MissingRootThatCannotBeMadeFailsLoudly) {
+  std::filesystem::remove_all(root() / "AppData");
+  File("AppData");  // a file where the folder should be
+  bar.Create();
+  EXPECT_THROW(bar.Start(Win("AppData"), makeWizard), ComError);
+  EXPECT_FALSE(form.visible);
+}
+
+}  // namespace
+}  // namespace olb::testing

@@ -1,0 +1,122 @@
+#!/usr/bin/env bash
+# A new user's first start in the real program: the wizard's pages with no
+# text cut, the answers kept by a program that exits at once, the root folder
+# free to be renamed while the bar runs, the Run value quoted and the menu's
+# Autoload mark following it, and the About page.
+set -u
+EXE=$1 PROBE=$2 OUT=$3
+. "$(dirname "$0")/lib.sh"
+trap finish EXIT
+
+reg_clear
+rm -rf "$(root_folder_unix)" "$(root_folder_unix) renamed"
+reg_add_run_key
+timeout -k 2 30 wine reg delete "$run_key" /v "Ovel Launch Bar" /f </dev/null >/dev/null 2>&1
+
+# Waits until the wizard shows the page whose labels include TEXT.
+wait_page() {
+  for _ in $(seq 100); do
+    probe labels TForm6 | grep -q "$1" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+# Screenshot and label check of the page up now.
+look_at_page() {  # name
+  sleep 0.3
+  screenshot "$1"
+  probe labels TForm6 >"$OUT/$1-labels.txt"
+  local rc=$?
+  sed 's/^/     /' "$OUT/$1-labels.txt"
+  return $rc
+}
+
+wine "$EXE" </dev/null >"$OUT/bar.log" 2>&1 &
+BAR_PID=$!
+check "a first start shows the wizard's first step" wait_page "Step1"
+check "no text of step 1 is cut or reaches the panel's edge" look_at_page wizard-step1
+probe command TForm6 1
+check "Next shows step 2" wait_page "Step2"
+probe click TForm6 107  # AutoHide off
+probe click TForm6 108  # Always on Top on
+check "no text of step 2 is cut or reaches the panel's edge" look_at_page wizard-step2
+probe command TForm6 1
+check "Next shows step 3" wait_page "Step3"
+check "no text of step 3 is cut or reaches the panel's edge" look_at_page wizard-step3
+probe command TForm6 1
+check "after the wizard the bar shows" probe wait TOVB_Form1 15000
+
+# The record: Size, Edge, AutoHide, AlwaysOnTop ... as little-endian hex.
+field_of_record() { reg_options | cut -c"$1"-"$(($1 + 7))"; }
+check "the answers are stored once the wizard ends: AutoHide off" \
+  test "$(field_of_record 17)" = 00000000
+check "and Always on Top on" test "$(field_of_record 25)" = 01000000
+exe_windows=$(timeout -k 2 30 wine winepath -w "$EXE" </dev/null 2>/dev/null | tr -d '\r')
+check "the Run value is the program's path in quotes" test "$(reg_run_value)" = "\"$exe_windows\""
+
+# Exiting right after the wizard keeps the answers.
+stop_bar
+check "exiting right after the wizard ends with code 0" test $? = 0
+check "the bar starts again" start_bar
+check "without the wizard" probe gone TForm6 0
+check "Always on Top is kept: the bar is topmost" test "$(info_of topmost)" = 1
+check "and the record still has AutoHide off, Always on Top on" \
+  test "$(field_of_record 17)$(field_of_record 25)" = 0000000001000000
+
+# The process does not sit in the root folder: it can be renamed meanwhile.
+root_windows=$(timeout -k 2 30 wine winepath -w "$(root_folder_unix)" </dev/null 2>/dev/null | tr -d '\r')
+check "the root folder can be renamed while the bar runs" \
+  probe rename "$root_windows" "$root_windows renamed"
+check "and renamed back" probe rename "$root_windows renamed" "$root_windows"
+
+# The floating bar's title strip runs along its left side.
+rect=$(info_of rect)
+IFS=, read -r left top right bottom <<<"$rect"
+mx=$((left + 8)) my=$(((top + bottom) / 2))
+# The probe cannot read another process's menu under Wine: the marks are
+# counted on screen instead, as the dark pixels of the menu's check column.
+# Large Icons and Always on Top keep their marks meanwhile, so the count
+# changes exactly with Autoload's.
+menu_marks() {
+  open_menu "$mx" "$my" >/dev/null || return 1
+  sleep 0.3
+  local r l t rr b
+  r=$(probe info '#32768' | sed -n 's/^rect=//p')
+  IFS=, read -r l t rr b <<<"$r"
+  screenshot menu-marks
+  convert "$OUT/menu-marks.png" -crop "14x$((b - t))+$((l + 3))+$t" -format %c histogram:info:- |
+    awk '/#000000/ { n = $1 + 0 } END { print n + 0 }'
+  xdotool key Escape
+  probe gone '#32768' 5000
+}
+choose_autoload() { open_menu "$mx" "$my" && menu_pick_down 10 && sleep 0.5; }
+
+marks_on=$(menu_marks)
+screenshot menu-autoload-on
+choose_autoload
+check "choosing the checked Autoload removes the Run value" test -z "$(reg_run_value)"
+marks_off=$(menu_marks)
+echo "     check-mark pixels: $marks_on with the Run value, $marks_off without"
+check "and its check mark goes" test "$marks_off" -gt 0 -a "$marks_off" -lt "$marks_on"
+choose_autoload
+check "choosing it again writes the quoted path" test "$(reg_run_value)" = "\"$exe_windows\""
+check "and the mark comes back" test "$(menu_marks)" = "$marks_on"
+timeout -k 2 30 wine reg add "$run_key" /v "Ovel Launch Bar" /d 'C:\elsewhere\bar.exe' /f \
+  </dev/null >/dev/null 2>&1
+check "a Run value naming another program shows unchecked" test "$(menu_marks)" = "$marks_off"
+choose_autoload
+check "choosing it replaces that value with this program" \
+  test "$(reg_run_value)" = "\"$exe_windows\""
+
+timeout -k 2 30 wine reg delete "$run_key" /v "Ovel Launch Bar" /f </dev/null >/dev/null 2>&1
+xdotool key shift+alt+F11
+sleep 0.5
+check "Shift+Alt+F11 in the list writes the quoted path" test "$(reg_run_value)" = "\"$exe_windows\""
+
+open_menu "$mx" "$my" && menu_pick_down 12
+check "About opens from the menu" wait_page "Product Name"
+check "no text of the About page is cut or reaches the panel's edge" look_at_page about
+probe command TForm6 2
+check "Cancel closes it" probe gone TForm6 5000
+stop_bar
+check "the bar ends with code 0" test $? = 0

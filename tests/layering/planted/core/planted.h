@@ -1,0 +1,3 @@
+// A planted violation: the layering check must reject this tree.
+#pragma once
+#include <windows.h>
