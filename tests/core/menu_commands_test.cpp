@@ -74,17 +74,17 @@ TEST_F(NewShortcut, AChosenShortcutIsCopiedAsItIs) {
   EXPECT_EQ(list.focused, 1);  // the new one, found by its file
 }
 
-TEST(NewShortcutPath, NamesAndNumbering) {
+TEST(ChosenShortcutPath, NamesAndNumbering) {
   const auto none = [](const std::string&) { return false; };
-  EXPECT_EQ(NewShortcutPath("C:\\b\\", "D:\\x\\Notes.v2.TXT", none), "C:\\b\\Notes.v2.lnk");
-  EXPECT_EQ(NewShortcutPath("C:\\b\\", "D:\\Site.URL", none), "C:\\b\\Site.URL");
-  EXPECT_EQ(NewShortcutPath("C:\\b\\", "D:\\noext", none), "C:\\b\\noext.lnk");
-  EXPECT_EQ(NewShortcutPath("C:\\b\\", "D:\\.lnk", none), std::nullopt);
+  EXPECT_EQ(ChosenShortcutPath("C:\\b\\", "D:\\x\\Notes.v2.TXT", none), "C:\\b\\Notes.v2.lnk");
+  EXPECT_EQ(ChosenShortcutPath("C:\\b\\", "D:\\Site.URL", none), "C:\\b\\Site.URL");
+  EXPECT_EQ(ChosenShortcutPath("C:\\b\\", "D:\\noext", none), "C:\\b\\noext.lnk");
+  EXPECT_EQ(ChosenShortcutPath("C:\\b\\", "D:\\.lnk", none), std::nullopt);
   const auto firstTwo = [](const std::string& p) {
     return p == "C:\\b\\a.lnk" || p == "C:\\b\\a (2).lnk";
   };
-  EXPECT_EQ(NewShortcutPath("C:\\b\\", "a.exe", firstTwo), "C:\\b\\a (3).lnk");
-  EXPECT_EQ(NewShortcutPath("C:\\b\\", "a.exe", [](const std::string&) { return true; }),
+  EXPECT_EQ(ChosenShortcutPath("C:\\b\\", "a.exe", firstTwo), "C:\\b\\a (3).lnk");
+  EXPECT_EQ(ChosenShortcutPath("C:\\b\\", "a.exe", [](const std::string&) { return true; }),
             std::nullopt);
 }
 

@@ -15,7 +15,8 @@ LaunchBar::LaunchBar(const BarServices& services)
       model_(FolderServices{s_.shell, s_.allocator, s_.items, s_.cursor, s_.time}, paths_),
       navigator_(model_, s_.launcher, *this),
       scroller_(s_.scroll, s_.strips),
-      commands_(model_, CommandServices{s_.files, s_.chooser, s_.launcher, s_.rows, *this}),
+      commands_(model_,
+                CommandServices{s_.files, s_.chooser, s_.launcher, s_.rows, s_.programs, *this}),
       drop_(DropServices{model_, s_.files, s_.programs, s_.rows, *this}) {}
 
 void LaunchBar::Create() {

@@ -15,6 +15,7 @@
 #include "core/platform/file_ops.h"
 #include "core/platform/launcher.h"
 #include "core/platform/list_row_state.h"
+#include "core/platform/program_starter.h"
 #include "core/view/folder_model.h"
 
 namespace olb {
@@ -27,8 +28,10 @@ class CommandHost {
   // before the work starts.
   virtual void ProcessMessages() = 0;
   virtual void UpdateScrollStrips() = 0;
-  // The application's standard error box.
+  // The application's error box with `message`.
   virtual void ShowError(const std::string& message) = 0;
+  // A Yes/No question of the bar's own; true for Yes.
+  virtual bool Confirm(const std::string& question) = 0;
   // The folder shown is another one now (a vanished folder was replaced by
   // the nearest one above it): the title and the Up button follow.
   virtual void FolderReplaced() = 0;
@@ -40,6 +43,7 @@ struct CommandServices {
   FileChooser& chooser;
   Launcher& launcher;
   ListRowState& rows;
+  ProgramStarter& programs;  // makes the shortcuts of New Shortcut
   CommandHost& host;
 };
 
@@ -73,6 +77,12 @@ class ItemCommands {
   // told; when not even the root can be opened, ComError is raised.
   void Reread();
   bool Exists(const std::string& path);
+  // The checks before a rename: false, after saying why, when the typed
+  // text is not a name or the item's own name would be read as another.
+  bool RenameAllowed(const PShellItem& item, const std::string& text);
+  // Sends an item whose name the Win32 path rules would change to the
+  // recycle bin: moved aside under an exact name first, back on failure.
+  void DeleteAside(const std::string& path);
 
   FolderModel& model_;
   CommandServices services_;

@@ -21,20 +21,27 @@ std::string RenameFailedMessage(std::string_view caption, std::string_view typed
          "may be in use.";
 }
 
-std::optional<std::string> NewShortcutPath(std::string_view prefix, std::string_view chosen,
-                                           const PathTaken& taken) {
+std::optional<std::string> FirstFreeName(std::string_view base, std::string_view suffix,
+                                         const PathTaken& taken) {
+  for (int n = 1; n <= 999; ++n) {
+    std::string path(base);
+    if (n > 1) path.append(" (").append(std::to_string(n)).append(")");
+    path.append(suffix);
+    if (!taken(path)) return path;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> ChosenShortcutPath(std::string_view prefix, std::string_view chosen,
+                                              const PathTaken& taken) {
   const std::string name = FileNamePart(chosen);
   const std::string ext = PathExtension(name);
   const bool copied = ext == ".lnk" || ext == ".url";
   const std::string stem = name.substr(0, name.size() - ext.size());
   if (stem.empty()) return std::nullopt;
-  const std::string suffix = copied ? name.substr(stem.size()) : ".lnk";
-  const std::string base = std::string(prefix) + stem;
-  for (int n = 1; n <= 999; ++n) {
-    std::string path = base + (n == 1 ? "" : " (" + std::to_string(n) + ")") + suffix;
-    if (!taken(path)) return path;
-  }
-  return std::nullopt;
+  std::string base(prefix);
+  base.append(stem);
+  return FirstFreeName(base, copied ? name.substr(stem.size()) : ".lnk", taken);
 }
 
 std::string NearestExistingFolder(std::string_view current, std::string_view root,

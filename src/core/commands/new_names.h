@@ -25,13 +25,17 @@ std::string RenameTakenMessage(std::string_view typed);
 // The message shown when the shell did not rename the item.
 std::string RenameFailedMessage(std::string_view caption, std::string_view typed);
 
+// The first of `base` + `suffix`, `base` + " (2)" + `suffix`, and so on up
+// to " (999)", that is not taken; nullopt when all are.
+std::optional<std::string> FirstFreeName(std::string_view base, std::string_view suffix,
+                                         const PathTaken& taken);
+
 // The path of the shortcut New Shortcut makes in `prefix` for `chosen`: its
 // file name without the extension, plus ".lnk"; a chosen shortcut (.lnk or
 // .url) keeps its own extension, since it is copied as it is. A taken name
-// gets " (2)", " (3)" and so on before the extension; nullopt when even
-// " (999)" is taken or the name is empty.
-std::optional<std::string> NewShortcutPath(std::string_view prefix, std::string_view chosen,
-                                           const PathTaken& taken);
+// is numbered as FirstFreeName does; nullopt when the name is empty.
+std::optional<std::string> ChosenShortcutPath(std::string_view prefix, std::string_view chosen,
+                                              const PathTaken& taken);
 
 // The folder to show when `current` is gone: the nearest folder above it
 // that still exists, never above `root` (which is returned at worst, even

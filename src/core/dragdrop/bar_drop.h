@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/dragdrop/drop_effects.h"
@@ -31,6 +32,8 @@ class DropHost {
   // Stores the pitch the hit test used while none was measured.
   virtual void StoreDefaultPitch(int32_t pitch) = 0;
   virtual void UpdateScrollStrips() = 0;
+  // The application's error box with `message`.
+  virtual void ShowError(const std::string& message) = 0;
 };
 
 struct DropServices {
@@ -43,10 +46,6 @@ struct DropServices {
 
 // The part of a path after its last backslash or colon.
 std::string DroppedName(const std::string& path);
-// The argument text's trim: blanks and control characters at both ends.
-std::string TrimArguments(const std::string& text);
-// Programs that take dropped files as arguments.
-bool IsProgramExtension(const std::string& lowerExtension);
 
 // The drop as OLE hands it over: the keys held at the drop, and the effect
 // the target chose for them among those the source allows.
@@ -64,9 +63,9 @@ DropAction ActionForDroppedPath(bool isFolder, bool ontoShortcut, const std::str
                                 const DropRequest& request);
 // The name of a new shortcut to `path` in the folder with `prefix`, not
 // taken yet: "tool.lnk" for "tool.exe", "notes.txt.lnk" for a document,
-// then "tool (2).lnk" and on.
-std::string NewShortcutPath(const std::string& prefix, const std::string& path,
-                            const std::function<bool(const std::string&)>& taken);
+// then "tool (2).lnk" and on; nullopt when every number is taken.
+std::optional<std::string> NewShortcutPath(const std::string& prefix, const std::string& path,
+                                           const std::function<bool(const std::string&)>& taken);
 
 class BarDrop {
  public:
@@ -95,6 +94,9 @@ class BarDrop {
   };
   Target TargetAt(const DropGeometry& g);
   void Reread();
+  // Starts the program of the shortcut at `shortcutPath` with `documents`,
+  // or says why not.
+  void StartShortcut(const std::string& shortcutPath, const FileList& documents);
 
   DropServices s_;
   // The last shortcut asked about while dragging, and whether it starts a

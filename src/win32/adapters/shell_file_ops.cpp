@@ -2,10 +2,8 @@
 
 #include <windows.h>
 #include <shellapi.h>
-#include <shlobj.h>
 
-#include "core/view/launch_rules.h"
-#include "win32/base/com_ptr.h"
+#include "win32/base/long_path.h"
 #include "win32/base/unicode.h"
 
 namespace olb::win {
@@ -18,7 +16,7 @@ const wchar_t* Wide(const std::u16string& s) {
 }
 
 DWORD AttributesOf(std::string_view path) {
-  return GetFileAttributesW(Widen(path).c_str());
+  return GetFileAttributesW(KernelPath(path).c_str());
 }
 
 }  // namespace
@@ -35,7 +33,11 @@ int32_t ShellFileOps::Run(const ShellFileOperation& op) {
 }
 
 bool ShellFileOps::MakeDirectory(std::string_view path) {
-  return CreateDirectoryW(Widen(path).c_str(), nullptr) != 0;
+  return CreateDirectoryW(KernelPath(path).c_str(), nullptr) != 0;
+}
+
+bool ShellFileOps::MoveExactly(std::string_view from, std::string_view to) {
+  return MoveFileW(VerbatimPath(from).c_str(), VerbatimPath(to).c_str()) != 0;
 }
 
 bool ShellFileOps::DirectoryExists(std::string_view path) {
@@ -46,20 +48,6 @@ bool ShellFileOps::DirectoryExists(std::string_view path) {
 bool ShellFileOps::FileExists(std::string_view path) {
   const DWORD a = AttributesOf(path);
   return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool ShellFileOps::MakeShortcut(std::string_view linkPath, std::string_view target) {
-  if (AttributesOf(linkPath) != INVALID_FILE_ATTRIBUTES) return false;
-  ComPtr<IShellLinkW> link;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                              link.PutVoid()))) {
-    return false;
-  }
-  if (FAILED(link->SetPath(Widen(target).c_str()))) return false;
-  link->SetWorkingDirectory(Widen(PathFolder(target)).c_str());
-  ComPtr<IPersistFile> file;
-  if (FAILED(link->QueryInterface(IID_IPersistFile, file.PutVoid()))) return false;
-  return SUCCEEDED(file->Save(Widen(linkPath).c_str(), TRUE));
 }
 
 }  // namespace olb::win

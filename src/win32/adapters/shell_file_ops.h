@@ -9,9 +9,9 @@ class ShellFileOps : public FileOps {
  public:
   int32_t Run(const ShellFileOperation& operation) override;
   bool MakeDirectory(std::string_view path) override;
+  bool MoveExactly(std::string_view from, std::string_view to) override;
   bool DirectoryExists(std::string_view path) override;
   bool FileExists(std::string_view path) override;
-  bool MakeShortcut(std::string_view linkPath, std::string_view target) override;
 };
 
 }  // namespace olb::win
