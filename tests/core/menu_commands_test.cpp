@@ -219,7 +219,11 @@ TEST_F(FolderCommands, AVanishedFolderFallsBackToTheNearestOneAboveAndSaysSo) {
   EXPECT_EQ(paths.CurrentPath, Win("bar/a"));
   EXPECT_EQ(host.folderReplacements, 1);
   ASSERT_EQ(host.errors.size(), 1u);
-  EXPECT_EQ(host.errors[0], FolderGoneMessage(Win("bar/a/b/c"), Win("bar/a")));
+  EXPECT_EQ(host.errors[0],
+            "The folder \"c\" was removed or renamed outside the bar. The bar now shows \"a\".");
+  EXPECT_EQ(
+      FolderGoneMessage("C:\\r\\Games", "C:\\r\\"),
+      "The folder \"Games\" was removed or renamed outside the bar. The bar now shows \"r\".");
   EXPECT_EQ(host.stripUpdates, 1);
 }
 

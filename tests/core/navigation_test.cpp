@@ -266,11 +266,17 @@ TEST_F(NavigationTest, UpWithoutMemoryRaisesAndStays) {
   EXPECT_EQ(list.style, ListViewStyle::LargeIcons);
 }
 
-TEST_F(NavigationTest, RefusedLaunchIsIgnored) {
-  launcher.answer = 2;  // the shell's "file not found"
+TEST_F(NavigationTest, RefusedLaunchNamesTheItem) {
+  launcher.answer = 2;  // the shell's "file not found", as for a broken shortcut
   Open("notes.txt");
   EXPECT_EQ(launcher.requests.size(), 1u);
-  EXPECT_TRUE(host.errors.empty());
+  ASSERT_EQ(host.errors.size(), 1u);
+  EXPECT_EQ(host.errors[0].rfind("Cannot open \"notes.txt\": the file it opens cannot be found", 0),
+            0u)
+      << host.errors[0];
+  launcher.answer = 33;
+  Open("notes.txt");
+  EXPECT_EQ(host.errors.size(), 1u) << "an opened item says nothing";
 }
 
 TEST_F(NavigationTest, AutoloadAndShowBarKeysReachTheHost) {

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "core/view/caption_text.h"
 #include "core/view/item_presentation.h"
 #include "core/view/list_answers.h"
 #include "fs_fixture.h"
@@ -225,6 +226,17 @@ TEST_F(ListAnswersTest, FindAnswersOnlyTheStringKinds) {
   EXPECT_EQ(FindItem(model, FindKind::Data, "to", 0, false), std::nullopt);
   EXPECT_EQ(FindItem(model, FindKind::Nearest, "to", 0, false), std::nullopt);
   EXPECT_EQ(FindItem(model, FindKind::PartialString, "g", 3, true), 0);
+}
+
+TEST(CaptionText, LongNamesAreCutInSmallIconsAndWrappedInTips) {
+  const std::string cyrillic = "\xD0\x96";  // one character, two bytes
+  std::string name;
+  for (size_t i = 0; i < kSmallIconCaptionChars; ++i) name += cyrillic;
+  EXPECT_EQ(SmallIconCaption(name), name) << "a name that fits stays whole";
+  EXPECT_EQ(SmallIconCaption(name + "x"), name + "...") << "cut between characters";
+  EXPECT_EQ(BreakLongRuns("abcdefg hi", 3), "abc\ndef\ng hi");
+  EXPECT_EQ(BreakLongRuns(cyrillic + cyrillic + cyrillic, 2),
+            cyrillic + cyrillic + "\n" + cyrillic);
 }
 
 }  // namespace

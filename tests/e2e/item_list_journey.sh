@@ -81,6 +81,7 @@ reach_end_by_strip() {
     [ "$(view_of list_visible | cut -d, -f2)" = "$(( $(view_of list_count) - 1 ))" ] && return 0
     sleep 0.1
   done
+  screenshot "journey-$edge-$mode-strip-failed"
   return 1
 }
 reach_end_by_keys() {
@@ -150,3 +151,37 @@ drag $((l + 8)) 300 500 400
 sleep 1
 check "dragged back to floating" test "$(stored_edge)" = -2
 stop_at floating-again
+
+# The tooltip of a cut caption: the 200-character name, in large icons.
+edge=floating-again
+set_mode large
+reach_start_by_wheel
+read -r x y <<<"$(middle "$(view_of list_rect)")"
+for _ in $(seq 20); do
+  IFS=, read -r il it ir ib <<<"$(probe itemrect TOVB_Form1 10)"
+  IFS=, read -r ll lt lr lb <<<"$(view_of list_rect)"
+  [ "${it:-0}" -ge "$lt" ] && [ "${ib:-0}" -le "$lb" ] && break
+  xdotool mousemove "$x" "$y" click 5
+  sleep 0.1
+done
+xdotool mousemove $(((il + ir) / 2)) $(((it + ib) / 2)) sleep 0.2 mousemove $(((il + ir) / 2 + 1)) $(((it + ib) / 2))
+check "a cut caption shows its full name in a tooltip" probe wait tooltips_class32 4000
+screenshot journey-tooltip
+
+# Changes made outside the bar show by themselves.
+before=$(view_of list_count)
+echo outside >"$root/Zz outside.txt"
+mkdir "$root/Empty"
+shown_count() { [ "$(view_of list_count)" = "$1" ]; }
+wait_count() { for _ in $(seq 50); do shown_count "$1" && return 0; sleep 0.1; done; return 1; }
+check "a file and a folder made outside appear" wait_count $((before + 2))
+
+# An empty folder says how to add items.
+read -r x y <<<"$(view_of list_rect | awk -F, '{ print $1 + 12, $2 + 10 }')"
+xdotool mousemove "$x" "$y" click 1
+sleep 0.3
+xdotool type --delay 50 Empty
+xdotool key Return
+check "the empty folder opens" wait_count 0
+sleep 0.5
+screenshot journey-empty-hint

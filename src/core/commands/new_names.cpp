@@ -62,9 +62,26 @@ std::string NearestExistingFolder(std::string_view current, std::string_view roo
   return top;
 }
 
+namespace {
+
+// The last name of a folder path, which may end with a backslash.
+std::string FolderName(std::string_view path) {
+  while (path.size() > 1 && path.back() == '\\' && path[path.size() - 2] != ':') {
+    path.remove_suffix(1);
+  }
+  const std::string name = FileNamePart(path);
+  return name.empty() ? std::string(path) : name;
+}
+
+}  // namespace
+
 std::string FolderGoneMessage(std::string_view gone, std::string_view shown) {
-  return "The folder \"" + std::string(gone) + "\" no longer exists. The bar now shows \"" +
-         std::string(shown) + "\".";
+  std::string message = "The folder \"";
+  message.append(FolderName(gone))
+      .append("\" was removed or renamed outside the bar. The bar now shows \"")
+      .append(FolderName(shown))
+      .append("\".");
+  return message;
 }
 
 }  // namespace olb

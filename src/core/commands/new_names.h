@@ -43,7 +43,8 @@ std::optional<std::string> ChosenShortcutPath(std::string_view prefix, std::stri
 std::string NearestExistingFolder(std::string_view current, std::string_view root,
                                   const PathTaken& exists);
 
-// The message shown after falling back from `gone` to `shown`.
+// The message shown after falling back from `gone` to `shown`: it names
+// both folders by their own names.
 std::string FolderGoneMessage(std::string_view gone, std::string_view shown);
 
 }  // namespace olb

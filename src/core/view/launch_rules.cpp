@@ -57,4 +57,39 @@ bool UpEnabledAt(std::string_view currentPath, std::string_view rootPath) {
            rootPath.back() == '\\');
 }
 
+std::optional<std::string> LaunchFailureMessage(std::string_view caption, intptr_t answer) {
+  if (answer > 32) return std::nullopt;
+  std::string why;
+  switch (answer) {
+    case 2:  // the file, or a shortcut's target
+      why =
+          "the file it opens cannot be found. A shortcut may point to a program that was "
+          "moved or removed.";
+      break;
+    case 3:
+      why = "the folder it is in cannot be found.";
+      break;
+    case 5:
+      why = "access is denied.";
+      break;
+    case 0:
+    case 8:
+      why = "there is not enough memory.";
+      break;
+    case 11:
+      why = "it is not a valid program.";
+      break;
+    case 27:
+    case 31:
+      why = "no program is set to open files of its type.";
+      break;
+    default:
+      why = "Windows could not open it (error " + std::to_string(answer) + ").";
+      break;
+  }
+  std::string message = "Cannot open \"";
+  message.append(caption).append("\": ").append(why);
+  return message;
+}
+
 }  // namespace olb

@@ -1,6 +1,8 @@
 // Which shell call starts an item, decided from its full path alone.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,6 +26,11 @@ bool InLaunchSet(std::string_view lowerExtension);
 // its own); everything else gets "Open" from the application window with
 // empty parameters and the file's folder as working directory.
 ShellOpenRequest LaunchRequestFor(std::string_view fullPath);
+
+// What the user is told when the shell answered `answer` (32 or below: it
+// did not open the item) to opening the item captioned `caption`; nothing
+// when the item opened.
+std::optional<std::string> LaunchFailureMessage(std::string_view caption, intptr_t answer);
 
 // The Up button is disabled exactly when the folder shown is the root
 // (byte for byte, letter case included).

@@ -65,8 +65,12 @@ void Navigator::LaunchItem(const PShellItem& item) {
     host_.ShowError("Cannot open \"" + item.ItemName + "\": " + e.what());
     return;
   }
-  // A launch the shell refuses gives no message of the bar's own.
-  launcher_.ShellOpen(request);
+  // The shell says nothing of a broken shortcut or a file it cannot open.
+  const std::string caption = item.ItemName;
+  if (std::optional<std::string> failed =
+          LaunchFailureMessage(caption, launcher_.ShellOpen(request))) {
+    host_.ShowError(*failed);
+  }
 }
 
 void Navigator::UpOneLevel() {

@@ -7,6 +7,7 @@
 #include <exception>
 #include <stdexcept>
 
+#include "core/view/caption_text.h"
 #include "core/view/list_answers.h"
 #include "win32/base/error_box.h"
 #include "win32/base/unicode.h"
@@ -17,6 +18,7 @@ namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
 constexpr int kColumnWidth = 300;
+constexpr size_t kTipLineChars = 40;                    // a tip line of a name without blanks
 constexpr WPARAM kMoveByCaption = SC_MOVE | HTCAPTION;  // 0xF012
 
 DWORD StyleBitsOf(ListViewStyle style) {
@@ -382,7 +384,8 @@ std::wstring TMyListView::CutCaptionAtCursor() {
   const bool cut = need.bottom > label.bottom - label.top + 1 ||
                    need.right > label.right - label.left + 1 || label.right > client.right ||
                    label.left < client.left;
-  return cut ? text : std::wstring();
+  // A name without blanks would make one tip as wide as the screen.
+  return cut ? Widen(BreakLongRuns(record->ItemName, kTipLineChars)) : std::wstring();
 }
 
 void TMyListView::PaintEmptyHint() {
