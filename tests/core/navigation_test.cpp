@@ -267,16 +267,18 @@ TEST_F(NavigationTest, UpWithoutMemoryRaisesAndStays) {
 }
 
 TEST_F(NavigationTest, RefusedLaunchNamesTheItem) {
-  launcher.answer = 2;  // the shell's "file not found", as for a broken shortcut
+  launcher.answer = 2;  // the shell's "file not found"
   Open("notes.txt");
   EXPECT_EQ(launcher.requests.size(), 1u);
   ASSERT_EQ(host.errors.size(), 1u);
-  EXPECT_EQ(host.errors[0].rfind("Cannot open \"notes.txt\": the file it opens cannot be found", 0),
-            0u)
-      << host.errors[0];
+  EXPECT_EQ(host.errors[0], "Cannot open \"notes.txt\": the file cannot be found.");
   launcher.answer = 33;
   Open("notes.txt");
   EXPECT_EQ(host.errors.size(), 1u) << "an opened item says nothing";
+  // A broken shortcut, whichever way the shell refuses it.
+  EXPECT_EQ(LaunchFailureMessage("Tool", "C:\\b\\Tool.LNK", 31).value_or(""),
+            "Cannot open \"Tool\": the program or file the shortcut points to cannot be found. "
+            "It may have been moved or removed.");
 }
 
 TEST_F(NavigationTest, AutoloadAndShowBarKeysReachTheHost) {

@@ -185,3 +185,19 @@ xdotool key Return
 check "the empty folder opens" wait_count 0
 sleep 0.5
 screenshot journey-empty-hint
+
+# A broken shortcut says why it does not open, naming the item.
+xdotool key BackSpace
+sleep 0.5
+xdotool type --delay 50 Broken
+xdotool key Return
+broken_box() {
+  for _ in $(seq 50); do
+    probe wait '#32770' 0 && probe text '#32770' 65535 | grep -q '"Broken"' && return 0
+    sleep 0.1
+  done
+  return 1
+}
+check "opening the broken shortcut names it in a message" broken_box
+screenshot journey-broken-shortcut
+xdotool key Return

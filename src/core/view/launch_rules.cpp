@@ -57,17 +57,29 @@ bool UpEnabledAt(std::string_view currentPath, std::string_view rootPath) {
            rootPath.back() == '\\');
 }
 
-std::optional<std::string> LaunchFailureMessage(std::string_view caption, intptr_t answer) {
+std::optional<std::string> LaunchFailureMessage(std::string_view caption, std::string_view file,
+                                                intptr_t answer) {
   if (answer > 32) return std::nullopt;
+  // A shortcut whose target is gone is refused as "not found" or, by some
+  // shells, as a file of no known type.
+  const bool shortcut = PathExtension(file) == ".lnk";
   std::string why;
   switch (answer) {
-    case 2:  // the file, or a shortcut's target
-      why =
-          "the file it opens cannot be found. A shortcut may point to a program that was "
-          "moved or removed.";
-      break;
+    case 2:
     case 3:
-      why = "the folder it is in cannot be found.";
+    case 27:
+    case 31:
+      if (shortcut) {
+        why =
+            "the program or file the shortcut points to cannot be found. It may have been "
+            "moved or removed.";
+      } else if (answer == 2) {
+        why = "the file cannot be found.";
+      } else if (answer == 3) {
+        why = "the folder it is in cannot be found.";
+      } else {
+        why = "no program is set to open files of its type.";
+      }
       break;
     case 5:
       why = "access is denied.";
@@ -78,10 +90,6 @@ std::optional<std::string> LaunchFailureMessage(std::string_view caption, intptr
       break;
     case 11:
       why = "it is not a valid program.";
-      break;
-    case 27:
-    case 31:
-      why = "no program is set to open files of its type.";
       break;
     default:
       why = "Windows could not open it (error " + std::to_string(answer) + ").";

@@ -28,9 +28,10 @@ bool InLaunchSet(std::string_view lowerExtension);
 ShellOpenRequest LaunchRequestFor(std::string_view fullPath);
 
 // What the user is told when the shell answered `answer` (32 or below: it
-// did not open the item) to opening the item captioned `caption`; nothing
+// did not open it) to opening `file`, the item captioned `caption`; nothing
 // when the item opened.
-std::optional<std::string> LaunchFailureMessage(std::string_view caption, intptr_t answer);
+std::optional<std::string> LaunchFailureMessage(std::string_view caption, std::string_view file,
+                                                intptr_t answer);
 
 // The Up button is disabled exactly when the folder shown is the root
 // (byte for byte, letter case included).

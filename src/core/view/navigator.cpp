@@ -68,7 +68,7 @@ void Navigator::LaunchItem(const PShellItem& item) {
   // The shell says nothing of a broken shortcut or a file it cannot open.
   const std::string caption = item.ItemName;
   if (std::optional<std::string> failed =
-          LaunchFailureMessage(caption, launcher_.ShellOpen(request))) {
+          LaunchFailureMessage(caption, request.file, launcher_.ShellOpen(request))) {
     host_.ShowError(*failed);
   }
 }
