@@ -13,7 +13,9 @@ bool HasQuoteOrControl(std::string_view text) {
 }
 
 std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
+  std::string quoted(1, '"');
+  quoted.append(text).push_back('"');
+  return quoted;
 }
 
 LaunchRefused Refuse(std::string_view shortcutName, const std::string& why) {
@@ -33,7 +35,9 @@ bool IsBatchExtension(const std::string& lowerExtension) {
 std::string QuoteArgument(std::string_view text) {
   size_t slashes = 0;
   while (slashes < text.size() && text[text.size() - 1 - slashes] == '\\') ++slashes;
-  return "\"" + std::string(text) + std::string(slashes, '\\') + "\"";
+  std::string quoted(1, '"');
+  quoted.append(text).append(slashes, '\\').push_back('"');
+  return quoted;
 }
 
 std::string TrimArguments(const std::string& text) {
@@ -50,15 +54,19 @@ ShortcutLaunch PlanShortcutLaunch(std::string_view shortcutName, const ShortcutL
   // A quote would end the program's name early on the command line; a
   // crafted shortcut uses that to smuggle in a command.
   if (target.empty() || HasQuoteOrControl(target)) {
-    return Refuse(shortcutName, "its target " + Quoted(target) + " is not a valid file name.");
+    return Refuse(
+        shortcutName,
+        std::string("its target ").append(Quoted(target)).append(" is not a valid file name."));
   }
   const std::string extension = PathExtension(target);
   if (!IsProgramExtension(extension)) return LaunchIgnored{};
   if (!targetIsFile) return Refuse(shortcutName, Quoted(target) + " does not exist.");
   const bool batch = IsBatchExtension(extension);
   if (batch && target.find('%') != std::string::npos) {
-    return Refuse(shortcutName, "the batch file " + Quoted(target) +
-                                    " would read the \"%\" in its own name as a variable.");
+    return Refuse(shortcutName,
+                  std::string("the batch file ")
+                      .append(Quoted(target))
+                      .append(" would read the \"%\" in its own name as a variable."));
   }
   std::string arguments = link.arguments;
   for (const std::string& document : documents) {
@@ -69,14 +77,15 @@ ShortcutLaunch PlanShortcutLaunch(std::string_view shortcutName, const ShortcutL
     // escape survives its parsing in every position: such names are not
     // handed to a batch file at all.
     if (batch && document.find('%') != std::string::npos) {
-      return Refuse(shortcutName, "the batch file would read the \"%\" in " + Quoted(document) +
-                                      " as a variable.");
+      return Refuse(shortcutName, std::string("the batch file would read the \"%\" in ")
+                                      .append(Quoted(document))
+                                      .append(" as a variable."));
     }
-    arguments += " " + QuoteArgument(document);
+    arguments.append(1, ' ').append(QuoteArgument(document));
   }
   arguments = TrimArguments(arguments);
   std::string commandLine = QuoteArgument(target);
-  if (!arguments.empty()) commandLine += " " + arguments;
+  if (!arguments.empty()) commandLine.append(1, ' ').append(arguments);
   return ProgramStart{target, commandLine, link.workingDirectory};
 }
 
