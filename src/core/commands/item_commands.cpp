@@ -122,7 +122,9 @@ void ItemCommands::NewShortut1Click() {
   }
   Reread();
   if (!made) {
-    services_.host.ShowError("Cannot make a shortcut to \"" + *chosen + "\" in this folder.");
+    std::string message = "Cannot make a shortcut to \"";
+    message.append(*chosen).append("\" in this folder.");
+    services_.host.ShowError(message);
     return;
   }
   if (std::optional<int32_t> found = FindRowByPath(model_, *path)) {

@@ -11,14 +11,20 @@ bool RenameHitsAnotherItem(const RenameMove& move, bool destinationExists) {
 }
 
 std::string RenameTakenMessage(std::string_view typed) {
-  return "Cannot rename: an item named \"" + std::string(typed) +
-         "\" already exists in this folder.";
+  std::string message = "Cannot rename: an item named \"";
+  message.append(typed).append("\" already exists in this folder.");
+  return message;
 }
 
 std::string RenameFailedMessage(std::string_view caption, std::string_view typed) {
-  return "Cannot rename \"" + std::string(caption) + "\" to \"" + std::string(typed) +
-         "\". The name may contain characters that are not allowed, be too long, or the item "
-         "may be in use.";
+  std::string message = "Cannot rename \"";
+  message.append(caption)
+      .append("\" to \"")
+      .append(typed)
+      .append(
+          "\". The name may contain characters that are not allowed, be too long, or the "
+          "item may be in use.");
+  return message;
 }
 
 std::optional<std::string> FirstFreeName(std::string_view base, std::string_view suffix,

@@ -92,7 +92,8 @@ std::optional<std::string> LaunchFailureMessage(std::string_view caption, std::s
       why = "it is not a valid program.";
       break;
     default:
-      why = "Windows could not open it (error " + std::to_string(answer) + ").";
+      why = "Windows could not open it (error ";
+      why.append(std::to_string(answer)).append(").");
       break;
   }
   std::string message = "Cannot open \"";
