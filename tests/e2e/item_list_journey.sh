@@ -65,16 +65,17 @@ reach_start_by_wheel() {
   done
   return 1
 }
-# Rests the pointer on the forward strip's arrow, which sits at the bar's far
-# end (the list itself is cut to whole pitches, so a gap may come before it),
-# until the last item shows.
+# Rests the pointer on the middle of the forward strip's arrow, which sits at
+# the bar's far end (the list itself is cut to whole pitches, so a gap may
+# come before it; 20 pixels in from the end is the arrow's very edge), until
+# the last item shows.
 reach_end_by_strip() {
   local l t r b bl bt br bb x y
   IFS=, read -r l t r b <<<"$(view_of list_rect)"
   IFS=, read -r bl bt br bb <<<"$(rect_of_bar)"
   case $1 in
-    top | bottom) x=$((br - 20)) y=$(((t + b) / 2)) ;;
-    *) x=$(((l + r) / 2)) y=$((bb - 20)) ;;
+    top | bottom) x=$((br - 13)) y=$(((t + b) / 2)) ;;
+    *) x=$(((l + r) / 2)) y=$((bb - 13)) ;;
   esac
   xdotool mousemove "$x" "$y" sleep 0.1 mousemove "$((x + 1))" "$y"
   for _ in $(seq 100); do
