@@ -11,7 +11,6 @@
 #include <optional>
 
 #include "folder_fixture.h"
-#include "win32/dragdrop/file_drop_source.h"
 #include "win32/dragdrop/hdrop.h"
 
 namespace olb::win {
@@ -40,12 +39,6 @@ class DropTargetTest : public FolderViewTest {
 
   // A drag entering at `at` with `keys` and dropped there; the effect the
   // target reported to the source.
-  TKrFileDropSource source;
-  ComPtr<IDataObject> NewFileDataObject(const FileList& files) {
-    source.Files = files;
-    return source.NewDataObject();
-  }
-
   DWORD DragAndDrop(const FileList& files, POINT at, DWORD keys = MK_LBUTTON) {
     const ComPtr<IDataObject> data = NewFileDataObject(files);
     SetCursorPos(at.x, at.y);
