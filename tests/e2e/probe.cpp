@@ -83,6 +83,9 @@ int Info(HWND w) {
   std::wprintf(L"caption=%ls\n", caption);
   std::wprintf(L"visible=%d\n", IsWindowVisible(w) ? 1 : 0);
   std::wprintf(L"rect=%ld,%ld,%ld,%ld\n", r.left, r.top, r.right, r.bottom);
+  RECT client{};
+  GetClientRect(w, &client);
+  std::wprintf(L"client=%ldx%ld\n", client.right, client.bottom);
   std::wprintf(L"foreground=%d\n", GetForegroundWindow() == w ? 1 : 0);
   std::wprintf(L"topmost=%d\n", (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0);
   std::wprintf(L"owner_class=%ls\n", owner ? ClassOf(owner).c_str() : L"");
