@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t bytes = PidlSize(allocator, block);
     if (bytes > size + 2) std::abort();
     OwnedPidl copy = CopyPidl(allocator, block);
-    if (copy && PidlSize(allocator, copy.get()) != PidlSize(allocator, copy.get())) std::abort();
+    // A copy holds the walkable part of the block and its terminator.
+    if (copy && PidlSize(allocator, copy.get()) != bytes) std::abort();
     OwnedPidl joined = ConcatPidls(allocator, block, copy.get());
     if (copy) StripLastPidlItem(allocator, copy.get());
     if (joined) StripLastPidlItem(allocator, joined.get());

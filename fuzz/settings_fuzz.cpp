@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const ScreenAreas screen{{0, 0, 1024, 768}, {0, 0, 1024, 738}};
   const BarOptions placed = PlaceableOptions(loaded.live, {277, 204, 377, 549}, screen);
   for (uint32_t t : placed.DockSize)
-    if (t < static_cast<uint32_t>(kMinBarThickness) || t > 1024) std::abort();
+    if (t < static_cast<uint32_t>(kMinBarThickness) || t > 512) std::abort();
   const Rect seen = Intersection(placed.FloatRect, screen.virtualScreen);
   if (seen.Width() < kMinBarThickness && placed.FloatRect.Width() >= kMinBarThickness) std::abort();
   return 0;

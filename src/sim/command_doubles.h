@@ -32,10 +32,18 @@ class RecordingCommandHost : public CommandHost {
     if (onPump) onPump();
   }
   void UpdateScrollStrips() override { ++stripUpdates; }
+  void ShowError(const std::string& message) override { errors.push_back(message); }
+  bool Confirm(const std::string& question) override {
+    questions.push_back(question);
+    return yes;
+  }
 
   int pumps = 0;
   int stripUpdates = 0;
   std::function<void()> onPump;
+  std::vector<std::string> errors;     // every error box, by its text
+  std::vector<std::string> questions;  // every question asked
+  bool yes = true;                     // the answer to every question
 };
 
 }  // namespace olb::sim

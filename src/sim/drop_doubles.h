@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,29 +17,27 @@ namespace olb::sim {
 // Shortcuts known by their target; every start is recorded.
 class RecordingProgramStarter : public ProgramStarter {
  public:
-  std::string ShortcutTarget(const std::string& linkPath) override {
-    const auto it = targets.find(linkPath);
-    return it == targets.end() ? std::string() : it->second;
+  std::optional<ShortcutLink> ReadShortcut(const std::string& linkPath) override {
+    const auto it = links.find(linkPath);
+    if (it == links.end()) return std::nullopt;
+    return it->second;
   }
-  bool StartProgram(const std::string& program, const std::string& arguments) override {
-    started.push_back({program, arguments});
-    return true;
+  std::string StartProgram(const ProgramStart& start) override {
+    started.push_back(start);
+    return failure;
   }
   // A file holding the target stands for the shortcut.
   bool CreateShortcut(const std::string& linkPath, const std::string& target) override {
     const auto native = ResolveWindowsPath(linkPath);
     if (!native) return false;
     std::ofstream(*native) << target;
-    targets[linkPath] = target;
+    links[linkPath] = {target, "", target.substr(0, target.find_last_of('\\'))};
     return true;
   }
 
-  struct Start {
-    std::string program, arguments;
-    friend bool operator==(const Start&, const Start&) = default;
-  };
-  std::map<std::string, std::string> targets;  // shortcut path -> target
-  std::vector<Start> started;
+  std::map<std::string, ShortcutLink> links;  // shortcut path -> contents
+  std::vector<ProgramStart> started;
+  std::string failure;  // what every start answers
 };
 
 // A bar whose geometry the test sets; the item count comes from `count`.
@@ -55,12 +54,14 @@ class ScriptedDropHost : public DropHost {
   }
   void StoreDefaultPitch(int32_t pitch) override { geometry.pitch = pitch; }
   void UpdateScrollStrips() override { ++stripUpdates; }
+  void ShowError(const std::string& message) override { errors.push_back(message); }
 
   Point cursor;
   Point windowOrigin;
   DropGeometry geometry;
   std::function<int32_t()> count;
   int pumps = 0, slideOuts = 0, stripUpdates = 0;
+  std::vector<std::string> errors;
 };
 
 }  // namespace olb::sim

@@ -38,6 +38,10 @@ class SimBarForm : public BarForm {
   }
   void ShowError(const std::string& message) override { errors.push_back(message); }
   void ShowMessage(std::string_view text, std::string_view) override { errors.emplace_back(text); }
+  bool Confirm(const std::string& question) override {
+    errors.push_back(question);
+    return confirmAnswer;
+  }
   void ShowAbout() override { ++aboutShown; }
   HelpViewer& Help() override { return help_; }
   void HideBar() override { visible = false; }
@@ -54,6 +58,7 @@ class SimBarForm : public BarForm {
   std::optional<CommandId> nextChoice;
   std::optional<Point> menuAt;
   std::vector<std::string> errors;
+  bool confirmAnswer = true;
   int aboutShown = 0;
   bool visible = true;
   bool closed = false;

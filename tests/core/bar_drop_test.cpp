@@ -2,6 +2,7 @@
 #include "core/dragdrop/bar_drop.h"
 
 #include "core/commands/file_operation.h"
+#include "core/dragdrop/shortcut_launch.h"
 
 #include "commands_fixture.h"
 #include "core/dragdrop/drag_start.h"
@@ -73,12 +74,12 @@ TEST_F(BarDropTest, ProgramsAndLinkDropsMakeShortcutsAndLeaveTheOriginals) {
   File("bar/tool.lnk");
   Show();
   EXPECT_EQ(Drop({Win("desk/tool.exe")}), kDropEffectLink) << "a plain drop of a program";
-  EXPECT_EQ(programs.targets[Win("bar/tool (2).lnk")], Win("desk/tool.exe"));
+  EXPECT_EQ(programs.links[Win("bar/tool (2).lnk")].target, Win("desk/tool.exe"));
   EXPECT_EQ(list.focused, Row("tool (2)")) << "the new shortcut has the focus";
   EXPECT_EQ(Drop({Win("desk/notes.txt"), Win("desk/run.CMD")}, {TShift::Ctrl, TShift::Shift}),
             kDropEffectLink);
-  EXPECT_EQ(programs.targets[Win("bar/notes.txt.lnk")], Win("desk/notes.txt"));
-  EXPECT_EQ(programs.targets[Win("bar/run.lnk")], Win("desk/run.CMD"));
+  EXPECT_EQ(programs.links[Win("bar/notes.txt.lnk")].target, Win("desk/notes.txt"));
+  EXPECT_EQ(programs.links[Win("bar/run.lnk")].target, Win("desk/run.CMD"));
   EXPECT_TRUE(files.operations.empty());
   EXPECT_TRUE(std::filesystem::exists(root() / "desk/tool.exe"));
 
@@ -116,35 +117,75 @@ TEST_F(BarDropTest, DropOnAFolderItemMovesIntoIt) {
   EXPECT_TRUE(OnDisk("b.txt"));
 }
 
-TEST_F(BarDropTest, DocumentsDroppedOnAProgramsShortcutStartIt) {
+TEST_F(BarDropTest, DocumentsDroppedOnAProgramsShortcutStartItWithItsOwnArguments) {
   File("bar/Tool.lnk");
+  File("desk/tool.EXE");
   File("desk/a doc.txt");
   File("desk/b.txt");
   File("desk/Other.lnk");
   Show();
-  programs.targets[Win("bar/Tool.lnk")] = "C:\\Program Files\\tool.EXE";
+  programs.links[Win("bar/Tool.lnk")] = {Win("desk/tool.EXE"), "-x \"y z\"", "C:\\work"};
   PointAtRow(0);
   Drop({Win("desk/a doc.txt"), Win("desk/Other.lnk"), Win("desk/b.txt")});
   ASSERT_EQ(programs.started.size(), 1u);
-  EXPECT_EQ(programs.started[0].program, "C:\\Program Files\\tool.EXE");
-  EXPECT_EQ(programs.started[0].arguments,
-            "\"" + Win("desk/a doc.txt") + "\" \"" + Win("desk/b.txt") + "\"");
+  EXPECT_EQ(programs.started[0],
+            (ProgramStart{Win("desk/tool.EXE"),
+                          "\"" + Win("desk/tool.EXE") + "\" -x \"y z\" \"" + Win("desk/a doc.txt") +
+                              "\" \"" + Win("desk/b.txt") + "\"",
+                          "C:\\work"}));
   EXPECT_TRUE(std::filesystem::exists(root() / "desk/a doc.txt")) << "handed over, not moved";
   EXPECT_TRUE(OnDisk("Other.lnk")) << "a shortcut dropped with them is moved";
   EXPECT_EQ(Names(), (std::vector<std::string>{"Other", "Tool"})) << "and shown";
+  EXPECT_TRUE(host.errors.empty());
+}
+
+TEST_F(BarDropTest, ShortcutsThatCouldRunSomethingElseAreRefusedWithAMessage) {
+  File("bar/Tool.lnk");
+  File("desk/run.bat");
+  File("desk/100%PATH%.txt");
+  File("desk/a.txt");
+  Show();
+  const struct {
+    ShortcutLink link;
+    std::string document;
+  } cases[] = {
+      {{"C:\\windows\\system32\\cmd.exe\" /c echo INJECTED> C:\\injected.txt & rem x.exe", "", ""},
+       "a.txt"},
+      {{Win("desk/missing.exe"), "", ""}, "a.txt"},
+      {{Win("desk/run.bat"), "", ""}, "100%PATH%.txt"},
+  };
+  PointAtRow(0);
+  for (const auto& c : cases) {
+    programs.links[Win("bar/Tool.lnk")] = c.link;
+    host.errors.clear();
+    Drop({Win("desk/" + c.document)});
+    ASSERT_EQ(host.errors.size(), 1u) << c.link.target;
+    EXPECT_EQ(host.errors[0].rfind("\"Tool\" cannot start its program: ", 0), 0u) << host.errors[0];
+  }
+  EXPECT_TRUE(programs.started.empty());
+  programs.links[Win("bar/Tool.lnk")] = {Win("desk/run.bat"), "", ""};
+  Drop({Win("desk/a.txt")});
+  EXPECT_EQ(programs.started.size(), 1u) << "a batch file takes names without %";
 }
 
 TEST_F(BarDropTest, ShortcutToADocumentTakesNothing) {
   File("bar/Notes.lnk");
   File("desk/a.txt");
   Show();
-  programs.targets[Win("bar/Notes.lnk")] = "C:\\notes.txt";
+  programs.links[Win("bar/Notes.lnk")] = {"C:\\notes.txt", "", ""};
   PointAtRow(0);
   const int reads = Enumerations();
   Drop({Win("desk/a.txt")});
   EXPECT_TRUE(programs.started.empty());
   EXPECT_TRUE(files.operations.empty());
+  EXPECT_TRUE(host.errors.empty());
   EXPECT_EQ(Enumerations(), reads) << "nothing changed, nothing re-read";
+}
+
+TEST(ShortcutLaunch, QuotedArgumentsReadBackAsThemselves) {
+  EXPECT_EQ(QuoteArgument("C:\\a b"), "\"C:\\a b\"");
+  EXPECT_EQ(QuoteArgument("C:\\dir\\"), "\"C:\\dir\\\\\"") << "the backslash doubled";
+  EXPECT_EQ(TrimArguments(" \t a b \x01"), "a b");
 }
 
 TEST_F(BarDropTest, DropOffTheBarOrOfNothingChangesNothing) {

@@ -211,7 +211,9 @@ TEST_F(FolderFailureTest, ParseFailureRaisesWithTheSystemText) {
     FAIL() << "no error raised";
   } catch (const ComError& e) {
     EXPECT_EQ(e.result(), kResultFileNotFound);
-    EXPECT_STREQ(e.what(), "The system cannot find the file specified.");
+    EXPECT_EQ(std::string(e.what()), "Cannot show the folder \"" + Win("no such folder") +
+                                         "\": The system cannot find the file specified.")
+        << "the box names the folder";
   }
   ExpectUnchanged();
   shell.faults().parse = kResultAccessDenied;

@@ -232,7 +232,8 @@ TEST_F(NavigationTest, FailureWhilePreparingALaunchIsShownAndNothingStarts) {
   nav.ListViewDblClick();
   EXPECT_TRUE(launcher.requests.empty());
   ASSERT_EQ(host.errors.size(), 1u);
-  EXPECT_EQ(host.errors[0], shell.MessageText(kResultOutOfMemory));
+  EXPECT_EQ(host.errors[0], "Cannot open \"notes.txt\": " + shell.MessageText(kResultOutOfMemory))
+      << "the box names the item";
 }
 
 TEST_F(NavigationTest, UpWithoutMemoryRaisesAndStays) {

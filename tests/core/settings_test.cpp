@@ -176,7 +176,7 @@ TEST(PlaceableOptions, ThinOrHugeThicknessIsPlacedWithinReach) {
   BarOptions o = Stored(Edge::Left);
   o.DockSize = {0, 19, 20, 0xFFFFFFFFu};
   const BarOptions placed = PlaceableOptions(o, kDefaultFloat, kScreen);
-  EXPECT_EQ(placed.DockSize, (std::array<uint32_t, 4>{20, 20, 20, 768}));
+  EXPECT_EQ(placed.DockSize, (std::array<uint32_t, 4>{20, 20, 20, 384})) << "half the screen";
   EXPECT_EQ(o.DockSize[0], 0u) << "the record itself is untouched";
 }
 

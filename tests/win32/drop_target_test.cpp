@@ -11,7 +11,6 @@
 #include <optional>
 
 #include "folder_fixture.h"
-#include "win32/dragdrop/file_drop_source.h"
 #include "win32/dragdrop/hdrop.h"
 
 namespace olb::win {
@@ -21,18 +20,7 @@ class DropTargetTest : public FolderViewTest {
  protected:
   TempFolder desk;
 
-  IDropTarget* Target() { return bar->dragDrop().KrFileDropTarget1().target(); }
-
-  // The screen point of the middle of item `index`, and of the empty list
-  // below the items.
-  POINT ItemCenter(int index) {
-    RECT r{};
-    r.left = LVIR_BOUNDS;
-    SendMessageW(List(), LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
-    POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    ClientToScreen(List(), &p);
-    return p;
-  }
+  // The empty list below the items.
   POINT EmptySpace() {
     const RECT r = WindowRectOf(List());
     return {(r.left + r.right) / 2, r.bottom - 3};
@@ -40,12 +28,6 @@ class DropTargetTest : public FolderViewTest {
 
   // A drag entering at `at` with `keys` and dropped there; the effect the
   // target reported to the source.
-  TKrFileDropSource source;
-  ComPtr<IDataObject> NewFileDataObject(const FileList& files) {
-    source.Files = files;
-    return source.NewDataObject();
-  }
-
   DWORD DragAndDrop(const FileList& files, POINT at, DWORD keys = MK_LBUTTON) {
     const ComPtr<IDataObject> data = NewFileDataObject(files);
     SetCursorPos(at.x, at.y);

@@ -53,6 +53,8 @@ class BarForm {
   virtual void ShowError(const std::string& message) = 0;
   // A modal OK message box owned by the application.
   virtual void ShowMessage(std::string_view text, std::string_view caption) = 0;
+  // A modal Yes/No question; true for Yes.
+  virtual bool Confirm(const std::string& question) = 0;
   virtual void ShowAbout() = 0;
   // The help viewer, made on first use.
   virtual HelpViewer& Help() = 0;

@@ -143,6 +143,7 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   void WriteAutoloadValue() override;
   void ShowAutoHiddenBar() override { engine_.SetAutoHideShown(true); }
   void ShowError(const std::string& message) override { s_.form.ShowError(message); }
+  bool Confirm(const std::string& question) override { return s_.form.Confirm(question); }
   void ProcessMessages() override { s_.form.ProcessMessages(); }
   Point CursorPos() override { return s_.form.CursorPos(); }
   DropGeometry Geometry(Point screen) override;

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "core/commands/file_operation.h"
+#include "core/commands/item_names.h"
 #include "core/commands/item_paths.h"
 #include "core/commands/row_finder.h"
 
@@ -23,6 +24,7 @@ void ItemCommands::ListViewEdited(int32_t row, const std::string& text) {
   PShellItem* item = model_.NamedItem(row);
   ShellFolder* folder = model_.CurrentFolder();
   if (!item || !folder) return;
+  if (!RenameAllowed(*item, text)) return;
   std::optional<std::string> destination;
   // `item` belongs to the records that the re-read replaces: not used after.
   if (model_.ItemIsFolder(*folder, item->RelPidl.get())) {
@@ -35,6 +37,22 @@ void ItemCommands::ListViewEdited(int32_t row, const std::string& text) {
   if (!found && destination) found = FindRowByPath(model_, *destination);
   if (found) MarkFoundRow(services_.rows, *found);
   services_.host.UpdateScrollStrips();
+}
+
+bool ItemCommands::RenameAllowed(const PShellItem& item, const std::string& text) {
+  if (const std::optional<std::string_view> problem = TypedNameProblem(text)) {
+    std::string message = "Cannot rename \"";
+    message.append(item.ItemName).append("\" to \"").append(text).append("\": ").append(*problem);
+    services_.host.ShowError(message);
+    return false;
+  }
+  const std::string name = FileNamePart(FullPathOf(model_, item));
+  if (!name.empty() && !NamesItemExactly(name)) {
+    services_.host.ShowError("Cannot rename \"" + name +
+                             "\": Windows would read its name as another item's.");
+    return false;
+  }
+  return true;
 }
 
 void ItemCommands::RenameFolder(int32_t row, PShellItem& item, const std::string& text) {
@@ -100,10 +118,38 @@ void ItemCommands::Delete1Click() {
   if (!FolderShown()) return;
   if (std::optional<int32_t> selected = model_.List().SelectedIndex()) {
     if (const PShellItem* item = model_.GetItem(*selected)) {
-      DeleteSH(services_.files, FullPathOf(model_, *item));
+      const std::string path = FullPathOf(model_, *item);
+      if (NamesItemExactly(FileNamePart(path))) {
+        DeleteSH(services_.files, path);
+      } else {
+        DeleteAside(path);
+      }
     }
   }
   Reread();
+}
+
+void ItemCommands::DeleteAside(const std::string& path) {
+  if (IsDeleteGuarded(path)) return;
+  const std::string name = FileNamePart(path);
+  // The shell would ask about the aside name: the question names the item.
+  if (!services_.host.Confirm("Are you sure you want to send \"" + name +
+                              "\" to the Recycle Bin?")) {
+    return;
+  }
+  const std::string folder = path.substr(0, path.size() - name.size());
+  FileOps& files = services_.files;
+  const std::string aside =
+      folder + AsideName(name, [&](const std::string& candidate) {
+        return files.FileExists(folder + candidate) || files.DirectoryExists(folder + candidate);
+      });
+  if (!files.MoveExactly(path, aside)) {
+    services_.host.ShowError("Cannot delete \"" + name + "\": it cannot be moved aside.");
+    return;
+  }
+  if (!FileOperation(files, aside, "", kFoDelete, kFofAllowUndo | kFofNoConfirmation)) {
+    files.MoveExactly(aside, path);
+  }
 }
 
 void ItemCommands::OpenFolderwithShortcuts1Click() {

@@ -27,6 +27,10 @@ class CommandHost {
   // before the work starts.
   virtual void ProcessMessages() = 0;
   virtual void UpdateScrollStrips() = 0;
+  // The application's error box with `message`.
+  virtual void ShowError(const std::string& message) = 0;
+  // A Yes/No question of the bar's own; true for Yes.
+  virtual bool Confirm(const std::string& question) = 0;
 };
 
 // The services the commands work through; all must outlive them.
@@ -65,6 +69,12 @@ class ItemCommands {
   // the caption search cannot find the renamed item.
   std::optional<std::string> RenameFile(int32_t row, PShellItem& item, const std::string& text);
   void RenameFolder(int32_t row, PShellItem& item, const std::string& text);
+  // The checks before a rename: false, after saying why, when the typed
+  // text is not a name or the item's own name would be read as another.
+  bool RenameAllowed(const PShellItem& item, const std::string& text);
+  // Sends an item whose name the Win32 path rules would change to the
+  // recycle bin: moved aside under an exact name first, back on failure.
+  void DeleteAside(const std::string& path);
 
   FolderModel& model_;
   CommandServices services_;

@@ -5,6 +5,7 @@
 namespace olb {
 
 void DockingEngine::ApplyEdge(Edge edge) {
+  if (state_.Unregistered) return;
   const Edge autoHideEdge = FindAutoHideEdge();
   if (autoHideEdge != Edge::None) shell_.SetAutoHideBar(autoHideEdge, false);
   options_.Edge = edge;
@@ -19,6 +20,8 @@ void DockingEngine::ApplyEdge(Edge edge) {
     shell_.Remove();
   } else {
     DockTo(edge);
+    // The bar was closed while messages ran: nothing of it is left to place.
+    if (state_.Unregistered) return;
   }
 
   ApplyZOrder();
@@ -56,6 +59,7 @@ void DockingEngine::DockTo(Edge edge) {
     window_.PumpMessages();
     state_.InApplyEdge = outerInApply;
     state_.PinnedCoord = outerPinned;
+    if (state_.Unregistered) return;
   }
 
   AutoHideRect(state_.AutoHideShown, rc);

@@ -70,7 +70,11 @@ void DockingEngine::OnDpiChanged(uint32_t dpi, const Rect& suggested) {
 }
 
 void DockingEngine::Unregister() {
+  if (state_.Unregistered) return;
+  const Edge kept = options_.Edge;
   ApplyEdge(Edge::None);
+  options_.Edge = kept;
+  state_.Unregistered = true;
 }
 
 void DockingEngine::OnActivated() {
@@ -163,6 +167,7 @@ void DockingEngine::PlaceWindow(const Rect& rect, Placement how) {
 }
 
 void DockingEngine::SetAutoHideShown(bool show) {
+  if (state_.Unregistered) return;
   const Rect now = window_.WindowRect();
   Rect rc = now;
   const bool wasShown = state_.AutoHideShown;

@@ -31,11 +31,12 @@ struct DockingState {
   uint32_t fdwFlags = 0;           // allowed positions; kBarPositionFlags once loaded
   Point SizeInc{};                 // sizing increments; (1, 1) once loaded
   bool CaptionHidden = false;
-  bool MenuActive = false;   // the popup menu or a window opened from it is up
-  bool InApplyEdge = false;  // ApplyEdge is letting messages run: pin the bar
-  int32_t PinnedCoord = 0;   // the docked coordinate pinned meanwhile
-  bool InSizeMove = false;   // the system's move or size loop is running
-  bool Placing = false;      // the engine itself is moving or sizing the window
+  bool MenuActive = false;    // the popup menu or a window opened from it is up
+  bool InApplyEdge = false;   // ApplyEdge is letting messages run: pin the bar
+  int32_t PinnedCoord = 0;    // the docked coordinate pinned meanwhile
+  bool InSizeMove = false;    // the system's move or size loop is running
+  bool Placing = false;       // the engine itself is moving or sizing the window
+  bool Unregistered = false;  // the bar was removed from the shell for good
 };
 
 // Where a move or size loop began, restored when it is cancelled.
@@ -65,7 +66,10 @@ class DockingEngine {
   void LoadOptions();
   // Writes the live record; false when nothing could be written.
   bool SaveOptions();
-  // At destruction: ApplyEdge(Edge::None), which unregisters the bar.
+  // At destruction: ApplyEdge(Edge::None), which unregisters the bar. The
+  // live record keeps its edge, and later edge changes and slides do
+  // nothing: a menu toggle that let the close request run goes on to save,
+  // and must save the edge the bar had.
   void Unregister();
   // The bar form became the active form: hide an auto-hidden bar, ABM_ACTIVATE.
   void OnActivated();

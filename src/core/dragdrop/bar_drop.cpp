@@ -1,9 +1,11 @@
 #include "core/dragdrop/bar_drop.h"
 
 #include "core/commands/file_operation.h"
+#include "core/commands/item_names.h"
 #include "core/commands/item_paths.h"
 #include "core/commands/row_finder.h"
 #include "core/dragdrop/drop_effects.h"
+#include "core/dragdrop/shortcut_launch.h"
 #include "core/view/launch_rules.h"
 
 namespace olb {
@@ -13,25 +15,13 @@ std::string DroppedName(const std::string& path) {
   return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
-std::string TrimArguments(const std::string& text) {
-  auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-  size_t first = 0, last = text.size();
-  while (first < last && blank(text[first])) ++first;
-  while (last > first && blank(text[last - 1])) --last;
-  return text.substr(first, last - first);
-}
-
-bool IsProgramExtension(const std::string& lowerExtension) {
-  return lowerExtension == ".exe" || lowerExtension == ".com" || lowerExtension == ".bat";
-}
-
 DropAction ActionForDroppedPath(bool isFolder, bool ontoShortcut, const std::string& lowerExtension,
                                 const DropRequest& request) {
   if (!isFolder && ontoShortcut && lowerExtension != ".lnk") return DropAction::Argument;
   if (request.effect.Has(TDropEffect::deLink)) return DropAction::Shortcut;
   if (request.effect.Has(TDropEffect::deCopy)) return DropAction::Copy;
   if (!request.effect.Has(TDropEffect::deMove)) return DropAction::Skip;
-  const bool program = IsProgramExtension(lowerExtension) || lowerExtension == ".cmd";
+  const bool program = IsProgramExtension(lowerExtension);
   if (!isFolder && program && !request.shift.Has(TShift::Shift)) return DropAction::Shortcut;
   return DropAction::Move;
 }
@@ -40,7 +30,7 @@ std::string NewShortcutPath(const std::string& prefix, const std::string& path,
                             const std::function<bool(const std::string&)>& taken) {
   std::string stem = DroppedName(path);
   const std::string ext = PathExtension(stem);
-  if (IsProgramExtension(ext) || ext == ".cmd" || ext == ".lnk") {
+  if (IsProgramExtension(ext) || ext == ".lnk") {
     stem.resize(stem.size() - ext.size());
   }
   std::string link = prefix + stem + ".lnk";
@@ -86,7 +76,8 @@ std::optional<int32_t> BarDrop::HighlightRowAt(Point screen) {
   if (PathExtension(path) != ".lnk") return std::nullopt;
   if (path != askedLink_) {
     askedLink_ = path;
-    askedLinkIsProgram_ = IsProgramExtension(PathExtension(s_.programs.ShortcutTarget(path)));
+    const std::optional<ShortcutLink> link = s_.programs.ReadShortcut(path);
+    askedLinkIsProgram_ = link && IsProgramExtension(PathExtension(link->target));
   }
   return askedLinkIsProgram_ ? row : std::nullopt;
 }
@@ -95,6 +86,23 @@ void BarDrop::Reread() {
   // A copy: the re-read replaces CurrentPath while it works.
   const std::string path = s_.model.Paths().CurrentPath;
   s_.model.OpenFolderByPath(path);
+}
+
+void BarDrop::StartShortcut(const std::string& shortcutPath, const FileList& documents) {
+  const std::optional<ShortcutLink> link = s_.programs.ReadShortcut(shortcutPath);
+  if (!link) return;
+  std::string name = DroppedName(shortcutPath);
+  name.resize(name.size() - 4);  // without ".lnk"
+  const ShortcutLaunch plan =
+      PlanShortcutLaunch(name, *link, s_.files.FileExists(link->target), documents);
+  if (const auto* refused = std::get_if<LaunchRefused>(&plan)) {
+    s_.host.ShowError(refused->message);
+  } else if (const auto* start = std::get_if<ProgramStart>(&plan)) {
+    const std::string failure = s_.programs.StartProgram(*start);
+    if (!failure.empty()) {
+      s_.host.ShowError("\"" + name + "\" cannot start \"" + start->program + "\": " + failure);
+    }
+  }
 }
 
 uint32_t BarDrop::DropFiles(const FileList& droppedFiles, const DropRequest& request) {
@@ -108,12 +116,18 @@ uint32_t BarDrop::DropFiles(const FileList& droppedFiles, const DropRequest& req
   // The pointer moved off the bar before the drop got here: nothing to do.
   if (!g.onWindow) return kDropEffectNone;
   const Target target = TargetAt(g);
+  // The shell would read such a folder's path as another folder's.
+  if (target.ontoFolder && !NamesItemExactly(FileNamePart(target.folder))) {
+    s_.host.ShowError("Cannot put files into \"" + FileNamePart(target.folder) +
+                      "\": Windows would read its name as another folder's.");
+    return kDropEffectNone;
+  }
   const std::string prefix = FolderPrefix(target.folder);
   auto taken = [this](const std::string& p) {
     return s_.files.FileExists(p) || s_.files.DirectoryExists(p);
   };
 
-  std::string arguments;
+  FileList documents;
   int moves = 0, copies = 0, links = 0;
   // What the last path left in the destination, to focus when it stays.
   std::string lastPlaced;
@@ -126,7 +140,7 @@ uint32_t BarDrop::DropFiles(const FileList& droppedFiles, const DropRequest& req
     const DropAction action =
         ActionForDroppedPath(isFolder, target.ontoShortcut, PathExtension(path), request);
     if (action == DropAction::Argument) {
-      arguments += "\"" + path + "\" ";
+      documents.push_back(path);
       continue;
     }
     if (action == DropAction::Skip) continue;
@@ -152,11 +166,8 @@ uint32_t BarDrop::DropFiles(const FileList& droppedFiles, const DropRequest& req
   if (moves == 0 && copies > 0) effect = kDropEffectCopy;
   if (moves == 0 && copies == 0 && links > 0) effect = kDropEffectLink;
 
-  if (target.ontoShortcut && !arguments.empty()) {
-    const std::string program = s_.programs.ShortcutTarget(target.shortcutPath);
-    if (IsProgramExtension(PathExtension(program))) {
-      s_.programs.StartProgram(program, TrimArguments(arguments));
-    }
+  if (target.ontoShortcut && !documents.empty()) {
+    StartShortcut(target.shortcutPath, documents);
     // Shortcuts or folders of the same drop went into the folder shown.
     if (moves + copies + links > 0) {
       Reread();

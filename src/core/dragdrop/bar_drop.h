@@ -31,6 +31,8 @@ class DropHost {
   // Stores the pitch the hit test used while none was measured.
   virtual void StoreDefaultPitch(int32_t pitch) = 0;
   virtual void UpdateScrollStrips() = 0;
+  // The application's error box with `message`.
+  virtual void ShowError(const std::string& message) = 0;
 };
 
 struct DropServices {
@@ -43,10 +45,6 @@ struct DropServices {
 
 // The part of a path after its last backslash or colon.
 std::string DroppedName(const std::string& path);
-// The argument text's trim: blanks and control characters at both ends.
-std::string TrimArguments(const std::string& text);
-// Programs that take dropped files as arguments.
-bool IsProgramExtension(const std::string& lowerExtension);
 
 // The drop as OLE hands it over: the keys held at the drop, and the effect
 // the target chose for them among those the source allows.
@@ -95,6 +93,9 @@ class BarDrop {
   };
   Target TargetAt(const DropGeometry& g);
   void Reread();
+  // Starts the program of the shortcut at `shortcutPath` with `documents`,
+  // or says why not.
+  void StartShortcut(const std::string& shortcutPath, const FileList& documents);
 
   DropServices s_;
   // The last shortcut asked about while dragging, and whether it starts a

@@ -20,6 +20,11 @@ constexpr bool IsDocked(Edge e) {
   return e == Edge::Left || e == Edge::Top || e == Edge::Right || e == Edge::Bottom;
 }
 
+// The edges a saved record may hold: floating or one of the four edges.
+constexpr bool IsStorable(Edge e) {
+  return e == Edge::Float || IsDocked(e);
+}
+
 // Top and bottom bars are horizontal; everything else is laid out vertically.
 constexpr bool IsHorizontal(Edge e) {
   return e == Edge::Top || e == Edge::Bottom;

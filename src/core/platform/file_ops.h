@@ -51,6 +51,10 @@ class FileOps {
   // name avoids the platform header's CreateDirectory macro);
   // false when it exists already or cannot be made.
   virtual bool MakeDirectory(std::string_view path) = 0;
+  // Renames one item in its folder under exact name rules (no stripping of
+  // trailing dots or blanks, no device names; MoveFileW on verbatim paths),
+  // never replacing anything; false when it could not.
+  virtual bool MoveExactly(std::string_view from, std::string_view to) = 0;
   // Whether `path` names an existing directory.
   virtual bool DirectoryExists(std::string_view path) = 0;
   // Whether `path` names an existing file (not a directory).

@@ -2,20 +2,41 @@
 // shortcuts.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace olb {
 
+// What a shortcut file holds, as stored (the link is not resolved).
+struct ShortcutLink {
+  std::string target;
+  std::string arguments;
+  std::string workingDirectory;
+
+  friend bool operator==(const ShortcutLink&, const ShortcutLink&) = default;
+};
+
+// One process start: `program` is the file run (CreateProcess's application
+// name, so the command line's first token never chooses the program);
+// `commandLine` is what the program reads as its command line; an empty
+// `directory` leaves the bar's own working directory to the program.
+struct ProgramStart {
+  std::string program;
+  std::string commandLine;
+  std::string directory;
+
+  friend bool operator==(const ProgramStart&, const ProgramStart&) = default;
+};
+
 class ProgramStarter {
  public:
   virtual ~ProgramStarter() = default;
-  // The path a shortcut file points at, as stored (the link is not
-  // resolved); empty when the file cannot be read as a shortcut. Raises
-  // ComError when the shell's link object cannot be made at all.
-  virtual std::string ShortcutTarget(const std::string& linkPath) = 0;
-  // Starts `program` with `arguments` as its command-line arguments;
-  // false when it could not be started.
-  virtual bool StartProgram(const std::string& program, const std::string& arguments) = 0;
+  // The shortcut file's contents; nullopt when the file cannot be read as a
+  // shortcut. Raises ComError when the shell's link object cannot be made.
+  virtual std::optional<ShortcutLink> ReadShortcut(const std::string& linkPath) = 0;
+  // Starts the program; an empty text when it started, otherwise the
+  // system's reason.
+  virtual std::string StartProgram(const ProgramStart& start) = 0;
   // Saves a new shortcut file `linkPath` pointing at `target` (started in
   // the target's own folder); false when it could not be saved.
   virtual bool CreateShortcut(const std::string& linkPath, const std::string& target) = 0;

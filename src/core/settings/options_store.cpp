@@ -32,6 +32,8 @@ LoadedOptions ReadOptions(Registry& registry, const BarOptions& live, const Rect
 }
 
 bool WriteOptions(Registry& registry, const BarOptions& live) {
+  // "Unregistered" is a state of the running bar, never a place to start in.
+  if (!IsStorable(live.Edge)) return false;
   BarOptions record = live;
   record.Size = kBarOptionsBytes;
   const BarOptionsBytes bytes = EncodeOptions(record);

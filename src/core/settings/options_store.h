@@ -27,7 +27,8 @@ LoadedOptions MergeStoredOptions(const BarOptions& live, const Rect& windowRect,
 LoadedOptions ReadOptions(Registry& registry, const BarOptions& live, const Rect& windowRect);
 
 // Writes the live copy as a 48-byte binary value whose Size is 48.
-// Returns false when nothing could be written.
+// Returns false when nothing could be written; a record whose edge is not
+// storable (unregistered) is never written.
 bool WriteOptions(Registry& registry, const BarOptions& live);
 
 }  // namespace olb

@@ -3,12 +3,15 @@
 #include <algorithm>
 
 namespace olb {
-namespace {
 
 uint32_t ReachableThickness(uint32_t thickness, int32_t extent) {
-  const uint32_t most = static_cast<uint32_t>(std::max(extent, kMinBarThickness));
+  // At most half the screen across the edge: a docked bar never covers (or
+  // reserves) the whole desktop, whatever a hand-edited record holds.
+  const uint32_t most = static_cast<uint32_t>(std::max(extent / 2, kMinBarThickness));
   return std::clamp<uint32_t>(thickness, kMinBarThickness, most);
 }
+
+namespace {
 
 // Clamps one axis so that [start, start + length) lies inside [lo, hi) where
 // it fits, or starts at lo where it does not.

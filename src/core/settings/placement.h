@@ -16,11 +16,14 @@ struct ScreenAreas {
 
 // The record as it is to be placed on screen. Only the placement is
 // corrected, never the stored record:
-//  - a docked thickness below 20 pixels is placed as 20 (and one beyond the
-//    screen's extent across that edge as that extent);
+//  - a docked thickness below 20 pixels is placed as 20, and one beyond
+//    half the screen's extent across that edge as that half;
 //  - an empty floating rectangle is placed as `defaultFloat`;
 //  - a floating rectangle meeting the virtual screen by less than 20 x 20
 //    pixels is moved onto the primary work area, keeping its size.
+// `thickness` within [20, max(20, extent / 2)].
+uint32_t ReachableThickness(uint32_t thickness, int32_t extent);
+
 BarOptions PlaceableOptions(const BarOptions& live, const Rect& defaultFloat,
                             const ScreenAreas& screen);
 

@@ -49,12 +49,29 @@ void FolderModel::InitFolderView() {
   current_ = desktop;
 }
 
+std::string FolderProblemText(std::string_view path, std::string_view reason) {
+  std::string text = "Cannot show the folder \"";
+  text.append(path).append("\": ").append(reason);
+  if (path.size() >= kShellPathLimit) {
+    if (!text.empty() && text.back() == '.') text.pop_back();
+    text += " (its path passes " + std::to_string(kShellPathLimit) +
+            " characters, which the shell cannot read).";
+  }
+  return text;
+}
+
 void FolderModel::OpenFolderByPath(std::string_view path) {
   if (!desktop_) Raise(kResultFail);
   OwnedPidl absolute;
-  Check(desktop_->ParseDisplayName(path, &absolute));
+  const HResult parsed = desktop_->ParseDisplayName(path, &absolute);
+  if (Failed(parsed)) {
+    throw ComError(parsed, FolderProblemText(path, services_.shell.MessageText(parsed)));
+  }
   if (!absolute) Raise(kResultFail);
   OpenFolder(std::move(absolute));
+  if (std::optional<std::string> problem = TakeListProblem()) {
+    throw ComError(kResultFail, *problem);
+  }
 }
 
 void FolderModel::OpenFolder(OwnedPidl absolute) {
@@ -74,6 +91,19 @@ void FolderModel::OpenFolder(OwnedPidl absolute) {
     // A folder that cannot be listed is not shown; the previous one stays.
   }
   list.EndUpdate();
+  // The shell lists a folder by a pattern of its path: past the limit it
+  // answers an empty list, which must not pass for an empty folder.
+  const std::string& shown = paths_.CurrentPath;
+  listProblem_.reset();
+  if (ItemCount() == 0 && shown.size() + 2 >= kShellPathLimit) {
+    listProblem_ = FolderProblemText(shown, "The shell cannot list it.");
+  }
+}
+
+std::optional<std::string> FolderModel::TakeListProblem() {
+  std::optional<std::string> problem = std::move(listProblem_);
+  listProblem_.reset();
+  return problem;
 }
 
 void FolderModel::FillItemList(std::shared_ptr<ShellFolder> folder) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,13 @@ struct FolderServices {
 // a signed number (0xFFFF is -1, not 65535).
 int OrderFromCompareResult(HResult result);
 
+// The longest path the shell's plain path calls take (MAX_PATH).
+inline constexpr size_t kShellPathLimit = 260;
+
+// The error text for a folder that cannot be shown: the folder named, the
+// reason, and the path limit when the path passes it.
+std::string FolderProblemText(std::string_view path, std::string_view reason);
+
 class FolderModel {
  public:
   FolderModel(const FolderServices& services, FolderPaths& paths);
@@ -47,7 +55,8 @@ class FolderModel {
   void InitFolderView();
 
   // Parses `path` through the desktop folder and opens it. A failing parse or
-  // bind raises ComError and leaves everything as it was.
+  // bind raises ComError, naming the folder, and leaves everything as it
+  // was; a folder opened that the shell cannot list raises one after.
   void OpenFolderByPath(std::string_view path);
 
   // Opens the folder named by an absolute list, which the model takes over.
@@ -55,6 +64,9 @@ class FolderModel {
   // keeps the previous folder, records and paths. Either way the list given
   // is released unless it became CurrentPidl.
   void OpenFolder(OwnedPidl absolute);
+  // Why the folder opened last shows no items although it may hold some
+  // (its path passes what the shell lists), once; nullopt otherwise.
+  std::optional<std::string> TakeListProblem();
 
   // Replaces the records with the children of `folder` in its own order.
   // A failing enumeration raises ComError before anything changes.
@@ -110,6 +122,7 @@ class FolderModel {
   OwnedPidl currentPidl_;
   ItemList items_;
   int64_t detailFills_ = 0;
+  std::optional<std::string> listProblem_;
 };
 
 }  // namespace olb

@@ -50,6 +50,7 @@ void Navigator::OpenFolderItem(const PShellItem& item) {
   host_.UpdateScrollStrips();
   host_.SetUpButtonEnabled(true);
   host_.UpdateTitle();
+  if (std::optional<std::string> problem = model_.TakeListProblem()) host_.ShowError(*problem);
 }
 
 void Navigator::LaunchItem(const PShellItem& item) {
@@ -61,7 +62,7 @@ void Navigator::LaunchItem(const PShellItem& item) {
     if (!desktop) return;
     request = LaunchRequestFor(model_.GetDisplayName(*desktop, absolute.get(), true));
   } catch (const std::exception& e) {
-    host_.ShowError(e.what());
+    host_.ShowError("Cannot open \"" + item.ItemName + "\": " + e.what());
     return;
   }
   // A launch the shell refuses gives no message of the bar's own.
@@ -84,6 +85,7 @@ void Navigator::UpOneLevel() {
   host_.ReapplyListExtent();
   host_.UpdateScrollStrips();
   host_.UpdateTitle();
+  if (std::optional<std::string> problem = model_.TakeListProblem()) host_.ShowError(*problem);
 }
 
 bool Navigator::ListViewKeyDown(uint16_t virtualKey, uint32_t modifiers) {

@@ -62,12 +62,16 @@ std::vector<std::string> ReadPathList(const std::u16string& list) {
   return paths;
 }
 
-std::optional<fs::path> ResolveWindowsPath(std::string_view path) {
+std::optional<fs::path> ResolveWindowsPath(std::string_view path, bool exact) {
   std::optional<fs::path> linux = LinuxPathOfWindowsPath(path);
   if (!linux) return std::nullopt;
   fs::path at = "/";
   for (const fs::path& part : linux->relative_path()) {
     std::string step = part.string();
+    // The Win32 path rules drop a name's trailing dots and blanks.
+    if (!exact && step.find_first_not_of('.') != std::string::npos) {
+      while (!step.empty() && (step.back() == '.' || step.back() == ' ')) step.pop_back();
+    }
     if (step.empty() || step == ".") continue;
     if (!Exists(at / step)) {
       std::error_code ec;
@@ -176,6 +180,15 @@ bool FsFileOps::MakeDirectory(std::string_view path) {
   if (!target || !IsDir(target->parent_path())) return false;
   std::error_code ec;
   return fs::create_directory(*target, ec) && !ec;
+}
+
+bool FsFileOps::MoveExactly(std::string_view from, std::string_view to) {
+  const std::optional<fs::path> source = ResolveWindowsPath(from, true);
+  const std::optional<fs::path> target = ResolveWindowsPath(to, true);
+  if (!source || !target || !Exists(*source) || Exists(*target)) return false;
+  std::error_code ec;
+  fs::rename(*source, *target, ec);
+  return !ec;
 }
 
 bool FsFileOps::DirectoryExists(std::string_view path) {

@@ -44,8 +44,10 @@ struct Confirmation {
 std::vector<std::string> ReadPathList(const std::u16string& list);
 
 // The Linux path of a Windows-form path with the existing part of it found
-// as Wine finds it (exactly, else without case); nullopt off drive Z:.
-std::optional<std::filesystem::path> ResolveWindowsPath(std::string_view path);
+// as Wine finds it (exactly, else without case); nullopt off drive Z:. Each
+// name loses its trailing dots and blanks as the Win32 path rules have it,
+// unless `exact` (a verbatim path).
+std::optional<std::filesystem::path> ResolveWindowsPath(std::string_view path, bool exact = false);
 
 class FsFileOps : public FileOps {
  public:
@@ -54,6 +56,7 @@ class FsFileOps : public FileOps {
 
   int32_t Run(const ShellFileOperation& operation) override;
   bool MakeDirectory(std::string_view path) override;
+  bool MoveExactly(std::string_view from, std::string_view to) override;
   bool DirectoryExists(std::string_view path) override;
   bool FileExists(std::string_view path) override;
 

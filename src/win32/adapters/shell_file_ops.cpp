@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "win32/base/long_path.h"
 #include "win32/base/unicode.h"
 
 namespace olb::win {
@@ -15,7 +16,7 @@ const wchar_t* Wide(const std::u16string& s) {
 }
 
 DWORD AttributesOf(std::string_view path) {
-  return GetFileAttributesW(Widen(path).c_str());
+  return GetFileAttributesW(KernelPath(path).c_str());
 }
 
 }  // namespace
@@ -32,7 +33,11 @@ int32_t ShellFileOps::Run(const ShellFileOperation& op) {
 }
 
 bool ShellFileOps::MakeDirectory(std::string_view path) {
-  return CreateDirectoryW(Widen(path).c_str(), nullptr) != 0;
+  return CreateDirectoryW(KernelPath(path).c_str(), nullptr) != 0;
+}
+
+bool ShellFileOps::MoveExactly(std::string_view from, std::string_view to) {
+  return MoveFileW(VerbatimPath(from).c_str(), VerbatimPath(to).c_str()) != 0;
 }
 
 bool ShellFileOps::DirectoryExists(std::string_view path) {

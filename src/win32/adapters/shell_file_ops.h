@@ -9,6 +9,7 @@ class ShellFileOps : public FileOps {
  public:
   int32_t Run(const ShellFileOperation& operation) override;
   bool MakeDirectory(std::string_view path) override;
+  bool MoveExactly(std::string_view from, std::string_view to) override;
   bool DirectoryExists(std::string_view path) override;
   bool FileExists(std::string_view path) override;
 };

@@ -7,24 +7,43 @@
 
 #include "core/platform/com_error.h"
 #include "win32/base/com_ptr.h"
+#include "win32/base/system_error.h"
 #include "win32/base/unicode.h"
 
 namespace olb::win {
+namespace {
 
-std::string Win32ProgramStarter::ShortcutTarget(const std::string& linkPath) {
+// One text field of the link; long paths fit.
+template <typename Getter>
+std::string LinkText(Getter get) {
+  std::vector<wchar_t> text(32768, L'\0');
+  if (FAILED(get(text.data(), static_cast<int>(text.size())))) return {};
+  text.back() = L'\0';
+  return Narrow(text.data());
+}
+
+}  // namespace
+
+std::optional<ShortcutLink> Win32ProgramStarter::ReadShortcut(const std::string& linkPath) {
   ComPtr<IShellLinkW> link;
   const HRESULT made =
       CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
                        IID_IShellLinkW, link.PutVoid());
   if (FAILED(made)) throw ComError(made, "Cannot create the shell link object");
   ComPtr<IPersistFile> file;
-  if (FAILED(link->QueryInterface(IID_IPersistFile, file.PutVoid()))) return {};
-  if (FAILED(file->Load(Widen(linkPath).c_str(), STGM_READ))) return {};
-  // The stored path, not resolved; long paths fit.
-  std::vector<wchar_t> target(32768, L'\0');
-  WIN32_FIND_DATAW data{};
-  if (FAILED(link->GetPath(target.data(), static_cast<int>(target.size()), &data, 0))) return {};
-  return Narrow(target.data());
+  if (FAILED(link->QueryInterface(IID_IPersistFile, file.PutVoid()))) return std::nullopt;
+  if (FAILED(file->Load(Widen(linkPath).c_str(), STGM_READ))) return std::nullopt;
+  ShortcutLink read;
+  // The stored path, not resolved.
+  read.target = LinkText([&](wchar_t* text, int size) {
+    WIN32_FIND_DATAW data{};
+    return link->GetPath(text, size, &data, 0);
+  });
+  read.arguments =
+      LinkText([&](wchar_t* text, int size) { return link->GetArguments(text, size); });
+  read.workingDirectory =
+      LinkText([&](wchar_t* text, int size) { return link->GetWorkingDirectory(text, size); });
+  return read;
 }
 
 bool Win32ProgramStarter::CreateShortcut(const std::string& linkPath, const std::string& target) {
@@ -42,26 +61,23 @@ bool Win32ProgramStarter::CreateShortcut(const std::string& linkPath, const std:
   return SUCCEEDED(file->Save(Widen(linkPath).c_str(), TRUE));
 }
 
-std::wstring ProgramCommandLine(const std::string& program, const std::string& arguments) {
-  std::wstring line(1, L'"');
-  line.append(Widen(program)).append(L"\" ").append(Widen(arguments));
-  return line;
-}
-
-bool Win32ProgramStarter::StartProgram(const std::string& program, const std::string& arguments) {
-  std::wstring commandLine = ProgramCommandLine(program, arguments);
+std::string Win32ProgramStarter::StartProgram(const ProgramStart& start) {
+  const std::wstring program = Widen(start.program);
+  std::wstring commandLine = Widen(start.commandLine);
+  const std::wstring directory = Widen(start.directory);
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  // No application name: the system then also starts batch files.
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE,
-                      CREATE_DEFAULT_ERROR_MODE | NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup,
-                      &process)) {
-    return false;
+  // The program is named by itself, never by the command line's first
+  // token. The system runs a batch file through the command interpreter.
+  if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                      CREATE_DEFAULT_ERROR_MODE | NORMAL_PRIORITY_CLASS, nullptr,
+                      directory.empty() ? nullptr : directory.c_str(), &startup, &process)) {
+    return SystemMessage(HRESULT_FROM_WIN32(GetLastError()));
   }
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
-  return true;
+  return {};
 }
 
 }  // namespace olb::win

@@ -38,8 +38,16 @@ int Application::Run() {
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
+    // The main form may be destroyed inside a loop of the system's (a close
+    // request during a move or size loop): that loop takes the quit message
+    // the destruction posted, and the program would wait here for ever.
+    if (MainFormGone()) break;
   }
   return 0;
+}
+
+bool Application::MainFormGone() const {
+  return mainForm_ && !IsWindow(mainForm_);
 }
 
 void Application::ProcessMessages() {

@@ -22,8 +22,10 @@ class Application {
   // The form whose closing ends the program.
   void SetMainForm(HWND form) { mainForm_ = form; }
 
-  // Runs the message loop until the main form posts the quit message.
+  // Runs the message loop until the main form posts the quit message or no
+  // longer exists, whichever the loop sees first.
   int Run();
+  bool MainFormGone() const;
 
   // Lets pending messages run once: delivers every queued window and timer
   // message, then returns. A quit message is put back for the main loop.

@@ -70,6 +70,7 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
   Size DoubleClickDistance() override;
   std::optional<CommandId> TrackMenu(Point screen) override;
   void ShowError(const std::string& message) override;
+  bool Confirm(const std::string& question) override;
   void ShowMessage(std::string_view text, std::string_view caption) override;
   void ShowAbout() override;
   HelpViewer& Help() override;
