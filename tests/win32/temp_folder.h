@@ -21,15 +21,16 @@ class TempFolder {
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
     static int serial = 0;
-    path_ = std::filesystem::path(temp) / (L"olb-view-" + std::to_wstring(GetCurrentProcessId()) +
-                                           L"-" + std::to_wstring(++serial));
-    std::filesystem::remove_all(path_);
+    // A folder left by an earlier run with the same process id that cannot be
+    // removed is passed over for the next name.
+    do {
+      path_ = std::filesystem::path(temp) / (L"olb-view-" + std::to_wstring(GetCurrentProcessId()) +
+                                             L"-" + std::to_wstring(++serial));
+      RemoveTree(path_);
+    } while (std::filesystem::exists(path_));
     std::filesystem::create_directories(path_);
   }
-  ~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
+  ~TempFolder() { RemoveTree(path_); }
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
 
@@ -58,6 +59,11 @@ class TempFolder {
   }
 
  private:
+  // Through the long-path form: some tests make folders past 260 characters.
+  static void RemoveTree(const std::filesystem::path& folder) {
+    std::error_code ignored;
+    std::filesystem::remove_all(L"\\\\?\\" + folder.wstring(), ignored);
+  }
   std::filesystem::path path_;
 };
 
