@@ -45,13 +45,4 @@ constexpr uint32_t TimerInterval(TimerId id) {
   return 0;
 }
 
-// Private window messages are numbered from the platform's WM_APP; the core
-// cannot include the platform header, so the base is repeated here.
-inline constexpr uint32_t kWmApp = 0x8000;
-
-// The first private message of the bar form; later ones follow at kWmApp + 1,
-// + 2 ... Nothing posts one yet: the shell's AppBar callback uses the
-// registered message "AppBarNotify" instead.
-inline constexpr uint32_t kFirstPrivateMessage = kWmApp + 0;
-
 }  // namespace olb

@@ -26,10 +26,6 @@ struct ItemDisplay {
 // when the item has none yet; never fills details.
 std::optional<ItemDisplay> ListViewData(FolderModel& model, int32_t index, bool reportStyle);
 
-// Convenience forms of ListViewData for a control that asks per field.
-std::string ItemCaption(FolderModel& model, int32_t index);
-int32_t ItemIconIndex(const FolderModel& model, int32_t index);
-
 // Fills the details of [from, to] when both lie inside the records;
 // otherwise fills nothing at all.
 void CacheHint(FolderModel& model, int32_t from, int32_t to);

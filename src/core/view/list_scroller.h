@@ -14,9 +14,6 @@ namespace olb {
 
 enum class WheelDirection { Down, Up };
 
-// The repeat period of TimerUp and TimerBottom.
-inline constexpr uint32_t kStripRepeatMs = 100;
-
 class ListScroller {
  public:
   ListScroller(ListScrollPort& list, StripSurface& strips) : list_(list), strips_(strips) {}
