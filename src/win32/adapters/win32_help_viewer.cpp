@@ -1,4 +1,4 @@
-#include "win32/adapters/html_help_viewer.h"
+#include "win32/adapters/win32_help_viewer.h"
 
 #include "win32/base/unicode.h"
 
@@ -10,13 +10,13 @@ constexpr UINT kHhCloseAll = 0x0012;
 
 }  // namespace
 
-HtmlHelpViewer::~HtmlHelpViewer() {
+Win32HelpViewer::~Win32HelpViewer() {
   if (!library_) return;
   if (htmlHelp_) htmlHelp_(nullptr, nullptr, kHhCloseAll, 0);
   FreeLibrary(library_);
 }
 
-void HtmlHelpViewer::DisplayTopic(std::string_view topic) {
+void Win32HelpViewer::DisplayTopic(std::string_view topic) {
   if (!loadTried_) {
     loadTried_ = true;
     library_ = LoadLibraryW(L"hhctrl.ocx");
