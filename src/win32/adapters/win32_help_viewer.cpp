@@ -11,20 +11,19 @@ constexpr UINT kHhCloseAll = 0x0012;
 }  // namespace
 
 Win32HelpViewer::~Win32HelpViewer() {
-  if (!library_) return;
+  // The library is freed after this, with the member that owns it.
   if (htmlHelp_) htmlHelp_(nullptr, nullptr, kHhCloseAll, 0);
-  FreeLibrary(library_);
 }
 
 void Win32HelpViewer::DisplayTopic(std::string_view topic) {
   if (!loadTried_) {
     loadTried_ = true;
-    library_ = LoadLibraryW(L"hhctrl.ocx");
+    library_.Reset(LoadLibraryW(L"hhctrl.ocx"));
     if (library_) {
       // GetProcAddress returns a generic function pointer; the cast through
       // void* names the real signature without a cast-function-type warning.
       htmlHelp_ = reinterpret_cast<HtmlHelpFn>(
-          reinterpret_cast<void*>(GetProcAddress(library_, "HtmlHelpW")));
+          reinterpret_cast<void*>(GetProcAddress(library_.get(), "HtmlHelpW")));
     }
   }
   if (htmlHelp_) htmlHelp_(owner_, Widen(topic).c_str(), kHhDisplayTopic, 0);

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "core/wizard/help_file.h"
+#include "win32/base/unique_handle.h"
 
 namespace olb::win {
 
@@ -26,7 +27,7 @@ class Win32HelpViewer : public HelpViewer {
   using HtmlHelpFn = HWND(WINAPI*)(HWND, const wchar_t*, UINT, DWORD_PTR);
 
   HWND owner_;
-  HMODULE library_ = nullptr;  // owned: freed in the destructor
+  LibraryHandle library_;
   HtmlHelpFn htmlHelp_ = nullptr;
   bool loadTried_ = false;
 };

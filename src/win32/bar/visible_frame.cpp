@@ -1,5 +1,7 @@
 #include "win32/bar/visible_frame.h"
 
+#include "win32/base/gdi.h"
+
 namespace olb::win {
 namespace {
 
@@ -33,9 +35,8 @@ UINT WindowDpi(HWND window) {
     const UINT dpi = get(window);
     if (dpi != 0) return dpi;
   }
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen) ReleaseDC(nullptr, screen);
+  const WindowDc screen(nullptr);
+  const int dpi = screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
   return dpi > 0 ? static_cast<UINT>(dpi) : 96;
 }
 

@@ -61,5 +61,7 @@ using RegistryKey = UniqueHandle<ClosedBy<HKEY, RegCloseKey>>;
 using GlobalMemory = UniqueHandle<ClosedBy<HGLOBAL, GlobalFree>>;
 // A menu made by the program.
 using MenuHandle = UniqueHandle<ClosedBy<HMENU, DestroyMenu>>;
+// A library the program loaded at run time.
+using LibraryHandle = UniqueHandle<ClosedBy<HMODULE, FreeLibrary>>;
 
 }  // namespace olb::win
