@@ -11,7 +11,7 @@
 #include "core/platform/utf16.h"
 #include "core/view/pidl.h"
 #include "fuzz_input.h"
-#include "sim/shell_allocator.h"
+#include "sim/tracking_allocator.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace olb;
