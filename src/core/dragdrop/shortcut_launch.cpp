@@ -12,8 +12,13 @@ bool HasQuoteOrControl(std::string_view text) {
   return false;
 }
 
+// Built by appending: GCC 12 at -O3 warns (-Wrestrict) on a literal followed
+// by a temporary string.
 std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
+  std::string quoted = "\"";
+  quoted += text;
+  quoted += '"';
+  return quoted;
 }
 
 LaunchRefused Refuse(std::string_view shortcutName, const std::string& why) {
@@ -33,7 +38,9 @@ bool IsBatchExtension(const std::string& lowerExtension) {
 std::string QuoteArgument(std::string_view text) {
   size_t slashes = 0;
   while (slashes < text.size() && text[text.size() - 1 - slashes] == '\\') ++slashes;
-  return "\"" + std::string(text) + std::string(slashes, '\\') + "\"";
+  std::string quoted = Quoted(text);
+  quoted.insert(quoted.size() - 1, slashes, '\\');
+  return quoted;
 }
 
 std::string TrimArguments(const std::string& text) {
@@ -72,11 +79,15 @@ ShortcutLaunch PlanShortcutLaunch(std::string_view shortcutName, const ShortcutL
       return Refuse(shortcutName, "the batch file would read the \"%\" in " + Quoted(document) +
                                       " as a variable.");
     }
-    arguments += " " + QuoteArgument(document);
+    arguments += ' ';
+    arguments += QuoteArgument(document);
   }
   arguments = TrimArguments(arguments);
   std::string commandLine = QuoteArgument(target);
-  if (!arguments.empty()) commandLine += " " + arguments;
+  if (!arguments.empty()) {
+    commandLine += ' ';
+    commandLine += arguments;
+  }
   return ProgramStart{target, commandLine, link.workingDirectory};
 }
 
