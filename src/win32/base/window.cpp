@@ -3,6 +3,10 @@
 namespace olb::win {
 
 void RegisterWindowClass(HINSTANCE instance, const WindowClass& windowClass) {
+  // Registered once: every later window of the class finds it in place.
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof(existing);
+  if (GetClassInfoExW(instance, windowClass.name, &existing)) return;
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
   wc.style = windowClass.style;

@@ -15,8 +15,8 @@
 
 namespace olb::win {
 
-// A window class of the program's. Registering a class that exists already
-// fails harmlessly, so every window may register its class when it is made.
+// A window class of the program's, registered by the first window of the
+// class that is made; later ones find it registered.
 struct WindowClass {
   const wchar_t* name = nullptr;
   WNDPROC proc = nullptr;
