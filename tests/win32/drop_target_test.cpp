@@ -20,18 +20,7 @@ class DropTargetTest : public FolderViewTest {
  protected:
   TempFolder desk;
 
-  IDropTarget* Target() { return bar->dragDrop().KrFileDropTarget1().target(); }
-
-  // The screen point of the middle of item `index`, and of the empty list
-  // below the items.
-  POINT ItemCenter(int index) {
-    RECT r{};
-    r.left = LVIR_BOUNDS;
-    SendMessageW(List(), LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
-    POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    ClientToScreen(List(), &p);
-    return p;
-  }
+  // The empty list below the items.
   POINT EmptySpace() {
     const RECT r = WindowRectOf(List());
     return {(r.left + r.right) / 2, r.bottom - 3};

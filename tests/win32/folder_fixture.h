@@ -96,6 +96,16 @@ class FolderViewTest : public BarTest {
     for (int i = 0; i < count; ++i) root.AddFile("file" + std::to_string(100 + i) + ".txt", 10);
   }
 
+  IDropTarget* Target() { return bar->dragDrop().KrFileDropTarget1().target(); }
+  // The screen point of the middle of item `index`.
+  POINT ItemCenter(int index) {
+    RECT r{};
+    r.left = LVIR_BOUNDS;
+    SendMessageW(List(), LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+    POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ClientToScreen(List(), &p);
+    return p;
+  }
   // A real data object holding `files` as another program's drag would.
   TKrFileDropSource source;
   ComPtr<IDataObject> NewFileDataObject(const FileList& files) {

@@ -112,15 +112,6 @@ class HostileInputTest : public FolderViewTest {
  protected:
   TempFolder desk;
 
-  IDropTarget* Target() { return bar->dragDrop().KrFileDropTarget1().target(); }
-  POINT ItemCenter(int index) {
-    RECT r{};
-    r.left = LVIR_BOUNDS;
-    SendMessageW(List(), LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
-    POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    ClientToScreen(List(), &p);
-    return p;
-  }
   void DropOn(const FileList& files, POINT at) {
     const ComPtr<IDataObject> data = NewFileDataObject(files);
     SetCursorPos(at.x, at.y);

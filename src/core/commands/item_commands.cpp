@@ -41,8 +41,9 @@ void ItemCommands::ListViewEdited(int32_t row, const std::string& text) {
 
 bool ItemCommands::RenameAllowed(const PShellItem& item, const std::string& text) {
   if (const std::optional<std::string_view> problem = TypedNameProblem(text)) {
-    services_.host.ShowError("Cannot rename \"" + item.ItemName + "\" to \"" + text +
-                             "\": " + std::string(*problem));
+    std::string message = "Cannot rename \"";
+    message.append(item.ItemName).append("\" to \"").append(text).append("\": ").append(*problem);
+    services_.host.ShowError(message);
     return false;
   }
   const std::string name = FileNamePart(FullPathOf(model_, item));

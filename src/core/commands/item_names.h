@@ -34,16 +34,10 @@ bool NamesItemExactly(std::string_view name);
 // the shell acts on it: "~" + name + "~", numbered from 2 while `taken`.
 template <typename Taken>
 std::string AsideName(std::string_view name, Taken taken) {
-  // Built by appending: GCC 12 at -O3 warns (-Wrestrict) on a literal
-  // followed by a temporary string.
-  std::string stem = "~";
-  stem += name;
-  stem += '~';
+  std::string stem(1, '~');
+  stem.append(name).push_back('~');
   std::string aside = stem;
-  for (int n = 2; taken(aside) && n < 1000; ++n) {
-    aside = stem;
-    aside += std::to_string(n);
-  }
+  for (int n = 2; taken(aside) && n < 1000; ++n) aside = stem + std::to_string(n);
   return aside;
 }
 

@@ -12,12 +12,9 @@ bool HasQuoteOrControl(std::string_view text) {
   return false;
 }
 
-// Built by appending: GCC 12 at -O3 warns (-Wrestrict) on a literal followed
-// by a temporary string.
 std::string Quoted(std::string_view text) {
-  std::string quoted = "\"";
-  quoted += text;
-  quoted += '"';
+  std::string quoted(1, '"');
+  quoted.append(text).push_back('"');
   return quoted;
 }
 
@@ -38,8 +35,8 @@ bool IsBatchExtension(const std::string& lowerExtension) {
 std::string QuoteArgument(std::string_view text) {
   size_t slashes = 0;
   while (slashes < text.size() && text[text.size() - 1 - slashes] == '\\') ++slashes;
-  std::string quoted = Quoted(text);
-  quoted.insert(quoted.size() - 1, slashes, '\\');
+  std::string quoted(1, '"');
+  quoted.append(text).append(slashes, '\\').push_back('"');
   return quoted;
 }
 
@@ -57,15 +54,19 @@ ShortcutLaunch PlanShortcutLaunch(std::string_view shortcutName, const ShortcutL
   // A quote would end the program's name early on the command line; a
   // crafted shortcut uses that to smuggle in a command.
   if (target.empty() || HasQuoteOrControl(target)) {
-    return Refuse(shortcutName, "its target " + Quoted(target) + " is not a valid file name.");
+    return Refuse(
+        shortcutName,
+        std::string("its target ").append(Quoted(target)).append(" is not a valid file name."));
   }
   const std::string extension = PathExtension(target);
   if (!IsProgramExtension(extension)) return LaunchIgnored{};
   if (!targetIsFile) return Refuse(shortcutName, Quoted(target) + " does not exist.");
   const bool batch = IsBatchExtension(extension);
   if (batch && target.find('%') != std::string::npos) {
-    return Refuse(shortcutName, "the batch file " + Quoted(target) +
-                                    " would read the \"%\" in its own name as a variable.");
+    return Refuse(shortcutName,
+                  std::string("the batch file ")
+                      .append(Quoted(target))
+                      .append(" would read the \"%\" in its own name as a variable."));
   }
   std::string arguments = link.arguments;
   for (const std::string& document : documents) {
@@ -76,18 +77,15 @@ ShortcutLaunch PlanShortcutLaunch(std::string_view shortcutName, const ShortcutL
     // escape survives its parsing in every position: such names are not
     // handed to a batch file at all.
     if (batch && document.find('%') != std::string::npos) {
-      return Refuse(shortcutName, "the batch file would read the \"%\" in " + Quoted(document) +
-                                      " as a variable.");
+      return Refuse(shortcutName, std::string("the batch file would read the \"%\" in ")
+                                      .append(Quoted(document))
+                                      .append(" as a variable."));
     }
-    arguments += ' ';
-    arguments += QuoteArgument(document);
+    arguments.append(1, ' ').append(QuoteArgument(document));
   }
   arguments = TrimArguments(arguments);
   std::string commandLine = QuoteArgument(target);
-  if (!arguments.empty()) {
-    commandLine += ' ';
-    commandLine += arguments;
-  }
+  if (!arguments.empty()) commandLine.append(1, ' ').append(arguments);
   return ProgramStart{target, commandLine, link.workingDirectory};
 }
 

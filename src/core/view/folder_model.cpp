@@ -50,7 +50,8 @@ void FolderModel::InitFolderView() {
 }
 
 std::string FolderProblemText(std::string_view path, std::string_view reason) {
-  std::string text = "Cannot show the folder \"" + std::string(path) + "\": " + std::string(reason);
+  std::string text = "Cannot show the folder \"";
+  text.append(path).append("\": ").append(reason);
   if (path.size() >= kShellPathLimit) {
     if (!text.empty() && text.back() == '.') text.pop_back();
     text += " (its path passes " + std::to_string(kShellPathLimit) +

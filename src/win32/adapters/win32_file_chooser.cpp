@@ -8,6 +8,26 @@
 #include "win32/base/unicode.h"
 
 namespace olb::win {
+namespace {
+
+using GetOpenFileNameFn = BOOL(WINAPI*)(OPENFILENAMEW*);
+
+// The common dialogs library (and the printing libraries it pulls in) is
+// loaded the first time a file is chosen, not at every start; it stays
+// loaded for the program's life.
+GetOpenFileNameFn LoadGetOpenFileName() {
+  static const GetOpenFileNameFn fn = [] {
+    HMODULE library = LoadLibraryW(L"comdlg32.dll");
+    if (!library) return GetOpenFileNameFn{};
+    // GetProcAddress returns a generic function pointer; the cast through
+    // void* states the real signature.
+    return reinterpret_cast<GetOpenFileNameFn>(
+        reinterpret_cast<void*>(GetProcAddress(library, "GetOpenFileNameW")));
+  }();
+  return fn;
+}
+
+}  // namespace
 
 std::optional<std::string> Win32FileChooser::ChooseFile(const FileChooserRequest& request) {
   // Room for a long path; the initial name is cut to fit rather than overrun.
@@ -26,7 +46,9 @@ std::optional<std::string> Win32FileChooser::ChooseFile(const FileChooserRequest
   if (request.hideReadOnly) ofn.Flags |= OFN_HIDEREADONLY;
   if (request.noDereferenceLinks) ofn.Flags |= OFN_NODEREFERENCELINKS;
   if (request.enableSizing) ofn.Flags |= OFN_ENABLESIZING;
-  if (!GetOpenFileNameW(&ofn) || file[0] == L'\0') return std::nullopt;
+  const GetOpenFileNameFn getOpenFileName = LoadGetOpenFileName();
+  if (!getOpenFileName) return std::nullopt;
+  if (!getOpenFileName(&ofn) || file[0] == L'\0') return std::nullopt;
   return Narrow(file.data());
 }
 
