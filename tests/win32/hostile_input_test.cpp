@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/platform/com_error.h"
+#include "drag_source_process.h"
 #include "folder_fixture.h"
 #include "test_support.h"
 #include "win32/dragdrop/file_drop_source.h"
@@ -175,7 +176,9 @@ TEST_F(HostileInputTest, ShortcutsOwnArgumentsComeFirstInItsWorkingDirectory) {
   ASSERT_HRESULT_SUCCEEDED(file->Save(root.Native("Tool.lnk").wstring().c_str(), TRUE));
   desk.AddFile("my doc.txt");
   StartAtRoot();
-  DropOn({desk.PathOf("my doc.txt")}, ItemCenter(0));
+  // Dragged from another program, as a user drags a document from a folder.
+  const DWORD all = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+  DragFromAnotherProcess(ItemCenter(0), "none", all, {desk.PathOf("my doc.txt")}, [] { Pump(); });
   const std::filesystem::path written = desk.Native("tool") / L"marker.txt";
   ASSERT_TRUE(PumpUntil([&] { return std::filesystem::exists(written); }, 15000));
   std::ifstream in(written);
