@@ -1,7 +1,5 @@
 #include "win32/bar/visible_frame.h"
 
-#include "win32/base/gdi.h"
-
 namespace olb::win {
 namespace {
 
@@ -19,26 +17,7 @@ GetAttribute DwmAttribute() {
   return get;
 }
 
-using GetDpi = UINT(WINAPI*)(HWND);
-
-GetDpi DpiForWindow() {
-  static const GetDpi get = reinterpret_cast<GetDpi>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-  return get;
-}
-
 }  // namespace
-
-UINT WindowDpi(HWND window) {
-  const GetDpi get = DpiForWindow();
-  if (get) {
-    const UINT dpi = get(window);
-    if (dpi != 0) return dpi;
-  }
-  const WindowDc screen(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
-  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
-}
 
 RECT VisibleFrame(HWND window) {
   RECT outer{};
