@@ -13,31 +13,20 @@
 #include "sim/command_doubles.h"
 #include "sim/drop_doubles.h"
 #include "sim/linux/fs_file_ops.h"
-#include "sim/marking_list.h"
 
 namespace olb::testing {
 
-class CommandsFixture : public FsFixture {
+class CommandsFixture : public ModelFixture {
  protected:
-  CommandsFixture() {
-    Dir("bar");
-    model.InitFolderView();
-  }
+  CommandsFixture() { Dir("bar"); }
 
   void Show() { model.OpenFolderByPath(Win("bar")); }
   std::filesystem::path Bar(const std::string& rel = "") const { return root() / "bar" / rel; }
   bool OnDisk(const std::string& rel) const { return std::filesystem::exists(Bar(rel)); }
-  std::vector<std::string> Names() {
-    std::vector<std::string> names;
-    for (int32_t i = 0; i < model.ItemCount(); ++i) names.push_back(model.NamedItem(i)->ItemName);
-    return names;
-  }
   int32_t Row(const std::string& caption) {
-    for (int32_t i = 0; i < model.ItemCount(); ++i) {
-      if (model.NamedItem(i)->ItemName == caption) return i;
-    }
-    ADD_FAILURE() << "no row " << caption;
-    return -1;
+    const int32_t row = IndexOf(caption);
+    if (row < 0) ADD_FAILURE() << "no row " << caption;
+    return row;
   }
   void Write(const std::string& rel, const std::string& content) {
     std::ofstream(root() / rel, std::ios::binary) << content;
@@ -57,13 +46,6 @@ class CommandsFixture : public FsFixture {
   }
   int Enumerations() const { return shell.calls().enumerations; }
 
-  sim::TrackingAllocator allocator;
-  sim::FsNamespace shell{allocator};
-  sim::MarkingList list;
-  sim::Cursor cursor;
-  sim::FixedZoneTimeFormat time;
-  FolderPaths paths;
-  FolderModel model{{shell, allocator, list, cursor, time}, paths};
   sim::FsFileOps files{root() / "RecycleBin"};
   sim::ScriptedChooser chooser;
   sim::RecordingLauncher launcher;

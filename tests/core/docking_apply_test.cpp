@@ -7,18 +7,12 @@ namespace {
 
 using sim::AppBarMessage;
 using sim::ZState;
-using testing::DockWorld;
 using testing::Record;
 using testing::TestBar;
 
 constexpr Rect kScreen{0, 0, 1024, 768};
 
-class DockingApply : public ::testing::Test {
- protected:
-  DockingApply() { world.shell.PlaceTaskbar(Edge::Bottom, 30); }
-  DockWorld world;
-  TestBar bar{world, 1};
-};
+using DockingApply = testing::BarAboveTaskbar;
 
 TEST_F(DockingApply, AlwaysOnTopBarGetsWhatTheShellGrantsAndReservesIt) {
   bar.Start(Record(Edge::Left, 0, 1));

@@ -2,6 +2,8 @@
 // wires them, on a simulated desktop shared by any number of bars.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -95,6 +97,15 @@ class TestBar {
   sim::RecordingBarUi ui;
   sim::MemoryRegistry registry;
   DockingEngine engine;
+};
+
+// One bar on a 1024 x 768 screen whose taskbar, 30 pixels high, sits at the
+// bottom: the world most docking tests start from.
+class BarAboveTaskbar : public ::testing::Test {
+ protected:
+  BarAboveTaskbar() { world.shell.PlaceTaskbar(Edge::Bottom, 30); }
+  DockWorld world;
+  TestBar bar{world, 1};
 };
 
 // How the window follows the drag rectangle during a move loop.

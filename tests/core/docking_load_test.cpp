@@ -13,12 +13,7 @@ using testing::kDesignedRect;
 using testing::Record;
 using testing::TestBar;
 
-class DockingLoad : public ::testing::Test {
- protected:
-  DockingLoad() { world.shell.PlaceTaskbar(Edge::Bottom, 30); }
-  DockWorld world;
-  TestBar bar{world, 1};
-};
+using DockingLoad = testing::BarAboveTaskbar;
 
 TEST_F(DockingLoad, FirstStartFloatsAtTheDesignedRectangleWithoutCaption) {
   bar.Start(std::nullopt);

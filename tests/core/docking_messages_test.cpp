@@ -8,14 +8,10 @@ namespace {
 
 using M = sim::AppBarMessage;
 using sim::SentMessage;
-using testing::DockWorld;
 using testing::Record;
-using testing::TestBar;
 
-class DockingMessages : public ::testing::Test {
+class DockingMessages : public testing::BarAboveTaskbar {
  protected:
-  DockingMessages() { world.shell.PlaceTaskbar(Edge::Bottom, 30); }
-
   // The log since the last call, for the bar, without ABM_WINDOWPOSCHANGED.
   std::vector<SentMessage> Take() {
     std::vector<SentMessage> out;
@@ -30,9 +26,6 @@ class DockingMessages : public ::testing::Test {
     for (const SentMessage& m : sent) out.push_back(m.message);
     return out;
   }
-
-  DockWorld world;
-  TestBar bar{world, 1};
 };
 
 const std::vector<M> kFindNone{M::GetAutoHideBar, M::GetAutoHideBar, M::GetAutoHideBar,

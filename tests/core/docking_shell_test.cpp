@@ -16,12 +16,7 @@ using testing::Record;
 using testing::Release;
 using testing::TestBar;
 
-class DockingShell : public ::testing::Test {
- protected:
-  DockingShell() { world.shell.PlaceTaskbar(Edge::Bottom, 30); }
-  DockWorld world;
-  TestBar bar{world, 1};
-};
+using DockingShell = testing::BarAboveTaskbar;
 
 TEST_F(DockingShell, AutoHiddenBarStaysAboveMaximisedWindowsButNotAboveAFullScreenOne) {
   // Always on Top off: a maximised window (normal band) would cover the

@@ -20,7 +20,7 @@ TEST(ReadPathList, ReadsNamesUpToTheEmptyOne) {
   EXPECT_EQ(sim::ReadPathList(u"\0a\0\0"s), V{});
 }
 
-class ShellFileOps : public testing::FsFixture {
+class FsFileOpsTest : public testing::FsFixture {
  protected:
   int32_t Run(int32_t function, const std::string& from, const std::string& to,
               uint16_t flags = 0) {
@@ -39,7 +39,7 @@ class ShellFileOps : public testing::FsFixture {
   sim::FsFileOps files{root() / "Bin"};
 };
 
-TEST_F(ShellFileOps, MoveAndCopyGoIntoAnExistingFolderElseToTheNameGiven) {
+TEST_F(FsFileOpsTest, MoveAndCopyGoIntoAnExistingFolderElseToTheNameGiven) {
   Write("a.txt", "A");
   Dir("box");
   EXPECT_EQ(Run(kFoCopy, "a.txt", "box"), sim::kShellOk);
@@ -54,7 +54,7 @@ TEST_F(ShellFileOps, MoveAndCopyGoIntoAnExistingFolderElseToTheNameGiven) {
   EXPECT_TRUE(files.confirmations.empty());
 }
 
-TEST_F(ShellFileOps, ReplacingAFileAsksAndFollowsTheAnswer) {
+TEST_F(FsFileOpsTest, ReplacingAFileAsksAndFollowsTheAnswer) {
   struct Case {
     sim::Answer answer;
     int32_t result;
@@ -80,7 +80,7 @@ TEST_F(ShellFileOps, ReplacingAFileAsksAndFollowsTheAnswer) {
   EXPECT_EQ(Read("old.txt"), "newer");
 }
 
-TEST_F(ShellFileOps, DeleteAsksThenRecyclesWithUndoOrRemovesWithout) {
+TEST_F(FsFileOpsTest, DeleteAsksThenRecyclesWithUndoOrRemovesWithout) {
   Dir("d");
   Write("d/x", "1");
   EXPECT_EQ(Run(kFoDelete, "d/x", "", kFofAllowUndo), sim::kShellOk);
@@ -100,7 +100,7 @@ TEST_F(ShellFileOps, DeleteAsksThenRecyclesWithUndoOrRemovesWithout) {
   EXPECT_TRUE(files.errorsShown.empty());  // a declined question is no error
 }
 
-TEST_F(ShellFileOps, NamesAreFoundWithoutCaseAndACaseOnlyRenameRenames) {
+TEST_F(FsFileOpsTest, NamesAreFoundWithoutCaseAndACaseOnlyRenameRenames) {
   Dir("tools");
   Write("tools/a", "A");
   EXPECT_EQ(Run(kFoMove, "TOOLS", "Tools"), sim::kShellOk);
@@ -110,7 +110,7 @@ TEST_F(ShellFileOps, NamesAreFoundWithoutCaseAndACaseOnlyRenameRenames) {
   EXPECT_EQ(Run(kFoMove, "Tools", "Tools"), sim::kShellSameFile);
 }
 
-TEST_F(ShellFileOps, FailuresAreShownUnlessNoErrorUi) {
+TEST_F(FsFileOpsTest, FailuresAreShownUnlessNoErrorUi) {
   Dir("dir/inner");
   Write("f", "F");
   struct Case {
@@ -138,7 +138,7 @@ TEST_F(ShellFileOps, FailuresAreShownUnlessNoErrorUi) {
             sim::kShellNoSuchSource);
 }
 
-TEST_F(ShellFileOps, DirectoryCallsActOnTheFileSystemDirectly) {
+TEST_F(FsFileOpsTest, DirectoryCallsActOnTheFileSystemDirectly) {
   File("f");
   EXPECT_TRUE(files.MakeDirectory(Win("new")));
   EXPECT_FALSE(files.MakeDirectory(Win("new")));

@@ -10,6 +10,7 @@
 
 #include "core/view/folder_model.h"
 #include "sim/linux/fs_namespace.h"
+#include "sim/marking_list.h"
 #include "sim/tracking_allocator.h"
 #include "sim/view_doubles.h"
 #include "sim/linux/wine_attributes.h"
@@ -74,7 +75,7 @@ class ModelFixture : public FsFixture {
 
   sim::TrackingAllocator allocator;
   sim::FsNamespace shell{allocator};
-  sim::ListControl list;
+  sim::MarkingList list;
   sim::Cursor cursor;
   sim::FixedZoneTimeFormat time;
   FolderPaths paths;

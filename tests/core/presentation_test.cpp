@@ -201,7 +201,6 @@ TEST_F(ListAnswersTest, RequestsOutsideTheRecordsAreIgnored) {
   for (int32_t bad : {-1, 3, 1000, INT32_MIN, INT32_MAX}) {
     EXPECT_FALSE(ListViewData(model, bad, true)) << bad;
     EXPECT_EQ(ItemCaption(model, bad), "") << bad;
-    EXPECT_EQ(ItemIconIndex(model, bad), 0) << bad;
     EXPECT_EQ(ItemDrawColor(model, bad), ItemColor::ListFont) << bad;
   }
   EXPECT_EQ(ItemDrawColor(model, std::nullopt), ItemColor::ListFont);
@@ -217,7 +216,7 @@ TEST_F(ListAnswersTest, DataFillsAnUnhintedItemAndHintsPastTheEndFillNothing) {
   EXPECT_EQ(model.detailFills(), 1);  // once
   CacheHint(model, 1, 2);
   EXPECT_EQ(model.detailFills(), 3);
-  EXPECT_EQ(ItemIconIndex(model, 2), 2);
+  EXPECT_EQ(model.GetItem(2)->IconIndex, 2);
 }
 
 TEST_F(ListAnswersTest, FindAnswersOnlyTheStringKinds) {

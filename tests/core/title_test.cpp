@@ -92,17 +92,5 @@ TEST(TitlePlacement, HorizontalHeightIsOnePointTwoTimesTruncated) {
   EXPECT_EQ(PlaceTitle(Edge::Left, {20, 100}, 9).font.height, 9);
 }
 
-TEST(TitleGradient, SymmetricTwentySteps) {
-  const auto g = TitleGradient();
-  EXPECT_EQ(g.front(), (Rgb{213, 237, 252}));
-  EXPECT_EQ(g.back(), (Rgb{213, 237, 252}));
-  EXPECT_EQ(g[9], (Rgb{168, 192, 217}));
-  EXPECT_EQ(g[10], (Rgb{168, 192, 217}));
-  EXPECT_EQ(g[7], kTitleTextBackground);
-  for (std::size_t i = 0; i < g.size(); ++i) EXPECT_EQ(g[i], g[g.size() - 1 - i]) << i;
-  // Darkening towards the middle, step by step.
-  for (std::size_t i = 1; i < 10; ++i) EXPECT_LT(g[i].g, g[i - 1].g) << i;
-}
-
 }  // namespace
 }  // namespace olb

@@ -8,15 +8,6 @@ EXE=$1 PROBE=$2 OUT=$3
 . "$(dirname "$0")/lib.sh"
 trap 'stop_bar >/dev/null 2>&1; finish' EXIT
 
-# Waits up to 3 s for the bar's rectangle to become $1.
-rect_becomes() {
-  for _ in $(seq 30); do
-    [ "$(info_of rect)" = "$1" ] && return 0
-    sleep 0.1
-  done
-  echo "     rect is $(info_of rect)"
-  return 1
-}
 hidden="-98,0,2,768"
 shown="0,0,100,768"
 
@@ -37,7 +28,7 @@ screenshot autohide-shown
 # the pointer goes onto that program's window.)
 timeout -k 2 30 wine "$PROBE" hold 10000 </dev/null >/dev/null 2>&1 &
 holder=$!
-sleep 1
+probe wait Static 5000 >/dev/null  # the other program is up
 xdotool mousemove 730 610 sleep 0.1 mousemove 740 620
 check "working elsewhere slides it back in" rect_becomes "$hidden"
 

@@ -10,7 +10,6 @@ SOURCE=$(dirname "$PROBE")/olb_drag_source.exe
 SOURCE_PID=""
 trap 'stop_bar >/dev/null 2>&1; [ -z "$SOURCE_PID" ] || kill -9 "$SOURCE_PID" 2>/dev/null; finish' EXIT
 
-view_of() { probe view TOVB_Form1 | sed -n "s/^$1=//p"; }
 item_rect() { probe itemrect TOVB_Form1 "$1"; }
 center_of() { awk -F, '{ print int(($1 + $3) / 2), int(($2 + $4) / 2) }' <<<"$1"; }
 
@@ -24,7 +23,7 @@ mkdir -p "$desk"
 echo "payload" >"$desk/payload.txt"
 
 check "the bar starts" start_bar
-sleep 1
+wait_until 5000 view_is list_count 8
 read -r list_left list_top list_right list_bottom <<<"$(view_of list_rect | tr , ' ')"
 read -r _ box8_top _ _ <<<"$(item_rect 7 | tr , ' ')"
 check "the last folder is out of sight at first" test "$box8_top" -ge "$list_bottom"
@@ -32,7 +31,6 @@ check "the last folder is out of sight at first" test "$box8_top" -ge "$list_bot
 wine "$SOURCE" window 'C:\olb-desk\payload.txt' </dev/null >"$OUT/drag_source.log" 2>&1 &
 SOURCE_PID=$!
 check "the source program shows its window" probe wait OlbDragSource 15000
-sleep 0.5
 
 # The lower strip's arrow lies just above the bar's bottom edge.
 read -r _ _ _ bar_bottom <<<"$(info_of rect | tr , ' ')"
@@ -52,18 +50,18 @@ check "the hover scrolled the last folder into the list" \
 for step in 1 2 3 4; do
   xdotool mousemove $((strip_x + (bx - strip_x) * step / 4)) $((strip_y + (by - strip_y) * step / 4)) sleep 0.1
 done
-sleep 0.5
+check "the folder under the pointer shows drop-highlighted" \
+  wait_until 3000 view_is list_drophilited 7
 screenshot drag-over-highlighted-item
-check "the folder under the pointer shows drop-highlighted" test "$(view_of list_drophilited)" = 7
 xdotool mouseup 1
 wait_exit "$SOURCE_PID" 15
 check "the source program ends after the drop" test $? = 0
 SOURCE_PID=""
-sleep 1
-check "the file moved into the folder that was out of sight" test -f "$root/Box8/payload.txt"
+check "the file moved into the folder that was out of sight" \
+  wait_until 5000 test -f "$root/Box8/payload.txt"
 check "and left its old place" test ! -e "$desk/payload.txt"
 check "the source was told of no move to finish" grep -q "result=0 effect=0" "$OUT/drag_source.log"
-check "no item stays highlighted" test "$(view_of list_drophilited)" = -1
+check "no item stays highlighted" wait_until 3000 view_is list_drophilited -1
 
 stop_bar
 check "closing ends the program with code 0" test $? = 0

@@ -7,14 +7,9 @@ EXE=$1 PROBE=$2 OUT=$3
 . "$(dirname "$0")/lib.sh"
 trap 'stop_bar >/dev/null 2>&1; finish' EXIT
 
-view_of() { probe view TOVB_Form1 | sed -n "s/^$1=//p"; }
 # The top-left corners of the first N items' icons on screen, "x,y" one per line.
 items() { for i in $(seq 0 $(($1 - 1))); do probe itemrect TOVB_Form1 "$i" | cut -d, -f1,2; done; }
-# Waits until the bar window stands at RECT.
-wait_rect() {
-  for _ in $(seq 50); do [ "$(info_of rect)" = "$1" ] && return 0; sleep 0.1; done
-  return 1
-}
+first_item_moved() { [ "$(items 1)" != "$1" ]; }
 
 reg_clear
 root=$(root_folder_unix)
@@ -25,14 +20,13 @@ for i in $(seq -w 1 20); do : >"$root/Games/Game $i.lnk"; done
 le32() { printf '%08x' "$(($1 & 0xffffffff))" | sed -E 's/(..)(..)(..)(..)/\4\3\2\1/'; }
 reg_set_options "$(le32 48)$(le32 -2)$(le32 0)$(le32 0)$(for _ in 1 2 3 4; do le32 100; done)$(le32 300)$(le32 150)$(le32 400)$(le32 600)"
 check "a floating bar starts" start_bar
-check "it floats where it was stored" wait_rect "300,150,400,600"
+check "it floats where it was stored" wait_until 5000 info_is rect "300,150,400,600"
 
 # Open the category: Enter on the selected first item.
 list_centre=$(awk -F, '{ print int(($1 + $3) / 2), $2 + 20 }' <<<"$(view_of list_rect)")
 read -r x y <<<"$list_centre"
 xdotool mousemove "$x" "$y" click --repeat 2 --delay 80 1
-for _ in $(seq 50); do [ "$(view_of list_count)" = 20 ] && break; sleep 0.1; done
-check "a double click opens the category of 20 shortcuts" test "$(view_of list_count)" = 20
+check "a double click opens the category of 20 shortcuts" wait_until 5000 view_is list_count 20
 read -r first second <<<"$(items 2 | tr '\n' ' ')"
 echo "     floating: items at $first and $second"
 check "on the floating bar the items run down the bar" \
@@ -40,10 +34,9 @@ check "on the floating bar the items run down the bar" \
 screenshot edge-floating
 
 drag 310 300 512 3
-check "dragging the title strip to the top docks the bar there" wait_rect "0,0,1024,100"
+check "dragging the title strip to the top docks the bar there" wait_until 5000 info_is rect "0,0,1024,100"
 # The edge is saved when the move has been applied.
-for _ in $(seq 50); do [ "$(stored_edge)" = 1 ] && break; sleep 0.1; done
-check "the top edge is saved" test "$(stored_edge)" = 1
+check "the top edge is saved" wait_until 5000 edge_stored 1
 read -r first second third <<<"$(items 3 | tr '\n' ' ')"
 echo "     top: items at $first, $second and $third"
 check "on the top bar the items run along the bar" \
@@ -57,7 +50,7 @@ screenshot edge-top
 # The wheel over the list scrolls it by one item along the bar.
 before=$(items 1)
 xdotool mousemove $(((left + right) / 2)) $(((top + bottom) / 2)) click 5
-for _ in $(seq 30); do [ "$(items 1)" != "$before" ] && break; sleep 0.1; done
+wait_until 3000 first_item_moved "$before"
 after=$(items 1)
 echo "     first item moved from $before to $after"
 check "the wheel scrolls the items along the top bar" \

@@ -14,13 +14,8 @@ reg_add_run_key
 timeout -k 2 30 wine reg delete "$run_key" /v "Ovel Launch Bar" /f </dev/null >/dev/null 2>&1
 
 # Waits until the wizard shows the page whose labels include TEXT.
-wait_page() {
-  for _ in $(seq 100); do
-    probe labels TForm6 | grep -q "$1" && return 0
-    sleep 0.1
-  done
-  return 1
-}
+page_shows() { probe labels TForm6 | grep -q "$1"; }
+wait_page() { wait_until 10000 page_shows "$1"; }
 # Screenshot and label check of the page up now.
 look_at_page() {  # name
   sleep 0.3
@@ -89,29 +84,30 @@ menu_marks() {
   xdotool key Escape
   probe gone '#32768' 5000
 }
-choose_autoload() { open_menu "$mx" "$my" && menu_pick_down 10 && sleep 0.5; }
+choose_autoload() { open_menu "$mx" "$my" && menu_pick_down 10 && probe gone '#32768' 5000; }
+run_value_is() { [ "$(reg_run_value)" = "$1" ]; }
 
 marks_on=$(menu_marks)
 screenshot menu-autoload-on
 choose_autoload
-check "choosing the checked Autoload removes the Run value" test -z "$(reg_run_value)"
+check "choosing the checked Autoload removes the Run value" wait_until 5000 run_value_is ""
 marks_off=$(menu_marks)
 echo "     check-mark pixels: $marks_on with the Run value, $marks_off without"
 check "and its check mark goes" test "$marks_off" -gt 0 -a "$marks_off" -lt "$marks_on"
 choose_autoload
-check "choosing it again writes the quoted path" test "$(reg_run_value)" = "\"$exe_windows\""
+check "choosing it again writes the quoted path" wait_until 5000 run_value_is "\"$exe_windows\""
 check "and the mark comes back" test "$(menu_marks)" = "$marks_on"
 timeout -k 2 30 wine reg add "$run_key" /v "Ovel Launch Bar" /d 'C:\elsewhere\bar.exe' /f \
   </dev/null >/dev/null 2>&1
 check "a Run value naming another program shows unchecked" test "$(menu_marks)" = "$marks_off"
 choose_autoload
 check "choosing it replaces that value with this program" \
-  test "$(reg_run_value)" = "\"$exe_windows\""
+  wait_until 5000 run_value_is "\"$exe_windows\""
 
 timeout -k 2 30 wine reg delete "$run_key" /v "Ovel Launch Bar" /f </dev/null >/dev/null 2>&1
 xdotool key shift+alt+F11
-sleep 0.5
-check "Shift+Alt+F11 in the list writes the quoted path" test "$(reg_run_value)" = "\"$exe_windows\""
+check "Shift+Alt+F11 in the list writes the quoted path" \
+  wait_until 5000 run_value_is "\"$exe_windows\""
 
 open_menu "$mx" "$my" && menu_pick_down 12
 check "About opens from the menu" wait_page "Product Name"

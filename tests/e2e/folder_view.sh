@@ -7,7 +7,6 @@ EXE=$1 PROBE=$2 OUT=$3
 . "$(dirname "$0")/lib.sh"
 trap 'stop_bar >/dev/null 2>&1; finish' EXIT
 
-view_of() { probe view TOVB_Form1 | sed -n "s/^$1=//p"; }
 # The middle of the first item of a large-icon list: its icon.
 first_item_point() { awk -F, '{ print $1 + 35, $2 + 20 }' <<<"$(view_of list_rect)"; }
 centre_of() { awk -F, '{ print int(($1 + $3) / 2), int(($2 + $4) / 2) }' <<<"$(view_of "$1")"; }
@@ -23,8 +22,7 @@ probe mklink "$windows_root\\Wine Config.lnk" 'C:\windows\system32\winecfg.exe'
 check "the shortcuts were made" test -f "$root/Notepad.lnk" -a -f "$root/Wine Config.lnk"
 
 check "the bar starts" start_bar
-sleep 1  # let it paint
-check "the list shows the root's four items" test "$(view_of list_count)" = 4
+check "the list shows the root's four items" wait_until 5000 view_is list_count 4
 check "Up is disabled at the root" test "$(view_of up_enabled)" = 0
 check "the list has no scroll bars" \
   bash -c "(( (0x$(view_of list_style) & 0x300000) == 0 ))"
@@ -32,8 +30,7 @@ screenshot folder-root
 
 read -r x y <<<"$(first_item_point)"
 xdotool mousemove "$x" "$y" click --repeat 2 --delay 80 1
-sleep 1
-check "a double click on the first category opens it" test "$(view_of list_count)" = 1
+check "a double click on the first category opens it" wait_until 5000 view_is list_count 1
 check "Up is enabled below the root" test "$(view_of up_enabled)" = 1
 screenshot folder-games
 
@@ -44,7 +41,8 @@ y=$((y + 150))
 xdotool mousemove "$x" "$y" mousedown 1
 for step in 1 2 3 4 5; do xdotool mousemove "$((x + 20 * step))" "$y"; sleep 0.05; done
 xdotool mouseup 1
-sleep 1.5
+moved_left() { [ "$(info_of rect | cut -d, -f1)" = "$1" ]; }
+wait_until 3000 moved_left "$(($(cut -d, -f1 <<<"$before") + 100))"
 after=$(info_of rect)
 echo "     bar moved from $before to $after"
 check "dragging the list's empty part moves the bar 100 pixels" \
@@ -61,8 +59,7 @@ check "Escape closes the menu" probe gone '#32768' 3000
 
 read -r x y <<<"$(centre_of up_rect)"
 xdotool mousemove "$x" "$y" click 1
-sleep 1
-check "Up returns to the root" test "$(view_of list_count)" = 4
+check "Up returns to the root" wait_until 5000 view_is list_count 4
 check "Up is disabled again at the root" test "$(view_of up_enabled)" = 0
 
 stop_bar

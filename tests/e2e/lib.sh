@@ -2,21 +2,8 @@
 # Expects: $EXE (the program), $PROBE (olb_probe.exe), $OUT (artefact folder).
 . "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env"
 mkdir -p "$OUT"
-PASSED=0
-FAILED=0
+. "$(dirname "${BASH_SOURCE[0]}")/../check.sh"
 BAR_PID=""
-
-check() {  # description, then a command that must succeed
-  local what=$1
-  shift
-  if "$@"; then
-    PASSED=$((PASSED + 1))
-    echo "ok   - $what"
-  else
-    FAILED=$((FAILED + 1))
-    echo "FAIL - $what"
-  fi
-}
 
 # The probe's output without carriage returns; its exit code is the probe's
 # (a pipe would give the last command's, and every check of a probe's
@@ -29,8 +16,27 @@ probe() {
   return "$rc"
 }
 
-# The value of one "key=value" line of `probe info CLASS`.
+# The value of one "key=value" line of `probe info` / `probe view` of the bar.
 info_of() { probe info TOVB_Form1 | sed -n "s/^$1=//p"; }
+view_of() { probe view TOVB_Form1 | sed -n "s/^$1=//p"; }
+info_is() { [ "$(info_of "$1")" = "$2" ]; }
+view_is() { [ "$(view_of "$1")" = "$2" ]; }
+
+# Polls a condition until it holds: every 0.1 s, for at most MS milliseconds.
+wait_until() {  # ms command...
+  local end=$(($(date +%s%3N) + $1))
+  shift
+  until "$@"; do
+    [ "$(date +%s%3N)" -lt "$end" ] || return 1
+    sleep 0.1
+  done
+}
+# Waits up to 3 s for the bar's rectangle to become $1.
+rect_becomes() {
+  wait_until 3000 info_is rect "$1" && return 0
+  echo "     rect is $(info_of rect)"
+  return 1
+}
 
 appdata_unix() { echo "$WINEPREFIX/drive_c/users/$(whoami)/AppData/Roaming"; }
 root_folder_unix() { echo "$(appdata_unix)/Ovel Launch Bar"; }
@@ -53,13 +59,8 @@ reg_run_value() {  # prints the bar's Run value, or nothing
 }
 
 # Waits until the visible window of CLASS has a control ID with TEXT.
-wait_text() {  # class id text ms
-  for _ in $(seq $(($4 / 100))); do
-    probe wait "$1" 0 && [ "$(probe text "$1" "$2")" = "$3" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
+text_is() { probe wait "$1" 0 && [ "$(probe text "$1" "$2")" = "$3" ]; }
+wait_text() { wait_until "$4" text_is "$1" "$2" "$3"; }  # class id text ms
 
 # Answers the first-start wizard's three pages with their OK button (1),
 # captioned "Next", "Next" and "OK".
@@ -159,3 +160,4 @@ stored_edge() {
   hex=$(reg_options | cut -c9-16 | sed -E 's/(..)(..)(..)(..)/\4\3\2\1/')
   [ -n "$hex" ] && echo $(( (0x$hex ^ 0x80000000) - 0x80000000 ))
 }
+edge_stored() { [ "$(stored_edge)" = "$1" ]; }

@@ -22,7 +22,7 @@ xdotool key Escape
 check "Escape closes it" probe gone '#32768' 5000
 
 # The back strip lies just above the list: a right click there is the same.
-list_top=$(probe view TOVB_Form1 | sed -n 's/^list_rect=//p' | cut -d, -f2)
+list_top=$(view_of list_rect | cut -d, -f2)
 strip_y=$((list_top - 8))
 check "a right click on the scroll strip opens the same menu" open_menu 60 "$strip_y"
 xdotool key Escape
@@ -30,13 +30,11 @@ probe gone '#32768' 5000
 
 open_menu 10 300
 menu_pick_down 4
-sleep 0.5
-check "Always on Top from the menu makes the bar topmost" test "$(info_of topmost)" = 1
+check "Always on Top from the menu makes the bar topmost" wait_until 3000 info_is topmost 1
 check "and writes the record at once" test "$(reg_options)" = "$(record 0 0 1)"
 open_menu 10 300
 menu_pick_down 4
-sleep 0.5
-check "choosing it again drops the topmost state" test "$(info_of topmost)" = 0
+check "choosing it again drops the topmost state" wait_until 3000 info_is topmost 0
 check "and writes that too" test "$(reg_options)" = "$(record 0 0 0)"
 
 open_menu 10 300

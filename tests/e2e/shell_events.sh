@@ -14,17 +14,15 @@ placed=$(info_of rect)
 probe forget TOVB_Form1
 check "the shell forgot the bar" bash -c "! timeout 30 wine '$PROBE' registered TOVB_Form1 </dev/null >/dev/null 2>&1"
 check "\"TaskbarCreated\" is broadcast" probe taskbarcreated
-sleep 1
-check "the bar registered again" probe registered TOVB_Form1
-check "and stands where it stood" test "$(info_of rect)" = "$placed"
+check "the bar registered again" wait_until 5000 probe registered TOVB_Form1
+check "and stands where it stood" rect_becomes "$placed"
 
 stored=$(reg_options)
 xdotool mousemove 10 400 sleep 0.1 mousedown 1 sleep 0.2
 for x in 60 160 260 360 460 512; do xdotool mousemove "$x" 300 sleep 0.03; done
 sleep 0.3
 xdotool key Escape sleep 0.3 mouseup 1
-sleep 1
-check "Esc puts the bar back on its edge" test "$(info_of rect)" = "$placed"
+check "Esc puts the bar back on its edge" rect_becomes "$placed"
 check "and stores nothing" test "$(reg_options)" = "$stored"
 stop_bar
 check "the bar ends with code 0" test $? = 0
@@ -35,11 +33,20 @@ for _ in 1 2 3 4 5; do
   pids+=($!)
 done
 probe wait TOVB_Form1 15000
-sleep 3
+four_ended() {
+  local pid running=0
+  for pid in "${pids[@]}"; do kill -0 "$pid" 2>/dev/null && running=$((running + 1)); done
+  [ "$running" -le 1 ]
+}
+wait_until 15000 four_ended
 check "five starts at once leave one bar" test "$(probe count TOVB_Form1)" = 1
 ended=0
 for pid in "${pids[@]}"; do
-  if wait_exit "$pid" 15; then ended=$((ended + 1)); else BAR_PID=$pid; fi
+  if kill -0 "$pid" 2>/dev/null; then
+    BAR_PID=$pid
+  elif wait "$pid"; then
+    ended=$((ended + 1))
+  fi
 done
 check "four of them end with code 0" test "$ended" = 4
 stop_bar

@@ -5,12 +5,7 @@
 # is the topic the program opens.
 set -u
 CHM=$1
-PASSED=0 FAILED=0
-check() {
-  local what=$1
-  shift
-  if "$@"; then PASSED=$((PASSED + 1)); echo "ok   - $what"; else FAILED=$((FAILED + 1)); echo "FAIL - $what"; fi
-}
+. "$(dirname "${BASH_SOURCE[0]}")/../check.sh"
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"; echo "help_file: $PASSED passed, $FAILED failed"; [ "$FAILED" -eq 0 ]' EXIT
 

@@ -3,12 +3,7 @@
 # 1 MB that needs no DLL beyond Windows' own, carrying the release's version.
 set -u
 ZIP=$1 VERSION=$2
-PASSED=0 FAILED=0
-check() {
-  local what=$1
-  shift
-  if "$@"; then PASSED=$((PASSED + 1)); echo "ok   - $what"; else FAILED=$((FAILED + 1)); echo "FAIL - $what"; fi
-}
+. "$(dirname "${BASH_SOURCE[0]}")/../check.sh"
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 

@@ -68,7 +68,7 @@ class BarTest : public ::testing::Test {
   }
 
   // Lets the window's pending messages (paint, the slide's last step) run.
-  static void Pump() { Application::ProcessMessages(); }
+  static void Pump() { olb::win::ProcessMessages(); }
 };
 
 }  // namespace olb::win

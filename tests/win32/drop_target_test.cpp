@@ -115,7 +115,7 @@ TEST_F(DropTargetTest, DocumentsDroppedOnAProgramsShortcutAreItsArguments) {
 }
 
 TEST(FileListBlock, ThePlatformReadsOursAndWeReadAnsiBlocks) {
-  OwnedGlobal wide = NewFileListBlock({"C:\\a.lnk", "C:\\日本.txt"});
+  GlobalMemory wide = NewFileListBlock({"C:\\a.lnk", "C:\\日本.txt"});
   const auto drop = static_cast<HDROP>(wide.get());
   ASSERT_EQ(DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0), 2u);
   wchar_t name[MAX_PATH] = {};
@@ -123,7 +123,7 @@ TEST(FileListBlock, ThePlatformReadsOursAndWeReadAnsiBlocks) {
   EXPECT_EQ(Narrow(name), "C:\\日本.txt");
 
   const char ansi[] = "\x14\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0C:\\a\0D:\\b\0";
-  OwnedGlobal block(GlobalAlloc(GMEM_MOVEABLE, sizeof ansi));
+  GlobalMemory block(GlobalAlloc(GMEM_MOVEABLE, sizeof ansi));
   std::memcpy(GlobalLock(block.get()), ansi, sizeof ansi);
   GlobalUnlock(block.get());
   EXPECT_EQ(ReadFileListBlock(block.get()), (FileList{"C:\\a", "D:\\b"}));

@@ -5,18 +5,18 @@
 #include "core/commands/shortcut_dialog.h"
 #include "temp_folder.h"
 #include "test_support.h"
-#include "win32/adapters/open_file_dialog.h"
-#include "win32/adapters/shell_file_ops.h"
+#include "win32/adapters/win32_file_chooser.h"
+#include "win32/adapters/win32_file_ops.h"
 
 namespace olb::win {
 namespace {
 
-TEST(ShellFileOps, MovesAndCopiesNamesInAnyScript) {
+TEST(Win32FileOps, MovesAndCopiesNamesInAnyScript) {
   TempFolder dir;
   const std::string name =
       "\xD0\x97\xD0\xB0\xD0\xBC\xD0\xB5\xD1\x82\xD0\xBA\xD0\xB0 \xF0\x9F\x9A\x80.txt";
   dir.AddFile(name, 5);
-  ShellFileOps ops;
+  Win32FileOps ops;
   EXPECT_TRUE(
       FileOperation(ops, dir.PathOf(name), dir.PathOf("moved.txt"), kFoMove, kFofAllowUndo));
   EXPECT_FALSE(dir.Exists(name));
@@ -27,20 +27,20 @@ TEST(ShellFileOps, MovesAndCopiesNamesInAnyScript) {
   EXPECT_TRUE(dir.Exists("moved.txt"));
 }
 
-TEST(ShellFileOps, DeleteRemovesTheFileAnsweringAnyConfirmation) {
+TEST(Win32FileOps, DeleteRemovesTheFileAnsweringAnyConfirmation) {
   TempFolder dir;
   dir.AddFile("gone.txt");
-  ShellFileOps ops;
+  Win32FileOps ops;
   auto yes = AnswerYes();
   DeleteSH(ops, dir.PathOf("gone.txt"));
   EXPECT_FALSE(dir.Exists("gone.txt"));
   // Whether the shell asks first depends on its version; it never blocks here.
 }
 
-TEST(ShellFileOps, TellsFilesFromFolders) {
+TEST(Win32FileOps, TellsFilesFromFolders) {
   TempFolder dir;
   dir.AddFile("f.txt");
-  ShellFileOps ops;
+  Win32FileOps ops;
   EXPECT_TRUE(ops.MakeDirectory(dir.PathOf("NewFolder")));
   EXPECT_FALSE(ops.MakeDirectory(dir.PathOf("NewFolder"))) << "exists already";
   EXPECT_TRUE(ops.DirectoryExists(dir.PathOf("NewFolder")));
@@ -51,10 +51,10 @@ TEST(ShellFileOps, TellsFilesFromFolders) {
 }
 
 // The real dialog, found by its title; a name is typed into it and OK pressed.
-TEST(OpenFileDialog, ReturnsTheFileTypedIntoTheRealDialog) {
+TEST(Win32FileChooser, ReturnsTheFileTypedIntoTheRealDialog) {
   TempFolder dir;
   dir.AddFile("tool.exe");
-  OpenFileDialog chooser(nullptr);
+  Win32FileChooser chooser(nullptr);
   DialogWatcher typist =
       TypeIntoOpenDialog(L"Select shortcut for placing to the Bar", dir.PathOf("tool.exe"));
   ShortcutDialog dialog;

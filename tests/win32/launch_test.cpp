@@ -40,7 +40,7 @@ std::optional<Launched> WaitForMarker(const std::filesystem::path& folder) {
       std::getline(in, l.directory);
       return l;
     }
-    Application::ProcessMessages();
+    olb::win::ProcessMessages();
     Sleep(50);
   }
   return std::nullopt;

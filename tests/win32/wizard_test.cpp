@@ -8,8 +8,8 @@
 #include "bar_fixture.h"
 #include "core/wizard/autoload.h"
 #include "temp_folder.h"
-#include "win32/adapters/html_help_viewer.h"
-#include "win32/adapters/shell_file_ops.h"
+#include "win32/adapters/win32_help_viewer.h"
+#include "win32/adapters/win32_file_ops.h"
 #include "win32/base/module_path.h"
 #include "win32/base/unicode.h"
 #include "core/wizard/page_layout.h"
@@ -53,7 +53,7 @@ class SetupWindowTest : public ::testing::Test {
   Application app{GetModuleHandleW(nullptr)};
   TForm6 form{GetModuleHandleW(nullptr), app.handle()};
   TempFolder root;
-  ShellFileOps files;
+  Win32FileOps files;
   sim::MemoryRegistry registry;
   BarOptions options;
   std::vector<PageSeen> seen;
@@ -252,7 +252,7 @@ TEST(HtmlHelp, LoadsTheControlOnDemandAndFreesItWithTheViewer) {
   TempFolder folder;
   ASSERT_FALSE(GetModuleHandleW(L"hhctrl.ocx"));
   {
-    HtmlHelpViewer viewer(nullptr);
+    Win32HelpViewer viewer(nullptr);
     viewer.DisplayTopic(folder.PathOf("none.CHM") + "::/introduction.htm");
     EXPECT_TRUE(GetModuleHandleW(L"hhctrl.ocx"));
   }

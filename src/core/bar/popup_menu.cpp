@@ -2,13 +2,6 @@
 
 namespace olb {
 
-const MenuEntry* FindMenuEntry(CommandId command) {
-  for (const MenuEntry& e : kViewsMenu) {
-    if (e.command == command) return &e;
-  }
-  return nullptr;
-}
-
 bool IsMenuChecked(CommandId command, const BarOptions& options, ViewMode mode) {
   switch (command) {
     case CommandId::LargeIcons1:

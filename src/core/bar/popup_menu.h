@@ -43,9 +43,6 @@ inline constexpr std::array<MenuEntry, 17> kViewsMenu{{
     {"Exit1", "Exit", "", CommandId::Exit1},
 }};
 
-// The entry carrying `command`; nullptr for a value outside the menu.
-const MenuEntry* FindMenuEntry(CommandId command);
-
 // Whether `command`'s entry shows a check mark: the view mode's entry, and
 // AutoHide and Always on Top as the live record says. At start the record
 // as read and large icons give the initial marks.

@@ -121,10 +121,6 @@ int DockingEngine::OnNcHitTest(int result, Point p) {
   return DockedHitTest(CurrentEdge(), result, p, window_.ClientRectOnScreen(), state_.SizeInc);
 }
 
-int32_t DockingEngine::MinTrackWidth() const {
-  return kMinBarThickness;
-}
-
 bool DockingEngine::DeclinesPlacement() const {
   return IsDocked(options_.Edge) && !state_.Placing && !state_.InSizeMove && !state_.InApplyEdge;
 }

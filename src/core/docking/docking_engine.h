@@ -102,8 +102,6 @@ class DockingEngine {
   void OnNcMouseMove();
   // WM_NCHITTEST: takes the default result, returns the result to use.
   int OnNcHitTest(int defaultResult, Point p);
-  // WM_GETMINMAXINFO: the minimum tracking width (the height stays the system's).
-  int32_t MinTrackWidth() const;
   // WM_WINDOWPOSCHANGING that moves or sizes the window: true when the
   // change comes from neither the engine nor the user's move loop and the bar
   // is docked (the system snapping or maximising it, say); the window then

@@ -60,7 +60,6 @@ constexpr uint32_t kMkMButton = 0x10;
 
 constexpr HResult kDragDropSDrop = 0x00040100;
 constexpr HResult kDragDropSCancel = 0x00040101;
-constexpr HResult kDragDropSUseDefaultCursors = 0x00040102;
 
 uint32_t DropEffectsTodwEffect(TDropEffects effects);
 // Bits other than copy, move, link and scroll are ignored.

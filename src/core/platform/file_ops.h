@@ -15,10 +15,8 @@ constexpr int32_t kFoDelete = 3;
 constexpr int32_t kFoRename = 4;
 
 // Bits of the shell's 16-bit flags word (FOF_*).
-constexpr uint16_t kFofSilent = 0x0004;
 constexpr uint16_t kFofNoConfirmation = 0x0010;
 constexpr uint16_t kFofAllowUndo = 0x0040;
-constexpr uint16_t kFofSimpleProgress = 0x0100;
 constexpr uint16_t kFofNoErrorUi = 0x0400;
 
 // One shell file operation as the core built it, ready for SHFileOperationW.

@@ -23,11 +23,6 @@ std::string ItemCaption(FolderModel& model, int32_t index) {
   return item ? item->ItemName : std::string();
 }
 
-int32_t ItemIconIndex(const FolderModel& model, int32_t index) {
-  const PShellItem* item = model.GetItem(index);
-  return item ? item->IconIndex : 0;
-}
-
 void CacheHint(FolderModel& model, int32_t from, int32_t to) {
   if (CacheHintInRange(from, to, model.ItemCount())) model.FillItemDetails(from, to);
 }

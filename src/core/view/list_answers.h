@@ -32,9 +32,9 @@ struct ItemDisplay {
 // cache hint has.
 std::optional<ItemDisplay> ListViewData(FolderModel& model, int32_t index, bool reportStyle);
 
-// Convenience forms of ListViewData for a control that asks per field.
+// The caption of item `index` (asked for when it has none yet); empty for an
+// index outside the records.
 std::string ItemCaption(FolderModel& model, int32_t index);
-int32_t ItemIconIndex(const FolderModel& model, int32_t index);
 
 // Fills the details of [from, to] when both lie inside the records;
 // otherwise fills nothing at all.

@@ -13,9 +13,6 @@
 
 namespace olb {
 
-// The repeat period of TimerUp and TimerBottom.
-inline constexpr uint32_t kStripRepeatMs = 100;
-
 class ListScroller {
  public:
   ListScroller(ListScrollPort& list, StripSurface& strips) : list_(list), strips_(strips) {}

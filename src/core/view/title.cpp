@@ -47,15 +47,6 @@ std::string TitleText(std::string_view currentPath, std::string_view rootPath) {
   return title;
 }
 
-std::array<Rgb, 20> TitleGradient() {
-  std::array<Rgb, 20> g{};
-  for (std::size_t i = 0; i < kTitleGradientHalf.size(); ++i) {
-    g[i] = kTitleGradientHalf[i];
-    g[g.size() - 1 - i] = kTitleGradientHalf[i];
-  }
-  return g;
-}
-
 TitlePlacement PlaceTitle(Edge edge, Size strip, int32_t baseHeight) {
   TitlePlacement p;
   p.target = {0, 0, strip.cx, strip.cy};

@@ -1,7 +1,6 @@
 // The title strip: the text it shows and how it is painted for each edge.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -22,24 +21,6 @@ std::string TitleText(std::string_view currentPath, std::string_view rootPath);
 
 // The base height PaintTitle is called with.
 inline constexpr int32_t kTitleBaseHeight = 12;
-
-// The title bitmaps' gradient, from an outer pixel to the middle; the
-// bitmaps hold these ten colours and then the same ten in reverse.
-inline constexpr std::array<Rgb, 10> kTitleGradientHalf{{
-    {213, 237, 252},
-    {203, 227, 244},
-    {194, 218, 237},
-    {188, 212, 232},
-    {184, 208, 229},
-    {181, 205, 227},
-    {178, 202, 224},
-    {174, 198, 222},
-    {171, 195, 219},
-    {168, 192, 217},
-}};
-
-// All twenty pixels of a title bitmap, outer to outer.
-std::array<Rgb, 20> TitleGradient();
 
 inline constexpr Rgb kTitleTextColor{0, 0, 0};
 inline constexpr Rgb kTitleTextBackground{174, 198, 222};

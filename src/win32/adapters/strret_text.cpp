@@ -7,15 +7,6 @@
 
 namespace olb::win {
 
-std::string AnsiToUtf8(const char* text, size_t length) {
-  if (length == 0) return {};
-  const int n = MultiByteToWideChar(CP_ACP, 0, text, static_cast<int>(length), nullptr, 0);
-  if (n <= 0) return {};
-  std::wstring wide(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text, static_cast<int>(length), wide.data(), n);
-  return Narrow(wide);
-}
-
 std::string TakeStrRetText(STRRET& value, const void* pidl, ShellAllocator& allocator) {
   switch (value.uType) {
     case STRRET_WSTR: {
@@ -28,11 +19,11 @@ std::string TakeStrRetText(STRRET& value, const void* pidl, ShellAllocator& allo
     case STRRET_OFFSET: {
       const std::string ansi =
           TextInPidl(PidlBlock(allocator, static_cast<const uint8_t*>(pidl)), value.uOffset);
-      return AnsiToUtf8(ansi.data(), ansi.size());
+      return AnsiToUtf8(ansi);
     }
     case STRRET_CSTR: {
       const size_t length = strnlen(value.cStr, sizeof value.cStr);
-      return AnsiToUtf8(value.cStr, length);
+      return AnsiToUtf8(std::string_view(value.cStr, length));
     }
     default:
       return {};

@@ -19,7 +19,4 @@ namespace olb::win {
 // An unknown kind gives an empty text.
 std::string TakeStrRetText(STRRET& value, const void* pidl, ShellAllocator& allocator);
 
-// ANSI text of the system code page to UTF-8.
-std::string AnsiToUtf8(const char* text, size_t length);
-
 }  // namespace olb::win

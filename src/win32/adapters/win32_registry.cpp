@@ -6,25 +6,18 @@
 #include <cwchar>
 
 #include "win32/base/unicode.h"
+#include "win32/base/unique_handle.h"
 
 namespace olb::win {
 namespace {
 
-// Owns an open key.
-class ScopedKey {
- public:
-  ScopedKey() = default;
-  ~ScopedKey() {
-    if (key_) RegCloseKey(key_);
-  }
-  ScopedKey(const ScopedKey&) = delete;
-  ScopedKey& operator=(const ScopedKey&) = delete;
-  HKEY* out() { return &key_; }
-  HKEY get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
+// Opens `key` below `root` for `access`; an empty owner when that fails.
+RegistryKey OpenKey(HKEY root, std::string_view key, REGSAM access, LONG* result = nullptr) {
+  HKEY opened = nullptr;
+  const LONG rc = RegOpenKeyExW(root, Widen(key).c_str(), 0, access, &opened);
+  if (result) *result = rc;
+  return RegistryKey(rc == ERROR_SUCCESS ? opened : nullptr);
+}
 
 bool IsText(DWORD type) {
   return type == REG_SZ || type == REG_EXPAND_SZ;
@@ -55,10 +48,8 @@ HKEY Win32Registry::RootKey(RegistryRoot root) const {
 
 std::optional<RegistryValue> Win32Registry::Read(RegistryRoot root, std::string_view key,
                                                  std::string_view name) {
-  ScopedKey k;
-  if (RegOpenKeyExW(RootKey(root), Widen(key).c_str(), 0, KEY_QUERY_VALUE, k.out()) !=
-      ERROR_SUCCESS)
-    return std::nullopt;
+  const RegistryKey k = OpenKey(RootKey(root), key, KEY_QUERY_VALUE);
+  if (!k) return std::nullopt;
   const std::wstring valueName = Widen(name);
   // The value may grow between the size query and the read; retry a few times.
   for (int attempt = 0; attempt < 4; ++attempt) {
@@ -82,24 +73,24 @@ std::optional<RegistryValue> Win32Registry::Read(RegistryRoot root, std::string_
 
 bool Win32Registry::Write(RegistryRoot root, std::string_view key, std::string_view name,
                           const RegistryValue& value) {
-  ScopedKey k;
+  HKEY created = nullptr;
   if (RegCreateKeyExW(RootKey(root), Widen(key).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                      KEY_SET_VALUE, nullptr, k.out(), nullptr) != ERROR_SUCCESS)
+                      KEY_SET_VALUE, nullptr, &created, nullptr) != ERROR_SUCCESS)
     return false;
+  const RegistryKey k(created);
   return SetValue(k.get(), name, value);
 }
 
 bool Win32Registry::WriteExisting(RegistryRoot root, std::string_view key, std::string_view name,
                                   const RegistryValue& value) {
-  ScopedKey k;
-  if (RegOpenKeyExW(RootKey(root), Widen(key).c_str(), 0, KEY_SET_VALUE, k.out()) != ERROR_SUCCESS)
-    return false;
+  const RegistryKey k = OpenKey(RootKey(root), key, KEY_SET_VALUE);
+  if (!k) return false;
   return SetValue(k.get(), name, value);
 }
 
 bool Win32Registry::DeleteValue(RegistryRoot root, std::string_view key, std::string_view name) {
-  ScopedKey k;
-  const LONG open = RegOpenKeyExW(RootKey(root), Widen(key).c_str(), 0, KEY_SET_VALUE, k.out());
+  LONG open = ERROR_SUCCESS;
+  const RegistryKey k = OpenKey(RootKey(root), key, KEY_SET_VALUE, &open);
   if (open == ERROR_FILE_NOT_FOUND) return true;
   if (open != ERROR_SUCCESS) return false;
   const LONG rc = RegDeleteValueW(k.get(), Widen(name).c_str());

@@ -7,16 +7,17 @@
 
 #include <windows.h>
 
+#include "win32/base/message_pump.h"
+#include "win32/base/window.h"
+
 namespace olb::win {
 
-class Application {
+class Application : public BaseWindow<Application> {
  public:
   explicit Application(HINSTANCE instance);
   ~Application();
-  Application(const Application&) = delete;
-  Application& operator=(const Application&) = delete;
 
-  HWND handle() const { return window_; }
+  HWND handle() const { return hwnd(); }
   HINSTANCE instance() const { return instance_; }
   void SetTitle(const wchar_t* title);
   // The form whose closing ends the program.
@@ -27,15 +28,14 @@ class Application {
   int Run();
   bool MainFormGone() const;
 
-  // Lets pending messages run once: delivers every queued window and timer
-  // message, then returns. A quit message is put back for the main loop.
-  static void ProcessMessages();
+  // The pump's single pass, for the forms that let messages run.
+  static void ProcessMessages() { win::ProcessMessages(); }
 
  private:
-  static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  friend class BaseWindow<Application>;
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
 
   HINSTANCE instance_;
-  HWND window_ = nullptr;
   HWND mainForm_ = nullptr;
 };
 

@@ -25,13 +25,9 @@ InstanceClaim::InstanceClaim() {
   wchar_t user[257] = {};
   DWORD size = 257;
   if (GetUserNameW(user, &size)) name += user;
-  mutex_ = CreateMutexW(nullptr, FALSE, name.c_str());
+  mutex_.Reset(CreateMutexW(nullptr, FALSE, name.c_str()));
   // Without a mutex (out of resources) the window search alone decides.
   first_ = !mutex_ || GetLastError() != ERROR_ALREADY_EXISTS;
-}
-
-InstanceClaim::~InstanceClaim() {
-  if (mutex_) CloseHandle(mutex_);
 }
 
 void ActivateClaimingInstance(const wchar_t* className, const wchar_t* title) {

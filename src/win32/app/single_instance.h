@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "win32/base/unique_handle.h"
+
 namespace olb::win {
 
 inline constexpr wchar_t kBarClassName[] = L"TOVB_Form1";
@@ -22,14 +24,13 @@ bool ActivatePrevInstance(const wchar_t* className, const wchar_t* title);
 class InstanceClaim {
  public:
   InstanceClaim();
-  ~InstanceClaim();
   InstanceClaim(const InstanceClaim&) = delete;
   InstanceClaim& operator=(const InstanceClaim&) = delete;
   // True for the one process of the user's session that runs the bar.
   bool first() const { return first_; }
 
  private:
-  HANDLE mutex_ = nullptr;
+  KernelHandle mutex_;
   bool first_ = true;
 };
 

@@ -5,22 +5,14 @@
 
 #include "core/settings/bar_options.h"
 #include "core/view/view_mode.h"
+#include "win32/base/unique_handle.h"
 
 namespace olb::win {
 
-// Owns a popup menu handle.
-class PopupMenu {
+// A new, empty popup menu, destroyed with its owner.
+class PopupMenu : public MenuHandle {
  public:
-  PopupMenu() : menu_(CreatePopupMenu()) {}
-  ~PopupMenu() {
-    if (menu_) DestroyMenu(menu_);
-  }
-  PopupMenu(const PopupMenu&) = delete;
-  PopupMenu& operator=(const PopupMenu&) = delete;
-  HMENU get() const { return menu_; }
-
- private:
-  HMENU menu_;
+  PopupMenu() : MenuHandle(CreatePopupMenu()) {}
 };
 
 // Fills `menu` with the entries of the bar's menu in order, their command

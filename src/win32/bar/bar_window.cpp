@@ -1,7 +1,7 @@
 #include "win32/bar/bar_window.h"
 
 #include "core/settings/placement.h"
-#include "win32/adapters/html_help_viewer.h"
+#include "win32/adapters/win32_help_viewer.h"
 #include "win32/app/application.h"
 #include "win32/base/dpi.h"
 #include "win32/base/error_box.h"
@@ -46,9 +46,9 @@ BarWindow::BarWindow(Application& app, Registry& registry, UINT appBarNotify)
                   r.bottom - r.top, app.handle(), nullptr, app.instance(), this);
   if (!hwnd_) throw std::runtime_error("Cannot create the bar window");
   folder_ = std::make_unique<FolderView>(hwnd_, app.instance(), app.handle());
-  chooser_ = std::make_unique<OpenFileDialog>(app.handle());
+  chooser_ = std::make_unique<Win32FileChooser>(app.handle());
   rows_ = std::make_unique<ListRows>(folder_->list().hwnd());
-  shell_ = std::make_unique<ShellAppBar>(hwnd_, appBarNotify_);
+  shell_ = std::make_unique<Win32AppBarShell>(hwnd_, appBarNotify_);
   ops_ = std::make_unique<HwndBarOps>(hwnd_);
   watcher_ = std::make_unique<ShellFolderWatcher>(hwnd_, kFolderChangedMessage);
   FolderView& f = *folder_;
@@ -140,7 +140,7 @@ void BarWindow::ShowAbout() {
 }
 
 HelpViewer& BarWindow::Help() {
-  if (!help_) help_ = std::make_unique<HtmlHelpViewer>(hwnd_);
+  if (!help_) help_ = std::make_unique<Win32HelpViewer>(hwnd_);
   return *help_;
 }
 

@@ -14,10 +14,10 @@
 #include "core/bar/launch_bar.h"
 #include "core/platform/registry.h"
 #include "core/wizard/help_file.h"
-#include "win32/adapters/open_file_dialog.h"
-#include "win32/adapters/shell_appbar.h"
+#include "win32/adapters/win32_app_bar_shell.h"
+#include "win32/adapters/win32_file_chooser.h"
 #include "win32/adapters/shell_folder_watcher.h"
-#include "win32/adapters/shell_file_ops.h"
+#include "win32/adapters/win32_file_ops.h"
 #include "win32/adapters/win32_desktop.h"
 #include "win32/adapters/win32_program_starter.h"
 #include "win32/bar/bar_drag_drop.h"
@@ -90,13 +90,13 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
   Application& app_;
   UINT appBarNotify_;
   UINT taskbarCreated_;  // broadcast when the shell starts again
-  std::unique_ptr<ShellAppBar> shell_;
+  std::unique_ptr<Win32AppBarShell> shell_;
   std::unique_ptr<HwndBarOps> ops_;
   Win32Desktop desktop_;
-  ShellFileOps files_;
+  Win32FileOps files_;
   Win32ProgramStarter programs_;
   std::unique_ptr<FolderView> folder_;
-  std::unique_ptr<OpenFileDialog> chooser_;
+  std::unique_ptr<Win32FileChooser> chooser_;
   std::unique_ptr<ListRows> rows_;
   std::unique_ptr<ShellFolderWatcher> watcher_;
   std::unique_ptr<LaunchBar> controller_;

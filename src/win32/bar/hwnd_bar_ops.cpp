@@ -1,6 +1,6 @@
 #include "win32/bar/hwnd_bar_ops.h"
 
-#include "win32/app/application.h"
+#include "win32/base/message_pump.h"
 #include "win32/bar/visible_frame.h"
 #include "win32/base/dpi.h"
 
@@ -72,7 +72,7 @@ uint32_t HwndBarOps::Dpi() {
 }
 
 void HwndBarOps::PumpMessages() {
-  Application::ProcessMessages();
+  win::ProcessMessages();
 }
 
 }  // namespace olb::win

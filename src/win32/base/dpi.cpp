@@ -1,6 +1,7 @@
 #include "win32/base/dpi.h"
 
 #include "core/settings/dpi_scale.h"
+#include "win32/base/gdi.h"
 
 namespace olb::win {
 namespace {
@@ -23,9 +24,8 @@ UINT WindowDpi(HWND window) {
     const UINT dpi = get(window);
     if (dpi != 0) return dpi;
   }
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
-  if (screen) ReleaseDC(nullptr, screen);
+  const WindowDc screen(nullptr);
+  const int dpi = screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
   return dpi > 0 ? static_cast<UINT>(dpi) : kDesignDpi;
 }
 

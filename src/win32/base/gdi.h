@@ -4,36 +4,12 @@
 
 #include <windows.h>
 
+#include "win32/base/unique_handle.h"
+
 namespace olb::win {
 
 // Owns an HGDIOBJ (font, bitmap, brush, pen) and deletes it.
-class GdiObject {
- public:
-  GdiObject() = default;
-  explicit GdiObject(HGDIOBJ object) : object_(object) {}
-  ~GdiObject() { Reset(); }
-  GdiObject(GdiObject&& other) noexcept : object_(other.object_) { other.object_ = nullptr; }
-  GdiObject& operator=(GdiObject&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      object_ = other.object_;
-      other.object_ = nullptr;
-    }
-    return *this;
-  }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-
-  HGDIOBJ get() const { return object_; }
-  explicit operator bool() const { return object_ != nullptr; }
-  void Reset(HGDIOBJ object = nullptr) {
-    if (object_) DeleteObject(object_);
-    object_ = object;
-  }
-
- private:
-  HGDIOBJ object_ = nullptr;
-};
+using GdiObject = UniqueHandle<ClosedBy<HGDIOBJ, DeleteObject>>;
 
 // Selects an object into a DC for the scope and puts the previous one back.
 class SelectionScope {
@@ -49,34 +25,22 @@ class SelectionScope {
 };
 
 // A memory DC compatible with another, deleted at the end of its scope.
-class MemoryDc {
+class MemoryDc : public UniqueHandle<ClosedBy<HDC, DeleteDC>> {
  public:
-  explicit MemoryDc(HDC compatible) : dc_(CreateCompatibleDC(compatible)) {}
-  ~MemoryDc() {
-    if (dc_) DeleteDC(dc_);
-  }
-  MemoryDc(const MemoryDc&) = delete;
-  MemoryDc& operator=(const MemoryDc&) = delete;
-  HDC get() const { return dc_; }
+  explicit MemoryDc(HDC compatible) : UniqueHandle(CreateCompatibleDC(compatible)) {}
+};
 
- private:
-  HDC dc_;
+// Releases a DC that GetDC gave for `window`.
+struct WindowDcRelease {
+  using Handle = HDC;
+  HWND window = nullptr;
+  void Close(HDC dc) const { ReleaseDC(window, dc); }
 };
 
 // A window's DC from GetDC, released at the end of its scope.
-class WindowDc {
+class WindowDc : public UniqueHandle<WindowDcRelease> {
  public:
-  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-  ~WindowDc() {
-    if (dc_) ReleaseDC(window_, dc_);
-  }
-  WindowDc(const WindowDc&) = delete;
-  WindowDc& operator=(const WindowDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
+  explicit WindowDc(HWND window) : UniqueHandle(GetDC(window), WindowDcRelease{window}) {}
 };
 
 }  // namespace olb::win

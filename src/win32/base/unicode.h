@@ -1,6 +1,10 @@
-// UTF-8 inside, UTF-16 at the Windows API: the only place that converts.
+// The program's one text-encoding module on the Windows side: UTF-8 inside,
+// UTF-16 at the Windows API (through core's converter, so both sides turn
+// malformed text into the same U+FFFD), and the system code page's ANSI text
+// where an old interface still hands it over.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -8,5 +12,11 @@ namespace olb::win {
 
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view utf16);
+
+// ANSI text of the system code page to UTF-8.
+std::string AnsiToUtf8(std::string_view ansi);
+inline std::string AnsiToUtf8(const char* text, size_t length) {
+  return AnsiToUtf8(std::string_view(text, length));
+}
 
 }  // namespace olb::win

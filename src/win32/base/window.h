@@ -1,6 +1,10 @@
 // Binds a C++ object to its HWND on WM_NCCREATE and forwards messages to the
 // derived class's HandleMessage. Exceptions never cross the window procedure:
 // they are shown in the program's error box and the message loop goes on.
+// The object owns its window: one still alive when the object goes is
+// destroyed, after it is cut off from the object (whose derived part is gone
+// by then). A derived class whose WM_DESTROY handling matters destroys its
+// window in its own destructor.
 #pragma once
 
 #include <windows.h>
@@ -11,20 +15,22 @@
 
 namespace olb::win {
 
+// A window class of the program's, registered by the first window of the
+// class that is made; later ones find it registered.
+struct WindowClass {
+  const wchar_t* name = nullptr;
+  WNDPROC proc = nullptr;
+  UINT style = 0;
+  bool programIcon = true;  // the program's icon in the caption
+  bool formLook = true;     // the arrow cursor and the button-face background
+};
+void RegisterWindowClass(HINSTANCE instance, const WindowClass& windowClass);
+
 // Registers the class of one of the program's forms: the program's icon,
 // the arrow cursor and the button-face background.
 inline void RegisterFormClass(HINSTANCE instance, WNDPROC proc, const wchar_t* className,
                               UINT classStyle = 0) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.style = classStyle;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = instance;
-  wc.hIcon = LoadIconW(instance, L"MAINICON");
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = className;
-  RegisterClassExW(&wc);
+  RegisterWindowClass(instance, {className, proc, classStyle, true, true});
 }
 
 template <typename T>
@@ -34,7 +40,11 @@ class BaseWindow {
 
  protected:
   BaseWindow() = default;
-  ~BaseWindow() = default;
+  ~BaseWindow() {
+    if (!hwnd_) return;
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
   BaseWindow(const BaseWindow&) = delete;
   BaseWindow& operator=(const BaseWindow&) = delete;
 

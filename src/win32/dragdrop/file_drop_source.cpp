@@ -16,20 +16,20 @@ UINT ShellIdListFormat() {
   return RegisterClipboardFormatW(CFSTR_SHELLIDLIST);
 }
 
-OwnedGlobal CopyBlock(HGLOBAL from) {
+GlobalMemory CopyBlock(HGLOBAL from) {
   const SIZE_T size = GlobalSize(from);
-  OwnedGlobal to(GlobalAlloc(GMEM_MOVEABLE, size));
+  GlobalMemory to(GlobalAlloc(GMEM_MOVEABLE, size));
   if (!to.get()) return to;
   const void* src = GlobalLock(from);
   void* dst = GlobalLock(to.get());
   if (src && dst) std::memcpy(dst, src, size);
   if (dst) GlobalUnlock(to.get());
   if (src) GlobalUnlock(from);
-  if (!src || !dst) return OwnedGlobal();
+  if (!src || !dst) return GlobalMemory();
   return to;
 }
 
-HRESULT HandOver(OwnedGlobal block, STGMEDIUM& medium) {
+HRESULT HandOver(GlobalMemory block, STGMEDIUM& medium) {
   if (!block.get()) return E_OUTOFMEMORY;
   medium.tymed = TYMED_HGLOBAL;
   medium.pUnkForRelease = nullptr;
@@ -39,7 +39,7 @@ HRESULT HandOver(OwnedGlobal block, STGMEDIUM& medium) {
 
 }  // namespace
 
-OwnedGlobal NewShellIdListBlock(const FileList& files) {
+GlobalMemory NewShellIdListBlock(const FileList& files) {
   std::vector<PIDLIST_ABSOLUTE> items;
   bool ok = true;
   for (const std::string& f : files) {
@@ -52,7 +52,7 @@ OwnedGlobal NewShellIdListBlock(const FileList& files) {
   const size_t header = sizeof(UINT) * (files.size() + 2);
   size_t size = header + 2;
   for (PIDLIST_ABSOLUTE p : items) size += p ? ILGetSize(p) : 0;
-  OwnedGlobal block(ok ? GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size) : nullptr);
+  GlobalMemory block(ok ? GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size) : nullptr);
   if (auto* bytes = block.get() ? static_cast<BYTE*>(GlobalLock(block.get())) : nullptr) {
     auto* offsets = reinterpret_cast<UINT*>(bytes);
     offsets[0] = static_cast<UINT>(files.size());
@@ -108,8 +108,8 @@ HRESULT TKrFileDropSource::QueryGetData(FORMATETC& f) {
 
 HRESULT TKrFileDropSource::SetData(FORMATETC& f, STGMEDIUM& medium, bool fRelease) {
   if (medium.tymed != TYMED_HGLOBAL || !medium.hGlobal) return E_NOTIMPL;
-  OwnedGlobal block =
-      fRelease && !medium.pUnkForRelease ? OwnedGlobal(medium.hGlobal) : CopyBlock(medium.hGlobal);
+  GlobalMemory block =
+      fRelease && !medium.pUnkForRelease ? GlobalMemory(medium.hGlobal) : CopyBlock(medium.hGlobal);
   if (!block.get()) return E_OUTOFMEMORY;
   if (fRelease && medium.pUnkForRelease) ReleaseStgMedium(&medium);
   for (auto it = store_.begin(); it != store_.end(); ++it) {

@@ -33,7 +33,7 @@ class TKrFileDropSource : public TKrCustomDropSource {
  private:
   struct Stored {
     FORMATETC format;
-    OwnedGlobal block;
+    GlobalMemory block;
   };
   const Stored* Find(const FORMATETC& f) const;
   void ClearStore();
@@ -43,6 +43,6 @@ class TKrFileDropSource : public TKrCustomDropSource {
 // The shell's item list for `files`: a CIDA block whose parent is the
 // desktop and whose items are the files' absolute identifier lists; empty
 // when a path cannot be parsed.
-OwnedGlobal NewShellIdListBlock(const FileList& files);
+GlobalMemory NewShellIdListBlock(const FileList& files);
 
 }  // namespace olb::win

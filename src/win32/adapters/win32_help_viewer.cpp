@@ -1,4 +1,4 @@
-#include "win32/adapters/html_help_viewer.h"
+#include "win32/adapters/win32_help_viewer.h"
 
 #include "win32/base/unicode.h"
 
@@ -10,21 +10,20 @@ constexpr UINT kHhCloseAll = 0x0012;
 
 }  // namespace
 
-HtmlHelpViewer::~HtmlHelpViewer() {
-  if (!library_) return;
+Win32HelpViewer::~Win32HelpViewer() {
+  // The library is freed after this, with the member that owns it.
   if (htmlHelp_) htmlHelp_(nullptr, nullptr, kHhCloseAll, 0);
-  FreeLibrary(library_);
 }
 
-void HtmlHelpViewer::DisplayTopic(std::string_view topic) {
+void Win32HelpViewer::DisplayTopic(std::string_view topic) {
   if (!loadTried_) {
     loadTried_ = true;
-    library_ = LoadLibraryW(L"hhctrl.ocx");
+    library_.Reset(LoadLibraryW(L"hhctrl.ocx"));
     if (library_) {
       // GetProcAddress returns a generic function pointer; the cast through
       // void* names the real signature without a cast-function-type warning.
       htmlHelp_ = reinterpret_cast<HtmlHelpFn>(
-          reinterpret_cast<void*>(GetProcAddress(library_, "HtmlHelpW")));
+          reinterpret_cast<void*>(GetProcAddress(library_.get(), "HtmlHelpW")));
     }
   }
   if (htmlHelp_) htmlHelp_(owner_, Widen(topic).c_str(), kHhDisplayTopic, 0);

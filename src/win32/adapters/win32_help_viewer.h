@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "core/wizard/help_file.h"
+#include "win32/base/unique_handle.h"
 
 namespace olb::win {
 
@@ -11,12 +12,12 @@ namespace olb::win {
 // starts on a system without it and imports only system DLLs. The library
 // stays loaded until the viewer is destroyed, which first closes every help
 // window the library opened (it must not be unloaded under them).
-class HtmlHelpViewer : public HelpViewer {
+class Win32HelpViewer : public HelpViewer {
  public:
-  explicit HtmlHelpViewer(HWND owner) : owner_(owner) {}
-  ~HtmlHelpViewer() override;
-  HtmlHelpViewer(const HtmlHelpViewer&) = delete;
-  HtmlHelpViewer& operator=(const HtmlHelpViewer&) = delete;
+  explicit Win32HelpViewer(HWND owner) : owner_(owner) {}
+  ~Win32HelpViewer() override;
+  Win32HelpViewer(const Win32HelpViewer&) = delete;
+  Win32HelpViewer& operator=(const Win32HelpViewer&) = delete;
 
   // HtmlHelpW(owner, topic, HH_DISPLAY_TOPIC, 0); nothing happens when the
   // library is missing. The viewer reports a missing file or topic itself.
@@ -26,7 +27,7 @@ class HtmlHelpViewer : public HelpViewer {
   using HtmlHelpFn = HWND(WINAPI*)(HWND, const wchar_t*, UINT, DWORD_PTR);
 
   HWND owner_;
-  HMODULE library_ = nullptr;  // owned: freed in the destructor
+  LibraryHandle library_;
   HtmlHelpFn htmlHelp_ = nullptr;
   bool loadTried_ = false;
 };

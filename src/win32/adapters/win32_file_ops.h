@@ -5,7 +5,7 @@
 
 namespace olb::win {
 
-class ShellFileOps : public FileOps {
+class Win32FileOps : public FileOps {
  public:
   int32_t Run(const ShellFileOperation& operation) override;
   bool MakeDirectory(std::string_view path) override;

@@ -1,4 +1,4 @@
-#include "win32/adapters/shell_file_ops.h"
+#include "win32/adapters/win32_file_ops.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -21,7 +21,7 @@ DWORD AttributesOf(std::string_view path) {
 
 }  // namespace
 
-int32_t ShellFileOps::Run(const ShellFileOperation& op) {
+int32_t Win32FileOps::Run(const ShellFileOperation& op) {
   SHFILEOPSTRUCTW s{};
   s.hwnd = nullptr;
   s.wFunc = static_cast<UINT>(op.function);
@@ -32,20 +32,20 @@ int32_t ShellFileOps::Run(const ShellFileOperation& op) {
   return SHFileOperationW(&s);
 }
 
-bool ShellFileOps::MakeDirectory(std::string_view path) {
+bool Win32FileOps::MakeDirectory(std::string_view path) {
   return CreateDirectoryW(KernelPath(path).c_str(), nullptr) != 0;
 }
 
-bool ShellFileOps::MoveExactly(std::string_view from, std::string_view to) {
+bool Win32FileOps::MoveExactly(std::string_view from, std::string_view to) {
   return MoveFileW(VerbatimPath(from).c_str(), VerbatimPath(to).c_str()) != 0;
 }
 
-bool ShellFileOps::DirectoryExists(std::string_view path) {
+bool Win32FileOps::DirectoryExists(std::string_view path) {
   const DWORD a = AttributesOf(path);
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool ShellFileOps::FileExists(std::string_view path) {
+bool Win32FileOps::FileExists(std::string_view path) {
   const DWORD a = AttributesOf(path);
   return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }

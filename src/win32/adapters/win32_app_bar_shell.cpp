@@ -1,10 +1,10 @@
-#include "win32/adapters/shell_appbar.h"
+#include "win32/adapters/win32_app_bar_shell.h"
 
 #include <shellapi.h>
 
 namespace olb::win {
 
-UINT_PTR ShellAppBar::Send(DWORD message, Edge edge, LPARAM lParam, Rect* rc) {
+UINT_PTR Win32AppBarShell::Send(DWORD message, Edge edge, LPARAM lParam, Rect* rc) {
   APPBARDATA abd{};
   abd.cbSize = sizeof(abd);
   abd.hWnd = bar_;
@@ -17,35 +17,35 @@ UINT_PTR ShellAppBar::Send(DWORD message, Edge edge, LPARAM lParam, Rect* rc) {
   return result;
 }
 
-bool ShellAppBar::New() {
+bool Win32AppBarShell::New() {
   return Send(ABM_NEW, Edge::None) != 0;
 }
-bool ShellAppBar::Remove() {
+bool Win32AppBarShell::Remove() {
   return Send(ABM_REMOVE, Edge::None) != 0;
 }
-bool ShellAppBar::QueryPos(Edge edge, Rect& rc) {
+bool Win32AppBarShell::QueryPos(Edge edge, Rect& rc) {
   return Send(ABM_QUERYPOS, edge, 0, &rc) != 0;
 }
-bool ShellAppBar::SetPos(Edge edge, Rect& rc) {
+bool Win32AppBarShell::SetPos(Edge edge, Rect& rc) {
   return Send(ABM_SETPOS, edge, 0, &rc) != 0;
 }
-uint32_t ShellAppBar::GetState() {
+uint32_t Win32AppBarShell::GetState() {
   return static_cast<uint32_t>(Send(ABM_GETSTATE, Edge::None));
 }
-bool ShellAppBar::Activate() {
+bool Win32AppBarShell::Activate() {
   return Send(ABM_ACTIVATE, Edge::None) != 0;
 }
-void ShellAppBar::WindowPosChanged() {
+void Win32AppBarShell::WindowPosChanged() {
   Send(ABM_WINDOWPOSCHANGED, Edge::None);
 }
 
-AutoHideOwner ShellAppBar::GetAutoHideBar(Edge edge) {
+AutoHideOwner Win32AppBarShell::GetAutoHideBar(Edge edge) {
   const HWND owner = reinterpret_cast<HWND>(Send(ABM_GETAUTOHIDEBAR, edge));
   if (!owner) return AutoHideOwner::None;
   return owner == bar_ ? AutoHideOwner::ThisBar : AutoHideOwner::OtherWindow;
 }
 
-bool ShellAppBar::SetAutoHideBar(Edge edge, bool autoHide) {
+bool Win32AppBarShell::SetAutoHideBar(Edge edge, bool autoHide) {
   return Send(ABM_SETAUTOHIDEBAR, edge, autoHide ? 1 : 0) != 0;
 }
 

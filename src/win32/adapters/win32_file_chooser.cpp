@@ -1,4 +1,4 @@
-#include "win32/adapters/open_file_dialog.h"
+#include "win32/adapters/win32_file_chooser.h"
 
 #include <commdlg.h>
 
@@ -29,7 +29,7 @@ GetOpenFileNameFn LoadGetOpenFileName() {
 
 }  // namespace
 
-std::optional<std::string> OpenFileDialog::ChooseFile(const FileChooserRequest& request) {
+std::optional<std::string> Win32FileChooser::ChooseFile(const FileChooserRequest& request) {
   // Room for a long path; the initial name is cut to fit rather than overrun.
   std::vector<wchar_t> file(32768, L'\0');
   const std::wstring initial = Widen(request.fileName);

@@ -7,10 +7,10 @@
 
 namespace olb::win {
 
-class ShellAppBar : public AppBarShell {
+class Win32AppBarShell : public AppBarShell {
  public:
   // `callbackMessage` is the registered "AppBarNotify" message.
-  ShellAppBar(HWND bar, UINT callbackMessage) : bar_(bar), callback_(callbackMessage) {}
+  Win32AppBarShell(HWND bar, UINT callbackMessage) : bar_(bar), callback_(callbackMessage) {}
 
   bool New() override;
   bool Remove() override;

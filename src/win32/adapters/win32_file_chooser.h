@@ -7,10 +7,10 @@
 
 namespace olb::win {
 
-class OpenFileDialog : public FileChooser {
+class Win32FileChooser : public FileChooser {
  public:
   // `owner` owns the dialog (the application window); may be null.
-  explicit OpenFileDialog(HWND owner) : owner_(owner) {}
+  explicit Win32FileChooser(HWND owner) : owner_(owner) {}
   std::optional<std::string> ChooseFile(const FileChooserRequest& request) override;
 
  private:

@@ -1,0 +1,67 @@
+// One owner for every kind of handle the program closes itself. The handle's
+// type and the call that closes it are part of the owner's type.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace olb::win {
+
+// `Traits` names the handle type (`using Handle = ...`) and closes a handle
+// (`void Close(Handle) const`); it may carry what closing needs, such as the
+// window a DC came from. A null handle is never closed.
+template <typename Traits>
+class UniqueHandle {
+ public:
+  using Handle = typename Traits::Handle;
+
+  UniqueHandle() = default;
+  explicit UniqueHandle(Handle handle, Traits traits = {}) : handle_(handle), traits_(traits) {}
+  ~UniqueHandle() { Reset(); }
+  UniqueHandle(UniqueHandle&& other) noexcept
+      : handle_(other.Release()), traits_(std::move(other.traits_)) {}
+  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+    if (this != &other) {
+      Reset(other.Release());
+      traits_ = std::move(other.traits_);
+    }
+    return *this;
+  }
+  UniqueHandle(const UniqueHandle&) = delete;
+  UniqueHandle& operator=(const UniqueHandle&) = delete;
+
+  Handle get() const { return handle_; }
+  explicit operator bool() const { return handle_ != Handle{}; }
+  // Gives the handle up unclosed, to a receiver that closes it.
+  Handle Release() { return std::exchange(handle_, Handle{}); }
+  // Closes the handle held, if any, and holds `handle` instead.
+  void Reset(Handle handle = Handle{}) {
+    const Handle old = std::exchange(handle_, handle);
+    if (old != Handle{}) traits_.Close(old);
+  }
+
+ private:
+  Handle handle_{};
+  [[no_unique_address]] Traits traits_{};
+};
+
+// The traits of a handle that one function closes.
+template <typename H, auto CloseFunction>
+struct ClosedBy {
+  using Handle = H;
+  void Close(H handle) const { CloseFunction(handle); }
+};
+
+// A kernel object (mutex, process, thread).
+using KernelHandle = UniqueHandle<ClosedBy<HANDLE, CloseHandle>>;
+// An open registry key.
+using RegistryKey = UniqueHandle<ClosedBy<HKEY, RegCloseKey>>;
+// A global memory block, until it is handed on (OLE's medium frees it then).
+using GlobalMemory = UniqueHandle<ClosedBy<HGLOBAL, GlobalFree>>;
+// A menu made by the program.
+using MenuHandle = UniqueHandle<ClosedBy<HMENU, DestroyMenu>>;
+// A library the program loaded at run time.
+using LibraryHandle = UniqueHandle<ClosedBy<HMODULE, FreeLibrary>>;
+
+}  // namespace olb::win

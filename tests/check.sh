@@ -1,0 +1,15 @@
+# The pass/fail tally of the shell-script tests: sourced, not run.
+PASSED=0
+FAILED=0
+
+check() {  # description, then a command that must succeed
+  local what=$1
+  shift
+  if "$@"; then
+    PASSED=$((PASSED + 1))
+    echo "ok   - $what"
+  else
+    FAILED=$((FAILED + 1))
+    echo "FAIL - $what"
+  fi
+}
