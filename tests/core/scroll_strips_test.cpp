@@ -307,7 +307,7 @@ TEST_F(ScrollerTest, StripsReflectTheExtentCutAfterAModeSwitch) {
 }
 
 TEST_F(ScrollerTest, ZeroPitchScrollsNothing) {
-  Lay(10, {Edge::Left, {300, 600}, {292, 592}, 9});  // three icons per row
+  Lay(1, {Edge::Left, {300, 600}, {292, 592}, 9});  // three icons per row
   EXPECT_EQ(scroller.itemPitchY(), 0);
   EXPECT_EQ(list.bounds().Height(), 552);
   list.SetItemCount(40);  // 14 rows: overflows
@@ -322,6 +322,25 @@ TEST_F(ScrollerTest, ZeroPitchScrollsNothing) {
   EXPECT_EQ(list.bounds().Height(), 525);
   scroller.OnMouseWheel(WheelDirection::Down, {l.left + 30, l.top + 100});
   EXPECT_EQ(list.origin().y, 75);
+}
+
+// Small icons on a horizontal bar stand in columns, item 1 below item 0:
+// the step along the bar is the next column's, or nothing would scroll.
+TEST_F(ScrollerTest, SmallIconsOnAHorizontalBarScrollByColumns) {
+  Lay(60, kTop);
+  scroller.SetViewMode(ViewMode::SmallIcons);
+  ASSERT_EQ(list.ItemPosition(1).x, list.ItemPosition(0).x);
+  ASSERT_GT(scroller.itemPitchX(), 0);
+  EXPECT_EQ(list.bounds().Width() % scroller.itemPitchX(), 0);
+  const Point p = OnArrow(StripId::Forward);
+  strips.MoveCursor(p);
+  scroller.OnStripMouseMove(StripId::Forward, InStrip(StripId::Forward, p));
+  scroller.OnRepeatTimer(StripId::Forward);
+  EXPECT_EQ(list.origin(), (Point{scroller.itemPitchX(), 0}));
+  // Likewise rows of three large icons on a wide vertical bar.
+  scroller.SetViewMode(ViewMode::LargeIcons);
+  Lay(10, {Edge::Left, {300, 600}, {292, 592}, 9});
+  EXPECT_EQ(scroller.itemPitchY(), 75);
 }
 
 }  // namespace

@@ -28,8 +28,13 @@ const BarLayout& ListScroller::LayoutBar(const BarMetrics& metrics) {
 
 void ListScroller::MeasureItemPitch() {
   if (list_.ItemCount() < 2) return;
-  const int32_t pitch =
-      PitchFromPositions(list_.ItemPosition(0), list_.ItemPosition(1), Horizontal());
+  // Small icons on a horizontal bar stand in columns with item 1 below item
+  // 0: the pitch along the bar is the step to the first item beside it.
+  const Point first = list_.ItemPosition(0);
+  int32_t pitch = 0;
+  for (int32_t i = 1; i < list_.ItemCount() && pitch == 0; ++i) {
+    pitch = PitchFromPositions(first, list_.ItemPosition(i), Horizontal());
+  }
   (Horizontal() ? pitchX_ : pitchY_) = pitch;
   SnapListExtent();
 }
