@@ -184,6 +184,23 @@ TEST_F(LaunchBarSession, WholeSession) {
   EXPECT_TRUE(form.errors.empty()) << form.errors.front();
 }
 
+// Small icons on a horizontal bar stand in columns: a drop finds the folder
+// under the pointer, not the one as many columns along as lines down.
+TEST_F(LaunchBarSession, DropOntoSmallIconsInColumnsFindsTheFolderUnderThePointer) {
+  for (int i = 1; i <= 8; ++i) Dir("AppData/Ovel Launch Bar/Box" + std::to_string(i));
+  WriteOptions(registry, Record(Edge::Top, 0, 0, {100, 100, 100, 100}, {}));
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  bar.RunCommand(CommandId::SmallIcons1);
+  const int32_t box6 = Row("Box6");
+  ASSERT_EQ(list.view.ItemPosition(1).x, list.view.ItemPosition(0).x) << "in columns";
+  const Rect client = window.ClientRectOnScreen();
+  const Rect l = bar.layout().list;
+  const Point p = list.view.ItemPosition(box6);
+  EXPECT_EQ(bar.DropHighlightAt({client.left + l.left + p.x + 3, client.top + l.top + p.y + 3}),
+            box6);
+}
+
 TEST_F(LaunchBarSession, FirstStartRunsTheWizardWithTheBarHidden) {
   std::filesystem::remove_all(root() / "AppData/Ovel Launch Bar");
   bar.Create();
