@@ -33,6 +33,7 @@ class RecordingCommandHost : public CommandHost {
   }
   void UpdateScrollStrips() override { ++stripUpdates; }
   void ShowError(const std::string& message) override { errors.push_back(message); }
+  void FolderReplaced() override { ++folderReplacements; }
   bool Confirm(const std::string& question) override {
     questions.push_back(question);
     return yes;
@@ -40,6 +41,7 @@ class RecordingCommandHost : public CommandHost {
 
   int pumps = 0;
   int stripUpdates = 0;
+  int folderReplacements = 0;
   std::function<void()> onPump;
   std::vector<std::string> errors;     // every error box, by its text
   std::vector<std::string> questions;  // every question asked

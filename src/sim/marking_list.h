@@ -17,8 +17,11 @@ class MarkingList : public ListControl, public ListRowState {
   void FocusRow(int32_t row) override { focused = row; }
   void EnsureRowVisible(int32_t row) override { madeVisible.push_back(row); }
   void RedrawRow(int32_t row) override { redrawn.push_back(row); }
+  void EditCaption(int32_t row) override { editing = row; }
+  Point MenuPointAt(std::optional<int32_t> row) override { return {row.value_or(-1), 0}; }
 
   std::optional<int32_t> focused;
+  std::optional<int32_t> editing;
   std::vector<int32_t> madeVisible;
   std::vector<int32_t> redrawn;
 };

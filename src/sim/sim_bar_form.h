@@ -29,6 +29,7 @@ class SimBarForm : public BarForm {
   void InvalidateList() override {}
   void RestartTimer(TimerId id) override { timers[id] = true; }
   void StopTimer(TimerId id) override { timers[id] = false; }
+  bool UserBusy() override { return busy; }
   bool IsActive() override { return active; }
   Point CursorPos() override { return cursor; }
   Size DoubleClickDistance() override { return {4, 4}; }
@@ -54,6 +55,7 @@ class SimBarForm : public BarForm {
   int titlePaints = 0;
   std::map<TimerId, bool> timers;
   bool active = false;
+  bool busy = false;
   Point cursor;
   std::optional<CommandId> nextChoice;
   std::optional<Point> menuAt;

@@ -11,6 +11,7 @@
 #include "core/commands/item_commands.h"
 #include "fs_fixture.h"
 #include "sim/command_doubles.h"
+#include "sim/drop_doubles.h"
 #include "sim/linux/fs_file_ops.h"
 #include "sim/marking_list.h"
 
@@ -66,8 +67,9 @@ class CommandsFixture : public FsFixture {
   sim::FsFileOps files{root() / "RecycleBin"};
   sim::ScriptedChooser chooser;
   sim::RecordingLauncher launcher;
+  sim::RecordingProgramStarter programs;
   sim::RecordingCommandHost host;
-  ItemCommands commands{model, {files, chooser, launcher, list, host}};
+  ItemCommands commands{model, {files, chooser, launcher, list, programs, host}};
 };
 
 }  // namespace olb::testing

@@ -34,7 +34,7 @@ TEST(FileRenameMove, GivesEachKindOfFileItsDestination) {
   } cases[] = {
       {"shortcut, LNK lower-cased", "Editor", "Editor.LNK", "Tools", "Tools.lnk", false},
       {"internet shortcut", "Site", "Site.url", "Web", "Web.url", false},
-      {"shortcut, typed ext kept", "Ed", "Ed.lnk", "Ed.lnk", "Ed.lnk.lnk", false},
+      {"shortcut, typed ext not doubled", "Ed", "Ed.lnk", "Tools.LNK", "Tools.lnk", false},
       {"hidden ext kept", "report", "report.txt", "memo", "memo.txt", true},
       {"hidden ext kept as stored", "Report", "Report.TXT", "memo", "memo.TXT", true},
       {"typed ext not doubled", "report", "report.txt", "memo.TXT", "memo.TXT", true},

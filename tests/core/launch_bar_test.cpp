@@ -5,6 +5,7 @@
 #include "core/bar/launch_bar.h"
 #include "core/dragdrop/drag_start.h"
 #include "core/platform/com_error.h"
+#include "core/view/list_keys.h"
 #include "core/wizard/root_folder.h"
 #include "docking_harness.h"
 #include "fs_fixture.h"
@@ -13,6 +14,7 @@
 #include "sim/linux/fs_file_ops.h"
 #include "sim/marking_list.h"
 #include "sim/sim_bar_form.h"
+#include "sim/sim_folder_watcher.h"
 #include "sim/sim_list_view.h"
 #include "sim/sim_strip_surface.h"
 
@@ -93,7 +95,7 @@ class LaunchBarSession : public FsFixture {
     EXPECT_EQ((horizontal ? l.list.Width() : l.list.Height()) % 75, 0);
     EXPECT_TRUE(bar.scroller().strips().forwardActive);
     const Point origin = v.origin();
-    bar.OnWheel(WheelDirection::Down, {l.list.left + 5, l.list.top + 5});
+    bar.OnWheel(-120, {l.list.left + 5, l.list.top + 5});
     EXPECT_EQ(horizontal ? v.origin().x - origin.x : v.origin().y - origin.y, 75);
   }
 
@@ -111,9 +113,10 @@ class LaunchBarSession : public FsFixture {
   sim::FsFileOps files{root() / "RecycleBin"};
   sim::ScriptedChooser chooser;
   sim::RecordingProgramStarter programs;
+  sim::SimFolderWatcher watcher;
   sim::SimBarForm form{window};
   LaunchBar bar{{connection, window, world.desktop, registry, shell, allocator, list, list.view,
-                 strips, cursor, time, launcher, files, chooser, list, programs, form,
+                 strips, cursor, time, launcher, files, chooser, list, programs, watcher, form,
                  "C:\\bar.exe"}};
   AcceptingWizard wizard;
   int wizardsMade = 0;
@@ -199,6 +202,58 @@ TEST_F(LaunchBarSession, DropOntoSmallIconsInColumnsFindsTheFolderUnderThePointe
   const Point p = list.view.ItemPosition(box6);
   EXPECT_EQ(bar.DropHighlightAt({client.left + l.left + p.x + 3, client.top + l.top + p.y + 3}),
             box6);
+}
+
+TEST_F(LaunchBarSession, OutsideChangesAreReadOnceKeepingTheSelection) {
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  list.selected = Row("Games");
+  bar.OnDoubleClick();
+  const std::string games = Win("AppData/Ovel Launch Bar/Games");
+  EXPECT_EQ(watcher.watched, games) << "the folder shown is watched";
+  EXPECT_FALSE(form.timers[TimerId::FolderWatch]) << "no timer while nothing changes";
+
+  list.selected = Row("Game 7");
+  File("AppData/Ovel Launch Bar/Games/Aaa.lnk");
+  bar.OnFolderChanged();
+  bar.OnFolderChanged();
+  ASSERT_TRUE(form.timers[TimerId::FolderWatch]);
+  form.busy = true;  // a caption is being edited: the re-read waits
+  bar.OnTimer(TimerId::FolderWatch);
+  bar.OnTimer(TimerId::FolderWatch);
+  EXPECT_EQ(bar.model().ItemCount(), 20);
+  form.busy = false;
+  bar.OnTimer(TimerId::FolderWatch);
+  EXPECT_EQ(bar.model().ItemCount(), 21);
+  EXPECT_EQ(list.selected, Row("Game 7")) << "the same item stays selected";
+  bar.OnTimer(TimerId::FolderWatch);
+  EXPECT_FALSE(form.timers[TimerId::FolderWatch]) << "the ticks stop once read";
+
+  // A watcher that cannot deliver is polled on the timer.
+  watcher.delivers = false;
+  bar.UpOneLevel();
+  EXPECT_EQ(watcher.watched, Win("AppData/Ovel Launch Bar"));
+  EXPECT_TRUE(form.timers[TimerId::FolderWatch]);
+  Dir("AppData/Ovel Launch Bar/Tools");
+  watcher.changed = true;
+  bar.OnTimer(TimerId::FolderWatch);
+  bar.OnTimer(TimerId::FolderWatch);
+  EXPECT_GE(Row("Tools"), 0);
+
+  bar.Destroy();
+  EXPECT_EQ(watcher.watched, "") << "nothing is watched after closing";
+  EXPECT_TRUE(form.errors.empty()) << form.errors.front();
+}
+
+TEST_F(LaunchBarSession, FileWindowKeysRenameAndOpenTheMenuAtTheItem) {
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  list.selected = 0;
+  EXPECT_TRUE(bar.OnListKey(kVkF2, 0));
+  EXPECT_EQ(list.editing, 0);
+  EXPECT_TRUE(bar.OnListKey(kVkApps, 0));
+  EXPECT_EQ(form.menuAt, (Point{0, 0})) << "at the selected item";
+  EXPECT_FALSE(bar.OnListKey(kVkF2, kModCtrl));
 }
 
 TEST_F(LaunchBarSession, FirstStartRunsTheWizardWithTheBarHidden) {

@@ -36,11 +36,15 @@ TEST(LaunchRules, FolderIsEverythingBeforeTheLastBackslash) {
 }
 
 TEST(LaunchRules, LaunchSetTakesTheDefaultVerbOthersOpenInTheirFolder) {
-  for (const char* path :
-       {"C:\\b\\App.EXE", "C:\\b\\Link.LNK", "C:\\b\\x.com", "C:\\b\\r.bat", "C:\\b\\site.url"}) {
+  for (const char* path : {"C:\\b\\Link.LNK", "C:\\b\\site.url"}) {
     const ShellOpenRequest r = LaunchRequestFor(path);
     EXPECT_EQ(r, (ShellOpenRequest{false, std::nullopt, path, std::nullopt, std::nullopt, 1}))
         << path;
+  }
+  // A program starts in its own folder.
+  for (const char* path : {"C:\\b\\App.EXE", "C:\\b\\x.com", "C:\\b\\r.bat"}) {
+    const ShellOpenRequest r = LaunchRequestFor(path);
+    EXPECT_EQ(r, (ShellOpenRequest{false, std::nullopt, path, std::nullopt, "C:\\b", 1})) << path;
   }
   for (const char* path : {"C:\\b\\notes.txt", "C:\\b\\noext", "C:\\a.exe\\file"}) {
     const ShellOpenRequest r = LaunchRequestFor(path);
@@ -66,7 +70,15 @@ TEST(ListKeys, ExactModifierSets) {
     ListKeyAction action;
   } cases[] = {
       {kVkBack, sa, ListKeyAction::UpOneLevel},
-      {kVkBack, 0, ListKeyAction::None},
+      {kVkBack, 0, ListKeyAction::UpUnlessAtRoot},
+      {kVkF2, 0, ListKeyAction::RenameSelected},
+      {kVkF2, kModCtrl, ListKeyAction::None},
+      {kVkDelete, 0, ListKeyAction::DeleteSelected},
+      {kVkDelete, kModShift, ListKeyAction::None},
+      {kVkF5, 0, ListKeyAction::Reread},
+      {kVkF10, kModShift, ListKeyAction::ShowMenu},
+      {kVkF10, 0, ListKeyAction::None},
+      {kVkApps, 0, ListKeyAction::ShowMenu},
       {kVkBack, kModShift, ListKeyAction::None},
       {kVkBack, kModAlt, ListKeyAction::None},
       {kVkBack, sa | kModCtrl, ListKeyAction::None},
@@ -78,7 +90,7 @@ TEST(ListKeys, ExactModifierSets) {
       {kVkF12, sa | kModCtrl, ListKeyAction::None},
       {kVkF12, 0, ListKeyAction::None},
       {'A', sa, ListKeyAction::None},
-      {0x2E /* Delete */, 0, ListKeyAction::None},
+      {0x2D /* Insert */, 0, ListKeyAction::None},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(ListKeyActionFor(c.key, c.mods), c.action) << c.key << " " << c.mods;
@@ -202,6 +214,16 @@ TEST_F(NavigationTest, KeyClimbsAboveTheRootWhileTheButtonIsDisabled) {
   EXPECT_TRUE(host.upEnabled);
 }
 
+TEST_F(NavigationTest, BackspaceClimbsToTheRootAndNoFurther) {
+  Open("Games");
+  Open("Arcade");
+  EXPECT_TRUE(nav.ListViewKeyDown(kVkBack, 0));
+  EXPECT_TRUE(nav.ListViewKeyDown(kVkBack, 0));
+  EXPECT_EQ(paths.CurrentPath, Win("Root"));
+  EXPECT_TRUE(nav.ListViewKeyDown(kVkBack, 0));
+  EXPECT_EQ(paths.CurrentPath, Win("Root"));
+}
+
 TEST_F(NavigationTest, UpFromADesktopChildDoesNothing) {
   model.OpenFolderByPath("Z:\\");
   EXPECT_EQ(paths.CurrentPath, "Z:\\");
@@ -244,11 +266,19 @@ TEST_F(NavigationTest, UpWithoutMemoryRaisesAndStays) {
   EXPECT_EQ(list.style, ListViewStyle::LargeIcons);
 }
 
-TEST_F(NavigationTest, RefusedLaunchIsIgnored) {
+TEST_F(NavigationTest, RefusedLaunchNamesTheItem) {
   launcher.answer = 2;  // the shell's "file not found"
   Open("notes.txt");
   EXPECT_EQ(launcher.requests.size(), 1u);
-  EXPECT_TRUE(host.errors.empty());
+  ASSERT_EQ(host.errors.size(), 1u);
+  EXPECT_EQ(host.errors[0], "Cannot open \"notes.txt\": the file cannot be found.");
+  launcher.answer = 33;
+  Open("notes.txt");
+  EXPECT_EQ(host.errors.size(), 1u) << "an opened item says nothing";
+  // A broken shortcut, whichever way the shell refuses it.
+  EXPECT_EQ(LaunchFailureMessage("Tool", "C:\\b\\Tool.LNK", 31).value_or(""),
+            "Cannot open \"Tool\": the program or file the shortcut points to cannot be found. "
+            "It may have been moved or removed.");
 }
 
 TEST_F(NavigationTest, AutoloadAndShowBarKeysReachTheHost) {

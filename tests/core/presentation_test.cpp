@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "core/view/caption_text.h"
 #include "core/view/item_presentation.h"
 #include "core/view/list_answers.h"
 #include "fs_fixture.h"
@@ -206,14 +207,16 @@ TEST_F(ListAnswersTest, RequestsOutsideTheRecordsAreIgnored) {
   EXPECT_EQ(ItemDrawColor(model, std::nullopt), ItemColor::ListFont);
 }
 
-TEST_F(ListAnswersTest, DataNeverFillsAndHintsPastTheEndFillNothing) {
-  ListViewData(model, 0, true);
-  EXPECT_EQ(ItemIconIndex(model, 0), 0) << "generic image until the hint";
+TEST_F(ListAnswersTest, DataFillsAnUnhintedItemAndHintsPastTheEndFillNothing) {
   CacheHint(model, 0, 3);  // end equals the count: not even the valid part
   CacheHint(model, -1, 1);
   EXPECT_EQ(model.detailFills(), 0);
+  EXPECT_EQ(ListViewData(model, 0, false)->iconIndex, 3);
+  EXPECT_EQ(model.detailFills(), 1);
+  ListViewData(model, 0, false);
+  EXPECT_EQ(model.detailFills(), 1);  // once
   CacheHint(model, 1, 2);
-  EXPECT_EQ(model.detailFills(), 2);
+  EXPECT_EQ(model.detailFills(), 3);
   EXPECT_EQ(ItemIconIndex(model, 2), 2);
 }
 
@@ -223,6 +226,17 @@ TEST_F(ListAnswersTest, FindAnswersOnlyTheStringKinds) {
   EXPECT_EQ(FindItem(model, FindKind::Data, "to", 0, false), std::nullopt);
   EXPECT_EQ(FindItem(model, FindKind::Nearest, "to", 0, false), std::nullopt);
   EXPECT_EQ(FindItem(model, FindKind::PartialString, "g", 3, true), 0);
+}
+
+TEST(CaptionText, LongNamesAreCutInSmallIconsAndWrappedInTips) {
+  const std::string cyrillic = "\xD0\x96";  // one character, two bytes
+  std::string name;
+  for (size_t i = 0; i < kSmallIconCaptionChars; ++i) name += cyrillic;
+  EXPECT_EQ(SmallIconCaption(name), name) << "a name that fits stays whole";
+  EXPECT_EQ(SmallIconCaption(name + "x"), name + "...") << "cut between characters";
+  EXPECT_EQ(BreakLongRuns("abcdefg hi", 3), "abc\ndef\ng hi");
+  EXPECT_EQ(BreakLongRuns(cyrillic + cyrillic + cyrillic, 2),
+            cyrillic + cyrillic + "\n" + cyrillic);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "core/view/item_pitch.h"
 #include "core/view/list_scroller.h"
 #include "core/view/strip_state.h"
+#include "core/view/wheel_steps.h"
 #include "sim/sim_list_view.h"
 #include "sim/sim_strip_surface.h"
 
@@ -53,16 +54,40 @@ TEST(ItemPitch, SnapCutsTheSpanToWholePitches) {
   struct Case {
     int32_t span, pitch;
     std::optional<int32_t> extent;
-  } cases[] = {{100, 75, 75}, {150, 75, 150}, {74, 75, 0},  {552, 17, 544},
+  } cases[] = {{100, 75, 75}, {150, 75, 150}, {74, 75, 74}, {552, 17, 544},
                {100, 0, {}},  {100, -5, {}},  {-10, 75, 0}, {-100, 75, -75}};
   for (const Case& c : cases) EXPECT_EQ(SnapListExtent(c.span, c.pitch), c.extent) << c.span;
 }
 
-TEST(ItemPitch, MeasuredAlongTheBarOnly) {
-  EXPECT_EQ(PitchFromPositions({2, 3}, {2, 78}, false), 75);
-  EXPECT_EQ(PitchFromPositions({2, 3}, {2, 78}, true), 0);
-  EXPECT_EQ(PitchFromPositions({0, 0}, {128, 0}, true), 128);
-  EXPECT_EQ(PitchFromPositions({INT32_MIN, 0}, {INT32_MAX, 0}, true), INT32_MAX);
+TEST(ItemPitch, MeasuredAlongTheBarBetweenLines) {
+  // One item per row on a vertical bar.
+  const Point column[] = {{2, 3}, {2, 78}, {2, 153}};
+  EXPECT_EQ(PitchAcrossLines(column, false), 75);
+  EXPECT_EQ(PitchAcrossLines(column, true), 0);
+  // Three per row: items 0 and 1 share a row, the step is still a row's.
+  const Point grid[] = {{0, 0}, {75, 0}, {150, 0}, {0, 75}, {75, 75}};
+  EXPECT_EQ(PitchAcrossLines(grid, false), 75);
+  EXPECT_EQ(PitchAcrossLines(grid, true), 75);
+  // Small icons on a top bar: a column of rows 17 apart, columns 128 apart.
+  const Point small[] = {{0, 0}, {0, 17}, {0, 34}, {128, 0}, {128, 17}};
+  EXPECT_EQ(PitchAcrossLines(small, true), 128);
+  EXPECT_EQ(PitchAcrossLines({}, true), 0);
+  const Point one[] = {{5, 5}};
+  EXPECT_EQ(PitchAcrossLines(one, true), 0);
+  const Point far[] = {{INT32_MIN, 0}, {INT32_MAX, 0}};
+  EXPECT_EQ(PitchAcrossLines(far, true), INT32_MAX);
+}
+
+TEST(WheelSteps, NotchesAndSmallDeltasAddUp) {
+  WheelSteps w;
+  EXPECT_EQ(w.Add(-120), 1);
+  EXPECT_EQ(w.Add(240), -2);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(w.Add(-30), 0);  // a touchpad's small deltas
+  EXPECT_EQ(w.Add(-30), 1);
+  EXPECT_EQ(w.Add(-100), 0);
+  EXPECT_EQ(w.Add(50), 0);  // turning back drops the 100 still pending
+  EXPECT_EQ(w.Add(70), -1);
+  EXPECT_EQ(w.Add(INT32_MIN), INT32_MIN / -120);
 }
 
 TEST(StripState, FollowsTheViewRectangle) {
@@ -89,6 +114,7 @@ TEST(StripState, FollowsTheViewRectangle) {
 // large icons (75 apart) stand one per row; the span is 552.
 class ScrollerTest : public ::testing::Test {
  protected:
+  static constexpr int32_t kDown = -kWheelNotch, kUp = kWheelNotch;
   static constexpr BarMetrics kLeft{Edge::Left, {100, 600}, {92, 592}, 9};
   static constexpr BarMetrics kTop{Edge::Top, {800, 100}, {792, 92}, 9};
 
@@ -231,26 +257,26 @@ TEST_F(ScrollerTest, MovingInsideTheArrowPostponesTheFirstStep) {
 TEST_F(ScrollerTest, WheelScrollsOnlyOverAnOverflowingList) {
   Lay(10);
   const Rect l = scroller.layout().list;
-  scroller.OnMouseWheel(WheelDirection::Down, {l.left + 30, l.top + 100});
+  scroller.OnMouseWheel(kDown, {l.left + 30, l.top + 100});
   EXPECT_EQ(list.origin().y, 75);
   EXPECT_EQ(strips.look(StripId::Back), StripLook::Arrow);
-  scroller.OnMouseWheel(WheelDirection::Up, {l.left + 30, l.top + 100});
+  scroller.OnMouseWheel(kUp, {l.left + 30, l.top + 100});
   EXPECT_EQ(list.origin().y, 0);
-  scroller.OnMouseWheel(WheelDirection::Up, {l.left + 30, l.top + 100});
+  scroller.OnMouseWheel(kUp, {l.left + 30, l.top + 100});
   EXPECT_EQ(list.origin().y, 0);  // the control stops at its start
 
   // Over the strips, the grip or the list's own border: nothing.
   for (Point p :
        {OnArrow(StripId::Forward), Point{10, 300}, Point{l.left, l.top + 100},
         Point{l.left + 30, l.top}, Point{l.right, l.top + 100}, Point{l.left + 30, l.bottom}}) {
-    scroller.OnMouseWheel(WheelDirection::Down, p);
+    scroller.OnMouseWheel(kDown, p);
     EXPECT_EQ(list.origin().y, 0) << p.x << "," << p.y;
   }
-  scroller.OnMouseWheel(WheelDirection::Down, {l.right - 1, l.bottom - 1});
+  scroller.OnMouseWheel(kDown, {l.right - 1, l.bottom - 1});
   EXPECT_EQ(list.origin().y, 75);
 
   Lay(3);
-  scroller.OnMouseWheel(WheelDirection::Down, {l.left + 30, l.top + 100});
+  scroller.OnMouseWheel(kDown, {l.left + 30, l.top + 100});
   EXPECT_EQ(list.origin().y, 0);
 }
 
@@ -262,11 +288,11 @@ TEST_F(ScrollerTest, HorizontalBarScrollsSideways) {
   EXPECT_EQ(list.bounds(), (Rect{19, 24, 19 + 750, 95}));
   EXPECT_EQ(strips.look(StripId::Forward), StripLook::Arrow);
   const Rect l = scroller.layout().list;
-  scroller.OnMouseWheel(WheelDirection::Down, {l.left + 100, l.top + 10});
+  scroller.OnMouseWheel(kDown, {l.left + 100, l.top + 10});
   EXPECT_EQ(list.origin(), (Point{75, 0}));
   EXPECT_EQ(strips.look(StripId::Back), StripLook::Arrow);
   EXPECT_EQ(strips.look(StripId::Forward), StripLook::Arrow);
-  scroller.OnMouseWheel(WheelDirection::Down, {l.left + 100, l.top + 10});
+  scroller.OnMouseWheel(kDown, {l.left + 100, l.top + 10});
   EXPECT_EQ(strips.look(StripId::Forward), StripLook::Blank);
 }
 
@@ -307,40 +333,68 @@ TEST_F(ScrollerTest, StripsReflectTheExtentCutAfterAModeSwitch) {
 }
 
 TEST_F(ScrollerTest, ZeroPitchScrollsNothing) {
-  Lay(1, {Edge::Left, {300, 600}, {292, 592}, 9});  // three icons per row
-  EXPECT_EQ(scroller.itemPitchY(), 0);
-  EXPECT_EQ(list.bounds().Height(), 552);
-  list.SetItemCount(40);  // 14 rows: overflows
-  scroller.UpdateScrollStrips();
-  ASSERT_TRUE(scroller.strips().listOverflows);
+  Lay(1);
+  ASSERT_EQ(scroller.itemPitchY(), 0);
   const Rect l = scroller.layout().list;
-  scroller.OnMouseWheel(WheelDirection::Down, {l.left + 30, l.top + 100});
+  scroller.OnMouseWheel(kDown, {l.left + 30, l.top + 100});
   EXPECT_EQ(list.origin().y, 0);
   // A pitch stored from outside (the drop hit test's default) takes effect.
   scroller.SetItemPitch(0, 75);
   scroller.SnapListExtent();
   EXPECT_EQ(list.bounds().Height(), 525);
-  scroller.OnMouseWheel(WheelDirection::Down, {l.left + 30, l.top + 100});
+}
+
+TEST_F(ScrollerTest, ThickBarMeasuresTheStepBetweenRows) {
+  Lay(40, {Edge::Left, {300, 600}, {292, 592}, 9});  // three icons per row, 14 rows
+  EXPECT_EQ(scroller.itemPitchY(), 75);
+  EXPECT_EQ(list.bounds().Height(), 525);
+  const Rect l = scroller.layout().list;
+  scroller.OnMouseWheel(kDown, {l.left + 30, l.top + 100});
   EXPECT_EQ(list.origin().y, 75);
 }
 
-// Small icons on a horizontal bar stand in columns, item 1 below item 0:
-// the step along the bar is the next column's, or nothing would scroll.
-TEST_F(ScrollerTest, SmallIconsOnAHorizontalBarScrollByColumns) {
-  Lay(60, kTop);
-  scroller.SetViewMode(ViewMode::SmallIcons);
-  ASSERT_EQ(list.ItemPosition(1).x, list.ItemPosition(0).x);
-  ASSERT_GT(scroller.itemPitchX(), 0);
-  EXPECT_EQ(list.bounds().Width() % scroller.itemPitchX(), 0);
-  const Point p = OnArrow(StripId::Forward);
-  strips.MoveCursor(p);
-  scroller.OnStripMouseMove(StripId::Forward, InStrip(StripId::Forward, p));
-  scroller.OnRepeatTimer(StripId::Forward);
-  EXPECT_EQ(list.origin(), (Point{scroller.itemPitchX(), 0}));
-  // Likewise rows of three large icons on a wide vertical bar.
-  scroller.SetViewMode(ViewMode::LargeIcons);
-  Lay(10, {Edge::Left, {300, 600}, {292, 592}, 9});
+TEST_F(ScrollerTest, PitchFollowsTheItemCountEdgeAndMode) {
+  // A root with one item at start-up: measured once a second item comes.
+  Lay(1);
+  list.SetItemCount(12);
+  scroller.UpdateScrollStrips();
   EXPECT_EQ(scroller.itemPitchY(), 75);
+  EXPECT_EQ(list.bounds().Height(), 525);
+  EXPECT_EQ(strips.look(StripId::Forward), StripLook::Arrow);
+  // Floating to the top edge: the pitch across is measured for that edge.
+  scroller.LayoutBar(kTop);
+  EXPECT_EQ(scroller.itemPitchX(), 75);
+  EXPECT_EQ(list.bounds().Width(), 750);
+  // Small icons on a top bar stand in columns of four rows 17 apart.
+  scroller.SetViewMode(ViewMode::SmallIcons);
+  EXPECT_EQ(scroller.itemPitchX(), 128);
+  EXPECT_EQ(list.bounds().Width(), 640);
+  const Rect l = scroller.layout().list;
+  scroller.OnMouseWheel(kDown, {l.left + 10, l.top + 10});
+  EXPECT_EQ(list.origin().x, 0);  // three columns fit: nothing to scroll
+  list.SetItemCount(30);          // eight columns
+  scroller.UpdateScrollStrips();
+  scroller.OnMouseWheel(kDown, {l.left + 10, l.top + 10});
+  EXPECT_EQ(list.origin().x, 128);
+  scroller.SetViewMode(ViewMode::LargeIcons);  // back to the bar's left end
+  EXPECT_EQ(list.origin().x, 0);
+}
+
+TEST_F(ScrollerTest, WheelStepsOnePitchPerNotch) {
+  Lay(20);
+  const Point p{scroller.layout().list.left + 30, scroller.layout().list.top + 100};
+  for (int i = 0; i < 3; ++i) scroller.OnMouseWheel(-40, p);
+  EXPECT_EQ(list.origin().y, 75);
+  scroller.OnMouseWheel(-360, p);
+  EXPECT_EQ(list.origin().y, 300);
+  EXPECT_EQ(strips.look(StripId::Back), StripLook::Arrow);
+}
+
+TEST_F(ScrollerTest, ListIsKeptAtItsStartAcrossTheBar) {
+  Lay(20);
+  list.ScrollBy(40, 75);  // the control showing a long caption
+  scroller.UpdateScrollStrips();
+  EXPECT_EQ(list.origin(), (Point{0, 75}));
 }
 
 }  // namespace

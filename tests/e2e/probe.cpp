@@ -117,6 +117,39 @@ int View(HWND bar) {
   std::wprintf(L"list_drophilited=%d\n", hilited);
   std::wprintf(L"up_enabled=%d\n", IsWindowEnabled(up) ? 1 : 0);
   PrintRect(L"up_rect", up);
+  // The items the list shows now, as the lowest and highest visible index
+  // and how many are visible: each item's position is read through a POINT
+  // placed in the bar's own memory, since the message carries a pointer.
+  int first = -1, last = -1, shown = 0;
+  DWORD pid = 0;
+  GetWindowThreadProcessId(list, &pid);
+  const HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  void* remote = process
+                     ? VirtualAllocEx(process, nullptr, sizeof(POINT), MEM_COMMIT, PAGE_READWRITE)
+                     : nullptr;
+  RECT client{};
+  GetClientRect(list, &client);
+  for (int i = 0; remote && i < count; ++i) {
+    POINT p{};
+    if (!SendMessageW(list, LVM_GETITEMPOSITION, static_cast<WPARAM>(i),
+                      reinterpret_cast<LPARAM>(remote)) ||
+        !ReadProcessMemory(process, remote, &p, sizeof p, nullptr)) {
+      continue;
+    }
+    // The item's icon corner lies inside the list's client area.
+    if (p.x < 0 || p.y < 0 || p.x + 8 > client.right || p.y + 8 > client.bottom) continue;
+    if (first < 0) first = i;
+    last = i;
+    ++shown;
+  }
+  if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  if (process) CloseHandle(process);
+  std::wprintf(L"list_visible=%d,%d,%d\n", first, last, shown);
+  GUITHREADINFO gui{};
+  gui.cbSize = sizeof gui;
+  GetGUIThreadInfo(GetWindowThreadProcessId(bar, nullptr), &gui);
+  std::wprintf(L"list_focused=%d\n", gui.hwndFocus == list ? 1 : 0);
   return 0;
 }
 

@@ -16,9 +16,18 @@ class DragFromProcessTest : public FolderViewTest {
  protected:
   TempFolder desk;
 
+  // Past the last item: the list is cut to whole pitches, so its far end
+  // may lie on the last item.
   POINT EmptySpace() {
-    const RECT r = WindowRectOf(List());
-    return {(r.left + r.right) / 2, r.bottom - 3};
+    RECT item{};
+    item.left = LVIR_BOUNDS;
+    POINT p{0, 5};
+    if (Count() > 0 && SendMessageW(List(), LVM_GETITEMRECT, static_cast<WPARAM>(Count() - 1),
+                                    reinterpret_cast<LPARAM>(&item))) {
+      p = {(item.left + item.right) / 2, item.bottom + 5};
+    }
+    ClientToScreen(List(), &p);
+    return p;
   }
   std::string DragOnto(POINT at, const std::string& keys, DWORD allowed,
                        const std::vector<std::string>& files) {

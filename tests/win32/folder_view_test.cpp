@@ -10,6 +10,7 @@
 #include <string>
 
 #include "folder_fixture.h"
+#include "test_support.h"
 
 namespace olb::win {
 namespace {
@@ -212,6 +213,98 @@ TEST_F(FolderViewTest, ListThatFitsShowsBlankStripsAndIgnoresTheWheel) {
   EXPECT_EQ(Look(StripId::Back), StripLook::Blank);
   Wheel(-WHEEL_DELTA);
   EXPECT_EQ(ViewTop(), 0);
+}
+
+TEST_F(FolderViewTest, ClickingUpLeavesTheKeyboardWithTheList) {
+  root.AddFolder("Games");
+  root.AddFile("Games\\Chess.txt");
+  StartAtRoot();
+  SetForegroundWindow(bar->hwnd());
+  Select(0);
+  PressEnter();
+  SetFocus(List());
+  ASSERT_EQ(bar->controller().paths().CurrentPath, root.PathOf("Games"));
+  // A real press and release on the button, as the mouse gives them.
+  SendMessageW(UpButton(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(UpButton(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(bar->controller().paths().CurrentPath, root.Path());
+  EXPECT_FALSE(IsWindowEnabled(UpButton()));
+  EXPECT_EQ(GetFocus(), List());
+  // Enter reaches the list again.
+  Select(0);
+  PressEnter();
+  EXPECT_EQ(bar->controller().paths().CurrentPath, root.PathOf("Games"));
+}
+
+TEST_F(FolderViewTest, FileWindowKeysRereadClimbRenameAndDelete) {
+  root.AddFolder("Games");
+  root.AddFile("Games\\Chess.txt");
+  root.AddFile("Games\\Go.txt");
+  StartAtRoot();
+  const auto key = [&](WPARAM vk) { SendMessageW(List(), WM_KEYDOWN, vk, 0); };
+  Select(0);
+  PressEnter();
+  ASSERT_EQ(Count(), 2);
+  root.AddFile("Games\\Poker.txt");
+  key(VK_F5);
+  EXPECT_EQ(Count(), 3);
+
+  Select(0);
+  key(VK_F2);
+  const HWND edit = reinterpret_cast<HWND>(SendMessageW(List(), LVM_GETEDITCONTROL, 0, 0));
+  EXPECT_NE(edit, nullptr) << "F2 edits the caption";
+  if (edit) SendMessageW(edit, WM_KEYDOWN, VK_ESCAPE, 0);
+  Pump();
+
+  {
+    DialogWatcher yes = AnswerYes();
+    Select(0);
+    key(VK_DELETE);
+  }
+  EXPECT_FALSE(root.Exists("Games\\Chess.txt"));
+  EXPECT_EQ(Count(), 2);
+
+  key(VK_BACK);
+  EXPECT_EQ(bar->controller().paths().CurrentPath, root.Path());
+  key(VK_BACK);
+  EXPECT_EQ(bar->controller().paths().CurrentPath, root.Path()) << "never above the root";
+}
+
+TEST_F(FolderViewTest, AChangeMadeOutsideIsShownKeepingTheSelection) {
+  root.AddFile("b.txt");
+  root.AddFile("d.txt");
+  StartAtRoot();
+  Select(1);
+  root.AddFile("a.txt");
+  ASSERT_TRUE(PumpUntil([&] { return Count() == 3; }, 5000)) << "re-read by itself";
+  const int selected = static_cast<int>(
+      SendMessageW(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+  ASSERT_GE(selected, 0);
+  EXPECT_EQ(Caption(selected), L"d.txt");
+}
+
+TEST_F(FolderViewTest, SmallWheelDeltasAddUpAndTheTiltWheelScrollsAlong) {
+  AddFiles(12);
+  StartAtRoot();
+  for (int i = 0; i < 2; ++i) Wheel(-WHEEL_DELTA / 3);
+  EXPECT_EQ(ViewTop(), 0);
+  Wheel(-WHEEL_DELTA / 3);
+  EXPECT_EQ(ViewTop(), -75);
+  const RECT r = WindowRectOf(List());
+  SendMessageW(List(), WM_MOUSEHWHEEL, MAKEWPARAM(0, WHEEL_DELTA),
+               MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+  EXPECT_EQ(ViewTop(), -150);
+  EXPECT_EQ(Look(StripId::Back), StripLook::Arrow);
+}
+
+TEST_F(FolderViewTest, KeyboardScrollingUpdatesTheStrips) {
+  AddFiles(12);
+  StartAtRoot();
+  Select(0);
+  SendMessageW(List(), WM_KEYDOWN, VK_END, 0);
+  EXPECT_LT(ViewTop(), 0);
+  EXPECT_EQ(Look(StripId::Back), StripLook::Arrow);
+  EXPECT_EQ(Look(StripId::Forward), StripLook::Blank);
 }
 
 }  // namespace

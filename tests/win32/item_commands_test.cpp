@@ -3,14 +3,32 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <filesystem>
+
 #include "folder_fixture.h"
 #include "test_support.h"
+#include "win32/base/com_ptr.h"
 
 namespace olb::win {
 namespace {
 
 class ItemCommandsTest : public FolderViewTest {
  protected:
+  // The path a shell link points at.
+  static std::string LinkTarget(const std::string& link) {
+    ComPtr<IShellLinkW> shellLink;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                shellLink.PutVoid()))) {
+      return {};
+    }
+    ComPtr<IPersistFile> file;
+    if (FAILED(shellLink->QueryInterface(IID_IPersistFile, file.PutVoid()))) return {};
+    if (FAILED(file->Load(Widen(link).c_str(), STGM_READ))) return {};
+    wchar_t target[MAX_PATH] = L"";
+    shellLink->GetPath(target, MAX_PATH, nullptr, 0);
+    return Narrow(target);
+  }
+
   int IndexOf(const std::wstring& caption) {
     for (int i = 0; i < Count(); ++i)
       if (Caption(i) == caption) return i;
@@ -51,7 +69,7 @@ TEST_F(ItemCommandsTest, NewFolderCreatesItOnceAndMarksItEachTime) {
   EXPECT_EQ(Marks(), std::make_pair(row, row));
 }
 
-TEST_F(ItemCommandsTest, NewShortcutCopiesTheChosenFileAndFocusesIt) {
+TEST_F(ItemCommandsTest, NewShortcutMakesALinkToTheChosenFileAndFocusesIt) {
   TempFolder elsewhere;
   elsewhere.AddFile("tool.exe", 64);
   StartAtRoot();
@@ -59,11 +77,29 @@ TEST_F(ItemCommandsTest, NewShortcutCopiesTheChosenFileAndFocusesIt) {
       TypeIntoOpenDialog(L"Select shortcut for placing to the Bar", elsewhere.PathOf("tool.exe"));
   bar->RunCommand(CommandId::NewShortut1);
   EXPECT_EQ(typist.handled(), 1);
-  EXPECT_TRUE(root.Exists("tool.exe"));
-  EXPECT_TRUE(elsewhere.Exists("tool.exe")) << "a copy, not a move";
+  EXPECT_FALSE(root.Exists("tool.exe")) << "the program stays where it is";
+  ASSERT_TRUE(root.Exists("tool.lnk"));
+  EXPECT_EQ(LinkTarget(root.PathOf("tool.lnk")), elsewhere.PathOf("tool.exe"));
   const auto [selected, focused] = Marks();
   EXPECT_EQ(selected, -1);
   EXPECT_GE(focused, 0);
+}
+
+TEST_F(ItemCommandsTest, RenameOntoATakenNameIsRefusedAndBothFilesStay) {
+  root.AddFile("a.txt", 3);
+  root.AddFile("b.txt", 7);
+  root.AddFolder("Games");
+  StartAtRoot();
+  DialogWatcher box = CloseErrorBoxes();
+  const int a = IndexOf(L"a.txt") >= 0 ? IndexOf(L"a.txt") : IndexOf(L"a");
+  ASSERT_GE(a, 0);
+  EditLabel(a, L"b.txt");
+  EditLabel(a, L"Games");
+  EXPECT_EQ(std::filesystem::file_size(root.Native("a.txt")), 3u);
+  EXPECT_EQ(std::filesystem::file_size(root.Native("b.txt")), 7u);
+  EXPECT_FALSE(root.Exists("Games\\a.txt"));
+  EXPECT_FALSE(root.Exists("Games\\b.txt"));
+  EXPECT_EQ(box.handled(), 2);
 }
 
 TEST_F(ItemCommandsTest, RenameEndsWithTheRightFileAndTheRowMarked) {

@@ -56,6 +56,11 @@ DialogWatcher::~DialogWatcher() {
   thread_.join();
 }
 
+DialogWatcher CloseErrorBoxes() {
+  return DialogWatcher([](HWND, const std::wstring& t) { return t == L"Ovel Launch Bar"; },
+                       [](HWND d) { PostMessageW(d, WM_COMMAND, IDOK, 0); }, true);
+}
+
 DialogWatcher AnswerYes() {
   return DialogWatcher([](HWND, const std::wstring&) { return true; },
                        [](HWND d) { PostMessageW(d, WM_COMMAND, IDYES, 0); }, true);

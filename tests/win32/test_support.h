@@ -32,6 +32,9 @@ class DialogWatcher {
 // Answers every confirmation of the shell with Yes.
 DialogWatcher AnswerYes();
 
+// Closes every error box of the program (titled with its name).
+DialogWatcher CloseErrorBoxes();
+
 // Waits for the open-file dialog with this title, types `path` (UTF-8) into
 // its file-name box and presses OK, once.
 DialogWatcher TypeIntoOpenDialog(const std::wstring& title, const std::string& path);

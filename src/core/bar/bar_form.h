@@ -39,6 +39,9 @@ class BarForm {
 
   virtual void RestartTimer(TimerId id) = 0;
   virtual void StopTimer(TimerId id) = 0;
+  // The user is at work on the list: editing a caption, dragging, or in a
+  // menu (the mouse is captured).
+  virtual bool UserBusy() = 0;
   // Whether the form is the active window.
   virtual bool IsActive() = 0;
   // The pointer now, in screen pixels.

@@ -24,12 +24,13 @@ enum class CommandId : uint16_t {
 };
 
 // Window timers of the bar form.
-enum class TimerId : uint32_t { Timer1 = 1, Timer2, TimerUp, TimerBottom };
+enum class TimerId : uint32_t { Timer1 = 1, Timer2, TimerUp, TimerBottom, FolderWatch };
 
 inline constexpr uint32_t kTimer1Ms = 400;       // slides a left-behind bar back in
 inline constexpr uint32_t kTimer2Ms = 400;       // slides a touched bar out
 inline constexpr uint32_t kTimerUpMs = 100;      // back strip repeat
 inline constexpr uint32_t kTimerBottomMs = 100;  // forward strip repeat
+inline constexpr uint32_t kFolderWatchMs = 250;  // paces re-reads of outside changes
 
 constexpr uint32_t TimerInterval(TimerId id) {
   switch (id) {
@@ -41,6 +42,8 @@ constexpr uint32_t TimerInterval(TimerId id) {
       return kTimerUpMs;
     case TimerId::TimerBottom:
       return kTimerBottomMs;
+    case TimerId::FolderWatch:
+      return kFolderWatchMs;
   }
   return 0;
 }
@@ -50,8 +53,10 @@ constexpr uint32_t TimerInterval(TimerId id) {
 inline constexpr uint32_t kWmApp = 0x8000;
 
 // The first private message of the bar form; later ones follow at kWmApp + 1,
-// + 2 ... Nothing posts one yet: the shell's AppBar callback uses the
-// registered message "AppBarNotify" instead.
+// + 2 ... The shell's AppBar callback uses the registered message
+// "AppBarNotify" instead.
 inline constexpr uint32_t kFirstPrivateMessage = kWmApp + 0;
+// The shell's change notification for the folder shown.
+inline constexpr uint32_t kFolderChangedMessage = kFirstPrivateMessage;
 
 }  // namespace olb

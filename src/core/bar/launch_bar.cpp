@@ -2,6 +2,7 @@
 
 #include "core/commands/row_finder.h"
 #include "core/dragdrop/drag_start.h"
+#include "core/view/launch_rules.h"
 #include "core/wizard/autoload.h"
 #include "core/wizard/first_start.h"
 #include "core/wizard/root_folder.h"
@@ -14,7 +15,8 @@ LaunchBar::LaunchBar(const BarServices& services)
       model_(FolderServices{s_.shell, s_.allocator, s_.items, s_.cursor, s_.time}, paths_),
       navigator_(model_, s_.launcher, *this),
       scroller_(s_.scroll, s_.strips),
-      commands_(model_, CommandServices{s_.files, s_.chooser, s_.launcher, s_.rows, *this}),
+      commands_(model_,
+                CommandServices{s_.files, s_.chooser, s_.launcher, s_.rows, s_.programs, *this}),
       drop_(DropServices{model_, s_.files, s_.programs, s_.rows, *this}) {}
 
 void LaunchBar::Create() {
@@ -51,6 +53,7 @@ void LaunchBar::Start(std::string_view appDataFolder,
   s_.form.ShowBar();
   // The bar is at its root: there is nothing above to go up to.
   s_.form.SetUpButtonEnabled(false);
+  WatchShownFolder();
   s_.form.ReturnFocusToList();
 }
 
@@ -58,11 +61,15 @@ void LaunchBar::OpenRootFolder() {
   model_.OpenFolderByPath(paths_.RootPath);
   scroller_.MeasureItemPitch();
   scroller_.UpdateScrollStrips();
+  WatchShownFolder();
 }
 
 void LaunchBar::Destroy() {
   if (!created_) return;
   s_.form.StopTimer(TimerId::Timer1);
+  s_.form.StopTimer(TimerId::FolderWatch);
+  s_.watcher.Watch({});
+  watchedPath_.clear();
   engine_.Unregister();
 }
 
@@ -78,6 +85,12 @@ void LaunchBar::LayoutBar() {
 void LaunchBar::UpdateTitle() {
   title_ = TitleText(paths_.CurrentPath, paths_.RootPath);
   s_.form.InvalidateTitle();
+  WatchShownFolder();
+}
+
+void LaunchBar::FolderReplaced() {
+  s_.form.SetUpButtonEnabled(UpEnabledAt(paths_.CurrentPath, paths_.RootPath));
+  UpdateTitle();
 }
 
 void LaunchBar::WriteAutoloadValue() {
@@ -88,8 +101,8 @@ bool LaunchBar::AutoloadIsOn() {
   return olb::AutoloadIsOn(s_.registry, s_.exePath);
 }
 
-void LaunchBar::OnWheel(WheelDirection direction, Point inForm) {
-  scroller_.OnMouseWheel(direction, inForm);
+void LaunchBar::OnWheel(int32_t delta, Point inForm) {
+  scroller_.OnMouseWheel(delta, inForm);
 }
 
 void LaunchBar::OnStripMouseMove(StripId strip, Point inForm) {
@@ -115,6 +128,7 @@ void LaunchBar::OnActivate(bool fromOwnWindow) {
 void LaunchBar::OnTimer(TimerId id) {
   if (id == TimerId::Timer1) Timer1Timer();
   if (id == TimerId::Timer2) Timer2Timer();
+  if (id == TimerId::FolderWatch) FolderWatchTimer();
 }
 
 void LaunchBar::StartRevealTimer() {
@@ -133,6 +147,79 @@ void LaunchBar::Timer2Timer() {
   const Point cursor = s_.form.CursorPos();
   s_.form.StopTimer(TimerId::Timer2);
   if (revealTimer_.OnTick(cursor, s_.window.WindowRect())) engine_.SetAutoHideShown(true);
+}
+
+// --- the list's own keys and changes made outside the bar ----------------
+
+bool LaunchBar::RunKeyCommand(ListKeyAction action) {
+  const std::optional<int32_t> selected = s_.items.SelectedIndex();
+  switch (action) {
+    case ListKeyAction::RenameSelected:
+      if (selected) s_.rows.EditCaption(*selected);
+      return true;
+    case ListKeyAction::DeleteSelected:
+      RunCommand(CommandId::Delete1);
+      return true;
+    case ListKeyAction::Reread:
+      RereadKeepingPlace();
+      return true;
+    case ListKeyAction::ShowMenu:
+      ShowPopupMenu(s_.rows.MenuPointAt(selected));
+      return true;
+    default:
+      return false;
+  }
+}
+
+void LaunchBar::RereadKeepingPlace() {
+  // A message box the re-read shows lets timer ticks run meanwhile.
+  if (rereading_) return;
+  rereading_ = true;
+  struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{rereading_};
+  const std::string path = paths_.CurrentPath;
+  const int32_t offset = scroller_.ScrollOffset();
+  commands_.RereadKeepingSelection();
+  watchDebounce_.Clear();
+  // A folder that vanished was replaced by another, which starts at its start.
+  if (paths_.CurrentPath == path) scroller_.ScrollToOffset(offset);
+}
+
+void LaunchBar::WatchShownFolder() {
+  if (paths_.CurrentPath == watchedPath_) return;
+  watchedPath_ = paths_.CurrentPath;
+  watchChanged_ = false;
+  watchDebounce_.Clear();
+  watchPolled_ = !s_.watcher.Watch(watchedPath_) && !watchedPath_.empty();
+  watchTicking_ = watchPolled_;
+  if (watchTicking_) {
+    s_.form.RestartTimer(TimerId::FolderWatch);
+  } else {
+    s_.form.StopTimer(TimerId::FolderWatch);
+  }
+}
+
+void LaunchBar::OnFolderChanged() {
+  if (watchedPath_.empty()) return;
+  watchChanged_ = true;
+  // The ticks run only while a change waits: a burst of changes is read once.
+  if (!watchTicking_) {
+    watchTicking_ = true;
+    s_.form.RestartTimer(TimerId::FolderWatch);
+  }
+}
+
+void LaunchBar::FolderWatchTimer() {
+  bool changed = watchChanged_;
+  watchChanged_ = false;
+  if (watchPolled_ && s_.watcher.Poll()) changed = true;
+  if (watchDebounce_.Tick(changed, rereading_ || s_.form.UserBusy())) RereadKeepingPlace();
+  if (!watchPolled_ && !watchChanged_ && !watchDebounce_.pending()) {
+    watchTicking_ = false;
+    s_.form.StopTimer(TimerId::FolderWatch);
+  }
 }
 
 // --- drag and drop -------------------------------------------------------

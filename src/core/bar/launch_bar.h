@@ -19,12 +19,14 @@
 #include "core/docking/docking_engine.h"
 #include "core/dragdrop/bar_drop.h"
 #include "core/dragdrop/drop_effects.h"
+#include "core/platform/folder_watcher.h"
 #include "core/platform/program_starter.h"
 #include "core/settings/bar_options.h"
 #include "core/view/folder_model.h"
 #include "core/view/list_scroller.h"
 #include "core/view/navigator.h"
 #include "core/view/title.h"
+#include "core/view/watch_debounce.h"
 #include "core/wizard/setup_wizard.h"
 
 namespace olb {
@@ -47,6 +49,7 @@ struct BarServices {
   FileChooser& chooser;
   ListRowState& rows;
   ProgramStarter& programs;
+  FolderWatcher& watcher;
   BarForm& form;
   std::string exePath;  // what the Run value starts and where the help file lies
 };
@@ -80,10 +83,20 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   // window of this program. Only the first activation and those from the
   // program's own windows count.
   void OnActivate(bool fromOwnWindow);
+  // The form's timers (the strips' repeat timers go to OnStripTimer).
   void OnTimer(TimerId id);
   // A right click on a part at `controlOffset` in the form, `click` in the part.
   void OnRightClick(Point controlOffset, Point click);
-  void OnWheel(WheelDirection direction, Point inForm);
+  // A wheel turn of `delta` (positive: up, or left on a horizontal wheel
+  // negated by the caller) at `inForm`.
+  void OnWheel(int32_t delta, Point inForm);
+  // The list scrolled by itself (keys, type-ahead, a click on a cut item).
+  void OnListScrolled() { scroller_.UpdateScrollStrips(); }
+  // The watcher's message: the folder shown changed outside the bar.
+  void OnFolderChanged();
+  // F5 and a change seen outside the bar: re-reads the folder shown and
+  // keeps the selected item and the scroll position where they still exist.
+  void RereadKeepingPlace();
   void OnStripMouseMove(StripId strip, Point inForm);
   void OnStripTimer(StripId strip);
   void OnDoubleClick() { navigator_.ListViewDblClick(); }
@@ -148,6 +161,13 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   Point CursorPos() override { return s_.form.CursorPos(); }
   DropGeometry Geometry(Point screen) override;
   void StoreDefaultPitch(int32_t pitch) override;
+  // F2, Delete, F5, Shift+F10 and the Menu key on the list.
+  bool RunKeyCommand(ListKeyAction action) override;
+  void FolderReplaced() override;
+
+  // Watches the folder shown when it is another one than the one watched.
+  void WatchShownFolder();
+  void FolderWatchTimer();
 
   void Timer1Timer();
   void Timer2Timer();
@@ -169,6 +189,12 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   ItemCommands commands_;
   BarDrop drop_;
   RevealTimer revealTimer_;
+  std::string watchedPath_;
+  bool watchPolled_ = false;   // the watcher cannot deliver: the timer polls it
+  bool watchChanged_ = false;  // a change came in since the last tick
+  bool watchTicking_ = false;
+  WatchDebounce watchDebounce_;
+  bool rereading_ = false;
   bool created_ = false;
   bool activatedOnce_ = false;
 };

@@ -5,6 +5,9 @@
 #include "core/commands/file_operation.h"
 #include "core/commands/item_names.h"
 #include "core/commands/item_paths.h"
+#include "core/commands/new_names.h"
+#include "core/platform/com_error.h"
+#include "core/view/launch_rules.h"
 #include "core/commands/row_finder.h"
 
 namespace olb {
@@ -16,7 +19,24 @@ std::string ItemCommands::Prefix() const {
 void ItemCommands::Reread() {
   // A copy: the re-read replaces CurrentPath while it works.
   const std::string path = model_.Paths().CurrentPath;
-  model_.OpenFolderByPath(path);
+  try {
+    model_.OpenFolderByPath(path);
+  } catch (const ComError&) {
+    const std::string shown = NearestExistingFolder(
+        path, model_.Paths().RootPath,
+        [this](const std::string& p) { return services_.files.DirectoryExists(p); });
+    if (shown == path) throw;
+    model_.OpenFolderByPath(shown);
+    services_.host.FolderReplaced();
+    services_.host.UpdateScrollStrips();
+    services_.host.ShowError(FolderGoneMessage(path, shown));
+    return;
+  }
+  services_.host.UpdateScrollStrips();
+}
+
+bool ItemCommands::Exists(const std::string& path) {
+  return services_.files.FileExists(path) || services_.files.DirectoryExists(path);
 }
 
 void ItemCommands::ListViewEdited(int32_t row, const std::string& text) {
@@ -25,16 +45,32 @@ void ItemCommands::ListViewEdited(int32_t row, const std::string& text) {
   ShellFolder* folder = model_.CurrentFolder();
   if (!item || !folder) return;
   if (!RenameAllowed(*item, text)) return;
-  std::optional<std::string> destination;
-  // `item` belongs to the records that the re-read replaces: not used after.
+  // `item` belongs to the records that the re-read replaces: not used after it.
+  const std::string caption = item->ItemName;
+  RenameMove move;
   if (model_.ItemIsFolder(*folder, item->RelPidl.get())) {
-    RenameFolder(row, *item, text);
+    move = FolderRenameMove(Prefix(), caption, text);
   } else {
-    destination = RenameFile(row, *item, text);
+    const std::string fullPath = FullPathOf(model_, *item);
+    // Without a path there is nothing the shell could move.
+    if (fullPath.empty()) return;
+    move = FileRenameMove(Prefix(), caption, fullPath, text);
+  }
+  // The shell would replace a file of that name, or move the item into a
+  // folder of that name: neither is what a rename means.
+  if (RenameHitsAnotherItem(move, Exists(move.to))) {
+    services_.host.ShowError(RenameTakenMessage(text));
+    return;
+  }
+  const bool moved = FileOperation(services_.files, move.from, move.to, kFoMove, kFofAllowUndo);
+  Reread();
+  if (!moved) {
+    services_.host.ShowError(RenameFailedMessage(caption, text));
+    return;
   }
   std::optional<int32_t> found = FindRowByName(model_, text);
   // The typed text may carry the extension the caption hides.
-  if (!found && destination) found = FindRowByPath(model_, *destination);
+  if (!found) found = FindRowByPath(model_, move.to);
   if (found) MarkFoundRow(services_.rows, *found);
   services_.host.UpdateScrollStrips();
 }
@@ -55,34 +91,6 @@ bool ItemCommands::RenameAllowed(const PShellItem& item, const std::string& text
   return true;
 }
 
-void ItemCommands::RenameFolder(int32_t row, PShellItem& item, const std::string& text) {
-  const RenameMove move = FolderRenameMove(Prefix(), item.ItemName, text);
-  FileOperation(services_.files, move.from, move.to, kFoMove, kFofAllowUndo);
-  item.ItemName = text;
-  services_.rows.RedrawRow(row);
-  Reread();
-}
-
-std::optional<std::string> ItemCommands::RenameFile(int32_t row, PShellItem& item,
-                                                    const std::string& text) {
-  // A failure here (the path, the move, the re-read) is dropped: the list
-  // keeps what it shows and the found row, if any, is still marked.
-  try {
-    const std::string fullPath = FullPathOf(model_, item);
-    const RenameMove move = FileRenameMove(Prefix(), item.ItemName, fullPath, text);
-    // Without a path there is nothing the shell could move.
-    if (!fullPath.empty()) {
-      FileOperation(services_.files, move.from, move.to, kFoMove, kFofAllowUndo);
-    }
-    item.ItemName = text;
-    services_.rows.RedrawRow(row);
-    Reread();
-    if (move.captionHidExtension) return move.to;
-  } catch (const std::exception&) {
-  }
-  return std::nullopt;
-}
-
 void ItemCommands::NewFolder1Click() {
   services_.host.ProcessMessages();
   if (!FolderShown()) return;
@@ -101,15 +109,27 @@ void ItemCommands::NewShortut1Click() {
   const std::string prefix = Prefix();
   const std::optional<std::string> chosen = openDialog1_.Execute(services_.chooser);
   if (!chosen || !services_.files.FileExists(*chosen)) return;
-  // The chosen file itself is copied: a shortcut stays one, a program or
-  // document is copied as it is.
-  const std::string name = FileNamePart(*chosen);
-  FileOperation(services_.files, *chosen, prefix + name, kFoCopy, kFofNoErrorUi);
+  // A shell link to the chosen file; a chosen shortcut is one already and
+  // is copied as it is.
+  const std::optional<std::string> path =
+      ChosenShortcutPath(prefix, *chosen, [this](const std::string& p) { return Exists(p); });
+  bool made = false;
+  if (path) {
+    const std::string ext = PathExtension(*chosen);
+    made = ext == ".lnk" || ext == ".url"
+               ? FileOperation(services_.files, *chosen, *path, kFoCopy, kFofNoErrorUi)
+               : services_.programs.CreateShortcut(*path, *chosen);
+  }
   Reread();
-  std::optional<int32_t> found = FindCopiedRow(model_, name);
-  // A caption that hides a known extension names the copy without it.
-  if (!found) found = FindRowByPath(model_, prefix + name);
-  if (found) FocusFoundRow(services_.rows, *found);
+  if (!made) {
+    std::string message = "Cannot make a shortcut to \"";
+    message.append(*chosen).append("\" in this folder.");
+    services_.host.ShowError(message);
+    return;
+  }
+  if (std::optional<int32_t> found = FindRowByPath(model_, *path)) {
+    FocusFoundRow(services_.rows, *found);
+  }
   services_.host.UpdateScrollStrips();
 }
 
@@ -165,6 +185,20 @@ void ItemCommands::OpenFolderwithShortcuts1Click() {
   request.show = kShowNormal;
   services_.launcher.ShellOpen(request);  // a refusal is not reported
   Reread();
+}
+
+void ItemCommands::RereadKeepingSelection() {
+  if (!FolderShown()) return;
+  std::optional<std::string> selected;
+  if (std::optional<int32_t> row = model_.List().SelectedIndex()) {
+    if (const PShellItem* item = model_.GetItem(*row)) selected = item->ItemName;
+  }
+  Reread();
+  if (!selected) return;
+  if (std::optional<int32_t> row = FindRowByName(model_, *selected)) {
+    services_.rows.SelectRow(*row);
+    services_.rows.FocusRow(*row);
+  }
 }
 
 void ItemCommands::UpdateBar1Click() {

@@ -15,6 +15,7 @@
 #include "core/platform/file_ops.h"
 #include "core/platform/launcher.h"
 #include "core/platform/list_row_state.h"
+#include "core/platform/program_starter.h"
 #include "core/view/folder_model.h"
 
 namespace olb {
@@ -31,6 +32,9 @@ class CommandHost {
   virtual void ShowError(const std::string& message) = 0;
   // A Yes/No question of the bar's own; true for Yes.
   virtual bool Confirm(const std::string& question) = 0;
+  // The folder shown is another one now (a vanished folder was replaced by
+  // the nearest one above it): the title and the Up button follow.
+  virtual void FolderReplaced() = 0;
 };
 
 // The services the commands work through; all must outlive them.
@@ -39,6 +43,7 @@ struct CommandServices {
   FileChooser& chooser;
   Launcher& launcher;
   ListRowState& rows;
+  ProgramStarter& programs;  // makes the shortcuts of New Shortcut
   CommandHost& host;
 };
 
@@ -57,6 +62,9 @@ class ItemCommands {
   void Delete1Click();
   void OpenFolderwithShortcuts1Click();
   void UpdateBar1Click();
+  // F5 and a change seen outside the bar: re-reads and selects again the
+  // item that was selected, when it is still there.
+  void RereadKeepingSelection();
 
   const ShortcutDialog& OpenDialog1() const { return openDialog1_; }
 
@@ -64,11 +72,11 @@ class ItemCommands {
   // No folder is shown before the first open: no path can be built then.
   bool FolderShown() const { return !model_.Paths().CurrentPath.empty(); }
   std::string Prefix() const;
+  // Re-reads the folder shown and updates the strips. A folder that has
+  // gone is replaced by the nearest existing one above it, and the user is
+  // told; when not even the root can be opened, ComError is raised.
   void Reread();
-  // Moves a file's record and re-reads; the destination to look for when
-  // the caption search cannot find the renamed item.
-  std::optional<std::string> RenameFile(int32_t row, PShellItem& item, const std::string& text);
-  void RenameFolder(int32_t row, PShellItem& item, const std::string& text);
+  bool Exists(const std::string& path);
   // The checks before a rename: false, after saying why, when the typed
   // text is not a name or the item's own name would be read as another.
   bool RenameAllowed(const PShellItem& item, const std::string& text);

@@ -49,6 +49,8 @@ RenameMove FileRenameMove(std::string_view prefix, std::string_view caption,
   RenameMove move{std::string(fullPath), std::string(prefix) + std::string(typed)};
   const std::string lower = PathExtension(fullPath);
   if (lower == ".lnk" || lower == ".url") {
+    // A typed "Tools.lnk" names the same file as "Tools", in lower case.
+    if (EndsWithNoCase(typed, lower)) move.to.resize(move.to.size() - lower.size());
     move.to += lower;
     return move;
   }

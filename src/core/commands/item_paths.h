@@ -32,7 +32,8 @@ RenameMove FolderRenameMove(std::string_view prefix, std::string_view caption,
                             std::string_view typed);
 
 // A file is moved by its full path. A shortcut (.lnk or .url in any case)
-// keeps its extension in lower case after the typed name. Any other file
+// keeps its extension in lower case after the typed name, which may carry
+// that extension itself (it is not doubled). Any other file
 // whose caption is its file name without the extension (the shell hides
 // known extensions) keeps that extension as stored, unless the typed name
 // already ends with it (compared without case); a file whose caption shows

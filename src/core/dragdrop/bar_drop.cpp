@@ -3,6 +3,7 @@
 #include "core/commands/file_operation.h"
 #include "core/commands/item_names.h"
 #include "core/commands/item_paths.h"
+#include "core/commands/new_names.h"
 #include "core/commands/row_finder.h"
 #include "core/dragdrop/drop_effects.h"
 #include "core/dragdrop/shortcut_launch.h"
@@ -26,16 +27,14 @@ DropAction ActionForDroppedPath(bool isFolder, bool ontoShortcut, const std::str
   return DropAction::Move;
 }
 
-std::string NewShortcutPath(const std::string& prefix, const std::string& path,
-                            const std::function<bool(const std::string&)>& taken) {
+std::optional<std::string> NewShortcutPath(const std::string& prefix, const std::string& path,
+                                           const std::function<bool(const std::string&)>& taken) {
   std::string stem = DroppedName(path);
   const std::string ext = PathExtension(stem);
   if (IsProgramExtension(ext) || ext == ".lnk") {
     stem.resize(stem.size() - ext.size());
   }
-  std::string link = prefix + stem + ".lnk";
-  for (int n = 2; taken(link); ++n) link = prefix + stem + " (" + std::to_string(n) + ").lnk";
-  return link;
+  return FirstFreeName(prefix + stem, ".lnk", taken);
 }
 
 namespace {
@@ -145,10 +144,10 @@ uint32_t BarDrop::DropFiles(const FileList& droppedFiles, const DropRequest& req
     }
     if (action == DropAction::Skip) continue;
     if (action == DropAction::Shortcut) {
-      const std::string link = NewShortcutPath(prefix, path, taken);
-      if (s_.programs.CreateShortcut(link, path)) {
+      const std::optional<std::string> link = NewShortcutPath(prefix, path, taken);
+      if (link && s_.programs.CreateShortcut(*link, path)) {
         ++links;
-        lastPlaced = DroppedName(link);
+        lastPlaced = DroppedName(*link);
       }
       continue;
     }

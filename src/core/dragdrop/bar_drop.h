@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/dragdrop/drop_effects.h"
@@ -62,9 +63,9 @@ DropAction ActionForDroppedPath(bool isFolder, bool ontoShortcut, const std::str
                                 const DropRequest& request);
 // The name of a new shortcut to `path` in the folder with `prefix`, not
 // taken yet: "tool.lnk" for "tool.exe", "notes.txt.lnk" for a document,
-// then "tool (2).lnk" and on.
-std::string NewShortcutPath(const std::string& prefix, const std::string& path,
-                            const std::function<bool(const std::string&)>& taken);
+// then "tool (2).lnk" and on; nullopt when every number is taken.
+std::optional<std::string> NewShortcutPath(const std::string& prefix, const std::string& path,
+                                           const std::function<bool(const std::string&)>& taken);
 
 class BarDrop {
  public:

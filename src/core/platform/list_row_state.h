@@ -2,6 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+
+#include "core/platform/geometry.h"
 
 namespace olb {
 
@@ -18,6 +21,11 @@ class ListRowState {
   virtual void EnsureRowVisible(int32_t row) = 0;
   // Draws `row` again from its record.
   virtual void RedrawRow(int32_t row) = 0;
+  // Starts editing `row`'s caption in place.
+  virtual void EditCaption(int32_t row) = 0;
+  // Where a menu asked for by the keyboard opens, in screen pixels: at the
+  // middle of `row`'s icon, or at the list's corner without a row.
+  virtual Point MenuPointAt(std::optional<int32_t> row) = 0;
 };
 
 }  // namespace olb

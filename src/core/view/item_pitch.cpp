@@ -1,16 +1,28 @@
 #include "core/view/item_pitch.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace olb {
 
-int32_t PitchFromPositions(Point item0, Point item1, bool horizontalBar) {
-  const int64_t d = horizontalBar ? int64_t{item1.x} - item0.x : int64_t{item1.y} - item0.y;
-  return static_cast<int32_t>(std::clamp<int64_t>(d, INT32_MIN, INT32_MAX));
+int32_t PitchAcrossLines(std::span<const Point> positions, bool horizontalBar) {
+  std::vector<int64_t> along;
+  along.reserve(positions.size());
+  for (const Point& p : positions) along.push_back(horizontalBar ? p.x : p.y);
+  std::sort(along.begin(), along.end());
+  int64_t best = 0;
+  for (size_t i = 1; i < along.size(); ++i) {
+    const int64_t d = along[i] - along[i - 1];
+    if (d > 0 && (best == 0 || d < best)) best = d;
+  }
+  return static_cast<int32_t>(std::min<int64_t>(best, INT32_MAX));
 }
 
 std::optional<int32_t> SnapListExtent(int32_t span, int32_t pitch) {
   if (pitch <= 0) return std::nullopt;
+  // A span shorter than one pitch (a column wider than a top bar) is left
+  // whole: cut to 0 the list would vanish with no way to see any item.
+  if (span > 0 && span < pitch) return span;
   return span / pitch * pitch;
 }
 

@@ -3,17 +3,26 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 
 #include "core/platform/geometry.h"
 
 namespace olb {
 
-// The distance from item 0 to item 1 along the bar: x on a horizontal bar,
-// y on a vertical one. Saturates at the int32 range.
-int32_t PitchFromPositions(Point item0, Point item1, bool horizontalBar);
+// The pitch along the bar of items laid out on a grid: the smallest positive
+// distance along the bar between any two of `positions`. Items that share a
+// row (a vertical bar) or a column (a horizontal bar) are 0 apart and do not
+// count, so a bar thick enough for several items across still measures the
+// step from one line of items to the next. 0 when all share one line.
+int32_t PitchAcrossLines(std::span<const Point> positions, bool horizontalBar);
+
+// How many items MeasureItemPitch reads positions of: enough for two lines
+// on any bar a screen can hold.
+inline constexpr int32_t kPitchSampleItems = 256;
 
 // The largest whole number of pitches that fits the span (truncating toward
-// zero). With a pitch of 0 or less there is nothing to cut: nullopt.
+// zero), or the whole span when not even one pitch fits. With a pitch of 0
+// or less there is nothing to cut: nullopt.
 std::optional<int32_t> SnapListExtent(int32_t span, int32_t pitch);
 
 }  // namespace olb

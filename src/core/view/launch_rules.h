@@ -1,6 +1,8 @@
 // Which shell call starts an item, decided from its full path alone.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,10 +21,17 @@ std::string PathFolder(std::string_view path);
 // ".exe", ".com", ".bat", ".lnk", ".url": started with the default verb.
 bool InLaunchSet(std::string_view lowerExtension);
 
-// The launch set gets the default verb without owner, parameters or working
-// directory; everything else gets "Open" from the application window with
+// The launch set gets the default verb without owner or parameters, a
+// program its own folder as working directory and a shortcut none (it holds
+// its own); everything else gets "Open" from the application window with
 // empty parameters and the file's folder as working directory.
 ShellOpenRequest LaunchRequestFor(std::string_view fullPath);
+
+// What the user is told when the shell answered `answer` (32 or below: it
+// did not open it) to opening `file`, the item captioned `caption`; nothing
+// when the item opened.
+std::optional<std::string> LaunchFailureMessage(std::string_view caption, std::string_view file,
+                                                intptr_t answer);
 
 // The Up button is disabled exactly when the folder shown is the root
 // (byte for byte, letter case included).

@@ -5,6 +5,9 @@ namespace olb {
 std::optional<ItemDisplay> ListViewData(FolderModel& model, int32_t index, bool reportStyle) {
   const PShellItem* item = model.NamedItem(index);
   if (!item) return std::nullopt;
+  // The control need not have hinted at this index first (Windows may ask
+  // beyond its hints): an item never stays with the generic image.
+  if (item->NeedsInfo) model.FillItemDetails(index, index);
   ItemDisplay shown{item->ItemName, item->IconIndex, {}};
   if (reportStyle) {
     ShellFolder* folder = model.CurrentFolder();

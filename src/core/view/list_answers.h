@@ -14,6 +14,11 @@
 
 namespace olb {
 
+// What an empty folder's list shows instead of items.
+inline constexpr const char* kEmptyFolderHint =
+    "This folder is empty. Drop files here, or choose New Shortcut from the bar's menu "
+    "(right-click).";
+
 struct ItemDisplay {
   std::string caption;
   int32_t iconIndex = 0;
@@ -23,7 +28,8 @@ struct ItemDisplay {
 
 // The caption and image of item `index`, and in report style its four
 // subitems; nullopt for an index outside the records. Asks for the name
-// when the item has none yet; never fills details.
+// when the item has none yet, and fills the item's details first when no
+// cache hint has.
 std::optional<ItemDisplay> ListViewData(FolderModel& model, int32_t index, bool reportStyle);
 
 // Convenience forms of ListViewData for a control that asks per field.

@@ -3,12 +3,25 @@
 namespace olb {
 
 ListKeyAction ListKeyActionFor(uint16_t virtualKey, uint32_t modifiers) {
-  const bool shiftAlt = (modifiers & (kModShift | kModAlt | kModCtrl)) == (kModShift | kModAlt);
+  const uint32_t held = modifiers & (kModShift | kModAlt | kModCtrl);
+  const bool shiftAlt = held == (kModShift | kModAlt);
+  const bool plain = held == 0;
   switch (virtualKey) {
     case kVkReturn:
       return ListKeyAction::OpenSelected;
     case kVkBack:
-      return shiftAlt ? ListKeyAction::UpOneLevel : ListKeyAction::None;
+      if (shiftAlt) return ListKeyAction::UpOneLevel;
+      return plain ? ListKeyAction::UpUnlessAtRoot : ListKeyAction::None;
+    case kVkF2:
+      return plain ? ListKeyAction::RenameSelected : ListKeyAction::None;
+    case kVkDelete:
+      return plain ? ListKeyAction::DeleteSelected : ListKeyAction::None;
+    case kVkF5:
+      return plain ? ListKeyAction::Reread : ListKeyAction::None;
+    case kVkF10:
+      return held == kModShift ? ListKeyAction::ShowMenu : ListKeyAction::None;
+    case kVkApps:
+      return plain ? ListKeyAction::ShowMenu : ListKeyAction::None;
     case kVkF11:
       return shiftAlt ? ListKeyAction::WriteAutoload : ListKeyAction::None;
     case kVkF12:

@@ -14,6 +14,11 @@ enum KeyModifier : uint32_t {
 
 constexpr uint16_t kVkBack = 0x08;
 constexpr uint16_t kVkReturn = 0x0D;
+constexpr uint16_t kVkDelete = 0x2E;
+constexpr uint16_t kVkApps = 0x5D;
+constexpr uint16_t kVkF2 = 0x71;
+constexpr uint16_t kVkF5 = 0x74;
+constexpr uint16_t kVkF10 = 0x79;
 constexpr uint16_t kVkF11 = 0x7A;
 constexpr uint16_t kVkF12 = 0x7B;
 
@@ -23,6 +28,12 @@ enum class ListKeyAction {
   OpenSelected,       // Enter with any modifiers: as a double-click
   WriteAutoload,      // Shift+Alt+F11: start the program with Windows
   ShowAutoHiddenBar,  // Shift+Alt+F12: slide an auto-hidden bar out
+  // The keys of a file window, without modifiers unless named:
+  UpUnlessAtRoot,  // Backspace: up one level, never above the root
+  RenameSelected,  // F2: edit the selected item's caption
+  DeleteSelected,  // Delete: as the menu's Delete
+  Reread,          // F5: as the menu's Update Bar
+  ShowMenu,        // Shift+F10 or the Menu key: the bar's menu at the selected item
 };
 
 ListKeyAction ListKeyActionFor(uint16_t virtualKey, uint32_t modifiers);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <vector>
 
 #include "core/view/arrow.h"
 #include "core/view/item_pitch.h"
@@ -17,7 +18,7 @@ const BarLayout& ListScroller::LayoutBar(const BarMetrics& metrics) {
   // reverse), with only the first item in view and no pitch along the bar.
   list_.SetBounds(layout_.list);
   if (list_.Arrangement() != layout_.arrangement) list_.SetArrangement(layout_.arrangement);
-  if (PitchAlong() != 0) {
+  if (PitchAlong() != 0 && measuredFor_ == Current()) {
     SnapListExtent();
   } else {
     MeasureItemPitch();
@@ -27,15 +28,13 @@ const BarLayout& ListScroller::LayoutBar(const BarMetrics& metrics) {
 }
 
 void ListScroller::MeasureItemPitch() {
-  if (list_.ItemCount() < 2) return;
-  // Small icons on a horizontal bar stand in columns with item 1 below item
-  // 0: the pitch along the bar is the step to the first item beside it.
-  const Point first = list_.ItemPosition(0);
-  int32_t pitch = 0;
-  for (int32_t i = 1; i < list_.ItemCount() && pitch == 0; ++i) {
-    pitch = PitchFromPositions(first, list_.ItemPosition(i), Horizontal());
+  measuredFor_ = Current();
+  std::vector<Point> positions;
+  const int32_t n = std::min(measuredFor_.items, kPitchSampleItems);
+  for (int32_t i = 0; i < n; ++i) positions.push_back(list_.ItemPosition(i));
+  if (const int32_t pitch = PitchAcrossLines(positions, Horizontal()); pitch > 0) {
+    (Horizontal() ? pitchX_ : pitchY_) = pitch;
   }
-  (Horizontal() ? pitchX_ : pitchY_) = pitch;
   SnapListExtent();
 }
 
@@ -54,11 +53,38 @@ void ListScroller::SnapListExtent() {
 }
 
 void ListScroller::UpdateScrollStrips() {
+  if (measuredFor_ != Current()) MeasureItemPitch();
+  KeepStartAcrossTheBar();
   const int32_t size = Horizontal() ? layout_.list.Width() : layout_.list.Height();
   state_ = ComputeStripState(list_.ViewRect(), size, Horizontal());
   const Point cursor = strips_.CursorInForm();
   ShowStrip(StripId::Forward, cursor);
   ShowStrip(StripId::Back, cursor);
+}
+
+int32_t ListScroller::ScrollOffset() {
+  const Rect view = list_.ViewRect();
+  return std::max(Horizontal() ? -view.left : -view.top, 0);
+}
+
+void ListScroller::ScrollToOffset(int32_t offset) {
+  const int64_t by = int64_t{offset} - ScrollOffset();
+  const auto step = static_cast<int32_t>(std::clamp<int64_t>(by, INT32_MIN, INT32_MAX));
+  if (Horizontal()) {
+    list_.ScrollBy(step, 0);
+  } else {
+    list_.ScrollBy(0, step);
+  }
+  UpdateScrollStrips();
+}
+
+void ListScroller::KeepStartAcrossTheBar() {
+  const Rect view = list_.ViewRect();
+  if (Horizontal()) {
+    if (view.top < 0) list_.ScrollBy(0, view.top);
+  } else if (view.left < 0) {
+    list_.ScrollBy(view.left, 0);
+  }
 }
 
 void ListScroller::ShowStrip(StripId s, Point cursor) {
@@ -79,7 +105,7 @@ void ListScroller::OnStripMouseMove(StripId s, Point inStrip) {
 
 void ListScroller::OnRepeatTimer(StripId s) {
   if (CursorOnArrow(s)) {
-    ScrollOnePitch(s == StripId::Forward);
+    ScrollPitches(s == StripId::Forward ? 1 : -1);
     strips_.RestartRepeatTimer(s);
   } else {
     strips_.StopRepeatTimer(s);
@@ -87,26 +113,33 @@ void ListScroller::OnRepeatTimer(StripId s) {
   UpdateScrollStrips();
 }
 
-void ListScroller::OnMouseWheel(WheelDirection direction, Point inForm) {
+void ListScroller::OnMouseWheel(int32_t delta, Point inForm) {
   const Rect& l = layout_.list;
   const int32_t x = inForm.x - l.left;
   const int32_t y = inForm.y - l.top;
   if (!(0 < x && x < l.Width() && 0 < y && y < l.Height() && state_.listOverflows)) return;
   // The control stops at its ends, so the wheel needs no look at the arrows.
-  ScrollOnePitch(direction == WheelDirection::Down);
+  const int32_t steps = wheel_.Add(delta);
+  if (steps == 0) return;
+  ScrollPitches(steps);
   UpdateScrollStrips();
 }
 
 void ListScroller::SetViewMode(ViewMode mode) {
   // One change of style; the control arranges its items once for it.
   list_.SetViewStyle(mode == ViewMode::LargeIcons ? ViewStyle::Icon : ViewStyle::SmallIcon);
+  viewMode_ = mode;
   list_.ScrollToTop();
+  // The top is the start of a vertical bar only: a horizontal bar goes back
+  // to its left end, or the new style shows the empty space past its items.
+  if (Horizontal()) {
+    if (const Rect view = list_.ViewRect(); view.left < 0) list_.ScrollBy(view.left, 0);
+  }
   UpdateScrollStrips();
   MeasureItemPitch();
   // The new pitch may have cut the list to another extent; the strips must
   // reflect that extent, not the one they were computed for just above.
   UpdateScrollStrips();
-  viewMode_ = mode;
 }
 
 const Rect& ListScroller::StripRect(StripId s) const {
@@ -131,11 +164,11 @@ bool ListScroller::CursorOnArrow(StripId s) {
   return OnArrow(s, {c.x - r.left, c.y - r.top});
 }
 
-void ListScroller::ScrollOnePitch(bool forward) {
-  // 64-bit so that negating a stored pitch of INT32_MIN cannot overflow.
+void ListScroller::ScrollPitches(int32_t steps) {
+  // 64-bit so that a stored pitch of INT32_MIN times the steps cannot overflow.
   const int64_t pitch = PitchAlong();
   const int32_t step =
-      static_cast<int32_t>(std::clamp<int64_t>(forward ? pitch : -pitch, INT32_MIN, INT32_MAX));
+      static_cast<int32_t>(std::clamp<int64_t>(pitch * steps, INT32_MIN, INT32_MAX));
   if (Horizontal()) {
     list_.ScrollBy(step, 0);
   } else {

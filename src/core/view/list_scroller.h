@@ -9,10 +9,9 @@
 #include "core/view/bar_layout.h"
 #include "core/view/strip_state.h"
 #include "core/view/view_mode.h"
+#include "core/view/wheel_steps.h"
 
 namespace olb {
-
-enum class WheelDirection { Down, Up };
 
 // The repeat period of TimerUp and TimerBottom.
 inline constexpr uint32_t kStripRepeatMs = 100;
@@ -22,28 +21,40 @@ class ListScroller {
   ListScroller(ListScrollPort& list, StripSurface& strips) : list_(list), strips_(strips) {}
 
   // Places every part for the edge, sizes and arranges the list through the
-  // port, cuts the list to whole pitches (measuring the pitch while it is
-  // still 0) and updates the strips. The caller places the grip, the panel
+  // port, cuts the list to whole pitches (measuring the pitch anew when the
+  // edge, the view mode or the item count changed since the last
+  // measurement) and updates the strips. The caller places the grip, the panel
   // and the button, and sizes the strip bitmaps, from the result.
   const BarLayout& LayoutBar(const BarMetrics& metrics);
 
-  // Pitch along the bar from items 0 and 1; needs at least two items.
+  // Pitch along the bar from the items' positions (PitchAcrossLines); a
+  // list whose items all share one line keeps the pitch it had. Cuts the
+  // list to whole pitches.
   void MeasureItemPitch();
   // Cuts the list's extent along the bar to whole pitches of the span.
   void SnapListExtent();
-  // Recomputes which strips are active and redraws both.
+  // Re-measures the pitch when the item count changed, scrolls the list back
+  // to its start across the bar (the control scrolls sideways to show a
+  // long caption, which the bar has no way back from), recomputes which
+  // strips are active and redraws both.
   void UpdateScrollStrips();
 
   // Image1MouseMove / Image2MouseMove: `inStrip` in the strip's pixels.
   void OnStripMouseMove(StripId strip, Point inStrip);
   // TimerBottomTimer / TimerUpTimer.
   void OnRepeatTimer(StripId strip);
-  // FormMouseWheelDown / Up, with the event's position in form client
-  // coordinates. The caller leaves the event unhandled.
-  void OnMouseWheel(WheelDirection direction, Point inForm);
+  // A wheel event with its delta (positive: up, or left for a horizontal
+  // wheel negated by the caller) and its position in form client
+  // coordinates: one pitch per notch, smaller deltas adding up.
+  void OnMouseWheel(int32_t delta, Point inForm);
   // LargeIcons1Click / SmallIcons1Click (the caller then lets pending
   // messages run).
   void SetViewMode(ViewMode mode);
+
+  // How far the list is scrolled along the bar, in pixels from its start;
+  // ScrollToOffset goes back there (the control stops at its end).
+  int32_t ScrollOffset();
+  void ScrollToOffset(int32_t offset);
 
   const BarLayout& layout() const { return layout_; }
   ViewMode viewMode() const { return viewMode_; }
@@ -65,7 +76,16 @@ class ListScroller {
   // The active arrow of `s` contains `inStrip`.
   bool OnArrow(StripId s, Point inStrip) const;
   bool CursorOnArrow(StripId s);
-  void ScrollOnePitch(bool forward);
+  void ScrollPitches(int32_t steps);
+  // What the pitch was last measured for; a change asks for a new measurement.
+  struct MeasuredFor {
+    int32_t items = -1;
+    Edge edge = Edge::Left;
+    ViewMode mode = ViewMode::LargeIcons;
+    friend bool operator==(const MeasuredFor&, const MeasuredFor&) = default;
+  };
+  MeasuredFor Current() { return {list_.ItemCount(), layout_.edge, viewMode_}; }
+  void KeepStartAcrossTheBar();
   void ShowStrip(StripId s, Point cursor);
 
   ListScrollPort& list_;
@@ -75,6 +95,8 @@ class ListScroller {
   StripState state_;
   int32_t pitchX_ = 0;
   int32_t pitchY_ = 0;
+  MeasuredFor measuredFor_;
+  WheelSteps wheel_;
 };
 
 }  // namespace olb

@@ -65,8 +65,12 @@ void Navigator::LaunchItem(const PShellItem& item) {
     host_.ShowError("Cannot open \"" + item.ItemName + "\": " + e.what());
     return;
   }
-  // A launch the shell refuses gives no message of the bar's own.
-  launcher_.ShellOpen(request);
+  // The shell says nothing of a broken shortcut or a file it cannot open.
+  const std::string caption = item.ItemName;
+  if (std::optional<std::string> failed =
+          LaunchFailureMessage(caption, request.file, launcher_.ShellOpen(request))) {
+    host_.ShowError(*failed);
+  }
 }
 
 void Navigator::UpOneLevel() {
@@ -89,7 +93,8 @@ void Navigator::UpOneLevel() {
 }
 
 bool Navigator::ListViewKeyDown(uint16_t virtualKey, uint32_t modifiers) {
-  switch (ListKeyActionFor(virtualKey, modifiers)) {
+  const ListKeyAction action = ListKeyActionFor(virtualKey, modifiers);
+  switch (action) {
     case ListKeyAction::UpOneLevel:
       UpOneLevel();
       return true;
@@ -102,6 +107,18 @@ bool Navigator::ListViewKeyDown(uint16_t virtualKey, uint32_t modifiers) {
     case ListKeyAction::ShowAutoHiddenBar:
       host_.ShowAutoHiddenBar();
       return true;
+    case ListKeyAction::UpUnlessAtRoot: {
+      const FolderPaths& paths = model_.Paths();
+      if (!paths.CurrentPath.empty() && UpEnabledAt(paths.CurrentPath, paths.RootPath)) {
+        UpOneLevel();
+      }
+      return true;
+    }
+    case ListKeyAction::RenameSelected:
+    case ListKeyAction::DeleteSelected:
+    case ListKeyAction::Reread:
+    case ListKeyAction::ShowMenu:
+      return host_.RunKeyCommand(action);
     case ListKeyAction::None:
       break;
   }

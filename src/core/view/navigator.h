@@ -26,6 +26,12 @@ class NavigationHost {
   virtual void ShowAutoHiddenBar() = 0;
   // The application's standard error box.
   virtual void ShowError(const std::string& message) = 0;
+  // Runs a key's command that belongs to the form (rename, delete, re-read,
+  // the menu); false when the form has none for it.
+  virtual bool RunKeyCommand(ListKeyAction action) {
+    (void)action;
+    return false;
+  }
 };
 
 class Navigator {

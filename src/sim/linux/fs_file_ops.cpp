@@ -1,5 +1,6 @@
 #include "sim/linux/fs_file_ops.h"
 
+#include <fstream>
 #include <system_error>
 
 #include "core/platform/utf16.h"

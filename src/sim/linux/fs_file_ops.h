@@ -59,6 +59,7 @@ class FsFileOps : public FileOps {
   bool MoveExactly(std::string_view from, std::string_view to) override;
   bool DirectoryExists(std::string_view path) override;
   bool FileExists(std::string_view path) override;
+  // Writes a small file holding the target's path, as a stand-in link.
 
   Answer answer = Answer::Yes;                    // to every question
   std::vector<ShellFileOperation> operations;     // every Run, as received

@@ -46,11 +46,12 @@ BarWindow::BarWindow(Application& app, Registry& registry, UINT appBarNotify)
   rows_ = std::make_unique<ListRows>(folder_->list().hwnd());
   shell_ = std::make_unique<ShellAppBar>(hwnd_, appBarNotify_);
   ops_ = std::make_unique<HwndBarOps>(hwnd_);
+  watcher_ = std::make_unique<ShellFolderWatcher>(hwnd_, kFolderChangedMessage);
   FolderView& f = *folder_;
   controller_ = std::make_unique<LaunchBar>(
       BarServices{*shell_, *ops_, desktop_, registry, f.shell(), f.allocator(), f.list(), f.list(),
                   f.strips(), f.cursor(), f.time(), f.launcher(), files_, *chooser_, *rows_,
-                  programs_, *this, ExecutablePath()});
+                  programs_, *watcher_, *this, ExecutablePath()});
   folder_->Attach(*controller_);
   dragDrop_ = std::make_unique<BarDragDrop>(hwnd_, *folder_, *controller_);
   // The form's creation handler.
@@ -100,6 +101,11 @@ void BarWindow::RestartTimer(TimerId id) {
 
 void BarWindow::StopTimer(TimerId id) {
   KillTimer(hwnd_, static_cast<UINT_PTR>(id));
+}
+
+bool BarWindow::UserBusy() {
+  return GetCapture() != nullptr ||
+         SendMessageW(folder_->list().hwnd(), LVM_GETEDITCONTROL, 0, 0) != 0;
 }
 
 Point BarWindow::CursorPos() {
@@ -291,6 +297,10 @@ LRESULT BarWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_TIMER:
       if (controller_) controller_->OnTimer(static_cast<TimerId>(wp));
+      return 0;
+    case kFolderChangedMessage:
+      watcher_->Received(wp, lp);
+      if (controller_) controller_->OnFolderChanged();
       return 0;
     case WM_RBUTTONDOWN:
     case WM_LBUTTONDOWN:

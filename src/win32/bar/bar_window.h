@@ -16,6 +16,7 @@
 #include "core/wizard/help_file.h"
 #include "win32/adapters/open_file_dialog.h"
 #include "win32/adapters/shell_appbar.h"
+#include "win32/adapters/shell_folder_watcher.h"
 #include "win32/adapters/shell_file_ops.h"
 #include "win32/adapters/win32_desktop.h"
 #include "win32/adapters/win32_program_starter.h"
@@ -65,6 +66,7 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
   void InvalidateList() override;
   void RestartTimer(TimerId id) override;
   void StopTimer(TimerId id) override;
+  bool UserBusy() override;
   bool IsActive() override { return GetActiveWindow() == hwnd_; }
   Point CursorPos() override;
   Size DoubleClickDistance() override;
@@ -96,6 +98,7 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
   std::unique_ptr<FolderView> folder_;
   std::unique_ptr<OpenFileDialog> chooser_;
   std::unique_ptr<ListRows> rows_;
+  std::unique_ptr<ShellFolderWatcher> watcher_;
   std::unique_ptr<LaunchBar> controller_;
   // Files dropped onto the bar and items dragged out of the list.
   std::unique_ptr<BarDragDrop> dragDrop_;

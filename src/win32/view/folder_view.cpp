@@ -12,7 +12,10 @@ FolderView::FolderView(HWND form, HINSTANCE instance, HWND appWindow)
       launcher_(appWindow),
       list_(form, instance),
       strips_(form),
+      // The button never keeps the keyboard: the list has it before the
+      // folder changes (which may disable the button at the root).
       panel_(form, instance, [this] {
+        SetFocus(list_.hwnd());
         if (bar_) bar_->UpOneLevel();
       }) {}
 
@@ -24,6 +27,8 @@ void FolderView::Attach(LaunchBar& bar) {
   h.dblClick = [this] { bar_->OnDoubleClick(); };
   h.keyDown = [this](uint16_t key, uint32_t mods) { return bar_->OnListKey(key, mods); };
   h.wheel = [this](int delta, POINT screen) { Wheel(delta, screen); };
+  // Keys, type-ahead and clicks scroll the control by itself.
+  h.scrolled = [this] { bar_->OnListScrolled(); };
   h.rightClick = [this](POINT inList) {
     const Rect& l = bar_->layout().list;
     bar_->OnRightClick({l.left, l.top}, {inList.x, inList.y});
@@ -33,7 +38,7 @@ void FolderView::Attach(LaunchBar& bar) {
 void FolderView::Wheel(int delta, POINT screen) {
   if (delta == 0) return;
   ScreenToClient(form_, &screen);
-  bar_->OnWheel(delta < 0 ? WheelDirection::Down : WheelDirection::Up, {screen.x, screen.y});
+  bar_->OnWheel(delta, {screen.x, screen.y});
 }
 
 bool FolderView::LabelEdited(const NMHDR& header) {
@@ -99,8 +104,15 @@ bool FolderView::HandleFormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resu
     case WM_MOUSEMOVE:
       StripHover({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       return false;  // the form may want the move too
+    case WM_SYSCOLORCHANGE:
+      // Only top-level windows hear of it: the list and the strips follow.
+      SendMessageW(list_.hwnd(), msg, wp, lp);
+      list_.ApplySystemColors();
+      bar_->OnListScrolled();
+      return false;  // the form repaints its own parts
     case WM_MOUSEWHEEL:
-      Wheel(GET_WHEEL_DELTA_WPARAM(wp), {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+    case WM_MOUSEHWHEEL:
+      Wheel(WheelDeltaAlongBar(msg, wp), {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       result = 0;
       return true;
     default:

@@ -7,7 +7,10 @@
 #include <exception>
 #include <stdexcept>
 
+#include "core/view/caption_text.h"
+#include "core/view/list_answers.h"
 #include "win32/base/error_box.h"
+#include "win32/base/unicode.h"
 #include "win32/bar/title_painter.h"
 
 namespace olb::win {
@@ -15,6 +18,7 @@ namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
 constexpr int kColumnWidth = 300;
+constexpr size_t kTipLineChars = 40;                    // a tip line of a name without blanks
 constexpr WPARAM kMoveByCaption = SC_MOVE | HTCAPTION;  // 0xF012
 
 DWORD StyleBitsOf(ListViewStyle style) {
@@ -60,6 +64,11 @@ ListViewStyle FromViewStyle(ViewStyle style) {
 
 }  // namespace
 
+int WheelDeltaAlongBar(UINT msg, WPARAM wp) {
+  const int delta = GET_WHEEL_DELTA_WPARAM(wp);
+  return msg == WM_MOUSEHWHEEL ? -delta : delta;
+}
+
 uint32_t CurrentKeyModifiers() {
   uint32_t mods = 0;
   if (GetKeyState(VK_SHIFT) < 0) mods |= kModShift;
@@ -87,10 +96,9 @@ TMyListView::TMyListView(HWND form, HINSTANCE instance) : form_(form) {
   const LOGFONTW lf = FormFont();
   font_.Reset(CreateFontIndirectW(&lf));
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-  const COLORREF face = GetSysColor(COLOR_BTNFACE);
-  SendMessageW(hwnd_, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(face));
-  SendMessageW(hwnd_, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(face));
-  SendMessageW(hwnd_, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_WINDOWTEXT)));
+  ApplySystemColors();
+
+  CreateCaptionTip();
 
   LVCOLUMNW column{};
   column.mask = LVCF_WIDTH;
@@ -98,7 +106,16 @@ TMyListView::TMyListView(HWND form, HINSTANCE instance) : form_(form) {
   SendMessageW(hwnd_, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
 }
 
+void TMyListView::ApplySystemColors() {
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  SendMessageW(hwnd_, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(face));
+  SendMessageW(hwnd_, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(face));
+  SendMessageW(hwnd_, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(GetSysColor(COLOR_WINDOWTEXT)));
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 TMyListView::~TMyListView() {
+  if (tip_ && IsWindow(tip_)) DestroyWindow(tip_);
   if (!hwnd_) return;
   RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
   DestroyWindow(hwnd_);
@@ -249,13 +266,22 @@ LRESULT TMyListView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     }
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
+    case WM_SYSKEYDOWN: {
       // Alt combinations arrive as system keys, which the control ignores.
       if (handlers_.keyDown &&
           handlers_.keyDown(static_cast<uint16_t>(wp), CurrentKeyModifiers())) {
         return 0;
       }
-      break;
+      const LRESULT result = DefSubclassProc(hwnd_, msg, wp, lp);
+      if (hwnd_ && handlers_.scrolled) handlers_.scrolled();
+      return result;
+    }
+    case WM_CHAR: {
+      // Type-ahead selects and shows the item the typed letters start.
+      const LRESULT result = DefSubclassProc(hwnd_, msg, wp, lp);
+      if (hwnd_ && handlers_.scrolled) handlers_.scrolled();
+      return result;
+    }
     case WM_NCDESTROY: {
       const LRESULT result = DefSubclassProc(hwnd_, msg, wp, lp);
       RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
@@ -263,10 +289,11 @@ LRESULT TMyListView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return result;
     }
     case WM_MOUSEWHEEL:
-      // Exactly one pitch per notch: the control's own wheel scrolling is
-      // not wanted on top of it.
+    case WM_MOUSEHWHEEL:
+      // One pitch per notch for both wheels: the control's own wheel
+      // scrolling is not wanted on top of it.
       if (handlers_.wheel) {
-        handlers_.wheel(GET_WHEEL_DELTA_WPARAM(wp), {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+        handlers_.wheel(WheelDeltaAlongBar(msg, wp), {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       }
       return 0;
     case WM_LBUTTONDOWN:
@@ -274,18 +301,103 @@ LRESULT TMyListView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_RBUTTONDOWN:
       OnMouseDown(msg, wp, lp);
       return 0;
+    case WM_PAINT: {
+      const LRESULT result = DefSubclassProc(hwnd_, msg, wp, lp);
+      if (model_ && !model_->Paths().CurrentPath.empty() && ItemCount() == 0) PaintEmptyHint();
+      return result;
+    }
     case WM_MOUSEMOVE:
+      OnCaptionTipMove({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       if (handlers_.mouseMove) handlers_.mouseMove(wp, {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       break;
     case WM_LBUTTONUP:
     case WM_MBUTTONUP:
-    case WM_RBUTTONUP:
+    case WM_RBUTTONUP: {
       if (handlers_.mouseUp) handlers_.mouseUp();
-      break;
+      const LRESULT result = DefSubclassProc(hwnd_, msg, wp, lp);
+      if (hwnd_ && handlers_.scrolled) handlers_.scrolled();
+      return result;
+    }
     default:
       break;
   }
   return DefSubclassProc(hwnd_, msg, wp, lp);
+}
+
+void TMyListView::CreateCaptionTip() {
+  // Owned by the bar's owner, as the Up button's tip: a pop-up owned by the
+  // bar keeps Wine from making the bar topmost.
+  tip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                         GetWindow(form_, GW_OWNER), nullptr, nullptr, nullptr);
+  if (!tip_) return;
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = form_;
+  tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+  tool.lpszText = LPSTR_TEXTCALLBACKW;
+  SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 400);
+}
+
+void TMyListView::OnCaptionTipMove(POINT inList) {
+  if (!tip_) return;
+  LVHITTESTINFO hit{};
+  hit.pt = inList;
+  const int item =
+      static_cast<int>(SendMessageW(hwnd_, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  // Another item asks for its own text: the tip shown for the last one goes.
+  if (item != tipItem_) {
+    tipItem_ = item;
+    SendMessageW(tip_, TTM_POP, 0, 0);
+  }
+}
+
+std::wstring TMyListView::CutCaptionAtCursor() {
+  POINT at{};
+  GetCursorPos(&at);
+  ScreenToClient(hwnd_, &at);
+  LVHITTESTINFO hit{};
+  hit.pt = at;
+  const int item =
+      static_cast<int>(SendMessageW(hwnd_, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  if (item < 0 || !model_) return {};
+  const PShellItem* record = model_->GetItem(item);
+  if (!record) return {};
+  RECT label{};
+  label.left = LVIR_LABEL;
+  if (!SendMessageW(hwnd_, LVM_GETITEMRECT, static_cast<WPARAM>(item),
+                    reinterpret_cast<LPARAM>(&label))) {
+    return {};
+  }
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  const std::wstring text = Widen(record->ItemName);
+  RECT need{0, 0, std::max<LONG>(label.right - label.left, 1), 0};
+  {
+    WindowDc dc(hwnd_);
+    SelectionScope useFont(dc.get(), font_.get());
+    const UINT wrap = Style() == ListViewStyle::LargeIcons ? DT_WORDBREAK : DT_SINGLELINE;
+    DrawTextW(dc.get(), text.c_str(), -1, &need, DT_CALCRECT | DT_NOPREFIX | wrap);
+  }
+  const bool cut = need.bottom > label.bottom - label.top + 1 ||
+                   need.right > label.right - label.left + 1 || label.right > client.right ||
+                   label.left < client.left;
+  // A name without blanks would make one tip as wide as the screen.
+  return cut ? Widen(BreakLongRuns(record->ItemName, kTipLineChars)) : std::wstring();
+}
+
+void TMyListView::PaintEmptyHint() {
+  RECT r{};
+  GetClientRect(hwnd_, &r);
+  InflateRect(&r, -4, -4);
+  WindowDc dc(hwnd_);
+  SelectionScope useFont(dc.get(), font_.get());
+  SetBkMode(dc.get(), TRANSPARENT);
+  SetTextColor(dc.get(), GetSysColor(COLOR_GRAYTEXT));
+  const std::wstring text = Widen(kEmptyFolderHint);
+  DrawTextW(dc.get(), text.c_str(), -1, &r, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
 }
 
 void TMyListView::OnMouseDown(UINT msg, WPARAM wp, LPARAM lp) {
@@ -298,6 +410,7 @@ void TMyListView::OnMouseDown(UINT msg, WPARAM wp, LPARAM lp) {
     return;
   }
   const bool onItem = SelectedIndex().has_value();
+  if (handlers_.scrolled) handlers_.scrolled();
   if (handlers_.press) handlers_.press(at, onItem);
   if (onItem) return;
   // A press on an empty spot moves the bar, as a press on its grip does.

@@ -9,6 +9,7 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <string>
 #include <optional>
 
 #include "core/platform/item_list_control.h"
@@ -23,8 +24,12 @@ struct ListViewHandlers {
   std::function<void()> dblClick;  // also Enter, through keyDown
   // The key's action ran: true; left to the control: false.
   std::function<bool(uint16_t virtualKey, uint32_t modifiers)> keyDown;
-  // Wheel turned over the list; `screen` is the pointer, `delta` the wheel's.
+  // Wheel turned over the list; `screen` is the pointer, `delta` the
+  // wheel's as WheelDeltaAlongBar gives it.
   std::function<void(int delta, POINT screen)> wheel;
+  // The control may have scrolled itself (keys, type-ahead, a click that
+  // brings an item into view).
+  std::function<void()> scrolled;
   // Right button pressed at `inList` (list client coordinates), after the
   // control has handled the press.
   std::function<void(POINT inList)> rightClick;
@@ -36,6 +41,10 @@ struct ListViewHandlers {
   // A button was released over the list.
   std::function<void()> mouseUp;
 };
+
+// The delta of WM_MOUSEWHEEL or WM_MOUSEHWHEEL as the vertical wheel gives
+// it: positive scrolls back. The horizontal wheel's positive is right, forward.
+int WheelDeltaAlongBar(UINT msg, WPARAM wp);
 
 // The modifier keys held now, as ListKeyActionFor compares them.
 uint32_t CurrentKeyModifiers();
@@ -54,6 +63,10 @@ class TMyListView : public ItemListControl, public ListScrollPort {
 
   // WM_NOTIFY of the form from this control: true when answered here.
   bool OnNotify(NMHDR& header, LRESULT& result);
+
+  // The list's background and text in the system's colours of now: at
+  // creation and after every system colour change.
+  void ApplySystemColors();
 
   // SetupSystemImageLists: the shell's small and large lists, shared.
   void SetupSystemImageLists();
@@ -89,6 +102,14 @@ class TMyListView : public ItemListControl, public ListScrollPort {
                                        DWORD_PTR self);
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
   void OnMouseDown(UINT msg, WPARAM wp, LPARAM lp);
+  // An empty folder's list tells how to fill it.
+  void PaintEmptyHint();
+  // The tip over an item whose caption the list cuts: its full name.
+  void CreateCaptionTip();
+  void OnCaptionTipMove(POINT inList);
+  // The full caption of the item under the pointer when the list shows it
+  // cut; empty otherwise (no tip).
+  std::wstring CutCaptionAtCursor();
   LRESULT OnGetDispInfo(LVITEMW& item, bool wide);
   LRESULT OnFindItem(const NMLVFINDITEMW& find, bool wide);
   LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw);
@@ -101,6 +122,9 @@ class TMyListView : public ItemListControl, public ListScrollPort {
   FolderModel* model_ = nullptr;
   ListViewHandlers handlers_;
   int updateDepth_ = 0;
+  HWND tip_ = nullptr;
+  int tipItem_ = -1;
+  std::wstring tipText_;
   std::optional<int32_t> dropRow_;
 };
 

@@ -2,6 +2,7 @@
 // hints, incremental find and custom draw, all from the folder model.
 #include <cstring>
 
+#include "core/view/caption_text.h"
 #include "core/view/list_answers.h"
 #include "win32/adapters/strret_text.h"
 #include "win32/base/unicode.h"
@@ -48,6 +49,14 @@ COLORREF ColorOf(ItemColor color, COLORREF listFont) {
 // --- requests from the control ---------------------------------------------
 
 bool TMyListView::OnNotify(NMHDR& header, LRESULT& result) {
+  if (tip_ && header.hwndFrom == tip_ && header.code == TTN_GETDISPINFOW) {
+    auto& info = reinterpret_cast<NMTTDISPINFOW&>(header);
+    tipText_ = CutCaptionAtCursor();
+    info.lpszText = tipText_.data();
+    info.hinst = nullptr;
+    result = 0;
+    return true;
+  }
   if (header.hwndFrom != hwnd_) return false;
   result = 0;
   switch (header.code) {
@@ -74,6 +83,16 @@ bool TMyListView::OnNotify(NMHDR& header, LRESULT& result) {
     case NM_DBLCLK:
       if (handlers_.dblClick) handlers_.dblClick();
       return true;
+    case LVN_BEGINLABELEDITW:
+    case LVN_BEGINLABELEDITA: {
+      // The editor starts from the whole name, not a caption cut to fit.
+      const auto& info = reinterpret_cast<const NMLVDISPINFOW&>(header);
+      const HWND edit = reinterpret_cast<HWND>(SendMessageW(hwnd_, LVM_GETEDITCONTROL, 0, 0));
+      if (edit && model_)
+        SetWindowTextW(edit, Widen(ItemCaption(*model_, info.item.iItem)).c_str());
+      result = FALSE;
+      return true;
+    }
     default:
       return false;
   }
@@ -92,7 +111,8 @@ LRESULT TMyListView::OnGetDispInfo(LVITEMW& item, bool wide) {
   if (item.mask & LVIF_TEXT) {
     std::string text;
     if (item.iSubItem == 0) {
-      text = shown->caption;
+      text =
+          Style() == ListViewStyle::SmallIcons ? SmallIconCaption(shown->caption) : shown->caption;
     } else if (item.iSubItem > 0 && static_cast<size_t>(item.iSubItem) <= shown->subItems.size()) {
       text = shown->subItems[static_cast<size_t>(item.iSubItem) - 1];
     }

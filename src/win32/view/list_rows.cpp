@@ -32,4 +32,21 @@ void ListRows::RedrawRow(int32_t row) {
   ListView_RedrawItems(list_, row, row);
 }
 
+void ListRows::EditCaption(int32_t row) {
+  SetFocus(list_);
+  SendMessageW(list_, LVM_EDITLABELW, static_cast<WPARAM>(row), 0);
+}
+
+Point ListRows::MenuPointAt(std::optional<int32_t> row) {
+  POINT at{0, 0};
+  RECT icon{};
+  icon.left = LVIR_ICON;
+  if (row && SendMessageW(list_, LVM_GETITEMRECT, static_cast<WPARAM>(*row),
+                          reinterpret_cast<LPARAM>(&icon))) {
+    at = {(icon.left + icon.right) / 2, (icon.top + icon.bottom) / 2};
+  }
+  ClientToScreen(list_, &at);
+  return {at.x, at.y};
+}
+
 }  // namespace olb::win

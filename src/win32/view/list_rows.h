@@ -14,6 +14,8 @@ class ListRows : public ListRowState {
   void FocusRow(int32_t row) override;
   void EnsureRowVisible(int32_t row) override;
   void RedrawRow(int32_t row) override;
+  void EditCaption(int32_t row) override;
+  Point MenuPointAt(std::optional<int32_t> row) override;
 
  private:
   HWND list_;

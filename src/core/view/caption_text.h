@@ -1,0 +1,23 @@
+// Captions fitted to where they are shown: the list in small icons, where
+// the widest caption sets the width of every column, and the tooltip that
+// shows a cut caption whole.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace olb {
+
+// The most characters a caption shows in small icons.
+inline constexpr size_t kSmallIconCaptionChars = 48;
+
+// `caption` as small icons show it: a longer one is cut to its first
+// characters and "..." (the tooltip and the in-place editor show it whole).
+std::string SmallIconCaption(std::string_view caption);
+
+// `text` (UTF-8) with a line break after every `run` characters that hold
+// no blank, so that a tooltip can wrap a name without spaces.
+std::string BreakLongRuns(std::string_view text, size_t run);
+
+}  // namespace olb
