@@ -256,6 +256,18 @@ TEST_F(LaunchBarSession, FileWindowKeysRenameAndOpenTheMenuAtTheItem) {
   EXPECT_FALSE(bar.OnListKey(kVkF2, kModCtrl));
 }
 
+// A close request while a command waits in a modal window waits for it.
+TEST_F(LaunchBarSession, CloseDuringAModalCommandComesAfterIt) {
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  std::optional<bool> allowed;
+  chooser.whileShown = [&] { allowed = bar.MayClose(); };
+  bar.RunCommand(CommandId::NewShortut1);
+  EXPECT_EQ(allowed, false);
+  EXPECT_TRUE(form.closed) << "asked again once the command returned";
+  EXPECT_TRUE(bar.MayClose());
+}
+
 TEST_F(LaunchBarSession, FirstStartRunsTheWizardWithTheBarHidden) {
   std::filesystem::remove_all(root() / "AppData/Ovel Launch Bar");
   bar.Create();

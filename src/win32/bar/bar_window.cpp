@@ -312,6 +312,7 @@ LRESULT BarWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       }
       return 0;
     case WM_CLOSE:
+      if (controller_ && !controller_->MayClose()) return 0;
       if (dragDrop_) dragDrop_->Unbind();
       DestroyWindow(hwnd_);
       return 0;
