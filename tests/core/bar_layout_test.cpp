@@ -161,5 +161,25 @@ TEST(BarLayout, RightGripAtTheLeftEdgeKeepsThePanelThere) {
   EXPECT_EQ(l2.panel.left, -6);
 }
 
+TEST(BarLayout, ScaledMonitorsGetTheDesignScaledFromTheFirstLayoutOnAndAcrossDpiChanges) {
+  const BarLayout at96 = ComputeBarLayout(DesignLayout(), Metrics(Edge::Left, {100, 600}));
+  BarMetrics m = Metrics(Edge::Left, {150, 900}, 6);
+  m.frameAllowance = 14;
+  m.dpi = 144;
+  const BarLayout at144 = ComputeBarLayout(DesignLayout(), m);
+  EXPECT_EQ(at144.dpi, 144u);
+  EXPECT_EQ(at144.panel, (Rect{0, 0, 30, 45})) << "the design's panel of 20 x 30, at 150%";
+  EXPECT_EQ(at144.upButton.Height(), 45);
+  EXPECT_EQ(at144.grip.Width(), 30);
+  EXPECT_EQ(at144.list.left, 30);
+
+  // Moved to a 200% monitor, and back: the same as laid out there at first.
+  BarMetrics m192 = Metrics(Edge::Left, {200, 1200}, 8);
+  m192.frameAllowance = 18;
+  m192.dpi = 192;
+  EXPECT_EQ(ComputeBarLayout(at144, m192), ComputeBarLayout(DesignLayout(), m192));
+  EXPECT_EQ(ComputeBarLayout(ComputeBarLayout(at144, m192), Metrics(Edge::Left, {100, 600})), at96);
+}
+
 }  // namespace
 }  // namespace olb

@@ -18,7 +18,16 @@ check() {  # description, then a command that must succeed
   fi
 }
 
-probe() { timeout -k 2 30 wine "$PROBE" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
+# The probe's output without carriage returns; its exit code is the probe's
+# (a pipe would give the last command's, and every check of a probe's
+# answer would pass).
+probe() {
+  local out rc
+  out=$(timeout -k 2 30 wine "$PROBE" "$@" </dev/null 2>/dev/null)
+  rc=$?
+  [ -z "$out" ] || printf '%s\n' "$out" | tr -d '\r'
+  return "$rc"
+}
 
 # The value of one "key=value" line of `probe info CLASS`.
 info_of() { probe info TOVB_Form1 | sed -n "s/^$1=//p"; }

@@ -28,7 +28,8 @@
 //                                 its font when broken to the box's width,
 //                                 and the room left to the page's right
 //                                 edge; exit 1 when a text does not fit its
-//                                 box or a box reaches the edge
+//                                 box, a box reaches the edge, or a control
+//                                 of the window lies outside its client area
 //   olb_probe menu                prints the open popup menu's entries with
 //                                 their check marks, one per line
 //   olb_probe rename FROM TO      renames a file or folder (MoveFileW)
@@ -82,6 +83,9 @@ int Info(HWND w) {
   std::wprintf(L"caption=%ls\n", caption);
   std::wprintf(L"visible=%d\n", IsWindowVisible(w) ? 1 : 0);
   std::wprintf(L"rect=%ld,%ld,%ld,%ld\n", r.left, r.top, r.right, r.bottom);
+  RECT client{};
+  GetClientRect(w, &client);
+  std::wprintf(L"client=%ldx%ld\n", client.right, client.bottom);
   std::wprintf(L"foreground=%d\n", GetForegroundWindow() == w ? 1 : 0);
   std::wprintf(L"topmost=%d\n", (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0);
   std::wprintf(L"owner_class=%ls\n", owner ? ClassOf(owner).c_str() : L"");
@@ -255,14 +259,23 @@ HWND FindById(HWND w, int id) {
   return search.found;
 }
 
+// The screen's DPI, which the bar's windows are laid out for.
+int ScreenDpi() {
+  const HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
 // The font a control draws with. Font handles may not cross processes: the
-// description is read where it can be, else the page's designed font.
+// description is read where it can be, else the page's designed font at the
+// screen's DPI.
 HFONT FontLike(HWND control) {
   LOGFONTW lf{};
   const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
   if (!font || !GetObjectW(font, sizeof lf, &lf)) {
     lf = LOGFONTW{};
-    lf.lfHeight = -12;
+    lf.lfHeight = -MulDiv(12, ScreenDpi(), 96);
     lf.lfWeight = FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
     wcscpy(lf.lfFaceName, L"MS Sans Serif");
@@ -334,10 +347,22 @@ BOOL CALLBACK CheckOne(HWND c, LPARAM lp) {
   return TRUE;
 }
 
+// Every visible control of the window lies inside its client area; the
+// visible page's controls are checked against the page itself.
 BOOL CALLBACK CheckPage(HWND c, LPARAM lp) {
   auto* check = reinterpret_cast<PageCheck*>(lp);
-  if (GetParent(c) == GetAncestor(c, GA_ROOT) && IsWindowVisible(c) &&
-      GetWindow(c, GW_CHILD) != nullptr) {
+  const HWND form = GetAncestor(c, GA_ROOT);
+  if (GetParent(c) != form || !IsWindowVisible(c)) return TRUE;
+  RECT box{}, client{};
+  GetWindowRect(c, &box);
+  MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&box), 2);
+  GetClientRect(form, &client);
+  if (box.left < 0 || box.top < 0 || box.right > client.right || box.bottom > client.bottom) {
+    ++check->bad;
+    std::wprintf(L"OUTSIDE box=%ld,%ld,%ld,%ld client=%ldx%ld class=%ls\n", box.left, box.top,
+                 box.right, box.bottom, client.right, client.bottom, ClassOf(c).c_str());
+  }
+  if (GetWindow(c, GW_CHILD) != nullptr) {
     check->page = c;
     EnumChildWindows(c, CheckOne, lp);
   }
@@ -347,6 +372,7 @@ BOOL CALLBACK CheckPage(HWND c, LPARAM lp) {
 int Labels(HWND w) {
   PageCheck check;
   EnumChildWindows(w, CheckPage, reinterpret_cast<LPARAM>(&check));
+  std::wprintf(L"dpi=%d\n", ScreenDpi());
   return check.page && check.bad == 0 ? 0 : 1;
 }
 

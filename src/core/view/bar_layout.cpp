@@ -118,6 +118,7 @@ namespace {
 
 BarLayout ScaleLayout(const BarLayout& l, uint32_t from, uint32_t to) {
   BarLayout r = l;
+  r.dpi = to;
   for (Rect* part : {&r.grip, &r.panel, &r.upButton, &r.list, &r.forwardStrip, &r.backStrip}) {
     *part = ScaleForDpi(*part, from, to);
   }
@@ -137,14 +138,15 @@ Size ScaleSize(Size s, uint32_t from, uint32_t to) {
 }  // namespace
 
 BarLayout ComputeBarLayout(const BarLayout& previous, const BarMetrics& m) {
-  if (m.dpi != 0 && m.dpi != kDesignDpi) {
+  const uint32_t dpi = m.dpi == 0 ? kDesignDpi : m.dpi;
+  if (dpi != kDesignDpi || previous.dpi != kDesignDpi) {
     BarMetrics design = m;
     design.dpi = kDesignDpi;
-    design.window = ScaleSize(m.window, m.dpi, kDesignDpi);
-    design.client = ScaleSize(m.client, m.dpi, kDesignDpi);
-    design.frameAllowance = ScaleForDpi(m.frameAllowance, m.dpi, kDesignDpi);
-    return ScaleLayout(ComputeBarLayout(ScaleLayout(previous, m.dpi, kDesignDpi), design),
-                       kDesignDpi, m.dpi);
+    design.window = ScaleSize(m.window, dpi, kDesignDpi);
+    design.client = ScaleSize(m.client, dpi, kDesignDpi);
+    design.frameAllowance = ScaleForDpi(m.frameAllowance, dpi, kDesignDpi);
+    return ScaleLayout(ComputeBarLayout(ScaleLayout(previous, previous.dpi, kDesignDpi), design),
+                       kDesignDpi, dpi);
   }
   BarLayout r = previous;
   r.edge = m.edge;

@@ -47,6 +47,7 @@ struct BarLayout {
   int32_t listSpanX = 0;  // list width available on a horizontal bar
   int32_t listSpanY = 0;  // list height available on a vertical bar
   IconArrangement arrangement = IconArrangement::Left;
+  uint32_t dpi = 96;  // the DPI the rectangles are in pixels of
 
   friend bool operator==(const BarLayout&, const BarLayout&) = default;
 };
@@ -55,7 +56,8 @@ struct BarLayout {
 BarLayout DesignLayout();
 
 // Places the parts for `m.edge`. At another DPI than 96 the parts are laid
-// out as designed for the window's size at 96 DPI and scaled to `m.dpi`. What a step leaves alone
+// out as designed for the window's size at 96 DPI and scaled to `m.dpi`;
+// `previous` is taken at its own DPI (the design's at first). What a step leaves alone
 // keeps its value from `previous`: the list's cross size when the computed one is 0 or less, the
 // strips' cross size when the list is 20 pixels or less across, and the panel's top on a vertical
 // bar. The list's extent along the bar is the whole span here (never below 0); cutting it to whole

@@ -7,8 +7,8 @@ namespace olb {
 namespace {
 
 // The control's size where it is designed, before rows are moved.
-Size Fit(const PageControl& c, int32_t panelWidth) {
-  const int32_t room = std::max<int32_t>(1, panelWidth - kPageRightMargin - c.designed.left);
+Size Fit(const PageControl& c, int32_t panelWidth, int32_t rightMargin) {
+  const int32_t room = std::max<int32_t>(1, panelWidth - rightMargin - c.designed.left);
   const int32_t designedWidth = std::min(c.designed.Width(), room);
   switch (c.kind) {
     case PageControlKind::Label: {
@@ -30,11 +30,12 @@ Size Fit(const PageControl& c, int32_t panelWidth) {
 
 }  // namespace
 
-std::vector<Rect> LayOutPage(const std::vector<PageControl>& controls, int32_t panelWidth) {
+std::vector<Rect> LayOutPage(const std::vector<PageControl>& controls, int32_t panelWidth,
+                             int32_t rightMargin) {
   std::vector<Rect> placed(controls.size());
   std::map<int32_t, std::vector<size_t>> rows;  // designed top -> controls
   for (size_t i = 0; i < controls.size(); ++i) {
-    const Size size = Fit(controls[i], panelWidth);
+    const Size size = Fit(controls[i], panelWidth, rightMargin);
     placed[i] = {controls[i].designed.left, controls[i].designed.top,
                  controls[i].designed.left + size.cx, controls[i].designed.top + size.cy};
     rows[controls[i].designed.top].push_back(i);

@@ -25,12 +25,14 @@ struct PageControl {
   std::function<Size(int32_t wrapWidth)> measure;
 };
 
-// Nothing may come closer than this to the panel's right edge.
+// Nothing may come closer than this to the panel's right edge (at 96 DPI).
 inline constexpr int32_t kPageRightMargin = 8;
 
 // The controls' places, in the order given. Controls designed at the same
 // top form a row; a row moves down only as far as needed to clear every row
 // above it.
-std::vector<Rect> LayOutPage(const std::vector<PageControl>& controls, int32_t panelWidth);
+// `rightMargin` is kPageRightMargin at the controls' DPI.
+std::vector<Rect> LayOutPage(const std::vector<PageControl>& controls, int32_t panelWidth,
+                             int32_t rightMargin = kPageRightMargin);
 
 }  // namespace olb

@@ -3,6 +3,7 @@
 #include "core/settings/placement.h"
 #include "win32/adapters/html_help_viewer.h"
 #include "win32/app/application.h"
+#include "win32/base/dpi.h"
 #include "win32/base/error_box.h"
 #include "win32/app/single_instance.h"
 #include "win32/bar/title_painter.h"
@@ -25,9 +26,9 @@ Rect WindowRectOf(HWND hwnd) {
 
 }  // namespace
 
-RECT BarWindow::DesignedRect() {
-  RECT r{0, 0, kDesignedClientWidth, kDesignedClientHeight};
-  AdjustWindowRectEx(&r, kDesignedStyle, FALSE, 0);
+RECT BarWindow::DesignedRect(UINT dpi) {
+  RECT r{0, 0, ScaleToDpi(kDesignedClientWidth, dpi), ScaleToDpi(kDesignedClientHeight, dpi)};
+  AdjustWindowRectForDpi(r, kDesignedStyle, 0, dpi);
   return {kDesignedLeft, kDesignedTop, kDesignedLeft + (r.right - r.left),
           kDesignedTop + (r.bottom - r.top)};
 }
@@ -37,7 +38,10 @@ BarWindow::BarWindow(Application& app, Registry& registry, UINT appBarNotify)
       appBarNotify_(appBarNotify),
       taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
   RegisterFormClass(app.instance(), WndProc, kBarClassName, CS_DBLCLKS);
-  const RECT r = DesignedRect();
+  // Designed for 96 DPI; the application window is on the monitor the bar
+  // starts on.
+  const UINT dpi = WindowDpi(app.handle());
+  const RECT r = DesignedRect(dpi);
   CreateWindowExW(0, kBarClassName, L"", kDesignedStyle, r.left, r.top, r.right - r.left,
                   r.bottom - r.top, app.handle(), nullptr, app.instance(), this);
   if (!hwnd_) throw std::runtime_error("Cannot create the bar window");
@@ -55,7 +59,7 @@ BarWindow::BarWindow(Application& app, Registry& registry, UINT appBarNotify)
   folder_->Attach(*controller_);
   dragDrop_ = std::make_unique<BarDragDrop>(hwnd_, *folder_, *controller_);
   // The form's creation handler.
-  SetWindowPos(hwnd_, nullptr, 0, 0, kCreatedWidth, WindowRectOf(hwnd_).Height(),
+  SetWindowPos(hwnd_, nullptr, 0, 0, ScaleToDpi(kCreatedWidth, dpi), WindowRectOf(hwnd_).Height(),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   controller_->Create();
   folder_->list().SetupSystemImageLists();
@@ -199,6 +203,7 @@ bool BarWindow::DockingMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) 
       return true;
     case WM_DPICHANGED: {
       const auto* r = reinterpret_cast<const RECT*>(lp);
+      folder_->list().SetDpi(HIWORD(wp));
       e.OnDpiChanged(HIWORD(wp), {r->left, r->top, r->right, r->bottom});
       result = 0;
       return true;

@@ -53,8 +53,8 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
 
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
 
-  // The window as designed, before the caption is removed.
-  static RECT DesignedRect();
+  // The window as designed, before the caption is removed, at `dpi`.
+  static RECT DesignedRect(UINT dpi = 96);
 
  private:
   // BarForm

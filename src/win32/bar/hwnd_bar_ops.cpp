@@ -2,6 +2,7 @@
 
 #include "win32/app/application.h"
 #include "win32/bar/visible_frame.h"
+#include "win32/base/dpi.h"
 
 namespace olb::win {
 

@@ -17,27 +17,7 @@ GetAttribute DwmAttribute() {
   return get;
 }
 
-using GetDpi = UINT(WINAPI*)(HWND);
-
-GetDpi DpiForWindow() {
-  static const GetDpi get = reinterpret_cast<GetDpi>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-  return get;
-}
-
 }  // namespace
-
-UINT WindowDpi(HWND window) {
-  const GetDpi get = DpiForWindow();
-  if (get) {
-    const UINT dpi = get(window);
-    if (dpi != 0) return dpi;
-  }
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen) ReleaseDC(nullptr, screen);
-  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
-}
 
 RECT VisibleFrame(HWND window) {
   RECT outer{};

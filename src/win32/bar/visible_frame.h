@@ -15,8 +15,4 @@ RECT VisibleFrame(HWND window);
 // `visible`, given the window's present borders.
 RECT OuterFromVisible(HWND window, const RECT& visible);
 
-// The DPI of the monitor the window is on: GetDpiForWindow where user32 has
-// it (Windows 10 1607 and later), else the screen's logical DPI.
-UINT WindowDpi(HWND window);
-
 }  // namespace olb::win

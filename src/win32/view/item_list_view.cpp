@@ -9,6 +9,7 @@
 
 #include "core/view/caption_text.h"
 #include "core/view/list_answers.h"
+#include "win32/base/dpi.h"
 #include "win32/base/error_box.h"
 #include "win32/base/unicode.h"
 #include "win32/bar/title_painter.h"
@@ -93,17 +94,23 @@ TMyListView::TMyListView(HWND form, HINSTANCE instance) : form_(form) {
   SendMessageW(hwnd_, LVM_SETCALLBACKMASK, LVIS_DROPHILITED, 0);
   SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 
-  const LOGFONTW lf = FormFont();
-  font_.Reset(CreateFontIndirectW(&lf));
-  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   ApplySystemColors();
-
   CreateCaptionTip();
 
   LVCOLUMNW column{};
   column.mask = LVCF_WIDTH;
   column.cx = kColumnWidth;
   SendMessageW(hwnd_, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+  SetDpi(WindowDpi(form));
+}
+
+void TMyListView::SetDpi(UINT dpi) {
+  LOGFONTW lf = FormFont();
+  lf.lfHeight = ScaleToDpi(lf.lfHeight, dpi);
+  GdiObject font(CreateFontIndirectW(&lf));
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+  font_ = std::move(font);
+  SendMessageW(hwnd_, LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(ScaleToDpi(kColumnWidth, dpi), 0));
 }
 
 void TMyListView::ApplySystemColors() {

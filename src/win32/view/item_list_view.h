@@ -70,6 +70,8 @@ class TMyListView : public ItemListControl, public ListScrollPort {
 
   // SetupSystemImageLists: the shell's small and large lists, shared.
   void SetupSystemImageLists();
+  // The form's font and the column's width, designed for 96 DPI, at `dpi`.
+  void SetDpi(UINT dpi);
 
   // ItemListControl
   void BeginUpdate() override;

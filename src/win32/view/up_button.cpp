@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "win32/base/dpi.h"
 #include "win32/base/gdi.h"
 
 namespace olb::win {
@@ -12,23 +13,31 @@ namespace {
 constexpr wchar_t kPanelClass[] = L"TPanel";
 constexpr int kButtonId = 1;
 
-// The glyph's two images, masked by the colour of the bitmap's bottom-left
-// pixel.
-ImageList LoadGlyphs(HINSTANCE instance) {
+// The glyph's two images at `size` pixels square, masked by the colour of
+// the bitmap's bottom-left pixel. At another size than the design's the
+// bitmap is stretched pixel for pixel (no blending): its edges stay sharp
+// and the transparent colour stays exact.
+ImageList LoadGlyphs(HINSTANCE instance, int size) {
   GdiObject bitmap(LoadImageW(instance, kUpGlyphResource, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  if (!bitmap) return {};
-  ImageList list(ImageList_Create(kUpGlyphSize, kUpGlyphSize, ILC_COLOR24 | ILC_MASK, 2, 0));
+  if (!bitmap || size <= 0) return {};
+  ImageList list(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 2, 0));
   if (!list) return {};
-  COLORREF transparent = RGB(212, 208, 200);
+  WindowDc screen(nullptr);
+  MemoryDc source(screen.get());
+  SelectionScope useSource(source.get(), bitmap.get());
+  BITMAP info{};
+  GetObjectW(bitmap.get(), sizeof info, &info);
+  const COLORREF transparent = GetPixel(source.get(), 0, info.bmHeight - 1);
+  GdiObject scaled(CreateCompatibleBitmap(screen.get(), 2 * size, size));
+  if (!scaled) return {};
   {
-    WindowDc screen(nullptr);
-    MemoryDc dc(screen.get());
-    SelectionScope use(dc.get(), bitmap.get());
-    BITMAP info{};
-    GetObjectW(bitmap.get(), sizeof info, &info);
-    transparent = GetPixel(dc.get(), 0, info.bmHeight - 1);
+    MemoryDc target(screen.get());
+    SelectionScope useTarget(target.get(), scaled.get());
+    SetStretchBltMode(target.get(), COLORONCOLOR);
+    StretchBlt(target.get(), 0, 0, 2 * size, size, source.get(), 0, 0, 2 * kUpGlyphSize,
+               kUpGlyphSize, SRCCOPY);
   }
-  ImageList_AddMasked(list.get(), static_cast<HBITMAP>(bitmap.get()), transparent);
+  ImageList_AddMasked(list.get(), static_cast<HBITMAP>(scaled.get()), transparent);
   return list;
 }
 
@@ -46,7 +55,7 @@ void RegisterPanelClass(HINSTANCE instance, WNDPROC proc) {
 }  // namespace
 
 UpButtonPanel::UpButtonPanel(HWND form, HINSTANCE instance, std::function<void()> onClick)
-    : glyphs_(LoadGlyphs(instance)), onClick_(std::move(onClick)) {
+    : onClick_(std::move(onClick)) {
   RegisterPanelClass(instance, WndProc);
   CreateWindowExW(0, kPanelClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 20, 30, form,
                   nullptr, instance, this);
@@ -94,10 +103,18 @@ void UpButtonPanel::DrawButton(const DRAWITEMSTRUCT& item) {
     RECT edge = r;
     DrawEdge(item.hDC, &edge, BDR_SUNKENOUTER, BF_RECT);
   }
+  // The glyph is made for the DPI the bar is shown at now.
+  const int size = ScaleToDpi(kUpGlyphSize, WindowDpi(item.hwndItem));
+  int made = 0;
+  if (glyphs_) ImageList_GetIconSize(glyphs_.get(), &made, &made);
+  if (made != size) {
+    glyphs_ =
+        LoadGlyphs(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE)), size);
+  }
   if (!glyphs_) return;
   const int shift = pressed ? 1 : 0;
-  const int x = r.left + (r.right - r.left - kUpGlyphSize) / 2 + shift;
-  const int y = r.top + (r.bottom - r.top - kUpGlyphSize) / 2 + shift;
+  const int x = r.left + (r.right - r.left - size) / 2 + shift;
+  const int y = r.top + (r.bottom - r.top - size) / 2 + shift;
   ImageList_Draw(glyphs_.get(), disabled ? 1 : 0, item.hDC, x, y, ILD_TRANSPARENT);
 }
 

@@ -15,7 +15,7 @@ namespace olb::win {
 // The glyph resource: two 22 x 22 images side by side, enabled then
 // disabled; the bottom-left pixel's colour is transparent.
 inline constexpr wchar_t kUpGlyphResource[] = L"UPGLYPH";
-inline constexpr int kUpGlyphSize = 22;
+inline constexpr int kUpGlyphSize = 22;  // at 96 DPI; drawn at the bar's DPI
 
 class UpButtonPanel : public BaseWindow<UpButtonPanel> {
  public:

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/settings/dpi_scale.h"
+#include "win32/base/dpi.h"
 #include "win32/base/unicode.h"
 
 namespace olb::win {
@@ -15,10 +17,10 @@ namespace {
 constexpr DWORD kStyle = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
-// The designed client size, centred on the desktop.
-RECT CentredRect() {
-  RECT r{0, 0, kSetupClientWidth, kSetupClientHeight};
-  AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
+// A window of the client size at `dpi`, centred on the desktop.
+RECT CentredRect(SIZE client, UINT dpi) {
+  RECT r{0, 0, client.cx, client.cy};
+  AdjustWindowRectForDpi(r, kStyle, kExStyle, dpi);
   const int w = r.right - r.left, h = r.bottom - r.top;
   const int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
@@ -43,11 +45,20 @@ BOOL CALLBACK DisableOne(HWND w, LPARAM lp) {
 
 TForm6::TForm6(HINSTANCE instance, HWND owner) {
   RegisterFormClass(instance, WndProc, kForm6ClassName);
-  const RECT r = CentredRect();
+  const RECT r = CentredRect({kSetupClientWidth, kSetupClientHeight}, kDesignDpi);
   CreateWindowExW(kExStyle, kForm6ClassName, L"", kStyle, r.left, r.top, r.right - r.left,
                   r.bottom - r.top, owner, nullptr, instance, this);
   if (!hwnd_) throw std::runtime_error("Cannot create the settings window");
   CreateSetupWindowControls(hwnd_, instance, controls_);
+  FitToDpi();
+}
+
+void TForm6::FitToDpi() {
+  const UINT dpi = WindowDpi(hwnd_);
+  if (dpi != controls_.dpi) ApplySetupWindowDpi(controls_, dpi, static_cast<int>(page_));
+  const RECT r = CentredRect(SetupClientSize(controls_), controls_.dpi);
+  SetWindowPos(hwnd_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 TForm6::~TForm6() {
@@ -56,10 +67,8 @@ TForm6::~TForm6() {
 
 void TForm6::SelectPage(WizardPage page) {
   for (HWND p : controls_.panels) ShowWindow(p, SW_HIDE);
-  const HWND shown = panel(page);
-  SetWindowPos(shown, nullptr, kPanelLeft, kPanelTop, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ShowWindow(shown, SW_SHOW);
+  MovePanelToFront(controls_, static_cast<int>(page));
+  ShowWindow(panel(page), SW_SHOW);
   page_ = page;
   const PageLook look = LookOf(page);
   SetWindowTextW(hwnd_, Widen(look.windowCaption).c_str());
@@ -96,6 +105,8 @@ TForm6::ModalResult TForm6::ShowModal() {
   EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&scope.others));
   modal_ = true;
   modalResult_ = ModalResult::None;
+  // The screen's DPI may have changed while the window was hidden.
+  if (WindowDpi(hwnd_) != controls_.dpi) FitToDpi();
   ShowWindow(hwnd_, SW_SHOW);
   SetForegroundWindow(hwnd_);
   SetFocus(controls_.okButton);
@@ -162,6 +173,15 @@ LRESULT TForm6::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case DM_GETDEFID:
       // Enter presses BitBtn1 (IsDialogMessage asks the window for it).
       return MAKELRESULT(IDOK, DC_HASDEFID);
+    case WM_DPICHANGED: {
+      // Moved to a monitor of another DPI: the system's suggested rectangle
+      // keeps the window under the pointer.
+      ApplySetupWindowDpi(controls_, HIWORD(wp), static_cast<int>(page_));
+      const auto* r = reinterpret_cast<const RECT*>(lp);
+      SetWindowPos(hwnd_, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
     case WM_CLOSE:
       // The close box is Cancel; the window itself lives on, hidden.
       modalResult_ = ModalResult::Cancel;

@@ -43,6 +43,8 @@ class TForm6 : public BaseWindow<TForm6>, public WizardWindow {
   enum class ModalResult { None, Ok, Cancel };
 
   void SelectPage(WizardPage page);
+  // Lays the window out for the DPI of its monitor and centres it.
+  void FitToDpi();
   // Runs the window's own message loop until a button, Enter, Esc or the
   // close box ends it; the program's other windows are disabled meanwhile.
   ModalResult ShowModal();

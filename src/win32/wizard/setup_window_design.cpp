@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <string>
 
+#include "core/settings/dpi_scale.h"
 #include "core/wizard/setup_wizard.h"
+#include "win32/base/dpi.h"
 #include "win32/base/unicode.h"
 
 namespace olb::win {
@@ -14,6 +16,8 @@ constexpr wchar_t kSidePicture[] = L"SIDEPIC";
 constexpr int kCheckWidth = 97, kCheckHeight = 17;
 constexpr int kLabelHeight = 16;
 constexpr int kWrappedWidth = 247, kWrappedHeight = 26;
+constexpr int kFormFontHeight = -11, kPanelFontHeight = -12;
+constexpr int kButtonGlyphSize = 16;
 constexpr wchar_t kStepIntro[] = L"Wizard will guide you through the adjusting process";
 
 enum class Kind { Label, Wrapped, Check, Checked, Link };
@@ -170,30 +174,22 @@ void CreatePageControl(const Design& d, HWND panel, HINSTANCE instance, SetupWin
 
 void CreateSetupWindowControls(HWND form, HINSTANCE instance, SetupWindowControls& c) {
   RegisterPanelClass(instance);
-  c.formFont.Reset(MakeFont(-11, false));
-  c.panelFont.Reset(MakeFont(-12, false));
-  c.linkFont.Reset(MakeFont(-12, true));
+  c.instance = instance;
+  // Fonts, pictures and places follow once every control exists.
 
-  c.image = Child(form, L"STATIC", nullptr, SS_BITMAP, 8, 8, 89, 168, 0, instance, c.formFont);
-  c.sidePicture.Reset(LoadImageW(instance, kSidePicture, IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
-  SendMessageW(c.image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(c.sidePicture.get()));
-  Child(form, L"STATIC", nullptr, SS_ETCHEDHORZ, 8, 192, 385, 2, 0, instance, c.formFont);
-  c.okButton = Child(form, L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 120, 208, 75, 25,
-                     static_cast<int>(SetupControlId::BitBtn1), instance, c.formFont);
-  c.cancelButton = Child(form, L"BUTTON", L"Cancel", BS_PUSHBUTTON | WS_TABSTOP, 208, 208, 75, 25,
-                         static_cast<int>(SetupControlId::BitBtn2), instance, c.formFont);
+  const auto formChild = [&](const wchar_t* cls, const wchar_t* text, DWORD style, Rect r, int id) {
+    const HWND w = Child(form, cls, text, style, r.left, r.top, r.Width(), r.Height(), id, instance,
+                         c.formFont);
+    c.formChildren.push_back({w, r});
+    return w;
+  };
+  c.image = formChild(L"STATIC", nullptr, SS_BITMAP, {8, 8, 97, 176}, 0);
+  formChild(L"STATIC", nullptr, SS_ETCHEDHORZ, {8, 192, 393, 194}, 0);
+  c.okButton = formChild(L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, {120, 208, 195, 233},
+                         static_cast<int>(SetupControlId::BitBtn1));
+  c.cancelButton = formChild(L"BUTTON", L"Cancel", BS_PUSHBUTTON | WS_TABSTOP, {208, 208, 283, 233},
+                             static_cast<int>(SetupControlId::BitBtn2));
 
-  // The check-mark and cross glyphs beside the captions (common controls 6
-  // draw a button's image and its text together).
-  c.okGlyph.Reset(static_cast<HICON>(LoadImageW(instance, L"OKGLYPH", IMAGE_ICON, 16, 16, 0)));
-  c.cancelGlyph.Reset(
-      static_cast<HICON>(LoadImageW(instance, L"CANCELGLYPH", IMAGE_ICON, 16, 16, 0)));
-  SendMessageW(c.okButton, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(c.okGlyph.get()));
-  SendMessageW(c.cancelButton, BM_SETIMAGE, IMAGE_ICON,
-               reinterpret_cast<LPARAM>(c.cancelGlyph.get()));
-
-  // Designed one below the other; only the page being shown is visible and
-  // it is moved to the top then.
   for (int i = 0; i < kPanelCount; ++i) {
     c.panels[static_cast<size_t>(i)] = CreateWindowExW(
         WS_EX_CONTROLPARENT, kPanelClass, nullptr, WS_CHILD, kPanelLeft,
@@ -202,18 +198,78 @@ void CreateSetupWindowControls(HWND form, HINSTANCE instance, SetupWindowControl
   for (const Design& d : kDesign) {
     CreatePageControl(d, c.panels[static_cast<size_t>(d.panel)], instance, c);
   }
+  ApplySetupWindowDpi(c, WindowDpi(form), 0);
+}
+
+void ApplySetupWindowDpi(SetupWindowControls& c, UINT dpi, int shownPage) {
+  c.dpi = dpi;
+  const auto scaled = [dpi](const Rect& r) { return ScaleForDpi(r, kDesignDpi, dpi); };
+  // The old fonts stay selected into the controls until the new ones are.
+  GdiObject formFont(MakeFont(ScaleToDpi(kFormFontHeight, dpi), false));
+  GdiObject panelFont(MakeFont(ScaleToDpi(kPanelFontHeight, dpi), false));
+  GdiObject linkFont(MakeFont(ScaleToDpi(kPanelFontHeight, dpi), true));
+  for (const FormChild& child : c.formChildren) {
+    const Rect r = scaled(child.designed);
+    SendMessageW(child.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(formFont.get()), FALSE);
+    SetWindowPos(child.hwnd, nullptr, r.left, r.top, r.Width(), r.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  for (const auto& page : c.pageChildren) {
+    for (const PageChild& child : page) {
+      const GdiObject& font = IsLink(child.hwnd) ? linkFont : panelFont;
+      SendMessageW(child.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+    }
+  }
+  c.formFont = std::move(formFont);
+  c.panelFont = std::move(panelFont);
+  c.linkFont = std::move(linkFont);
+
+  // The side picture stretched to its box, so it fills it as designed.
+  const Rect box = scaled(c.formChildren.front().designed);
+  GdiObject picture(
+      LoadImageW(c.instance, kSidePicture, IMAGE_BITMAP, box.Width(), box.Height(), 0));
+  SendMessageW(c.image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture.get()));
+  c.sidePicture = std::move(picture);
+  // The check-mark and cross glyphs beside the captions (common controls 6
+  // draw a button's image and its text together).
+  const int glyph = ScaleToDpi(kButtonGlyphSize, dpi);
+  const auto setGlyph = [&](HWND button, const wchar_t* name, OwnedIcon& owner) {
+    const auto icon = static_cast<HICON>(LoadImageW(c.instance, name, IMAGE_ICON, glyph, glyph, 0));
+    SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+    owner.Reset(icon);
+  };
+  setGlyph(c.okButton, L"OKGLYPH", c.okGlyph);
+  setGlyph(c.cancelButton, L"CANCELGLYPH", c.cancelGlyph);
+
+  for (int i = 0; i < kPanelCount; ++i) {
+    const Rect r = scaled({kPanelLeft, kPanelTop + i * kPanelHeight, kPanelLeft + kPanelWidth,
+                           kPanelTop + (i + 1) * kPanelHeight});
+    SetWindowPos(c.panels[static_cast<size_t>(i)], nullptr, r.left, r.top, r.Width(), r.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  MovePanelToFront(c, shownPage);
   for (int page = 0; page < kPanelCount; ++page) LayOutPageControls(c, page);
+}
+
+SIZE SetupClientSize(const SetupWindowControls& c) {
+  return {ScaleToDpi(kSetupClientWidth, c.dpi), ScaleToDpi(kSetupClientHeight, c.dpi)};
+}
+
+void MovePanelToFront(const SetupWindowControls& c, int page) {
+  SetWindowPos(c.panels[static_cast<size_t>(page)], nullptr, ScaleToDpi(kPanelLeft, c.dpi),
+               ScaleToDpi(kPanelTop, c.dpi), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void LayOutPageControls(const SetupWindowControls& c, int page) {
   const std::vector<PageChild>& children = c.pageChildren[static_cast<size_t>(page)];
   std::vector<PageControl> controls;
   for (const PageChild& child : children) {
-    controls.push_back({child.kind, child.designed, [&child](int32_t wrapWidth) {
-                          return MeasureText(child.hwnd, child.kind, wrapWidth);
-                        }});
+    controls.push_back(
+        {child.kind, ScaleForDpi(child.designed, kDesignDpi, c.dpi),
+         [&child](int32_t wrapWidth) { return MeasureText(child.hwnd, child.kind, wrapWidth); }});
   }
-  const std::vector<Rect> placed = LayOutPage(controls, kPanelWidth);
+  const std::vector<Rect> placed =
+      LayOutPage(controls, ScaleToDpi(kPanelWidth, c.dpi), ScaleToDpi(kPageRightMargin, c.dpi));
   for (size_t i = 0; i < children.size(); ++i) {
     const Rect& r = placed[i];
     SetWindowPos(children[i].hwnd, nullptr, r.left, r.top, r.Width(), r.Height(),

@@ -53,25 +53,46 @@ class OwnedIcon {
 struct PageChild {
   HWND hwnd = nullptr;
   PageControlKind kind = PageControlKind::Label;
-  Rect designed;
+  Rect designed;  // at 96 DPI
+};
+
+// A control of the form itself (picture, separator, buttons).
+struct FormChild {
+  HWND hwnd = nullptr;
+  Rect designed;  // at 96 DPI
 };
 
 struct SetupWindowControls {
+  HINSTANCE instance = nullptr;
+  UINT dpi = 96;                           // what the fonts, pictures and places below are made for
   std::array<HWND, kPanelCount> panels{};  // Panel1 .. Panel4
   HWND okButton = nullptr;                 // BitBtn1
   HWND cancelButton = nullptr;             // BitBtn2
   HWND image = nullptr;                    // Image1
+  std::vector<FormChild> formChildren;
   std::array<std::vector<PageChild>, kPanelCount> pageChildren;
   // Owned GDI objects the controls show; they outlive the controls.
   GdiObject formFont, panelFont, linkFont, sidePicture;
   OwnedIcon okGlyph, cancelGlyph;
 };
 
-// Creates every control of `form` (client area already of its designed size).
+// Creates every control of `form`, laid out for the form's DPI.
 void CreateSetupWindowControls(HWND form, HINSTANCE instance, SetupWindowControls& controls);
 
+// Makes the fonts and pictures for `dpi` and places every control as
+// designed for 96 DPI, scaled; the page being shown is at its place.
+void ApplySetupWindowDpi(SetupWindowControls& controls, UINT dpi, int shownPage);
+
+// The client size of the form at the controls' DPI.
+SIZE SetupClientSize(const SetupWindowControls& controls);
+
+// Puts panel `page` where the shown page stands (the panels are designed
+// one below the other).
+void MovePanelToFront(const SetupWindowControls& controls, int page);
+
 // Places the controls of panel `page` for their present texts in the fonts
-// they use (see LayOutPage); run again after a text changes.
+// they use (see LayOutPage), at the controls' DPI; run again after a text
+// changes.
 void LayOutPageControls(const SetupWindowControls& controls, int page);
 
 // The check box CheckBox<n> (1 to 8) wherever its panel is.
