@@ -17,9 +17,11 @@ class ScriptedChooser : public FileChooser {
  public:
   std::optional<std::string> ChooseFile(const FileChooserRequest& request) override {
     shown.push_back(request);
+    if (whileShown) whileShown();
     return choice;
   }
   std::optional<std::string> choice;
+  std::function<void()> whileShown;       // runs while the dialog is up
   std::vector<FileChooserRequest> shown;  // every dialog, as it was asked for
 };
 

@@ -215,6 +215,9 @@ TEST(DropHitRow, RowsAlongTheBarAndTheListsExtentAcross) {
   EXPECT_EQ(at(30, 24), 2);
   g = {true, {}, {30, 0, 400, 50}, {-10, 0}, Edge::Top, 0, 9};  // horizontal, no pitch yet
   EXPECT_EQ(at(30 - 10 + 75, 10), 1) << "75 while none is measured";
+  g = {true, {}, {20, 24, 900, 92}, {0, 0}, Edge::Bottom, 128, 9, 4, 17};  // columns of four
+  EXPECT_EQ(at(20 + 130, 24 + 20), 5);
+  EXPECT_EQ(at(20 + 260, 24 + 20), std::nullopt) << "past the last item";
 }
 
 TEST(DragStart, TenPixelsWithOnlyOneButtonStartTheDrag) {

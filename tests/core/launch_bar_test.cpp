@@ -187,6 +187,23 @@ TEST_F(LaunchBarSession, WholeSession) {
   EXPECT_TRUE(form.errors.empty()) << form.errors.front();
 }
 
+// Small icons on a horizontal bar stand in columns: a drop finds the folder
+// under the pointer, not the one as many columns along as lines down.
+TEST_F(LaunchBarSession, DropOntoSmallIconsInColumnsFindsTheFolderUnderThePointer) {
+  for (int i = 1; i <= 8; ++i) Dir("AppData/Ovel Launch Bar/Box" + std::to_string(i));
+  WriteOptions(registry, Record(Edge::Top, 0, 0, {100, 100, 100, 100}, {}));
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  bar.RunCommand(CommandId::SmallIcons1);
+  const int32_t box6 = Row("Box6");
+  ASSERT_EQ(list.view.ItemPosition(1).x, list.view.ItemPosition(0).x) << "in columns";
+  const Rect client = window.ClientRectOnScreen();
+  const Rect l = bar.layout().list;
+  const Point p = list.view.ItemPosition(box6);
+  EXPECT_EQ(bar.DropHighlightAt({client.left + l.left + p.x + 3, client.top + l.top + p.y + 3}),
+            box6);
+}
+
 TEST_F(LaunchBarSession, OutsideChangesAreReadOnceKeepingTheSelection) {
   bar.Create();
   bar.Start(Win("AppData"), makeWizard);
@@ -237,6 +254,18 @@ TEST_F(LaunchBarSession, FileWindowKeysRenameAndOpenTheMenuAtTheItem) {
   EXPECT_TRUE(bar.OnListKey(kVkApps, 0));
   EXPECT_EQ(form.menuAt, (Point{0, 0})) << "at the selected item";
   EXPECT_FALSE(bar.OnListKey(kVkF2, kModCtrl));
+}
+
+// A close request while a command waits in a modal window waits for it.
+TEST_F(LaunchBarSession, CloseDuringAModalCommandComesAfterIt) {
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  std::optional<bool> allowed;
+  chooser.whileShown = [&] { allowed = bar.MayClose(); };
+  bar.RunCommand(CommandId::NewShortut1);
+  EXPECT_EQ(allowed, false);
+  EXPECT_TRUE(form.closed) << "asked again once the command returned";
+  EXPECT_TRUE(bar.MayClose());
 }
 
 TEST_F(LaunchBarSession, FirstStartRunsTheWizardWithTheBarHidden) {

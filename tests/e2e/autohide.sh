@@ -37,3 +37,12 @@ check "resting the pointer on the edge slides it out" rect_becomes "$shown"
 xdotool mousemove 730 610 sleep 0.1 mousemove 740 620
 check "moving the pointer away slides it back in" rect_becomes "$hidden"
 wait "$holder"
+
+# With the other program gone, the program's own hidden window is the active
+# one: a click on the slid-out bar must not count as focus coming back from
+# another of its windows, which would slide it back in under the pointer.
+xdotool mousemove 1 300 sleep 0.05 mousemove 0 300
+check "with the other program ended the edge still slides it out" rect_becomes "$shown"
+xdotool mousemove 50 300 sleep 0.1 click 1
+sleep 1.5
+check "a click on the slid-out bar keeps it out" test "$(info_of rect)" = "$shown"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A close request that arrives while the mouse holds the bar in the system's
 # move loop: the window goes, and the process ends with code 0 rather than
-# waiting for a quit message the move loop took.
+# waiting for a quit message the move loop took. One that arrives while the
+# shell asks to confirm a delete waits for the user's answer.
 set -u
 EXE=$1 PROBE=$2 OUT=$3
 . "$(dirname "$0")/lib.sh"
@@ -21,3 +22,24 @@ check "the process ends with code 0" test "$rc" = 0
 [ "$rc" = 124 ] && kill -9 "$BAR_PID" 2>/dev/null
 BAR_PID=""
 check "the record keeps its edge" test "$(stored_edge)" = 0
+
+root=$(root_folder_unix)
+rm -rf "$root"
+mkdir -p "$root/Keep me"
+check "the bar starts again" start_bar
+read -r x y _ _ <<<"$(probe itemrect TOVB_Form1 0 | tr , ' ')"
+xdotool mousemove $((x + 5)) $((y + 5)) click 1
+open_menu $((x + 5)) $((y + 5)) && menu_pick_down 7
+check "Delete asks to confirm" probe wait '#32770' 5000
+probe close TOVB_Form1 >/dev/null
+sleep 1
+check "a close request leaves the question up" probe wait '#32770' 100
+check "and the folder in place" test -d "$root/Keep me"
+probe command '#32770' 7 >/dev/null  # No
+rc=0
+wait_exit "$BAR_PID" 15 || rc=$?
+check "after the answer the bar closes with code 0" test "$rc" = 0
+[ "$rc" = 124 ] && kill -9 "$BAR_PID" 2>/dev/null
+BAR_PID=""
+check "the folder the user kept is there" test -d "$root/Keep me"
+rm -rf "$root"

@@ -235,7 +235,9 @@ TEST_F(HostileInputTest, CloseFromAnotherProcessDuringEachToggleKeepsTheEdge) {
     Pump();
     ASSERT_TRUE(RunProbe(L"close TOVB_Form1"));
     bar->RunCommand(toggle);
-    EXPECT_FALSE(bar->hwnd()) << "the close ran inside the toggle";
+    EXPECT_TRUE(bar->hwnd()) << "the close waits for the toggle to end";
+    Pump();
+    EXPECT_FALSE(bar->hwnd()) << "and comes after it";
     EXPECT_EQ(Saved().Edge, Edge::Top) << static_cast<int>(toggle);
   }
 }

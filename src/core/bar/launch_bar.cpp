@@ -236,6 +236,19 @@ DropGeometry LaunchBar::Geometry(Point screen) {
   g.edge = layout.edge;
   g.pitch = IsHorizontal(g.edge) ? scroller_.itemPitchX() : scroller_.itemPitchY();
   g.itemCount = s_.scroll.ItemCount();
+  // Items that share item 0's place along the bar stand beside it across.
+  if (g.itemCount > 1) {
+    const bool horizontal = IsHorizontal(g.edge);
+    const Point first = s_.scroll.ItemPosition(0);
+    const auto along = [horizontal](Point p) { return horizontal ? p.x : p.y; };
+    while (g.perLine < g.itemCount && along(s_.scroll.ItemPosition(g.perLine)) == along(first)) {
+      ++g.perLine;
+    }
+    if (g.perLine > 1) {
+      const Point second = s_.scroll.ItemPosition(1);
+      g.acrossPitch = horizontal ? second.y - first.y : second.x - first.x;
+    }
+  }
   return g;
 }
 

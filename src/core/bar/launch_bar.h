@@ -79,6 +79,11 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   bool created() const { return created_; }
 
   // --- input -------------------------------------------------------------
+  // A request to close the form. While a command waits in a modal window
+  // (a shell confirmation, a file dialog) the close is kept until the
+  // command has returned: closing under it would end that window with an
+  // answer the user never gave. False: the form stays for now.
+  bool MayClose();
   // The form became active; `fromOwnWindow` when focus came from another
   // window of this program. Only the first activation and those from the
   // program's own windows count.
@@ -99,16 +104,23 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   void RereadKeepingPlace();
   void OnStripMouseMove(StripId strip, Point inForm);
   void OnStripTimer(StripId strip);
-  void OnDoubleClick() { navigator_.ListViewDblClick(); }
+  void OnDoubleClick() {
+    const BusyScope busy(*this);  // a launch may wait in the shell's dialogs
+    navigator_.ListViewDblClick();
+  }
   void UpOneLevel() { navigator_.UpOneLevel(); }
   bool OnListKey(uint16_t key, uint32_t modifiers) {
     return navigator_.ListViewKeyDown(key, modifiers);
   }
   // An accepted in-place edit of `row`'s caption.
-  void OnLabelEdited(int32_t row, const std::string& text) { commands_.ListViewEdited(row, text); }
+  void OnLabelEdited(int32_t row, const std::string& text) {
+    const BusyScope busy(*this);
+    commands_.ListViewEdited(row, text);
+  }
   // Files dragged over or dropped onto the bar.
   void OnDragOverFiles() { drop_.DragOverFiles(); }
   uint32_t OnDropFiles(const FileList& files, const DropRequest& request) {
+    const BusyScope busy(*this);
     return drop_.DropFiles(files, request);
   }
   // The item to show drop-highlighted with the pointer at `screen`.
@@ -140,6 +152,20 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   ItemCommands& commands() { return commands_; }
 
  private:
+  // Marks a command at work, which may wait in a modal window; the last to
+  // end closes the form if a close was asked for meanwhile.
+  class BusyScope {
+   public:
+    explicit BusyScope(LaunchBar& bar) : bar_(bar) { ++bar_.busy_; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+    ~BusyScope() { bar_.EndBusy(); }
+
+   private:
+    LaunchBar& bar_;
+  };
+  void EndBusy();
+
   void LayoutBar() override;
   void ScrollListToTop() override { s_.scroll.ScrollToTop(); }
   // The menu is built from the record each time it opens, so its AutoHide
@@ -197,6 +223,8 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   bool rereading_ = false;
   bool created_ = false;
   bool activatedOnce_ = false;
+  int busy_ = 0;               // commands at work, nested
+  bool closePending_ = false;  // a close came while one was
 };
 
 }  // namespace olb

@@ -21,6 +21,7 @@ void LaunchBar::ShowPopupMenu(Point screen) {
 }
 
 void LaunchBar::RunCommand(CommandId command) {
+  const BusyScope busy(*this);
   switch (command) {
     case CommandId::LargeIcons1:
       SetViewMode(ViewMode::LargeIcons);
@@ -120,6 +121,18 @@ void LaunchBar::About1Click() {
 
 void LaunchBar::Help1Click() {
   OpenHelp(s_.form.Help(), s_.exePath);
+}
+
+bool LaunchBar::MayClose() {
+  if (busy_ == 0) return true;
+  closePending_ = true;
+  return false;
+}
+
+void LaunchBar::EndBusy() {
+  if (--busy_ > 0 || !closePending_) return;
+  closePending_ = false;
+  s_.form.Close();
 }
 
 }  // namespace olb

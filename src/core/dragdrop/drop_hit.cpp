@@ -1,5 +1,7 @@
 #include "core/dragdrop/drop_hit.h"
 
+#include <algorithm>
+
 namespace olb {
 
 std::optional<int32_t> DropHitRow(const DropGeometry& g) {
@@ -10,9 +12,14 @@ std::optional<int32_t> DropHitRow(const DropGeometry& g) {
   const int32_t extent = horizontal ? g.list.Height() : g.list.Width();
   const int32_t pitch = g.pitch > 0 ? g.pitch : kDefaultDropPitch;
   if (along < 0 || across < 0 || across >= extent) return std::nullopt;
-  const int32_t row = along / pitch;
+  int32_t slot = 0;
+  if (g.perLine > 1 && g.acrossPitch > 0) {
+    slot = across / g.acrossPitch;
+    if (slot >= g.perLine) return std::nullopt;
+  }
+  const int64_t row = int64_t{along / pitch} * std::max(g.perLine, 1) + slot;
   if (row >= g.itemCount) return std::nullopt;
-  return row;
+  return static_cast<int32_t>(row);
 }
 
 }  // namespace olb

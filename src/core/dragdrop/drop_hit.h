@@ -22,11 +22,16 @@ struct DropGeometry {
   Edge edge = Edge::Left;
   int32_t pitch = 0;  // between neighbouring items along the bar
   int32_t itemCount = 0;
+  // Items standing side by side across the bar in each line along it (small
+  // icons on a horizontal bar stand in columns), and their distance.
+  int32_t perLine = 1;
+  int32_t acrossPitch = 0;
 };
 
-// The row under the pointer, if any. Rows start at the view origin and
+// The item under the pointer, if any. Lines start at the view origin and
 // each covers `pitch` pixels along the bar, so the first pixel row of an
-// item belongs to that item.
+// item belongs to that item; within a line of several items each covers
+// `acrossPitch` pixels across it.
 std::optional<int32_t> DropHitRow(const DropGeometry& g);
 
 }  // namespace olb

@@ -171,11 +171,13 @@ void BarWindow::FormPaint() {
 }
 
 // The form's activation: its first activation, and focus coming back from
-// another window of this program.
+// another window of this program. The hidden application window that owns
+// the bar is no such window: the system makes it active when another
+// program's window closes, and a click on the bar then comes "from" it.
 void BarWindow::OnActivate(WPARAM wp, LPARAM lp) {
   if (LOWORD(wp) == WA_INACTIVE) return;
   const HWND previous = reinterpret_cast<HWND>(lp);
-  controller_->OnActivate(previous &&
+  controller_->OnActivate(previous && previous != GetWindow(hwnd_, GW_OWNER) &&
                           GetWindowThreadProcessId(previous, nullptr) == GetCurrentThreadId());
 }
 
@@ -315,6 +317,7 @@ LRESULT BarWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       }
       return 0;
     case WM_CLOSE:
+      if (controller_ && !controller_->MayClose()) return 0;
       if (dragDrop_) dragDrop_->Unbind();
       DestroyWindow(hwnd_);
       return 0;
