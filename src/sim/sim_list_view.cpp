@@ -5,7 +5,7 @@
 namespace olb::sim {
 
 Size SimListView::Cell() const {
-  return style_ == ViewStyle::Icon ? largeCell_ : smallCell_;
+  return style_ == ListViewStyle::LargeIcons ? largeCell_ : smallCell_;
 }
 
 int32_t SimListView::PerLine() const {
@@ -15,11 +15,11 @@ int32_t SimListView::PerLine() const {
 void SimListView::Arrange() {
   const Size cell = Cell();
   // Report style holds one item per row whatever the arrangement.
-  if (style_ == ViewStyle::Report) {
+  if (style_ == ListViewStyle::Report) {
     perLine_ = 1;
     return;
   }
-  const bool rows = arrangement_ == IconArrangement::Top && style_ != ViewStyle::List;
+  const bool rows = arrangement_ == IconArrangement::Top && style_ != ListViewStyle::List;
   const int32_t room = rows ? bounds_.Width() / cell.cx : bounds_.Height() / cell.cy;
   perLine_ = std::max(room, 1);
 }
@@ -30,16 +30,16 @@ Size SimListView::ContentSize() const {
   const int32_t per = PerLine();
   const int32_t lines = (count_ + per - 1) / per;
   const int32_t across = std::min(count_, per);
-  const bool rows = (arrangement_ == IconArrangement::Top && style_ != ViewStyle::List) ||
-                    style_ == ViewStyle::Report;
+  const bool rows = (arrangement_ == IconArrangement::Top && style_ != ListViewStyle::List) ||
+                    style_ == ListViewStyle::Report;
   return rows ? Size{across * cell.cx, lines * cell.cy} : Size{lines * cell.cx, across * cell.cy};
 }
 
 Point SimListView::ItemPosition(int32_t index) {
   const Size cell = Cell();
   const int32_t per = PerLine();
-  const bool rows = (arrangement_ == IconArrangement::Top && style_ != ViewStyle::List) ||
-                    style_ == ViewStyle::Report;
+  const bool rows = (arrangement_ == IconArrangement::Top && style_ != ListViewStyle::List) ||
+                    style_ == ListViewStyle::Report;
   const int32_t line = index / per;
   const int32_t place = index % per;
   const Point content =
@@ -83,7 +83,7 @@ void SimListView::SetArrangement(IconArrangement arrangement) {
   ClampOrigin();
 }
 
-void SimListView::SetViewStyle(ViewStyle style) {
+void SimListView::SetViewStyle(ListViewStyle style) {
   style_ = style;
   styleLog_.push_back(style);
   Arrange();
@@ -96,8 +96,8 @@ void SimListView::SetItemCount(int32_t count) {
   ClampOrigin();
 }
 
-void SimListView::SetSpacing(ViewStyle style, Size cell) {
-  Size& target = style == ViewStyle::Icon ? largeCell_ : smallCell_;
+void SimListView::SetSpacing(ListViewStyle style, Size cell) {
+  Size& target = style == ListViewStyle::LargeIcons ? largeCell_ : smallCell_;
   target.cx = cell.cx > 1 ? cell.cx : 1;
   target.cy = cell.cy > 1 ? cell.cy : 1;
   Arrange();

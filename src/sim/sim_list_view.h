@@ -26,15 +26,15 @@ class SimListView : public ListScrollPort {
   void SetBounds(const Rect& bounds) override;
   IconArrangement Arrangement() override { return arrangement_; }
   void SetArrangement(IconArrangement arrangement) override;
-  void SetViewStyle(ViewStyle style) override;
+  void SetViewStyle(ListViewStyle style) override;
 
   // Test controls and observations.
   void SetItemCount(int32_t count);
-  void SetSpacing(ViewStyle style, Size cell);
+  void SetSpacing(ListViewStyle style, Size cell);
   const Rect& bounds() const { return bounds_; }
   Point origin() const { return origin_; }  // scroll position, >= 0
-  ViewStyle style() const { return style_; }
-  const std::vector<ViewStyle>& styleLog() const { return styleLog_; }
+  ListViewStyle style() const { return style_; }
+  const std::vector<ListViewStyle>& styleLog() const { return styleLog_; }
   int arrangementChanges() const { return arrangementChanges_; }
 
  private:
@@ -45,13 +45,13 @@ class SimListView : public ListScrollPort {
   void ClampOrigin();
 
   int32_t count_ = 0;
-  ViewStyle style_ = ViewStyle::Icon;
+  ListViewStyle style_ = ListViewStyle::LargeIcons;
   IconArrangement arrangement_ = IconArrangement::Left;
   Rect bounds_;
   Point origin_;
   Size largeCell_ = kLargeIconSpacing;
   Size smallCell_ = kSmallIconSpacing;
-  std::vector<ViewStyle> styleLog_;
+  std::vector<ListViewStyle> styleLog_;
   int arrangementChanges_ = 0;
   int32_t perLine_ = 1;
 };

@@ -155,7 +155,7 @@ TEST_F(ScrollerTest, WithoutTwoItemsThePitchStaysZeroAndTheListKeepsItsSpan) {
   EXPECT_EQ(list.bounds().Height(), 552);
   // Once measured, the pitch is kept through later layouts and folders.
   Lay(10);
-  list.SetSpacing(ViewStyle::Icon, {75, 60});
+  list.SetSpacing(ListViewStyle::LargeIcons, {75, 60});
   Lay(1, {Edge::Left, {100, 500}, {92, 492}, 9});
   EXPECT_EQ(scroller.itemPitchY(), 75);
   EXPECT_EQ(list.bounds().Height(), 450);
@@ -309,15 +309,15 @@ TEST_F(ScrollerTest, SmallIconsScrollToTopRemeasureAndFlipTheMode) {
   Lay(10);
   list.ScrollBy(0, 150);
   scroller.SetViewMode(ViewMode::SmallIcons);
-  EXPECT_EQ(list.style(), ViewStyle::SmallIcon);
-  EXPECT_EQ(list.styleLog(), std::vector<ViewStyle>{ViewStyle::SmallIcon}) << "one change";
+  EXPECT_EQ(list.style(), ListViewStyle::SmallIcons);
+  EXPECT_EQ(list.styleLog(), std::vector<ListViewStyle>{ListViewStyle::SmallIcons}) << "one change";
   EXPECT_EQ(list.origin().y, 0);
   EXPECT_EQ(scroller.itemPitchY(), 17);
   EXPECT_EQ(list.bounds().Height(), 544);
   EXPECT_EQ(scroller.viewMode(), ViewMode::SmallIcons);
 
   scroller.SetViewMode(ViewMode::LargeIcons);
-  EXPECT_EQ(list.style(), ViewStyle::Icon);
+  EXPECT_EQ(list.style(), ListViewStyle::LargeIcons);
   EXPECT_EQ(scroller.itemPitchY(), 75);
   EXPECT_EQ(list.bounds().Height(), 525);
   EXPECT_EQ(scroller.viewMode(), ViewMode::LargeIcons);

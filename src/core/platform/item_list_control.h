@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <optional>
 
-namespace olb {
+#include "core/platform/list_view_style.h"
 
-enum class ListViewStyle { LargeIcons, SmallIcons, List, Report };
+namespace olb {
 
 class ItemListControl {
  public:

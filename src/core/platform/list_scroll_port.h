@@ -4,12 +4,9 @@
 #include <cstdint>
 
 #include "core/platform/geometry.h"
+#include "core/platform/list_view_style.h"
 
 namespace olb {
-
-// The control's presentation styles. Only the two icon styles are ever left
-// on; report and list are passed through transiently.
-enum class ViewStyle { Icon, SmallIcon, List, Report };
 
 // Where icon-style items start and how they flow: Top fills rows from the
 // top (a vertical bar), Left fills columns from the left (a horizontal bar).
@@ -43,7 +40,7 @@ class ListScrollPort {
   // control drops when its arrangement changes.
   virtual void SetArrangement(IconArrangement arrangement) = 0;
 
-  virtual void SetViewStyle(ViewStyle style) = 0;
+  virtual void SetViewStyle(ListViewStyle style) = 0;
 };
 
 }  // namespace olb

@@ -127,7 +127,8 @@ void ListScroller::OnMouseWheel(int32_t delta, Point inForm) {
 
 void ListScroller::SetViewMode(ViewMode mode) {
   // One change of style; the control arranges its items once for it.
-  list_.SetViewStyle(mode == ViewMode::LargeIcons ? ViewStyle::Icon : ViewStyle::SmallIcon);
+  list_.SetViewStyle(mode == ViewMode::LargeIcons ? ListViewStyle::LargeIcons
+                                                  : ListViewStyle::SmallIcons);
   viewMode_ = mode;
   list_.ScrollToTop();
   // The top is the start of a vertical bar only: a horizontal bar goes back

@@ -49,20 +49,6 @@ ListViewStyle StyleFromBits(DWORD style) {
   }
 }
 
-ListViewStyle FromViewStyle(ViewStyle style) {
-  switch (style) {
-    case ViewStyle::Icon:
-      return ListViewStyle::LargeIcons;
-    case ViewStyle::SmallIcon:
-      return ListViewStyle::SmallIcons;
-    case ViewStyle::List:
-      return ListViewStyle::List;
-    case ViewStyle::Report:
-      return ListViewStyle::Report;
-  }
-  return ListViewStyle::LargeIcons;
-}
-
 }  // namespace
 
 int WheelDeltaAlongBar(UINT msg, WPARAM wp) {
@@ -241,8 +227,8 @@ void TMyListView::SetArrangement(IconArrangement arrangement) {
   SetupSystemImageLists();
 }
 
-void TMyListView::SetViewStyle(ViewStyle style) {
-  SetStyle(FromViewStyle(style));
+void TMyListView::SetViewStyle(ListViewStyle style) {
+  SetStyle(style);
 }
 
 // --- input -----------------------------------------------------------------

@@ -97,7 +97,7 @@ class TMyListView : public ItemListControl, public ListScrollPort {
   void SetBounds(const Rect& bounds) override;
   IconArrangement Arrangement() override;
   void SetArrangement(IconArrangement arrangement) override;
-  void SetViewStyle(ViewStyle style) override;
+  void SetViewStyle(ListViewStyle style) override;
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
