@@ -63,5 +63,7 @@ using GlobalMemory = UniqueHandle<ClosedBy<HGLOBAL, GlobalFree>>;
 using MenuHandle = UniqueHandle<ClosedBy<HMENU, DestroyMenu>>;
 // A library the program loaded at run time.
 using LibraryHandle = UniqueHandle<ClosedBy<HMODULE, FreeLibrary>>;
+// An icon loaded by the program; a control showing it only borrows it.
+using IconHandle = UniqueHandle<ClosedBy<HICON, DestroyIcon>>;
 
 }  // namespace olb::win

@@ -6,6 +6,7 @@
 
 #include "win32/base/dpi.h"
 #include "win32/base/gdi.h"
+#include "win32/base/window.h"
 
 namespace olb::win {
 namespace {
@@ -41,22 +42,11 @@ ImageList LoadGlyphs(HINSTANCE instance, int size) {
   return list;
 }
 
-void RegisterPanelClass(HINSTANCE instance, WNDPROC proc) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kPanelClass;
-  RegisterClassExW(&wc);  // fails harmlessly when already registered
-}
-
 }  // namespace
 
 UpButtonPanel::UpButtonPanel(HWND form, HINSTANCE instance, std::function<void()> onClick)
     : onClick_(std::move(onClick)) {
-  RegisterPanelClass(instance, WndProc);
+  RegisterWindowClass(instance, {kPanelClass, WndProc, 0, false, true});  // a plain panel
   CreateWindowExW(0, kPanelClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 20, 30, form,
                   nullptr, instance, this);
   if (!hwnd_) throw std::runtime_error("Cannot create the Up button panel");

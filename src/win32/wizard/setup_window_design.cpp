@@ -7,6 +7,7 @@
 #include "core/wizard/setup_wizard.h"
 #include "win32/base/dpi.h"
 #include "win32/base/unicode.h"
+#include "win32/base/window.h"
 
 namespace olb::win {
 namespace {
@@ -77,17 +78,6 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT msg, WPARAM wp, LPARAM lp) {
       break;
   }
   return DefWindowProcW(panel, msg, wp, lp);
-}
-
-void RegisterPanelClass(HINSTANCE instance) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = PanelProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kPanelClass;
-  RegisterClassExW(&wc);  // fails harmlessly when a second form registers it again
 }
 
 HFONT MakeFont(int height, bool underline) {
@@ -173,7 +163,7 @@ void CreatePageControl(const Design& d, HWND panel, HINSTANCE instance, SetupWin
 }  // namespace
 
 void CreateSetupWindowControls(HWND form, HINSTANCE instance, SetupWindowControls& c) {
-  RegisterPanelClass(instance);
+  RegisterWindowClass(instance, {kPanelClass, PanelProc, 0, false, true});  // a plain panel
   c.instance = instance;
   // Fonts, pictures and places follow once every control exists.
 
@@ -233,7 +223,7 @@ void ApplySetupWindowDpi(SetupWindowControls& c, UINT dpi, int shownPage) {
   // The check-mark and cross glyphs beside the captions (common controls 6
   // draw a button's image and its text together).
   const int glyph = ScaleToDpi(kButtonGlyphSize, dpi);
-  const auto setGlyph = [&](HWND button, const wchar_t* name, OwnedIcon& owner) {
+  const auto setGlyph = [&](HWND button, const wchar_t* name, IconHandle& owner) {
     const auto icon = static_cast<HICON>(LoadImageW(c.instance, name, IMAGE_ICON, glyph, glyph, 0));
     SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
     owner.Reset(icon);

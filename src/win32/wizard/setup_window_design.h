@@ -10,6 +10,7 @@
 
 #include "core/wizard/page_layout.h"
 #include "win32/base/gdi.h"
+#include "win32/base/unique_handle.h"
 
 namespace olb::win {
 
@@ -29,25 +30,6 @@ inline constexpr int kSetupClientWidth = 402;
 inline constexpr int kSetupClientHeight = 243;
 inline constexpr int kPanelCount = 4;
 inline constexpr int kPanelLeft = 112, kPanelTop = 8, kPanelWidth = 281, kPanelHeight = 169;
-
-// Owns an icon loaded for a control, which only borrows it.
-class OwnedIcon {
- public:
-  OwnedIcon() = default;
-  ~OwnedIcon() {
-    if (icon_) DestroyIcon(icon_);
-  }
-  OwnedIcon(const OwnedIcon&) = delete;
-  OwnedIcon& operator=(const OwnedIcon&) = delete;
-  void Reset(HICON icon) {
-    if (icon_) DestroyIcon(icon_);
-    icon_ = icon;
-  }
-  HICON get() const { return icon_; }
-
- private:
-  HICON icon_ = nullptr;
-};
 
 // A control of a page with its designed box, which every layout starts from.
 struct PageChild {
@@ -73,7 +55,7 @@ struct SetupWindowControls {
   std::array<std::vector<PageChild>, kPanelCount> pageChildren;
   // Owned GDI objects the controls show; they outlive the controls.
   GdiObject formFont, panelFont, linkFont, sidePicture;
-  OwnedIcon okGlyph, cancelGlyph;
+  IconHandle okGlyph, cancelGlyph;
 };
 
 // Creates every control of `form`, laid out for the form's DPI.
