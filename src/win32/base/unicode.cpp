@@ -28,4 +28,16 @@ std::string AnsiToUtf8(std::string_view ansi) {
   return Narrow(wide);
 }
 
+std::string Utf8ToAnsi(std::string_view utf8) {
+  const std::wstring wide = Widen(utf8);
+  if (wide.empty()) return {};
+  const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
+                                    0, nullptr, nullptr);
+  if (n <= 0) return {};
+  std::string ansi(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(), n,
+                      nullptr, nullptr);
+  return ansi;
+}
+
 }  // namespace olb::win

@@ -4,7 +4,6 @@
 // where an old interface still hands it over.
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -13,10 +12,9 @@ namespace olb::win {
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view utf16);
 
-// ANSI text of the system code page to UTF-8.
+// ANSI text of the system code page to UTF-8, and back; a character the
+// code page lacks becomes the code page's default character.
 std::string AnsiToUtf8(std::string_view ansi);
-inline std::string AnsiToUtf8(const char* text, size_t length) {
-  return AnsiToUtf8(std::string_view(text, length));
-}
+std::string Utf8ToAnsi(std::string_view utf8);
 
 }  // namespace olb::win

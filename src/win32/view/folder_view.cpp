@@ -52,11 +52,7 @@ bool FolderView::LabelEdited(const NMHDR& header) {
   } else {
     const auto& info = reinterpret_cast<const NMLVDISPINFOA&>(header);
     if (!info.item.pszText) return true;
-    // An ANSI control's text is in the system code page.
-    const int n = MultiByteToWideChar(CP_ACP, 0, info.item.pszText, -1, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n > 0 ? n : 1), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, info.item.pszText, -1, wide.data(), n);
-    text = Narrow(wide.c_str());
+    text = AnsiToUtf8(info.item.pszText);  // an ANSI control's text is in the system code page
     row = info.item.iItem;
   }
   bar_->OnLabelEdited(row, text);

@@ -21,17 +21,6 @@ void CopyText(const std::basic_string<Char>& text, Char* buffer, int capacity) {
   buffer[n] = 0;
 }
 
-std::string Utf8ToAnsi(std::string_view utf8) {
-  const std::wstring wide = Widen(utf8);
-  if (wide.empty()) return {};
-  const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
-                                    0, nullptr, nullptr);
-  std::string out(static_cast<size_t>(std::max(n, 0)), '\0');
-  WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr,
-                      nullptr);
-  return out;
-}
-
 COLORREF ColorOf(ItemColor color, COLORREF listFont) {
   switch (color) {
     case ItemColor::Highlight:
@@ -132,7 +121,7 @@ LRESULT TMyListView::OnFindItem(const NMLVFINDITEMW& find, bool wide) {
     typed = Narrow(find.lvfi.psz);
   } else {
     const auto* ansi = reinterpret_cast<const char*>(find.lvfi.psz);
-    typed = AnsiToUtf8(ansi, std::strlen(ansi));
+    typed = AnsiToUtf8(ansi);
   }
   const std::optional<int32_t> found = FindItem(*model_, FindKindFromFlags(find.lvfi.flags), typed,
                                                 find.iStart, (find.lvfi.flags & LVFI_WRAP) != 0);
