@@ -50,7 +50,7 @@ BarWindow::BarWindow(Application& app, Registry& registry, UINT appBarNotify)
   rows_ = std::make_unique<ListRows>(folder_->list().hwnd());
   shell_ = std::make_unique<Win32AppBarShell>(hwnd_, appBarNotify_);
   ops_ = std::make_unique<HwndBarOps>(hwnd_);
-  watcher_ = std::make_unique<ShellFolderWatcher>(hwnd_, kFolderChangedMessage);
+  watcher_ = std::make_unique<Win32FolderWatcher>(hwnd_, kFolderChangedMessage);
   FolderView& f = *folder_;
   controller_ = std::make_unique<LaunchBar>(
       BarServices{*shell_, *ops_, desktop_, registry, f.shell(), f.allocator(), f.list(), f.list(),

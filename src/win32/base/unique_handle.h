@@ -10,11 +10,20 @@ namespace olb::win {
 
 // `Traits` names the handle type (`using Handle = ...`) and closes a handle
 // (`void Close(Handle) const`); it may carry what closing needs, such as the
-// window a DC came from. A null handle is never closed.
+// window a DC came from. A null handle is never closed; a kind whose null is
+// not zero names it (`static Handle Null()`).
 template <typename Traits>
 class UniqueHandle {
  public:
   using Handle = typename Traits::Handle;
+
+  static Handle Null() {
+    if constexpr (requires { Traits::Null(); }) {
+      return Traits::Null();
+    } else {
+      return Handle{};
+    }
+  }
 
   UniqueHandle() = default;
   explicit UniqueHandle(Handle handle, Traits traits = {}) : handle_(handle), traits_(traits) {}
@@ -32,17 +41,17 @@ class UniqueHandle {
   UniqueHandle& operator=(const UniqueHandle&) = delete;
 
   Handle get() const { return handle_; }
-  explicit operator bool() const { return handle_ != Handle{}; }
+  explicit operator bool() const { return handle_ != Null(); }
   // Gives the handle up unclosed, to a receiver that closes it.
-  Handle Release() { return std::exchange(handle_, Handle{}); }
+  Handle Release() { return std::exchange(handle_, Null()); }
   // Closes the handle held, if any, and holds `handle` instead.
-  void Reset(Handle handle = Handle{}) {
+  void Reset(Handle handle = Null()) {
     const Handle old = std::exchange(handle_, handle);
-    if (old != Handle{}) traits_.Close(old);
+    if (old != Null()) traits_.Close(old);
   }
 
  private:
-  Handle handle_{};
+  Handle handle_ = Null();
   [[no_unique_address]] Traits traits_{};
 };
 

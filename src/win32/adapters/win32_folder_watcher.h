@@ -7,26 +7,41 @@
 // does the controller poll the handle.
 #pragma once
 
-#include <windows.h>
+#include <shlobj.h>
 
 #include <atomic>
 #include <string_view>
 
 #include "core/platform/folder_watcher.h"
+#include "win32/base/unique_handle.h"
 
 namespace olb::win {
 
-class ShellFolderWatcher : public FolderWatcher {
+// A change notification handle, whose null is INVALID_HANDLE_VALUE.
+struct ChangeNotificationClose {
+  using Handle = HANDLE;
+  static HANDLE Null() { return INVALID_HANDLE_VALUE; }
+  void Close(HANDLE handle) const { FindCloseChangeNotification(handle); }
+};
+
+// A registered wait, unregistered after any callback under way has run, so
+// none runs after what it uses is gone.
+struct WaitUnregister {
+  using Handle = HANDLE;
+  void Close(HANDLE wait) const { UnregisterWaitEx(wait, INVALID_HANDLE_VALUE); }
+};
+
+class Win32FolderWatcher : public FolderWatcher {
  public:
-  ShellFolderWatcher(HWND window, UINT message) : window_(window), message_(message) {}
-  ~ShellFolderWatcher() override { Stop(); }
-  ShellFolderWatcher(const ShellFolderWatcher&) = delete;
-  ShellFolderWatcher& operator=(const ShellFolderWatcher&) = delete;
+  Win32FolderWatcher(HWND window, UINT message) : window_(window), message_(message) {}
+  ~Win32FolderWatcher() override { Stop(); }
+  Win32FolderWatcher(const Win32FolderWatcher&) = delete;
+  Win32FolderWatcher& operator=(const Win32FolderWatcher&) = delete;
 
   bool Watch(std::string_view path) override;
   bool Poll() override;
   // Whether the shell took the registration.
-  bool registered() const { return registration_ != 0; }
+  bool registered() const { return static_cast<bool>(registration_); }
 
   // One of the watch's messages arrived: frees what the shell passed with
   // it, or arms the wait again after the one that posted it.
@@ -39,9 +54,9 @@ class ShellFolderWatcher : public FolderWatcher {
 
   HWND window_;
   UINT message_;
-  ULONG registration_ = 0;
-  HANDLE handle_ = INVALID_HANDLE_VALUE;
-  HANDLE wait_ = nullptr;
+  UniqueHandle<ClosedBy<ULONG, SHChangeNotifyDeregister>> registration_;
+  UniqueHandle<ChangeNotificationClose> handle_;
+  UniqueHandle<WaitUnregister> wait_;
   std::atomic<bool> fired_{false};
 };
 

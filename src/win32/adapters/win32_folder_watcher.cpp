@@ -1,4 +1,4 @@
-#include "win32/adapters/shell_folder_watcher.h"
+#include "win32/adapters/win32_folder_watcher.h"
 
 #include <shlobj.h>
 
@@ -14,7 +14,7 @@ constexpr LONG kEvents = SHCNE_CREATE | SHCNE_DELETE | SHCNE_MKDIR | SHCNE_RMDIR
 
 }  // namespace
 
-bool ShellFolderWatcher::Watch(std::string_view path) {
+bool Win32FolderWatcher::Watch(std::string_view path) {
   Stop();
   if (path.empty()) return true;
   const std::wstring wide = Widen(path);
@@ -23,31 +23,36 @@ bool ShellFolderWatcher::Watch(std::string_view path) {
     // Not recursive: the bar shows the folder's direct entries only. The
     // shell keeps its own copy of the list.
     const SHChangeNotifyEntry entry{pidl, FALSE};
-    registration_ = SHChangeNotifyRegister(
+    registration_.Reset(SHChangeNotifyRegister(
         window_, SHCNRF_InterruptLevel | SHCNRF_ShellLevel | SHCNRF_NewDelivery, kEvents, message_,
-        1, &entry);
+        1, &entry));
     CoTaskMemFree(pidl);
   }
-  handle_ = FindFirstChangeNotificationW(
+  handle_.Reset(FindFirstChangeNotificationW(
       wide.c_str(), FALSE,
-      FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME | FILE_NOTIFY_CHANGE_LAST_WRITE);
-  if (handle_ == INVALID_HANDLE_VALUE) return registration_ != 0;
-  return ArmWait() || registration_ != 0;
+      FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME | FILE_NOTIFY_CHANGE_LAST_WRITE));
+  if (!handle_) return registered();
+  return ArmWait() || registered();
 }
 
-bool ShellFolderWatcher::ArmWait() {
+bool Win32FolderWatcher::ArmWait() {
   fired_ = false;
-  return RegisterWaitForSingleObject(&wait_, handle_, Signalled, this, INFINITE,
-                                     WT_EXECUTEONLYONCE) != FALSE;
+  HANDLE wait = nullptr;
+  if (!RegisterWaitForSingleObject(&wait, handle_.get(), Signalled, this, INFINITE,
+                                   WT_EXECUTEONLYONCE)) {
+    return false;
+  }
+  wait_.Reset(wait);
+  return true;
 }
 
-void CALLBACK ShellFolderWatcher::Signalled(void* self, BOOLEAN) {
-  auto& watcher = *static_cast<ShellFolderWatcher*>(self);
+void CALLBACK Win32FolderWatcher::Signalled(void* self, BOOLEAN) {
+  auto& watcher = *static_cast<Win32FolderWatcher*>(self);
   watcher.fired_ = true;
   PostMessageW(watcher.window_, watcher.message_, 0, 0);
 }
 
-void ShellFolderWatcher::Received(WPARAM wp, LPARAM lp) {
+void Win32FolderWatcher::Received(WPARAM wp, LPARAM lp) {
   if (wp != 0) {
     // The shell's own delivery: its block is freed by locking and unlocking.
     PIDLIST_ABSOLUTE* pidls = nullptr;
@@ -60,37 +65,29 @@ void ShellFolderWatcher::Received(WPARAM wp, LPARAM lp) {
   }
   // The wait fired once; a message left over from a folder no longer
   // watched finds nothing fired.
-  if (!fired_.exchange(false) || handle_ == INVALID_HANDLE_VALUE) return;
-  UnregisterWaitEx(wait_, INVALID_HANDLE_VALUE);
-  wait_ = nullptr;
-  if (!FindNextChangeNotification(handle_) || !ArmWait()) {
-    FindCloseChangeNotification(handle_);
-    handle_ = INVALID_HANDLE_VALUE;
-  }
+  if (!fired_.exchange(false) || !handle_) return;
+  wait_.Reset();
+  if (!FindNextChangeNotification(handle_.get()) || !ArmWait()) handle_.Reset();
 }
 
-bool ShellFolderWatcher::Poll() {
-  if (handle_ == INVALID_HANDLE_VALUE || wait_ != nullptr) return false;
+bool Win32FolderWatcher::Poll() {
+  if (!handle_ || wait_) return false;
   bool changed = false;
-  while (WaitForSingleObject(handle_, 0) == WAIT_OBJECT_0) {
+  while (WaitForSingleObject(handle_.get(), 0) == WAIT_OBJECT_0) {
     changed = true;
-    if (!FindNextChangeNotification(handle_)) {
-      FindCloseChangeNotification(handle_);
-      handle_ = INVALID_HANDLE_VALUE;
+    if (!FindNextChangeNotification(handle_.get())) {
+      handle_.Reset();
       break;
     }
   }
   return changed;
 }
 
-void ShellFolderWatcher::Stop() {
-  if (registration_ != 0) SHChangeNotifyDeregister(registration_);
-  registration_ = 0;
+void Win32FolderWatcher::Stop() {
+  registration_.Reset();
   // Waits for a callback under way, so none runs after the handle is gone.
-  if (wait_ != nullptr) UnregisterWaitEx(wait_, INVALID_HANDLE_VALUE);
-  wait_ = nullptr;
-  if (handle_ != INVALID_HANDLE_VALUE) FindCloseChangeNotification(handle_);
-  handle_ = INVALID_HANDLE_VALUE;
+  wait_.Reset();
+  handle_.Reset();
   fired_ = false;
 }
 
