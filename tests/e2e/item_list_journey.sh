@@ -129,6 +129,12 @@ stop_at() {  # edge
     screenshot "journey-$edge-$mode"
     check "$edge, $mode icons: the list shows more than one item" \
       test "$(view_of list_visible | cut -d, -f3)" -gt 1
+    if [ "$mode" = small ] && { [ "$edge" = left ] || [ "$edge" = right ]; }; then
+      # The 200-character name ends in "..." within the list's width.
+      IFS=, read -r il _ ir _ <<<"$(probe itemrect TOVB_Form1 10 label)"
+      IFS=, read -r ll _ lr _ <<<"$(view_of list_rect)"
+      check "$edge, small icons: captions are cut within the list" test $((ir - il)) -le $((lr - ll))
+    fi
     check "$edge, $mode icons: the wheel reaches the last item" reach_end_by_wheel
     check "$edge, $mode icons: the wheel comes back to the first" reach_start_by_wheel
     check "$edge, $mode icons: the forward strip reaches the last item" reach_end_by_strip "$edge"
