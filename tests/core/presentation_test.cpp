@@ -237,7 +237,7 @@ TEST(CaptionText, LongNamesAreCutInSmallIconsAndWrappedInTips) {
   const auto sixBytes = [](std::string_view text) { return text.size() <= 6; };
   EXPECT_EQ(CaptionThatFits("abcdef", sixBytes), "abcdef");
   EXPECT_EQ(CaptionThatFits("abcdefg", sixBytes), "abc...");
-  EXPECT_EQ(CaptionThatFits(cyrillic + cyrillic + cyrillic, sixBytes), cyrillic + "...")
+  EXPECT_EQ(CaptionThatFits(cyrillic + cyrillic + cyrillic + cyrillic, sixBytes), cyrillic + "...")
       << "cut between characters";
   EXPECT_EQ(CaptionThatFits("abcdefg", [](std::string_view) { return false; }), "...");
   EXPECT_EQ(BreakLongRuns("abcdefg hi", 3), "abc\ndef\ng hi");
