@@ -233,6 +233,13 @@ TEST(CaptionText, LongNamesAreCutInSmallIconsAndWrappedInTips) {
   for (size_t i = 0; i < kSmallIconCaptionChars; ++i) name += cyrillic;
   EXPECT_EQ(SmallIconCaption(name), name) << "a name that fits stays whole";
   EXPECT_EQ(SmallIconCaption(name + "x"), name + "...") << "cut between characters";
+  EXPECT_EQ(SmallIconCaption(name, 2), cyrillic + cyrillic + "...") << "cut to the room there is";
+  const auto sixBytes = [](std::string_view text) { return text.size() <= 6; };
+  EXPECT_EQ(CaptionThatFits("abcdef", sixBytes), "abcdef");
+  EXPECT_EQ(CaptionThatFits("abcdefg", sixBytes), "abc...");
+  EXPECT_EQ(CaptionThatFits(cyrillic + cyrillic + cyrillic + cyrillic, sixBytes), cyrillic + "...")
+      << "cut between characters";
+  EXPECT_EQ(CaptionThatFits("abcdefg", [](std::string_view) { return false; }), "...");
   EXPECT_EQ(BreakLongRuns("abcdefg hi", 3), "abc\ndef\ng hi");
   EXPECT_EQ(BreakLongRuns(cyrillic + cyrillic + cyrillic, 2),
             cyrillic + cyrillic + "\n" + cyrillic);

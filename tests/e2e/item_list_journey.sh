@@ -29,7 +29,9 @@ add_category Internet 8
 add_category "Документы" 12
 add_category Tools 20
 add_category Archive 60
-for n in Заметки Отчёт Письмо Budget Plan Notes Readme Todo; do echo "$n" >"$root/$n.txt"; done
+for n in Заметки Отчёт Письмо Plan Notes Readme Todo; do echo "$n" >"$root/$n.txt"; done
+# A caption the list wraps to more lines than a thin bar holds (item 9).
+echo budget >"$root/Budget for this year and the next one.txt"
 long=$(printf 'L%.0s' $(seq 196))
 echo long >"$root/$long.txt"
 probe mklink "$windows_root\\Notepad.lnk" 'C:\windows\system32\notepad.exe'
@@ -129,6 +131,17 @@ stop_at() {  # edge
     screenshot "journey-$edge-$mode"
     check "$edge, $mode icons: the list shows more than one item" \
       test "$(view_of list_visible | cut -d, -f3)" -gt 1
+    if [ "$mode" = large ] && { [ "$edge" = top ] || [ "$edge" = bottom ]; }; then
+      IFS=, read -r _ _ _ ib <<<"$(probe itemrect TOVB_Form1 9 label)"
+      IFS=, read -r _ _ _ lb <<<"$(view_of list_rect)"
+      check "$edge, large icons: a long caption keeps to whole lines in the list" test "$ib" -le "$lb"
+    fi
+    if [ "$mode" = small ] && { [ "$edge" = left ] || [ "$edge" = right ]; }; then
+      # The 200-character name ends in "..." within the list's width.
+      IFS=, read -r il _ ir _ <<<"$(probe itemrect TOVB_Form1 10 label)"
+      IFS=, read -r ll _ lr _ <<<"$(view_of list_rect)"
+      check "$edge, small icons: captions are cut within the list" test $((ir - il)) -le $((lr - ll))
+    fi
     check "$edge, $mode icons: the wheel reaches the last item" reach_end_by_wheel
     check "$edge, $mode icons: the wheel comes back to the first" reach_start_by_wheel
     check "$edge, $mode icons: the forward strip reaches the last item" reach_end_by_strip "$edge"

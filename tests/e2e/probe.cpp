@@ -10,7 +10,9 @@
 //                                 prints its text and presses its OK button
 //   olb_probe view CLASS          prints facts about the bar's item list and
 //                                 Up button, one per line
-//   olb_probe itemrect CLASS N    prints the screen rectangle of item N's icon
+//   olb_probe itemrect CLASS N [label]
+//                                 prints the screen rectangle of item N's icon
+//                                 (or its label)
 //   olb_probe mklink LINK TARGET  saves a shell link LINK to TARGET
 //   olb_probe text CLASS ID       prints the text of the window's control ID
 //                                 (at any depth)
@@ -175,7 +177,7 @@ int MakeLink(const wchar_t* link, const wchar_t* target) {
 
 // The screen rectangle of item N's icon, read across processes through a
 // buffer in the bar's own memory.
-int ItemRect(HWND bar, int item) {
+int ItemRect(HWND bar, int item, bool label) {
   const HWND list = FindWindowExW(bar, nullptr, WC_LISTVIEWW, nullptr);
   DWORD pid = 0;
   GetWindowThreadProcessId(list, &pid);
@@ -183,7 +185,7 @@ int ItemRect(HWND bar, int item) {
       OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
   if (!process) return 1;
   void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
-  RECT r{LVIR_ICON, 0, 0, 0};
+  RECT r{label ? LVIR_LABEL : LVIR_ICON, 0, 0, 0};
   SIZE_T moved = 0;
   WriteProcessMemory(process, remote, &r, sizeof r, &moved);
   SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(remote));
@@ -470,7 +472,8 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (cmd == L"info") return Info(w);
   if (cmd == L"view") return View(w);
-  if (cmd == L"itemrect" && argc >= 4) return ItemRect(w, _wtoi(argv[3]));
+  if (cmd == L"itemrect" && argc >= 4)
+    return ItemRect(w, _wtoi(argv[3]), argc > 4 && std::wstring(argv[4]) == L"label");
   if (cmd == L"close") return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
   if (cmd == L"forget") return AppBar(ABM_REMOVE, w) ? 0 : 1;
   if (cmd == L"registered") {

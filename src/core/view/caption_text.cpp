@@ -1,5 +1,8 @@
 #include "core/view/caption_text.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace olb {
 namespace {
 
@@ -10,17 +13,44 @@ bool StartsCharacter(char c) {
 
 }  // namespace
 
-std::string SmallIconCaption(std::string_view caption) {
+std::string SmallIconCaption(std::string_view caption, size_t maxChars) {
+  maxChars = std::min(maxChars, kSmallIconCaptionChars);
   size_t chars = 0;
   for (size_t i = 0; i < caption.size(); ++i) {
     if (!StartsCharacter(caption[i])) continue;
-    if (++chars > kSmallIconCaptionChars) {
+    if (++chars > maxChars) {
       std::string cut(caption.substr(0, i));
       cut.append("...");
       return cut;
     }
   }
   return std::string(caption);
+}
+
+std::string CaptionThatFits(std::string_view caption,
+                            const std::function<bool(std::string_view)>& fits) {
+  if (fits(caption)) return std::string(caption);
+  // Where each character starts, and the end: a cut falls between characters.
+  std::vector<size_t> starts;
+  for (size_t i = 0; i < caption.size(); ++i) {
+    if (StartsCharacter(caption[i])) starts.push_back(i);
+  }
+  const auto cutAt = [&](size_t chars) {
+    std::string cut(caption.substr(0, chars < starts.size() ? starts[chars] : caption.size()));
+    cut.append("...");
+    return cut;
+  };
+  size_t low = 0;  // characters known to fit with "..." (none at worst)
+  size_t high = starts.size();
+  while (low + 1 < high) {
+    const size_t mid = low + (high - low) / 2;
+    if (fits(cutAt(mid))) {
+      low = mid;
+    } else {
+      high = mid;
+    }
+  }
+  return cutAt(low);
 }
 
 std::string BreakLongRuns(std::string_view text, size_t run) {

@@ -20,6 +20,7 @@ namespace {
 constexpr UINT_PTR kSubclassId = 1;
 constexpr int kColumnWidth = 300;
 constexpr size_t kTipLineChars = 40;                    // a tip line of a name without blanks
+constexpr int kSmallIconLabelPadding = 12;              // the small icon's margins and the label's
 constexpr WPARAM kMoveByCaption = SC_MOVE | HTCAPTION;  // 0xF012
 
 DWORD StyleBitsOf(ListViewStyle style) {
@@ -379,6 +380,55 @@ std::wstring TMyListView::CutCaptionAtCursor() {
                    label.left < client.left;
   // A name without blanks would make one tip as wide as the screen.
   return cut ? Widen(BreakLongRuns(record->ItemName, kTipLineChars)) : std::wstring();
+}
+
+// A small-icon caption cut with "..." to the list's width: the control
+// makes every column as wide as the widest caption and clips it at the
+// list's edge without an ellipsis.
+std::string TMyListView::SmallIconText(std::string_view caption) {
+  const std::wstring whole = Widen(SmallIconCaption(caption));
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  const int room =
+      client.right - client.left - GetSystemMetrics(SM_CXSMICON) - kSmallIconLabelPadding;
+  WindowDc dc(hwnd_);
+  SelectionScope useFont(dc.get(), font_.get());
+  SIZE size{};
+  GetTextExtentPoint32W(dc.get(), whole.c_str(), static_cast<int>(whole.size()), &size);
+  if (size.cx <= room) return SmallIconCaption(caption);
+  SIZE dots{};
+  GetTextExtentPoint32W(dc.get(), L"...", 3, &dots);
+  int fit = 0;
+  GetTextExtentExPointW(dc.get(), whole.c_str(), static_cast<int>(whole.size()),
+                        std::max<int>(room - static_cast<int>(dots.cx), 0), &fit, nullptr, &size);
+  // Characters, not UTF-16 units: a surrogate pair is one character.
+  size_t chars = 0;
+  for (int i = 0; i < fit && i < static_cast<int>(whole.size()); ++i) {
+    if (whole[static_cast<size_t>(i)] < 0xDC00 || whole[static_cast<size_t>(i)] > 0xDFFF) ++chars;
+  }
+  return SmallIconCaption(caption, chars);
+}
+
+// A large-icon caption cut with "..." to the lines that fit below its icon
+// in the list's height: the control wraps a long caption to three lines or
+// more, and the list, as thin as the bar, would cut the last one in half.
+// The control itself measures each candidate (its wrapping is its own): it
+// asks for the item's text again and gets the candidate.
+std::string TMyListView::LargeIconText(int32_t item, const std::string& caption) {
+  if (labelCandidate_) return *labelCandidate_;
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  // Measured as if in the first row, where the room is least.
+  const int shift = std::max<int>(ItemPosition(0).y, 0) - ItemPosition(item).y;
+  return CaptionThatFits(caption, [&](std::string_view text) {
+    RECT label{};
+    label.left = LVIR_LABEL;
+    labelCandidate_ = std::string(text);
+    const bool placed = SendMessageW(hwnd_, LVM_GETITEMRECT, static_cast<WPARAM>(item),
+                                     reinterpret_cast<LPARAM>(&label)) != 0;
+    labelCandidate_.reset();
+    return !placed || label.bottom + shift <= client.bottom;
+  });
 }
 
 void TMyListView::PaintEmptyHint() {

@@ -112,6 +112,8 @@ class TMyListView : public ItemListControl, public ListScrollPort {
   // The full caption of the item under the pointer when the list shows it
   // cut; empty otherwise (no tip).
   std::wstring CutCaptionAtCursor();
+  std::string SmallIconText(std::string_view caption);
+  std::string LargeIconText(int32_t item, const std::string& caption);
   LRESULT OnGetDispInfo(LVITEMW& item, bool wide);
   LRESULT OnFindItem(const NMLVFINDITEMW& find, bool wide);
   LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw);
@@ -121,6 +123,7 @@ class TMyListView : public ItemListControl, public ListScrollPort {
   HWND form_;
   HWND hwnd_ = nullptr;
   GdiObject font_;
+  std::optional<std::string> labelCandidate_;  // the text LargeIconText measures
   FolderModel* model_ = nullptr;
   ListViewHandlers handlers_;
   int updateDepth_ = 0;

@@ -100,8 +100,16 @@ LRESULT TMyListView::OnGetDispInfo(LVITEMW& item, bool wide) {
   if (item.mask & LVIF_TEXT) {
     std::string text;
     if (item.iSubItem == 0) {
-      text =
-          Style() == ListViewStyle::SmallIcons ? SmallIconCaption(shown->caption) : shown->caption;
+      switch (Style()) {
+        case ListViewStyle::SmallIcons:
+          text = SmallIconText(shown->caption);
+          break;
+        case ListViewStyle::LargeIcons:
+          text = LargeIconText(item.iItem, shown->caption);
+          break;
+        default:
+          text = shown->caption;
+      }
     } else if (item.iSubItem > 0 && static_cast<size_t>(item.iSubItem) <= shown->subItems.size()) {
       text = shown->subItems[static_cast<size_t>(item.iSubItem) - 1];
     }
