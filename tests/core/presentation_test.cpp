@@ -240,6 +240,8 @@ TEST(CaptionText, LongNamesAreCutInSmallIconsAndWrappedInTips) {
   EXPECT_EQ(CaptionThatFits(cyrillic + cyrillic + cyrillic + cyrillic, sixBytes), cyrillic + "...")
       << "cut between characters";
   EXPECT_EQ(CaptionThatFits("abcdefg", [](std::string_view) { return false; }), "...");
+  EXPECT_EQ(CaptionThatFits("ab. cdefg", [](std::string_view t) { return t.size() <= 7; }), "ab...")
+      << "no dot or blank before the cut";
   EXPECT_EQ(BreakLongRuns("abcdefg hi", 3), "abc\ndef\ng hi");
   EXPECT_EQ(BreakLongRuns(cyrillic + cyrillic + cyrillic, 2),
             cyrillic + cyrillic + "\n" + cyrillic);

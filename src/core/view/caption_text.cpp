@@ -37,6 +37,9 @@ std::string CaptionThatFits(std::string_view caption,
   }
   const auto cutAt = [&](size_t chars) {
     std::string cut(caption.substr(0, chars < starts.size() ? starts[chars] : caption.size()));
+    // "Notes." cut to "Notes...." would read as a typo: the dots and blanks
+    // before the cut go.
+    while (!cut.empty() && (cut.back() == '.' || cut.back() == ' ')) cut.pop_back();
     cut.append("...");
     return cut;
   };
