@@ -5,6 +5,7 @@
 #include "core/bar/launch_bar.h"
 #include "core/dragdrop/drag_start.h"
 #include "core/platform/com_error.h"
+#include "core/view/list_answers.h"
 #include "core/view/list_keys.h"
 #include "core/wizard/root_folder.h"
 #include "docking_harness.h"
@@ -13,6 +14,7 @@
 #include "sim/drop_doubles.h"
 #include "sim/linux/fs_file_ops.h"
 #include "sim/marking_list.h"
+#include "sim/queued_icon_fetcher.h"
 #include "sim/sim_bar_form.h"
 #include "sim/sim_folder_watcher.h"
 #include "sim/sim_list_view.h"
@@ -115,9 +117,10 @@ class LaunchBarSession : public FsFixture {
   sim::RecordingProgramStarter programs;
   sim::SimFolderWatcher watcher;
   sim::SimBarForm form{window};
-  LaunchBar bar{{connection, window, world.desktop, registry, shell, allocator, list, list.view,
-                 strips, cursor, time, launcher, files, chooser, list, programs, watcher, form,
-                 "C:\\bar.exe"}};
+  sim::QueuedIconFetcher icons{shell, allocator};
+  LaunchBar bar{{connection, window,   world.desktop, registry, shell,         allocator, list,
+                 list.view,  strips,   cursor,        time,     launcher,      files,     chooser,
+                 list,       programs, watcher,       form,     "C:\\bar.exe", &icons}};
   AcceptingWizard wizard;
   int wizardsMade = 0;
   std::function<WizardWindow&()> makeWizard = [this]() -> WizardWindow& {
@@ -243,6 +246,38 @@ TEST_F(LaunchBarSession, OutsideChangesAreReadOnceKeepingTheSelection) {
   bar.Destroy();
   EXPECT_EQ(watcher.watched, "") << "nothing is watched after closing";
   EXPECT_TRUE(form.errors.empty()) << form.errors.front();
+}
+
+TEST_F(LaunchBarSession, RealIconsReplaceTheKindIconsAndNeverLandOnAnotherFolder) {
+  File("AppData/Ovel Launch Bar/a.txt");
+  File("AppData/Ovel Launch Bar/b.txt");
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  list.selected = Row("Games");
+  bar.OnDoubleClick();
+  CacheHint(bar.model(), 0, 3);
+  EXPECT_EQ(ListViewData(bar.model(), 2, false)->iconIndex, 0) << "shown with its kind's icon";
+  EXPECT_EQ(shell.calls().iconIndexes, 0) << "no real icon looked up before the first page";
+  ASSERT_EQ(icons.Waiting(), 4u);
+
+  CacheHint(bar.model(), 10, 11);  // scrolled on before any answer came
+  icons.Deliver(4);
+  bar.OnIconsFetched();
+  EXPECT_EQ(list.redrawn, (std::vector<int32_t>{10, 11, 0, 1})) << "what is shown now comes first";
+  EXPECT_EQ(ListViewData(bar.model(), 1, false)->iconIndex, 4) << "the shortcut's own icon";
+  EXPECT_EQ(bar.model().GetItem(2)->IconIndex, 0);
+
+  // An answer for the third shortcut is on its way when the bar goes up.
+  icons.Deliver(1);
+  bar.UpOneLevel();
+  EXPECT_EQ(icons.Waiting(), 0u) << "requests for the old folder are dropped";
+  CacheHint(bar.model(), 0, 2);
+  icons.Deliver();
+  bar.OnIconsFetched();
+  EXPECT_EQ(list.redrawn.size(), 4u) << "the root's real icons are its kind icons";
+  EXPECT_EQ(bar.model().NamedItem(2)->ItemName, "b.txt");
+  EXPECT_EQ(bar.model().GetItem(2)->IconIndex, 0) << "the late answer was not taken";
+  EXPECT_EQ(bar.model().GetItem(0)->IconIndex, 3);
 }
 
 TEST_F(LaunchBarSession, FileWindowKeysRenameAndOpenTheMenuAtTheItem) {

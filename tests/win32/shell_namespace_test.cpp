@@ -12,6 +12,7 @@
 #include "sim/view_doubles.h"
 #include "temp_folder.h"
 #include "win32/adapters/strret_text.h"
+#include "win32/adapters/win32_icon_fetcher.h"
 #include "win32/adapters/win32_shell_allocator.h"
 #include "win32/adapters/win32_shell_namespace.h"
 #include "win32/adapters/win32_time_format.h"
@@ -232,6 +233,48 @@ TEST(ShellAllocatorAdapter, SizesItsOwnBlocks) {
   EXPECT_EQ(allocator.GetSize(nullptr), 0u);
   allocator.Free(block);
   allocator.Free(nullptr);
+}
+
+TEST_F(ShellNamespaceTest, FetchedIconsAreTheShellsOwnAndClosingWithLookupsQueuedReturns) {
+  folder.AddFolder("Sub");
+  ASSERT_TRUE(folder.AddShortcut("Pad.lnk", NotepadPath()));
+  folder.AddFile("data.txt", 1);
+  constexpr UINT kFetched = WM_APP + 1;
+  const HWND sink =
+      CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(sink);
+  {
+    Win32IconFetcher fetcher(sink, kFetched);
+    FolderModel async{FolderServices{shell, allocator, list, cursor, time, &fetcher}, paths};
+    async.InitFolderView();
+    async.OpenFolderByPath(folder.Path());
+    async.FillItemDetails(0, 2);
+    const PShellItem& pad = *async.GetItem(1);
+    const int32_t kindIcon = pad.IconIndex;
+    std::vector<IconAnswer> answers;
+    for (int wait = 0; wait < 1000 && answers.size() < 3; ++wait) {
+      MSG msg;
+      if (!PeekMessageW(&msg, sink, kFetched, kFetched, PM_REMOVE)) {
+        Sleep(5);
+        continue;
+      }
+      for (const IconAnswer& a : fetcher.TakeAnswers()) answers.push_back(a);
+    }
+    ASSERT_EQ(answers.size(), 3u);
+    for (int32_t i = 0; i < 3; ++i) {
+      EXPECT_EQ(answers[i].index, i) << "in the order asked";
+      EXPECT_EQ(answers[i].iconIndex,
+                shell.SystemIconIndex(async.GetItem(i)->AbsPidl.get(), false));
+    }
+    EXPECT_NE(answers[1].iconIndex, kindIcon) << "the shortcut's own icon differs from its kind's";
+
+    // Many lookups queued, then the fetcher goes: it must neither hang nor
+    // answer into the gone model.
+    std::vector<IconRequest> many;
+    for (int i = 0; i < 200; ++i) many.push_back({7, 1, PidlToBytes(allocator, pad.AbsPidl.get())});
+    fetcher.Request(std::move(many));
+  }
+  DestroyWindow(sink);
 }
 
 }  // namespace

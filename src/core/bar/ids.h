@@ -58,5 +58,10 @@ inline constexpr uint32_t kWmApp = 0x8000;
 inline constexpr uint32_t kFirstPrivateMessage = kWmApp + 0;
 // The shell's change notification for the folder shown.
 inline constexpr uint32_t kFolderChangedMessage = kFirstPrivateMessage;
+// Real icons fetched off the user-interface thread are waiting.
+inline constexpr uint32_t kIconsFetchedMessage = kFirstPrivateMessage + 1;
+// Posted at creation: the first paint is done first, then the drop target
+// is registered.
+inline constexpr uint32_t kAfterFirstPaintMessage = kFirstPrivateMessage + 2;
 
 }  // namespace olb

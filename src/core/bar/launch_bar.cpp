@@ -12,7 +12,8 @@ namespace olb {
 LaunchBar::LaunchBar(const BarServices& services)
     : s_(services),
       engine_(options_, s_.appBar, s_.window, *this, s_.desktop, s_.registry),
-      model_(FolderServices{s_.shell, s_.allocator, s_.items, s_.cursor, s_.time}, paths_),
+      model_(FolderServices{s_.shell, s_.allocator, s_.items, s_.cursor, s_.time, s_.icons},
+             paths_),
       navigator_(model_, s_.launcher, *this),
       scroller_(s_.scroll, s_.strips),
       commands_(model_,
@@ -62,6 +63,10 @@ void LaunchBar::OpenRootFolder() {
   scroller_.MeasureItemPitch();
   scroller_.UpdateScrollStrips();
   WatchShownFolder();
+}
+
+void LaunchBar::OnIconsFetched() {
+  for (int32_t row : model_.TakeFetchedIcons()) s_.rows.RedrawRow(row);
 }
 
 void LaunchBar::Destroy() {

@@ -51,7 +51,8 @@ struct BarServices {
   ProgramStarter& programs;
   FolderWatcher& watcher;
   BarForm& form;
-  std::string exePath;  // what the Run value starts and where the help file lies
+  std::string exePath;           // what the Run value starts and where the help file lies
+  IconFetcher* icons = nullptr;  // none: icons are looked up on the spot
 };
 
 class LaunchBar : private BarUi, private NavigationHost, private CommandHost, private DropHost {
@@ -97,6 +98,8 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   void OnWheel(int32_t delta, Point inForm);
   // The list scrolled by itself (keys, type-ahead, a click on a cut item).
   void OnListScrolled() { scroller_.UpdateScrollStrips(); }
+  // The icon fetcher's message: real icons are waiting; their rows are redrawn.
+  void OnIconsFetched();
   // The watcher's message: the folder shown changed outside the bar.
   void OnFolderChanged();
   // F5 and a change seen outside the bar: re-reads the folder shown and

@@ -23,7 +23,8 @@ struct FindData {
   uint64_t creationTime = 0;
   uint64_t lastAccessTime = 0;
   uint64_t lastWriteTime = 0;
-  uint64_t size = 0;  // whole 64-bit size in bytes
+  uint64_t size = 0;     // whole 64-bit size in bytes
+  std::string fileName;  // the name on disk, extension included
 };
 
 // An enumeration in progress (IEnumIDList).
@@ -67,6 +68,10 @@ class ShellNamespace {
   virtual std::string TypeName(const uint8_t* absolutePidl) = 0;
   // Index of the item's icon in the system image lists (small or large).
   virtual int32_t SystemIconIndex(const uint8_t* absolutePidl, bool smallIcon) = 0;
+  // The icon of an item's kind, from its file name's extension and its
+  // attributes alone: no file is opened (a shortcut gets the generic icon of
+  // its type, not its target's).
+  virtual int32_t KindIconIndex(std::string_view fileName, uint32_t attributes, bool smallIcon) = 0;
   // The file data of a child of `folder`.
   virtual HResult GetFindData(ShellFolder& folder, const uint8_t* relativePidl, FindData* out) = 0;
   // The system's message text for a result code, as the error box shows it.

@@ -133,6 +133,8 @@ void FolderModel::FillItemList(std::shared_ptr<ShellFolder> folder) {
 
 void FolderModel::ClearItemList() {
   items_.clear();
+  ++iconTicket_;
+  if (services_.icons) services_.icons->CancelPending();
 }
 
 void FolderModel::FillItemDetails(int32_t first, int32_t last) {
@@ -141,12 +143,14 @@ void FolderModel::FillItemDetails(int32_t first, int32_t last) {
   const bool report = style == ListViewStyle::Report;
   const int32_t from = std::max(first, 0);
   const int32_t to = std::min(last, ItemCount() - 1);
+  std::vector<IconRequest> icons;
   for (int32_t i = from; i <= to; ++i) {
     PShellItem& item = *items_[static_cast<size_t>(i)];
     if (item.NeedsName) NameOne(item);
-    if (item.NeedsInfo) FillOne(item, smallIcon);
+    if (item.NeedsInfo) FillOne(i, smallIcon, icons);
     if (report && item.NeedsReport) FillReport(item);
   }
+  if (!icons.empty()) services_.icons->Request(std::move(icons));
 }
 
 void FolderModel::NameOne(PShellItem& item) {
@@ -154,17 +158,38 @@ void FolderModel::NameOne(PShellItem& item) {
   item.NeedsName = false;
 }
 
-void FolderModel::FillOne(PShellItem& item, bool smallIcon) {
+void FolderModel::FillOne(int32_t index, bool smallIcon, std::vector<IconRequest>& icons) {
   ShellNamespace& shell = services_.shell;
+  PShellItem& item = *items_[static_cast<size_t>(index)];
   item.AbsPidl = ConcatPidls(services_.allocator, currentPidl_.get(), item.RelPidl.get());
-  item.IconIndex = shell.SystemIconIndex(item.AbsPidl.get(), smallIcon);
   FindData data;
   if (Failed(shell.GetFindData(*current_, item.RelPidl.get(), &data))) data = FindData{};
+  if (services_.icons) {
+    // The icon of the item's kind now; its own (a shortcut's target, an
+    // overlay) when the fetcher has it.
+    item.IconIndex = shell.KindIconIndex(data.fileName, data.attributes, smallIcon);
+    icons.push_back(
+        {iconTicket_, index, PidlToBytes(services_.allocator, item.AbsPidl.get()), smallIcon});
+  } else {
+    item.IconIndex = shell.SystemIconIndex(item.AbsPidl.get(), smallIcon);
+  }
   item.SizeKB = SizeKBFromBytes(data.size);
   item.LastWriteTime = data.lastWriteTime;
   item.FileAttributes = data.attributes;
   item.NeedsInfo = false;
   ++detailFills_;
+}
+
+std::vector<int32_t> FolderModel::TakeFetchedIcons() {
+  std::vector<int32_t> changed;
+  if (!services_.icons) return changed;
+  for (const IconAnswer& answer : services_.icons->TakeAnswers()) {
+    PShellItem* item = answer.ticket == iconTicket_ ? GetItem(answer.index) : nullptr;
+    if (!item || item->IconIndex == answer.iconIndex) continue;
+    item->IconIndex = answer.iconIndex;
+    changed.push_back(answer.index);
+  }
+  return changed;
 }
 
 // The type name is the costliest question of a fill; only report style shows it.

@@ -7,7 +7,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "core/platform/icon_fetcher.h"
 #include "core/platform/item_list_control.h"
 #include "core/platform/screen_cursor.h"
 #include "core/platform/shell_allocator.h"
@@ -30,6 +32,9 @@ struct FolderServices {
   ItemListControl& list;
   ScreenCursor& cursor;
   TimeFormat& time;
+  // Looks up the real icons off the user-interface thread; without one they
+  // are asked for on the spot.
+  IconFetcher* icons = nullptr;
 };
 
 // The order a folder's comparison result stands for: its low 16 bits read as
@@ -78,6 +83,11 @@ class FolderModel {
   // outside the list are skipped.
   void FillItemDetails(int32_t first, int32_t last);
 
+  // Takes the real icons fetched since the last call into the records they
+  // were asked for; answers for records since replaced are dropped. Gives
+  // the indexes whose icon changed, to be redrawn.
+  std::vector<int32_t> TakeFetchedIcons();
+
   // The record at `index`, or null outside [0, ItemCount()). Its name may
   // not have been asked for yet (ItemName empty, NeedsName set).
   PShellItem* GetItem(int32_t index);
@@ -112,7 +122,8 @@ class FolderModel {
     if (Failed(result)) Raise(result);
   }
   void NameOne(PShellItem& item);
-  void FillOne(PShellItem& item, bool smallIcon);
+  // Fills record `index`; its real icon, when looked up elsewhere, is added to `icons`.
+  void FillOne(int32_t index, bool smallIcon, std::vector<IconRequest>& icons);
   void FillReport(PShellItem& item);
 
   FolderServices services_;
@@ -121,6 +132,8 @@ class FolderModel {
   std::shared_ptr<ShellFolder> current_;
   OwnedPidl currentPidl_;
   ItemList items_;
+  // Marks the records icon requests were made for: changes whenever they are replaced.
+  uint64_t iconTicket_ = 0;
   int64_t detailFills_ = 0;
   std::optional<std::string> listProblem_;
 };

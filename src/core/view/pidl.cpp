@@ -37,6 +37,14 @@ size_t PidlSize(ShellAllocator& allocator, const uint8_t* pidl) {
   return PidlElementBytes(PidlBlock(allocator, pidl)) + kPidlTerminatorBytes;
 }
 
+std::vector<uint8_t> PidlToBytes(ShellAllocator& allocator, const uint8_t* pidl) {
+  if (!pidl) return {};
+  const PidlBytes block = PidlBlock(allocator, pidl);
+  std::vector<uint8_t> bytes(block.begin(), block.begin() + PidlElementBytes(block));
+  bytes.resize(bytes.size() + kPidlTerminatorBytes, 0);
+  return bytes;
+}
+
 bool PidlIsEmpty(ShellAllocator& allocator, const uint8_t* pidl) {
   return PidlElementSize(PidlBlock(allocator, pidl), 0) == 0;
 }

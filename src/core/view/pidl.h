@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "core/platform/owned_pidl.h"
 #include "core/platform/shell_allocator.h"
@@ -37,6 +38,9 @@ PidlBytes PidlBlock(ShellAllocator& allocator, const uint8_t* pidl);
 
 // 0 for a null list; otherwise the valid elements plus the terminator.
 size_t PidlSize(ShellAllocator& allocator, const uint8_t* pidl);
+
+// A well-formed copy as plain bytes, bound to no allocator; empty for null.
+std::vector<uint8_t> PidlToBytes(ShellAllocator& allocator, const uint8_t* pidl);
 
 // True for a null list or one whose first element ends it.
 bool PidlIsEmpty(ShellAllocator& allocator, const uint8_t* pidl);

@@ -255,16 +255,31 @@ std::string FsNamespace::TypeName(const uint8_t* absolutePidl) {
   return upper + " File";
 }
 
+namespace {
+
+int32_t IconOfKind(const std::string& name, bool folder) {
+  if (folder) return 3;
+  const std::string ext = PathExtension(name);
+  if (ext == ".exe" || ext == ".com" || ext == ".bat") return 2;
+  return 0;
+}
+
+}  // namespace
+
 int32_t FsNamespace::SystemIconIndex(const uint8_t* absolutePidl, bool smallIcon) {
   ++calls_.iconIndexes;
   if (smallIcon) ++calls_.smallIconIndexes;
   std::optional<FsElements> all = Read(absolutePidl);
   if (!all || all->empty()) return 0;
   if (all->back().kind == FsKind::Drive) return 8;
-  if (all->back().kind == FsKind::Folder) return 3;
   const std::string ext = PathExtension(all->back().name);
-  if (ext == ".exe" || ext == ".com" || ext == ".bat") return 2;
-  return 0;
+  if (ext == ".lnk" || ext == ".url") return 4;
+  return IconOfKind(all->back().name, all->back().kind == FsKind::Folder);
+}
+
+int32_t FsNamespace::KindIconIndex(std::string_view fileName, uint32_t attributes, bool) {
+  ++calls_.kindIcons;
+  return IconOfKind(std::string(fileName), (attributes & kFileDirectory) != 0);
 }
 
 HResult FsNamespace::GetFindData(ShellFolder& folder, const uint8_t* relativePidl, FindData* out) {
@@ -289,6 +304,7 @@ HResult FsNamespace::GetFindData(ShellFolder& folder, const uint8_t* relativePid
   out->lastWriteTime = fileTime(st.st_mtim);
   out->lastAccessTime = fileTime(st.st_atim);
   out->creationTime = fileTime(st.st_ctim);
+  out->fileName = all->back().name;
   return kResultOk;
 }
 

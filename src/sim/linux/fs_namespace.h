@@ -36,6 +36,7 @@ struct FsCallCounts {
   int enumerations = 0;
   int typeNames = 0;
   int iconIndexes = 0;
+  int kindIcons = 0;
   int smallIconIndexes = 0;  // of iconIndexes, those asked for the small list
   int findData = 0;
   int itemNames = 0;  // display names asked for in a folder (not for parsing)
@@ -47,7 +48,10 @@ class FsNamespace : public ShellNamespace {
 
   HResult GetDesktopFolder(std::shared_ptr<ShellFolder>* out) override;
   std::string TypeName(const uint8_t* absolutePidl) override;
+  // A shortcut (.lnk, .url) gets its target's icon with the arrow, 4; its
+  // kind icon is the generic file's, 0.
   int32_t SystemIconIndex(const uint8_t* absolutePidl, bool smallIcon) override;
+  int32_t KindIconIndex(std::string_view fileName, uint32_t attributes, bool smallIcon) override;
   HResult GetFindData(ShellFolder& folder, const uint8_t* relativePidl, FindData* out) override;
   std::string MessageText(HResult result) override;
 

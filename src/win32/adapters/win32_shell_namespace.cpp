@@ -43,13 +43,30 @@ std::string Win32ShellNamespace::TypeName(const uint8_t* absolutePidl) {
   return Narrow({info.szTypeName, wcsnlen(info.szTypeName, std::size(info.szTypeName))});
 }
 
-int32_t Win32ShellNamespace::SystemIconIndex(const uint8_t* absolutePidl, bool smallIcon) {
+int32_t ShellIconIndex(const uint8_t* absolutePidl, bool smallIcon) {
   if (!absolutePidl) return 0;
   SHFILEINFOW info{};
   UINT flags = SHGFI_PIDL | SHGFI_SYSICONINDEX;
   if (smallIcon) flags |= SHGFI_SMALLICON;
   // Only the index is kept; the returned image list is the shell's own.
   if (!SHGetFileInfoW(PidlAsPath(absolutePidl), 0, &info, sizeof info, flags)) return 0;
+  return info.iIcon;
+}
+
+int32_t Win32ShellNamespace::SystemIconIndex(const uint8_t* absolutePidl, bool smallIcon) {
+  return ShellIconIndex(absolutePidl, smallIcon);
+}
+
+int32_t Win32ShellNamespace::KindIconIndex(std::string_view fileName, uint32_t attributes,
+                                           bool smallIcon) {
+  // With SHGFI_USEFILEATTRIBUTES the shell reads the name's extension and
+  // the attributes given; it does not look at the file.
+  const std::wstring name = fileName.empty() ? std::wstring(L"x") : Widen(fileName);
+  SHFILEINFOW info{};
+  UINT flags = SHGFI_USEFILEATTRIBUTES | SHGFI_SYSICONINDEX;
+  if (smallIcon) flags |= SHGFI_SMALLICON;
+  const DWORD attrs = attributes ? attributes : FILE_ATTRIBUTE_NORMAL;
+  if (!SHGetFileInfoW(name.c_str(), attrs, &info, sizeof info, flags)) return 0;
   return info.iIcon;
 }
 
@@ -68,6 +85,7 @@ HResult Win32ShellNamespace::GetFindData(ShellFolder& folder, const uint8_t* rel
   out->lastAccessTime = FileTimeValue(data.ftLastAccessTime);
   out->lastWriteTime = FileTimeValue(data.ftLastWriteTime);
   out->size = (uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+  out->fileName = Narrow({data.cFileName, wcsnlen(data.cFileName, std::size(data.cFileName))});
   return hr;
 }
 

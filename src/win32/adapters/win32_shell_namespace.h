@@ -8,6 +8,10 @@
 
 namespace olb::win {
 
+// The item's index in the system image lists, from SHGetFileInfo (0 when it
+// gives none). May be called from any thread that has initialised COM.
+int32_t ShellIconIndex(const uint8_t* absolutePidl, bool smallIcon);
+
 class Win32ShellNamespace : public ShellNamespace {
  public:
   // `owner`: the window the shell may show its own dialogs over.
@@ -17,6 +21,7 @@ class Win32ShellNamespace : public ShellNamespace {
   HResult GetDesktopFolder(std::shared_ptr<ShellFolder>* out) override;
   std::string TypeName(const uint8_t* absolutePidl) override;
   int32_t SystemIconIndex(const uint8_t* absolutePidl, bool smallIcon) override;
+  int32_t KindIconIndex(std::string_view fileName, uint32_t attributes, bool smallIcon) override;
   // `folder` must come from this namespace; any other gives E_INVALIDARG.
   HResult GetFindData(ShellFolder& folder, const uint8_t* relativePidl, FindData* out) override;
   std::string MessageText(HResult result) override;

@@ -22,8 +22,6 @@ BarDragDrop::BarDragDrop(HWND bar, FolderView& folder, LaunchBar& controller)
   target_.OnDropFiles = [this](const FileList& files, TShiftState shift, TDropEffects& effects) {
     effects = dwEffectToDropEffects(KrFileDropTarget1DropFiles(files, {shift, effects}));
   };
-  target_.SetDragControl(bar_);
-
   source_.DropEffects = kBarDragEffects;
   source_.SetDragControl(folder.list().hwnd());
   ListViewHandlers& h = folder.list().handlers();
@@ -34,6 +32,10 @@ BarDragDrop::BarDragDrop(HWND bar, FolderView& folder, LaunchBar& controller)
   h.mouseMove = [this](WPARAM keys, POINT at) { ListViewMouseMove(keys, at); };
   h.mouseUp = [this] { press_.Reset(); };
   bound_ = true;
+}
+
+void BarDragDrop::RegisterTarget() {
+  if (bound_) target_.SetDragControl(bar_);
 }
 
 void BarDragDrop::Unbind() {

@@ -16,13 +16,16 @@ class FolderView;
 
 class BarDragDrop {
  public:
-  // Binds the target to `bar` and hooks the list's mouse handlers; all the
-  // parts given belong to the bar form and outlive this.
+  // Hooks the list's mouse handlers; all the parts given belong to the bar
+  // form and outlive this. The drop target waits for RegisterTarget.
   BarDragDrop(HWND bar, FolderView& folder, LaunchBar& controller);
   ~BarDragDrop() { Unbind(); }
   BarDragDrop(const BarDragDrop&) = delete;
   BarDragDrop& operator=(const BarDragDrop&) = delete;
 
+  // Makes the bar a drop target (OLE's registration starts a thread and
+  // loads the remote-call library: done once the bar is painted).
+  void RegisterTarget();
   // FormClose: the bar stops being a drop target and a drag source.
   void Unbind();
 

@@ -51,11 +51,12 @@ BarWindow::BarWindow(Application& app, Registry& registry, UINT appBarNotify)
   shell_ = std::make_unique<Win32AppBarShell>(hwnd_, appBarNotify_);
   ops_ = std::make_unique<HwndBarOps>(hwnd_);
   watcher_ = std::make_unique<Win32FolderWatcher>(hwnd_, kFolderChangedMessage);
+  icons_ = std::make_unique<Win32IconFetcher>(hwnd_, kIconsFetchedMessage);
   FolderView& f = *folder_;
-  controller_ = std::make_unique<LaunchBar>(
-      BarServices{*shell_, *ops_, desktop_, registry, f.shell(), f.allocator(), f.list(), f.list(),
-                  f.strips(), f.cursor(), f.time(), f.launcher(), files_, *chooser_, *rows_,
-                  programs_, *watcher_, *this, ExecutablePath()});
+  controller_ = std::make_unique<LaunchBar>(BarServices{
+      *shell_,  *ops_,      desktop_,   registry, f.shell(),        f.allocator(), f.list(),
+      f.list(), f.strips(), f.cursor(), f.time(), f.launcher(),     files_,        *chooser_,
+      *rows_,   programs_,  *watcher_,  *this,    ExecutablePath(), icons_.get()});
   folder_->Attach(*controller_);
   dragDrop_ = std::make_unique<BarDragDrop>(hwnd_, *folder_, *controller_);
   // The form's creation handler.
@@ -63,6 +64,7 @@ BarWindow::BarWindow(Application& app, Registry& registry, UINT appBarNotify)
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   controller_->Create();
   folder_->list().SetupSystemImageLists();
+  PostMessageW(hwnd_, kAfterFirstPaintMessage, 0, 0);
 }
 
 BarWindow::~BarWindow() {
@@ -306,6 +308,14 @@ LRESULT BarWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case kFolderChangedMessage:
       watcher_->Received(wp, lp);
       if (controller_) controller_->OnFolderChanged();
+      return 0;
+    case kAfterFirstPaintMessage:
+      // Posted messages come before paints: paint what waits, then register.
+      RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+      if (dragDrop_) dragDrop_->RegisterTarget();
+      return 0;
+    case kIconsFetchedMessage:
+      if (controller_) controller_->OnIconsFetched();
       return 0;
     case WM_RBUTTONDOWN:
     case WM_LBUTTONDOWN:

@@ -17,6 +17,7 @@
 #include "win32/adapters/win32_app_bar_shell.h"
 #include "win32/adapters/win32_file_chooser.h"
 #include "win32/adapters/win32_folder_watcher.h"
+#include "win32/adapters/win32_icon_fetcher.h"
 #include "win32/adapters/win32_file_ops.h"
 #include "win32/adapters/win32_desktop.h"
 #include "win32/adapters/win32_program_starter.h"
@@ -99,6 +100,8 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
   std::unique_ptr<Win32FileChooser> chooser_;
   std::unique_ptr<ListRows> rows_;
   std::unique_ptr<Win32FolderWatcher> watcher_;
+  // Outlives the controller, whose folder model asks it for icons.
+  std::unique_ptr<Win32IconFetcher> icons_;
   std::unique_ptr<LaunchBar> controller_;
   // Files dropped onto the bar and items dragged out of the list.
   std::unique_ptr<BarDragDrop> dragDrop_;
