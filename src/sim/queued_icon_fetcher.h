@@ -11,7 +11,7 @@
 
 #include "core/platform/icon_fetcher.h"
 #include "core/platform/shell_namespace.h"
-#include "core/view/pidl.h"
+#include "core/folder/pidl.h"
 
 namespace olb::sim {
 

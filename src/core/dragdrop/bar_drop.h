@@ -14,7 +14,7 @@
 #include "core/platform/file_ops.h"
 #include "core/platform/list_row_state.h"
 #include "core/platform/program_starter.h"
-#include "core/view/folder_model.h"
+#include "core/folder/folder_model.h"
 
 namespace olb {
 
@@ -43,9 +43,6 @@ struct DropServices {
   ListRowState& rows;
   DropHost& host;
 };
-
-// The part of a path after its last backslash or colon.
-std::string DroppedName(const std::string& path);
 
 // The drop as OLE hands it over: the keys held at the drop, and the effect
 // the target chose for them among those the source allows.
