@@ -256,6 +256,25 @@ TEST_F(LaunchBarSession, FileWindowKeysRenameAndOpenTheMenuAtTheItem) {
   EXPECT_FALSE(bar.OnListKey(kVkF2, kModCtrl));
 }
 
+// A category deleted outside the bar, double-clicked before the watcher's
+// re-read, is reported by name and the folder shown is read again.
+TEST_F(LaunchBarSession, OpeningAVanishedCategoryNamesItAndRereadsTheFolderShown) {
+  Dir("AppData/Ovel Launch Bar/Tools");
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  list.selected = Row("Games");
+  std::filesystem::remove_all(root() / "AppData/Ovel Launch Bar/Games");
+  bar.OnDoubleClick();
+  EXPECT_EQ(bar.paths().CurrentPath, Win("AppData/Ovel Launch Bar"));
+  EXPECT_EQ(Row("Games"), -1);
+  EXPECT_GE(Row("Tools"), 0);
+  EXPECT_FALSE(form.upEnabled);
+  ASSERT_EQ(form.errors.size(), 1u);
+  EXPECT_EQ(form.errors[0],
+            "The folder \"Games\" was removed or renamed outside the bar. The bar now shows "
+            "\"Ovel Launch Bar\".");
+}
+
 // A close request while a command waits in a modal window waits for it.
 TEST_F(LaunchBarSession, CloseDuringAModalCommandComesAfterIt) {
   bar.Create();

@@ -182,6 +182,9 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   void WriteAutoloadValue() override;
   void ShowAutoHiddenBar() override { engine_.SetAutoHideShown(true); }
   void ShowError(const std::string& message) override { s_.form.ShowError(message); }
+  bool FallBackFromGoneFolder(const std::string& path) override {
+    return commands_.FallBackFrom(path);
+  }
   bool Confirm(const std::string& question) override { return s_.form.Confirm(question); }
   void ProcessMessages() override { s_.form.ProcessMessages(); }
   Point CursorPos() override { return s_.form.CursorPos(); }
