@@ -229,6 +229,21 @@ TEST_F(LaunchBarSession, OutsideChangesAreReadOnceKeepingTheSelection) {
   bar.OnTimer(TimerId::FolderWatch);
   EXPECT_FALSE(form.timers[TimerId::FolderWatch]) << "the ticks stop once read";
 
+  // A command's modal window lets the ticks run: the re-read waits for the
+  // command, whose message would otherwise end up behind the bar.
+  int32_t countDuring = -1;
+  chooser.whileShown = [&] {
+    File("AppData/Ovel Launch Bar/Games/Bbb.lnk");
+    bar.OnFolderChanged();
+    bar.OnTimer(TimerId::FolderWatch);
+    bar.OnTimer(TimerId::FolderWatch);
+    countDuring = bar.model().ItemCount();
+  };
+  bar.RunCommand(CommandId::NewShortut1);
+  EXPECT_EQ(countDuring, 21);
+  bar.OnTimer(TimerId::FolderWatch);
+  EXPECT_EQ(bar.model().ItemCount(), 22);
+
   // A watcher that cannot deliver is polled on the timer.
   watcher.delivers = false;
   bar.UpOneLevel();

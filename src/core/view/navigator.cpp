@@ -55,11 +55,14 @@ void Navigator::OpenFolderItem(const PShellItem& item) {
     if (!path.empty() && host_.FallBackFromGoneFolder(path)) return;
     throw;
   }
-  if (!opened) {
-    // Deleted outside the bar before the watcher's re-read came.
+  // Deleted outside the bar before the watcher's re-read came: one shell
+  // fails to list it, another lists it as empty.
+  if (!opened || model_.ItemCount() == 0) {
     if (!path.empty() && host_.FallBackFromGoneFolder(path)) return;
-    host_.ShowError(FolderProblemText(path, "The shell cannot list it."));
-    return;
+    if (!opened) {
+      host_.ShowError(FolderProblemText(path, "The shell cannot list it."));
+      return;
+    }
   }
   host_.UpdateScrollStrips();
   host_.SetUpButtonEnabled(true);

@@ -4,9 +4,29 @@
 
 #include "win32/base/unicode.h"
 
+#include <vector>
+
 namespace olb::win {
 namespace {
 HWND g_owner = nullptr;
+
+BOOL CALLBACK DisableOne(HWND window, LPARAM disabled) {
+  if (window != g_owner && IsWindowVisible(window) && IsWindowEnabled(window)) {
+    EnableWindow(window, FALSE);
+    reinterpret_cast<std::vector<HWND>*>(disabled)->push_back(window);
+  }
+  return TRUE;
+}
+}  // namespace
+
+int ProgramMessageBox(const wchar_t* text, const wchar_t* caption, UINT flags) {
+  std::vector<HWND> disabled;
+  EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&disabled));
+  const int answer = MessageBoxW(g_owner, text, caption, flags);
+  for (HWND window : disabled) {
+    if (IsWindow(window)) EnableWindow(window, TRUE);
+  }
+  return answer;
 }
 
 void SetMessageBoxOwner(HWND owner) {
@@ -25,7 +45,7 @@ void ShowException(const std::exception& e) {
   // Hold it back while the box is up, then post it again.
   MSG quit;
   const bool quitting = PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-  MessageBoxW(g_owner, text.c_str(), kAppTitle, MB_OK | MB_ICONERROR);
+  ProgramMessageBox(text.c_str(), kAppTitle, MB_OK | MB_ICONERROR);
   if (quitting) PostQuitMessage(static_cast<int>(quit.wParam));
 }
 
