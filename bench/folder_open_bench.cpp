@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "core/view/folder_model.h"
-#include "core/view/list_answers.h"
+#include "core/folder/folder_model.h"
+#include "core/folder/list_answers.h"
 #include "sim/linux/fs_namespace.h"
 #include "sim/tracking_allocator.h"
 #include "sim/view_doubles.h"

@@ -16,8 +16,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "core/view/folder_model.h"
-#include "core/view/list_answers.h"
+#include "core/folder/folder_model.h"
+#include "core/folder/list_answers.h"
 #include "sim/view_doubles.h"
 #include "win32/adapters/win32_shell_allocator.h"
 #include "win32/adapters/win32_shell_namespace.h"

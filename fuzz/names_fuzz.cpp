@@ -9,7 +9,7 @@
 #include <string>
 
 #include "core/platform/utf16.h"
-#include "core/view/pidl.h"
+#include "core/folder/pidl.h"
 #include "fuzz_input.h"
 #include "sim/tracking_allocator.h"
 

@@ -11,7 +11,7 @@
 #include "core/commands/item_paths.h"
 #include "core/dragdrop/bar_drop.h"
 #include "core/platform/utf16.h"
-#include "core/view/launch_rules.h"
+#include "core/folder/launch_rules.h"
 #include "fuzz_input.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "core/view/title.h"
+#include "core/layout/title.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view all(reinterpret_cast<const char*>(data), size);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/commands/program_association.h"
-#include "core/view/item_presentation.h"
+#include "core/folder/item_presentation.h"
 #include "fuzz_input.h"
 #include "sim/memory_registry.h"
 

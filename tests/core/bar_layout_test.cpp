@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/view/arrow.h"
-#include "core/view/bar_layout.h"
+#include "core/layout/arrow.h"
+#include "core/layout/bar_layout.h"
 
 namespace olb {
 namespace {

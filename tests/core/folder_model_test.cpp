@@ -3,8 +3,8 @@
 #include <sys/stat.h>
 
 #include "core/platform/com_error.h"
-#include "core/view/list_answers.h"
-#include "core/view/pidl.h"
+#include "core/folder/list_answers.h"
+#include "core/folder/pidl.h"
 #include "fs_fixture.h"
 
 namespace olb {

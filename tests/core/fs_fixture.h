@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "core/view/folder_model.h"
+#include "core/folder/folder_model.h"
 #include "sim/linux/fs_namespace.h"
 #include "sim/marking_list.h"
 #include "sim/tracking_allocator.h"

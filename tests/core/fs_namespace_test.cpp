@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "core/view/pidl.h"
+#include "core/folder/pidl.h"
 #include "fs_fixture.h"
 
 namespace olb {

@@ -5,7 +5,7 @@
 #include "core/bar/launch_bar.h"
 #include "core/dragdrop/drag_start.h"
 #include "core/platform/com_error.h"
-#include "core/view/list_keys.h"
+#include "core/folder/list_keys.h"
 #include "core/wizard/root_folder.h"
 #include "docking_harness.h"
 #include "fs_fixture.h"

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "core/platform/com_error.h"
-#include "core/view/launch_rules.h"
-#include "core/view/list_keys.h"
-#include "core/view/navigator.h"
+#include "core/folder/launch_rules.h"
+#include "core/folder/list_keys.h"
+#include "core/folder/navigator.h"
 #include "fs_fixture.h"
 
 namespace olb {

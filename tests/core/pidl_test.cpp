@@ -4,7 +4,7 @@
 #include <random>
 #include <vector>
 
-#include "core/view/pidl.h"
+#include "core/folder/pidl.h"
 #include "sim/tracking_allocator.h"
 
 namespace olb {

@@ -2,9 +2,9 @@
 
 #include <set>
 
-#include "core/view/caption_text.h"
-#include "core/view/item_presentation.h"
-#include "core/view/list_answers.h"
+#include "core/layout/caption_text.h"
+#include "core/folder/item_presentation.h"
+#include "core/folder/list_answers.h"
 #include "fs_fixture.h"
 #include "sim/view_doubles.h"
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "core/view/arrow.h"
-#include "core/view/item_pitch.h"
-#include "core/view/list_scroller.h"
-#include "core/view/strip_state.h"
-#include "core/view/wheel_steps.h"
+#include "core/layout/arrow.h"
+#include "core/layout/item_pitch.h"
+#include "core/layout/list_scroller.h"
+#include "core/layout/strip_state.h"
+#include "core/layout/wheel_steps.h"
 #include "sim/sim_list_view.h"
 #include "sim/sim_strip_surface.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/view/title.h"
+#include "core/layout/title.h"
 
 namespace olb {
 namespace {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/platform/com_error.h"
-#include "core/view/folder_model.h"
-#include "core/view/pidl.h"
+#include "core/folder/folder_model.h"
+#include "core/folder/pidl.h"
 #include "sim/view_doubles.h"
 #include "temp_folder.h"
 #include "win32/adapters/strret_text.h"

@@ -8,7 +8,7 @@
 
 #include "core/bar/ids.h"
 #include "core/platform/geometry.h"
-#include "core/view/bar_layout.h"
+#include "core/layout/bar_layout.h"
 #include "core/wizard/help_file.h"
 
 namespace olb {

@@ -2,7 +2,7 @@
 
 #include "core/commands/row_finder.h"
 #include "core/dragdrop/drag_start.h"
-#include "core/view/launch_rules.h"
+#include "core/folder/launch_rules.h"
 #include "core/wizard/autoload.h"
 #include "core/wizard/first_start.h"
 #include "core/wizard/root_folder.h"

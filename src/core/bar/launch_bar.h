@@ -22,11 +22,11 @@
 #include "core/platform/folder_watcher.h"
 #include "core/platform/program_starter.h"
 #include "core/settings/bar_options.h"
-#include "core/view/folder_model.h"
-#include "core/view/list_scroller.h"
-#include "core/view/navigator.h"
-#include "core/view/title.h"
-#include "core/view/watch_debounce.h"
+#include "core/folder/folder_model.h"
+#include "core/layout/list_scroller.h"
+#include "core/folder/navigator.h"
+#include "core/layout/title.h"
+#include "core/folder/watch_debounce.h"
 #include "core/wizard/setup_wizard.h"
 
 namespace olb {

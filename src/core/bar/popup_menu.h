@@ -9,7 +9,7 @@
 #include "core/bar/ids.h"
 #include "core/platform/geometry.h"
 #include "core/settings/bar_options.h"
-#include "core/view/view_mode.h"
+#include "core/layout/view_mode.h"
 
 namespace olb {
 

@@ -7,7 +7,7 @@
 #include "core/commands/item_paths.h"
 #include "core/commands/new_names.h"
 #include "core/platform/com_error.h"
-#include "core/view/launch_rules.h"
+#include "core/folder/launch_rules.h"
 #include "core/commands/row_finder.h"
 
 namespace olb {

@@ -1,6 +1,6 @@
 #include "core/commands/item_paths.h"
 
-#include "core/view/launch_rules.h"
+#include "core/folder/launch_rules.h"
 
 namespace olb {
 namespace {

@@ -1,6 +1,6 @@
 #include "core/commands/new_names.h"
 
-#include "core/view/launch_rules.h"
+#include "core/folder/launch_rules.h"
 
 namespace olb {
 

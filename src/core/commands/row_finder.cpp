@@ -1,7 +1,7 @@
 #include "core/commands/row_finder.h"
 
 #include "core/commands/item_paths.h"
-#include "core/view/pidl.h"
+#include "core/folder/pidl.h"
 
 namespace olb {
 namespace {

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "core/platform/list_row_state.h"
-#include "core/view/folder_model.h"
+#include "core/folder/folder_model.h"
 
 namespace olb {
 

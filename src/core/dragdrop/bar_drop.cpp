@@ -7,7 +7,7 @@
 #include "core/commands/row_finder.h"
 #include "core/dragdrop/drop_effects.h"
 #include "core/dragdrop/shortcut_launch.h"
-#include "core/view/launch_rules.h"
+#include "core/folder/launch_rules.h"
 
 namespace olb {
 

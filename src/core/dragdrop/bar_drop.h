@@ -14,7 +14,7 @@
 #include "core/platform/file_ops.h"
 #include "core/platform/list_row_state.h"
 #include "core/platform/program_starter.h"
-#include "core/view/folder_model.h"
+#include "core/folder/folder_model.h"
 
 namespace olb {
 

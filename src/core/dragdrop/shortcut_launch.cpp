@@ -1,6 +1,6 @@
 #include "core/dragdrop/shortcut_launch.h"
 
-#include "core/view/launch_rules.h"
+#include "core/folder/launch_rules.h"
 
 namespace olb {
 namespace {

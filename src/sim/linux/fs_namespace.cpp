@@ -6,7 +6,7 @@
 #include <map>
 #include <system_error>
 
-#include "core/view/launch_rules.h"
+#include "core/folder/launch_rules.h"
 #include "sim/linux/wine_attributes.h"
 
 namespace olb::sim {

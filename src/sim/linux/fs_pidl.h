@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "core/platform/owned_pidl.h"
-#include "core/view/pidl.h"
+#include "core/folder/pidl.h"
 
 namespace olb::sim {
 

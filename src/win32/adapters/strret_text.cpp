@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "core/view/pidl.h"
+#include "core/folder/pidl.h"
 #include "win32/base/unicode.h"
 
 namespace olb::win {

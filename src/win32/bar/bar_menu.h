@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "core/settings/bar_options.h"
-#include "core/view/view_mode.h"
+#include "core/layout/view_mode.h"
 #include "win32/base/unique_handle.h"
 
 namespace olb::win {

@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "core/view/title.h"
+#include "core/layout/title.h"
 
 namespace olb::win {
 

@@ -7,8 +7,8 @@
 #include <exception>
 #include <stdexcept>
 
-#include "core/view/caption_text.h"
-#include "core/view/list_answers.h"
+#include "core/layout/caption_text.h"
+#include "core/folder/list_answers.h"
 #include "win32/base/dpi.h"
 #include "win32/base/error_box.h"
 #include "win32/base/unicode.h"

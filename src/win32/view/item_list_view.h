@@ -14,8 +14,8 @@
 
 #include "core/platform/item_list_control.h"
 #include "core/platform/list_scroll_port.h"
-#include "core/view/folder_model.h"
-#include "core/view/list_keys.h"
+#include "core/folder/folder_model.h"
+#include "core/folder/list_keys.h"
 #include "win32/base/gdi.h"
 
 namespace olb::win {

@@ -2,8 +2,8 @@
 // hints, incremental find and custom draw, all from the folder model.
 #include <cstring>
 
-#include "core/view/caption_text.h"
-#include "core/view/list_answers.h"
+#include "core/layout/caption_text.h"
+#include "core/folder/list_answers.h"
 #include "win32/adapters/strret_text.h"
 #include "win32/base/unicode.h"
 #include "win32/view/item_list_view.h"

@@ -1,7 +1,7 @@
 #include "win32/view/scroll_strips.h"
 
 #include "core/bar/ids.h"
-#include "core/view/arrow.h"
+#include "core/layout/arrow.h"
 
 namespace olb::win {
 namespace {

@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "core/platform/strip_surface.h"
-#include "core/view/bar_layout.h"
+#include "core/layout/bar_layout.h"
 #include "win32/base/gdi.h"
 
 namespace olb::win {

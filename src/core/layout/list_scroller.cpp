@@ -1,11 +1,11 @@
-#include "core/view/list_scroller.h"
+#include "core/layout/list_scroller.h"
 
 #include <algorithm>
 #include <initializer_list>
 #include <vector>
 
-#include "core/view/arrow.h"
-#include "core/view/item_pitch.h"
+#include "core/layout/arrow.h"
+#include "core/layout/item_pitch.h"
 
 namespace olb {
 

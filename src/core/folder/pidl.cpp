@@ -1,4 +1,4 @@
-#include "core/view/pidl.h"
+#include "core/folder/pidl.h"
 
 #include <algorithm>
 #include <cstring>

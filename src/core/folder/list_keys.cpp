@@ -1,4 +1,4 @@
-#include "core/view/list_keys.h"
+#include "core/folder/list_keys.h"
 
 namespace olb {
 

@@ -1,4 +1,4 @@
-#include "core/view/caption_text.h"
+#include "core/layout/caption_text.h"
 
 #include <vector>
 

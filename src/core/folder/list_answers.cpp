@@ -1,4 +1,4 @@
-#include "core/view/list_answers.h"
+#include "core/folder/list_answers.h"
 
 namespace olb {
 

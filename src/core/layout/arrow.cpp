@@ -1,4 +1,4 @@
-#include "core/view/arrow.h"
+#include "core/layout/arrow.h"
 
 #include <array>
 #include <cstddef>

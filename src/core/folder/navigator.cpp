@@ -1,10 +1,10 @@
-#include "core/view/navigator.h"
+#include "core/folder/navigator.h"
 
 #include <exception>
 
 #include "core/platform/com_error.h"
-#include "core/view/launch_rules.h"
-#include "core/view/pidl.h"
+#include "core/folder/launch_rules.h"
+#include "core/folder/pidl.h"
 
 namespace olb {
 namespace {

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/view/folder_model.h"
-#include "core/view/item_presentation.h"
+#include "core/folder/folder_model.h"
+#include "core/folder/item_presentation.h"
 
 namespace olb {
 

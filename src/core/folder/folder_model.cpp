@@ -1,10 +1,10 @@
-#include "core/view/folder_model.h"
+#include "core/folder/folder_model.h"
 
 #include <algorithm>
 
 #include "core/platform/com_error.h"
-#include "core/view/item_presentation.h"
-#include "core/view/pidl.h"
+#include "core/folder/item_presentation.h"
+#include "core/folder/pidl.h"
 
 namespace olb {
 namespace {

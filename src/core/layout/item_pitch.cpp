@@ -1,4 +1,4 @@
-#include "core/view/item_pitch.h"
+#include "core/layout/item_pitch.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,10 +1,10 @@
-#include "core/view/bar_layout.h"
+#include "core/layout/bar_layout.h"
 
 #include <algorithm>
 #include <initializer_list>
 
 #include "core/settings/dpi_scale.h"
-#include "core/view/arrow.h"
+#include "core/layout/arrow.h"
 
 namespace olb {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/view/launch_rules.h"
+#include "core/folder/launch_rules.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "core/view/strip_state.h"
+#include "core/layout/strip_state.h"
 
 namespace olb {
 

@@ -1,4 +1,4 @@
-#include "core/view/wheel_steps.h"
+#include "core/layout/wheel_steps.h"
 
 namespace olb {
 

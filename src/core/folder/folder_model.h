@@ -13,7 +13,7 @@
 #include "core/platform/shell_allocator.h"
 #include "core/platform/shell_namespace.h"
 #include "core/platform/time_format.h"
-#include "core/view/shell_item.h"
+#include "core/folder/shell_item.h"
 
 namespace olb {
 

@@ -1,4 +1,4 @@
-#include "core/view/title.h"
+#include "core/layout/title.h"
 
 #include "core/settings/dpi_scale.h"
 

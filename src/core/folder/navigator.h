@@ -6,8 +6,8 @@
 
 #include "core/platform/item_list_control.h"
 #include "core/platform/launcher.h"
-#include "core/view/folder_model.h"
-#include "core/view/list_keys.h"
+#include "core/folder/folder_model.h"
+#include "core/folder/list_keys.h"
 
 namespace olb {
 

@@ -1,4 +1,4 @@
-#include "core/view/item_presentation.h"
+#include "core/folder/item_presentation.h"
 
 #include "core/platform/shell_result.h"
 

@@ -6,10 +6,10 @@
 
 #include "core/platform/list_scroll_port.h"
 #include "core/platform/strip_surface.h"
-#include "core/view/bar_layout.h"
-#include "core/view/strip_state.h"
-#include "core/view/view_mode.h"
-#include "core/view/wheel_steps.h"
+#include "core/layout/bar_layout.h"
+#include "core/layout/strip_state.h"
+#include "core/layout/view_mode.h"
+#include "core/layout/wheel_steps.h"
 
 namespace olb {
 

@@ -1,4 +1,4 @@
-#include "core/view/watch_debounce.h"
+#include "core/folder/watch_debounce.h"
 
 namespace olb {
 
