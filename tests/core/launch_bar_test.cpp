@@ -300,6 +300,18 @@ TEST_F(LaunchBarSession, CloseDuringAModalCommandComesAfterIt) {
   EXPECT_EQ(allowed, false);
   EXPECT_TRUE(form.closed) << "asked again once the command returned";
   EXPECT_TRUE(bar.MayClose());
+
+  // Enter opens an item as a double click does, and waits the same way.
+  File("AppData/Ovel Launch Bar/Gone.lnk");
+  bar.RereadKeepingPlace();
+  list.selected = Row("Gone.lnk") >= 0 ? Row("Gone.lnk") : Row("Gone");
+  launcher.answer = 2;  // the shortcut's target is gone: the bar says so
+  allowed.reset();
+  form.closed = false;
+  form.whileErrorShown = [&] { allowed = bar.MayClose(); };
+  EXPECT_TRUE(bar.OnListKey(kVkReturn, 0));
+  EXPECT_EQ(allowed, false);
+  EXPECT_TRUE(form.closed);
 }
 
 TEST_F(LaunchBarSession, FirstStartRunsTheWizardWithTheBarHidden) {

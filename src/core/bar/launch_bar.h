@@ -110,6 +110,7 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   }
   void UpOneLevel() { navigator_.UpOneLevel(); }
   bool OnListKey(uint16_t key, uint32_t modifiers) {
+    const BusyScope busy(*this);  // Enter launches as a double click does
     return navigator_.ListViewKeyDown(key, modifiers);
   }
   // An accepted in-place edit of `row`'s caption.
