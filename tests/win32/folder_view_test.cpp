@@ -5,11 +5,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <atomic>
 #include <climits>
 #include <cstring>
 #include <string>
 
 #include "folder_fixture.h"
+#include "win32/base/error_box.h"
 #include "win32/base/gdi.h"
 #include "win32/base/unicode.h"
 #include "test_support.h"
@@ -204,6 +206,26 @@ TEST_F(FolderViewTest, SmallIconCaptionsOnAThinBarAreCutOnce) {
       }
     }
   }
+}
+
+// While the program's message box is up the bar takes no clicks (one would
+// bring it up over the box); afterwards the keyboard is back in the list.
+TEST_F(FolderViewTest, AMessageBoxDisablesTheBarAndGivesTheKeyboardBack) {
+  root.AddFile("a.txt");
+  StartAtRoot();
+  SetForegroundWindow(bar->hwnd());
+  SetFocus(List());
+  const HWND form = bar->hwnd();
+  std::atomic<int> enabledDuring{-1};
+  DialogWatcher box([](HWND, const std::wstring& t) { return t == L"Ovel Launch Bar"; },
+                    [&](HWND d) {
+                      enabledDuring = IsWindowEnabled(form) ? 1 : 0;
+                      PostMessageW(d, WM_COMMAND, IDOK, 0);
+                    });
+  ShowException(std::runtime_error("Cannot open \"a\""));
+  EXPECT_EQ(enabledDuring, 0);
+  EXPECT_TRUE(IsWindowEnabled(form));
+  EXPECT_EQ(GetFocus(), List());
 }
 
 TEST_F(FolderViewTest, RestingPointerOnTheForwardArrowScrollsEveryTick) {

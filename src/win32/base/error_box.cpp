@@ -20,11 +20,20 @@ BOOL CALLBACK DisableOne(HWND window, LPARAM disabled) {
 }  // namespace
 
 int ProgramMessageBox(const wchar_t* text, const wchar_t* caption, UINT flags) {
+  const HWND focus = GetFocus();
   std::vector<HWND> disabled;
   EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&disabled));
   const int answer = MessageBoxW(g_owner, text, caption, flags);
   for (HWND window : disabled) {
     if (IsWindow(window)) EnableWindow(window, TRUE);
+  }
+  // The box gives activation back to its owner, the hidden window: the
+  // keyboard goes back where it was (the list, an editor), unless the
+  // user has gone on to another window of the program meanwhile.
+  const HWND active = GetActiveWindow();
+  if (focus && IsWindow(focus) && IsWindowVisible(focus) && (!active || active == g_owner)) {
+    SetActiveWindow(GetAncestor(focus, GA_ROOT));
+    SetFocus(focus);
   }
   return answer;
 }
