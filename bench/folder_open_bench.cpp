@@ -19,6 +19,7 @@
 
 #include "core/folder/folder_model.h"
 #include "core/folder/list_answers.h"
+#include "core/paths/path_text.h"
 #include "sim/linux/fs_namespace.h"
 #include "sim/tracking_allocator.h"
 #include "sim/view_doubles.h"
@@ -47,10 +48,6 @@ double Median(std::vector<double> v) {
   return v[v.size() / 2];
 }
 
-char Upper(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 // The floor: what any folder listing must do, with nothing of the model.
 size_t ReadNameAndSort(const fs::path& dir) {
   std::vector<std::string> names;
@@ -60,8 +57,9 @@ size_t ReadNameAndSort(const fs::path& dir) {
     names.push_back(std::move(name));
   }
   std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return Upper(x) < Upper(y); });
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+      return olb::UpperAscii(x) < olb::UpperAscii(y);
+    });
   });
   return names.size();
 }

@@ -12,7 +12,7 @@
 
 #include "core/commands/program_association.h"
 #include "core/dragdrop/shortcut_launch.h"
-#include "core/folder/launch_rules.h"
+#include "core/paths/path_text.h"
 #include "fuzz_input.h"
 
 namespace {

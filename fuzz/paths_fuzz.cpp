@@ -1,5 +1,5 @@
 // Typed names and paths from outside: the rename path builders, the path
-// splitting rules, the dropped-name rule, and the checks on typed names.
+// splitting rules, and the checks on typed names.
 // A name the checks accept never makes a rename leave its folder, in UTF-8
 // and after the trip through the shell's wide encoding.
 #include <cstddef>
@@ -9,9 +9,8 @@
 
 #include "core/commands/item_names.h"
 #include "core/commands/item_paths.h"
-#include "core/dragdrop/bar_drop.h"
+#include "core/paths/path_text.h"
 #include "core/platform/utf16.h"
-#include "core/folder/launch_rules.h"
 #include "fuzz_input.h"
 
 namespace {
@@ -35,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (prefix.empty() || prefix.back() != '\\') std::abort();
   const std::string name = FileNamePart(full);
   if (name.find('\\') != std::string::npos || name.size() > full.size()) std::abort();
-  const std::string dropped = DroppedName(full);
+  const std::string dropped = LeafName(full);
   if (dropped.find_first_of("\\:") != std::string::npos) std::abort();
   const std::string extension = PathExtension(full);
   if (!extension.empty() && extension.front() != '.') std::abort();

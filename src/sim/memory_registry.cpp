@@ -1,27 +1,18 @@
 #include "sim/memory_registry.h"
 
-#include <cctype>
+#include "core/paths/path_text.h"
 
 namespace olb::sim {
-namespace {
-
-std::string Folded(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
-
-}  // namespace
 
 MemoryRegistry::KeyId MemoryRegistry::MakeKey(RegistryRoot root, std::string_view key) {
-  return {root, Folded(key)};
+  return {root, LowerAsciiText(key)};
 }
 
 std::optional<RegistryValue> MemoryRegistry::Read(RegistryRoot root, std::string_view key,
                                                   std::string_view name) {
   auto k = keys_.find(MakeKey(root, key));
   if (k == keys_.end()) return std::nullopt;
-  auto v = k->second.find(Folded(name));
+  auto v = k->second.find(LowerAsciiText(name));
   if (v == k->second.end()) return std::nullopt;
   return v->second;
 }
@@ -30,7 +21,7 @@ bool MemoryRegistry::Write(RegistryRoot root, std::string_view key, std::string_
                            const RegistryValue& value) {
   const KeyId id = MakeKey(root, key);
   if (denied_.count(id)) return false;
-  keys_[id][Folded(name)] = value;
+  keys_[id][LowerAsciiText(name)] = value;
   ++writes_;
   return true;
 }
@@ -46,7 +37,7 @@ bool MemoryRegistry::DeleteValue(RegistryRoot root, std::string_view key, std::s
   auto k = keys_.find(id);
   if (k == keys_.end()) return true;
   if (denied_.count(id)) return false;
-  k->second.erase(Folded(name));
+  k->second.erase(LowerAsciiText(name));
   return true;
 }
 

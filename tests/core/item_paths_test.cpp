@@ -5,20 +5,6 @@
 namespace olb {
 namespace {
 
-TEST(FolderPrefix, AddsOneBackslashUnlessThePathEndsWithOne) {
-  EXPECT_EQ(FolderPrefix("C:\\Bar\\Games"), "C:\\Bar\\Games\\");
-  EXPECT_EQ(FolderPrefix("C:\\"), "C:\\");
-  EXPECT_EQ(FolderPrefix("Z:\\"), "Z:\\");
-  EXPECT_EQ(FolderPrefix("\\\\server\\share"), "\\\\server\\share\\");
-  EXPECT_EQ(FolderPrefix("C:"), "C:\\");
-}
-
-TEST(FileNamePart, IsWhatFollowsTheLastBackslash) {
-  EXPECT_EQ(FileNamePart("C:\\a\\b.exe"), "b.exe");
-  EXPECT_EQ(FileNamePart("b.exe"), "b.exe");
-  EXPECT_EQ(FileNamePart("C:\\a\\"), "");
-}
-
 TEST(FolderRenameMove, MovesPrefixPlusCaptionToPrefixPlusText) {
   EXPECT_EQ(FolderRenameMove("C:\\Bar\\", "Games", "Toys"),
             (RenameMove{"C:\\Bar\\Games", "C:\\Bar\\Toys", false}));

@@ -4,36 +4,11 @@
 #include "core/folder/launch_rules.h"
 #include "core/folder/list_keys.h"
 #include "core/folder/navigator.h"
+#include "core/paths/path_text.h"
 #include "fs_fixture.h"
 
 namespace olb {
 namespace {
-
-TEST(LaunchRules, ExtensionAfterTheLastDotUnlessAPathSeparatorFollows) {
-  const struct {
-    const char* path;
-    const char* ext;
-  } cases[] = {{"C:\\x\\App.EXE", ".exe"},    {"C:\\a.b\\file", ""},
-               {"C:\\x\\notes.txt", ".txt"},  {"file", ""},
-               {"C:\\x\\.hidden", ".hidden"}, {"C:a.b:stream", ""},
-               {"C:\\x\\b.TxT", ".txt"},      {"C:\\x\\b.", "."},
-               {"C:\\x\\Ä.ÄB", ".Äb"}};
-  for (const auto& c : cases) EXPECT_EQ(PathExtension(c.path), c.ext) << c.path;
-}
-
-TEST(LaunchRules, FolderIsEverythingBeforeTheLastBackslash) {
-  const struct {
-    const char* path;
-    const char* folder;
-  } cases[] = {{"C:\\x", "C:\\"},
-               {"C:\\a\\x", "C:\\a"},
-               {"Z:\\", "Z:\\"},
-               {"x", ""},
-               {"C:x", "C:"},
-               {"\\\\srv\\share\\x", "\\\\srv\\share"},
-               {"C:\\a\\b\\c.txt", "C:\\a\\b"}};
-  for (const auto& c : cases) EXPECT_EQ(PathFolder(c.path), c.folder) << c.path;
-}
 
 TEST(LaunchRules, LaunchSetTakesTheDefaultVerbOthersOpenInTheirFolder) {
   for (const char* path : {"C:\\b\\Link.LNK", "C:\\b\\site.url"}) {

@@ -5,9 +5,9 @@
 #include "core/commands/file_operation.h"
 #include "core/commands/item_names.h"
 #include "core/commands/item_paths.h"
+#include "core/paths/path_text.h"
 #include "core/commands/new_names.h"
 #include "core/platform/com_error.h"
-#include "core/folder/launch_rules.h"
 #include "core/commands/row_finder.h"
 
 namespace olb {

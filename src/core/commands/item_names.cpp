@@ -2,22 +2,9 @@
 
 #include <array>
 
+#include "core/paths/path_text.h"
+
 namespace olb {
-namespace {
-
-char UpperAscii(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool SameNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 bool IsReservedDeviceName(std::string_view name) {
   // The device part: up to the first dot, without the blanks before it.
@@ -26,11 +13,11 @@ bool IsReservedDeviceName(std::string_view name) {
   static constexpr std::array<std::string_view, 6> kFixed{"CON", "PRN",    "AUX",
                                                           "NUL", "CONIN$", "CONOUT$"};
   for (std::string_view device : kFixed) {
-    if (SameNoCase(base, device)) return true;
+    if (EqualNoCase(base, device)) return true;
   }
   if (base.size() == 4 && base[3] >= '1' && base[3] <= '9') {
     const std::string_view stem = base.substr(0, 3);
-    return SameNoCase(stem, "COM") || SameNoCase(stem, "LPT");
+    return EqualNoCase(stem, "COM") || EqualNoCase(stem, "LPT");
   }
   return false;
 }

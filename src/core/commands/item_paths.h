@@ -1,21 +1,11 @@
-// Where the item commands put things: the folder prefix and the source and
-// destination of an in-place rename, as pure functions of the names.
+// The source and destination of an in-place rename, as pure functions of
+// the names.
 #pragma once
 
 #include <string>
 #include <string_view>
 
 namespace olb {
-
-// `currentPath` followed by one backslash, unless it already ends with one
-// (a drive's root such as "C:\"). Names are appended to it directly.
-std::string FolderPrefix(std::string_view currentPath);
-
-// The part of a path after its last backslash; the whole path if it has none.
-std::string FileNamePart(std::string_view path);
-
-// Whether `text` ends with `suffix`, comparing A to Z without case.
-bool EndsWithNoCase(std::string_view text, std::string_view suffix);
 
 struct RenameMove {
   std::string from;

@@ -1,12 +1,12 @@
 #include "core/commands/new_names.h"
 
-#include "core/folder/launch_rules.h"
+#include "core/paths/path_text.h"
 
 namespace olb {
 
 bool RenameHitsAnotherItem(const RenameMove& move, bool destinationExists) {
   if (!destinationExists) return false;
-  const bool sameItem = move.from.size() == move.to.size() && EndsWithNoCase(move.from, move.to);
+  const bool sameItem = EqualNoCase(move.from, move.to);
   return !sameItem;
 }
 
@@ -53,12 +53,11 @@ std::optional<std::string> ChosenShortcutPath(std::string_view prefix, std::stri
 std::string NearestExistingFolder(std::string_view current, std::string_view root,
                                   const PathTaken& exists) {
   if (root.empty()) return std::string(current);
-  std::string top(root);
-  while (top.size() > 1 && top.back() == '\\' && top[top.size() - 2] != ':') top.pop_back();
+  const std::string top(WithoutTrailingBackslashes(root));
   std::string path(current);
   // Only folders below the root are walked; anything else falls back to it.
   const auto below = [&top](const std::string& p) {
-    return p.size() > top.size() && EndsWithNoCase(p.substr(0, top.size()), top) &&
+    return p.size() > top.size() && StartsWithNoCase(p, top) &&
            (top.back() == '\\' || p[top.size()] == '\\');
   };
   while (below(path)) {
@@ -72,9 +71,7 @@ namespace {
 
 // The last name of a folder path, which may end with a backslash.
 std::string FolderName(std::string_view path) {
-  while (path.size() > 1 && path.back() == '\\' && path[path.size() - 2] != ':') {
-    path.remove_suffix(1);
-  }
+  path = WithoutTrailingBackslashes(path);
   const std::string name = FileNamePart(path);
   return name.empty() ? std::string(path) : name;
 }

@@ -1,14 +1,10 @@
 #include "core/commands/row_finder.h"
 
-#include "core/commands/item_paths.h"
+#include "core/paths/path_text.h"
 #include "core/folder/pidl.h"
 
 namespace olb {
 namespace {
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && EndsWithNoCase(a, b);
-}
 
 // Compares captions: the names of the rows passed are asked for.
 template <typename Match>

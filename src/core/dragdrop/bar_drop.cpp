@@ -2,19 +2,13 @@
 
 #include "core/commands/file_operation.h"
 #include "core/commands/item_names.h"
-#include "core/commands/item_paths.h"
 #include "core/commands/new_names.h"
 #include "core/commands/row_finder.h"
 #include "core/dragdrop/drop_effects.h"
 #include "core/dragdrop/shortcut_launch.h"
-#include "core/folder/launch_rules.h"
+#include "core/paths/path_text.h"
 
 namespace olb {
-
-std::string DroppedName(const std::string& path) {
-  const size_t cut = path.find_last_of("\\:");
-  return cut == std::string::npos ? path : path.substr(cut + 1);
-}
 
 DropAction ActionForDroppedPath(bool isFolder, bool ontoShortcut, const std::string& lowerExtension,
                                 const DropRequest& request) {
@@ -29,21 +23,13 @@ DropAction ActionForDroppedPath(bool isFolder, bool ontoShortcut, const std::str
 
 std::optional<std::string> NewShortcutPath(const std::string& prefix, const std::string& path,
                                            const std::function<bool(const std::string&)>& taken) {
-  std::string stem = DroppedName(path);
+  std::string stem = LeafName(path);
   const std::string ext = PathExtension(stem);
   if (IsProgramExtension(ext) || ext == ".lnk") {
     stem.resize(stem.size() - ext.size());
   }
   return FirstFreeName(prefix + stem, ".lnk", taken);
 }
-
-namespace {
-
-bool SamePath(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && EndsWithNoCase(a, b);
-}
-
-}  // namespace
 
 BarDrop::Target BarDrop::TargetAt(const DropGeometry& g) {
   Target t;
@@ -90,7 +76,7 @@ void BarDrop::Reread() {
 void BarDrop::StartShortcut(const std::string& shortcutPath, const FileList& documents) {
   const std::optional<ShortcutLink> link = s_.programs.ReadShortcut(shortcutPath);
   if (!link) return;
-  std::string name = DroppedName(shortcutPath);
+  std::string name = LeafName(shortcutPath);
   name.resize(name.size() - 4);  // without ".lnk"
   const ShortcutLaunch plan =
       PlanShortcutLaunch(name, *link, s_.files.FileExists(link->target), documents);
@@ -147,19 +133,19 @@ uint32_t BarDrop::DropFiles(const FileList& droppedFiles, const DropRequest& req
       const std::optional<std::string> link = NewShortcutPath(prefix, path, taken);
       if (link && s_.programs.CreateShortcut(*link, path)) {
         ++links;
-        lastPlaced = DroppedName(*link);
+        lastPlaced = LeafName(*link);
       }
       continue;
     }
     // An item of the bar dropped back where it is, or a folder onto itself
     // (a short accidental drag): nothing to move, and no error from the shell.
-    const std::string to = prefix + DroppedName(path);
-    if (SamePath(to, path) || SamePath(target.folder, path)) continue;
+    const std::string to = prefix + LeafName(path);
+    if (EqualNoCase(to, path) || EqualNoCase(target.folder, path)) continue;
     const bool copy = action == DropAction::Copy;
     FileOperation(s_.files, path, to, copy ? kFoCopy : kFoMove,
                   isFolder ? kFofAllowUndo : kFofNoErrorUi);
     ++(copy ? copies : moves);
-    lastPlaced = DroppedName(path);
+    lastPlaced = LeafName(path);
   }
   uint32_t effect = kDropEffectNone;
   if (moves == 0 && copies > 0) effect = kDropEffectCopy;

@@ -44,9 +44,6 @@ struct DropServices {
   DropHost& host;
 };
 
-// The part of a path after its last backslash or colon.
-std::string DroppedName(const std::string& path);
-
 // The drop as OLE hands it over: the keys held at the drop, and the effect
 // the target chose for them among those the source allows.
 struct DropRequest {

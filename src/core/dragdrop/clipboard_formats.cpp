@@ -1,7 +1,8 @@
 #include "core/dragdrop/clipboard_formats.h"
 
 #include <array>
-#include <cctype>
+
+#include "core/paths/path_text.h"
 
 namespace olb {
 namespace {
@@ -61,19 +62,11 @@ constexpr std::array<NamedFormat, 45> kNames{{
     {"CF_FILENAMEMAP", 0, "FileNameMap"},
 }};
 
-std::string Upper(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return out;
-}
-
 }  // namespace
 
 FormatNameMeaning MeaningOfFormatName(std::string_view name) {
   if (name.empty()) return {};
-  const std::string upper = Upper(name);
+  const std::string upper = UpperAsciiText(name);
   for (const NamedFormat& f : kNames) {
     if (f.name != upper) continue;
     if (f.id != 0) return {f.id, {}};

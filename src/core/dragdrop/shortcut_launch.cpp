@@ -1,6 +1,6 @@
 #include "core/dragdrop/shortcut_launch.h"
 
-#include "core/folder/launch_rules.h"
+#include "core/paths/path_text.h"
 
 namespace olb {
 namespace {

@@ -1,5 +1,6 @@
 #include "core/folder/item_presentation.h"
 
+#include "core/paths/path_text.h"
 #include "core/platform/shell_result.h"
 
 namespace olb {
@@ -45,10 +46,6 @@ bool IsRepresentable(const SystemTime& t) {
          t.milliseconds < 1000;
 }
 
-char UpperAscii(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 }  // namespace
 
 std::string ModifiedText(TimeFormat& format, uint64_t lastWriteTime) {
@@ -65,26 +62,18 @@ std::string ModifiedText(TimeFormat& format, uint64_t lastWriteTime) {
   return text;
 }
 
-bool NameStartsWith(std::string_view name, std::string_view typed) {
-  if (typed.size() > name.size()) return false;
-  for (size_t i = 0; i < typed.size(); ++i) {
-    if (UpperAscii(name[i]) != UpperAscii(typed[i])) return false;
-  }
-  return true;
-}
-
 std::optional<int32_t> FindByPrefix(int32_t count,
                                     const std::function<std::string_view(int32_t)>& nameAt,
                                     std::string_view text, int32_t start, bool wrap) {
   if (count <= 0) return std::nullopt;
   const int32_t first = start < 0 ? 0 : start;
   for (int32_t i = first; i < count; ++i) {
-    if (NameStartsWith(nameAt(i), text)) return i;
+    if (StartsWithNoCase(nameAt(i), text)) return i;
   }
   if (!wrap) return std::nullopt;
   const int32_t wrapEnd = first < count ? first : count;
   for (int32_t i = 0; i < wrapEnd; ++i) {
-    if (NameStartsWith(nameAt(i), text)) return i;
+    if (StartsWithNoCase(nameAt(i), text)) return i;
   }
   return std::nullopt;
 }

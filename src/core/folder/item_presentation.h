@@ -33,10 +33,6 @@ ItemColor ItemTextColor(uint32_t attributes);
 // time the date-time value cannot hold; the date alone at exactly midnight.
 std::string ModifiedText(TimeFormat& format, uint64_t lastWriteTime);
 
-// Whether `name` starts with `typed`, the letters a to z compared as upper case
-// and every other byte as it is.
-bool NameStartsWith(std::string_view name, std::string_view typed);
-
 // Type-ahead: the first index from `start` to the end, then (with `wrap`)
 // from 0 to the one before `start`, whose name starts with `text`. Only
 // indexes in [0, count) are visited, each at most once, whatever `start` is.

@@ -2,28 +2,9 @@
 
 #include <array>
 
+#include "core/paths/path_text.h"
+
 namespace olb {
-
-std::string PathExtension(std::string_view path) {
-  const size_t at = path.find_last_of(".\\:");
-  if (at == std::string_view::npos || path[at] != '.') return {};
-  std::string ext(path.substr(at));
-  for (char& c : ext) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return ext;
-}
-
-std::string PathFolder(std::string_view path) {
-  size_t at = path.find_last_of("\\:");
-  if (at == std::string_view::npos) return {};
-  // Drop the separator unless the character before it is itself one, so
-  // that "C:\x" keeps "C:\" and "C:\a\x" gives "C:\a".
-  if (at > 0 && path[at] == '\\' && path[at - 1] != '\\' && path[at - 1] != ':') {
-    return std::string(path.substr(0, at));
-  }
-  return std::string(path.substr(0, at + 1));
-}
 
 bool InLaunchSet(std::string_view lowerExtension) {
   static constexpr std::array<std::string_view, 5> kLaunchSet = {".exe", ".com", ".bat", ".lnk",
@@ -53,8 +34,7 @@ ShellOpenRequest LaunchRequestFor(std::string_view fullPath) {
 }
 
 bool UpEnabledAt(std::string_view currentPath, std::string_view rootPath) {
-  return !(currentPath.size() + 1 == rootPath.size() && rootPath.starts_with(currentPath) &&
-           rootPath.back() == '\\');
+  return !IsRootFolder(currentPath, rootPath);
 }
 
 std::optional<std::string> LaunchFailureMessage(std::string_view caption, std::string_view file,

@@ -10,14 +10,6 @@
 
 namespace olb {
 
-// From the last "." when no "\" or ":" follows it, A to Z in lower case;
-// empty when there is none.
-std::string PathExtension(std::string_view path);
-
-// Everything before the last "\" (or up to a last ":"); a drive root such as
-// C:\ keeps its backslash. Empty for a bare name.
-std::string PathFolder(std::string_view path);
-
 // ".exe", ".com", ".bat", ".lnk", ".url": started with the default verb.
 bool InLaunchSet(std::string_view lowerExtension);
 

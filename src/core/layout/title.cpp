@@ -1,21 +1,12 @@
 #include "core/layout/title.h"
 
+#include "core/paths/path_text.h"
 #include "core/settings/dpi_scale.h"
 
 #include <vector>
 
 namespace olb {
 namespace {
-
-// Only a to z change: the bytes of other letters (UTF-8 sequences) pass
-// through untouched, so accented letters keep their case.
-std::string AsciiUpper(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return out;
-}
 
 std::vector<std::string_view> Components(std::string_view relative) {
   std::vector<std::string_view> parts;
@@ -34,15 +25,12 @@ std::vector<std::string_view> Components(std::string_view relative) {
 
 std::string TitleText(std::string_view currentPath, std::string_view rootPath) {
   std::string title(kBarTitle);
-  const bool atRoot = currentPath.size() + 1 == rootPath.size() &&
-                      rootPath.substr(0, currentPath.size()) == currentPath &&
-                      rootPath.back() == '\\';
-  if (atRoot) return title;
+  if (IsRootFolder(currentPath, rootPath)) return title;
   const std::string_view relative =
       currentPath.size() > rootPath.size() ? currentPath.substr(rootPath.size()) : "";
   for (std::string_view part : Components(relative)) {
     title += " - ";
-    title += AsciiUpper(part);
+    title += UpperAsciiText(part);
   }
   return title;
 }

@@ -1,8 +1,8 @@
 #include "core/wizard/autoload.h"
 
-#include <algorithm>
-#include <cctype>
 #include <stdexcept>
+
+#include "core/paths/path_text.h"
 
 namespace olb {
 namespace {
@@ -18,12 +18,6 @@ std::string_view ProgramOf(std::string_view command) {
     return command.substr(0, command.find('"'));
   }
   return command.substr(0, command.find_last_not_of(" \t") + 1);
-}
-
-bool SamePath(std::string_view a, std::string_view b) {
-  const auto fold = [](char c) { return std::tolower(static_cast<unsigned char>(c)); };
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [&](char x, char y) { return fold(x) == fold(y); });
 }
 
 }  // namespace
@@ -50,7 +44,7 @@ bool AutoloadIsOn(Registry& registry, std::string_view exePath) {
                  value->type != static_cast<uint32_t>(RegistryType::ExpandString)))
     return false;
   const std::string data(value->data.begin(), value->data.end());
-  return !exePath.empty() && SamePath(ProgramOf(data), exePath);
+  return !exePath.empty() && EqualNoCase(ProgramOf(data), exePath);
 }
 
 void ToggleAutoload(Registry& registry, std::string_view exePath) {

@@ -1,11 +1,12 @@
 #include "core/wizard/root_folder.h"
 
+#include "core/paths/path_text.h"
+
 namespace olb {
 
 std::string RootPathFor(std::string_view appDataFolder) {
-  std::string path(appDataFolder);
   // A folder at a drive root already ends with its separator.
-  if (path.empty() || path.back() != '\\') path += '\\';
+  std::string path = FolderPrefix(appDataFolder);
   path += kRootFolderName;
   path += '\\';
   return path;

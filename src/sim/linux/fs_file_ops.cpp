@@ -3,6 +3,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "core/paths/path_text.h"
 #include "core/platform/utf16.h"
 #include "sim/linux/fs_namespace.h"
 
@@ -10,15 +11,6 @@ namespace olb::sim {
 namespace {
 
 namespace fs = std::filesystem;
-
-bool SameNoCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    if (fold(a[i]) != fold(b[i])) return false;
-  }
-  return true;
-}
 
 bool Exists(const fs::path& path) {
   std::error_code ec;
@@ -78,7 +70,7 @@ std::optional<fs::path> ResolveWindowsPath(std::string_view path, bool exact) {
       std::error_code ec;
       for (fs::directory_iterator it(at, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (SameNoCase(name, step)) {
+        if (EqualNoCase(name, step)) {
           step = name;
           break;
         }

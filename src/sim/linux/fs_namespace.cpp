@@ -6,7 +6,7 @@
 #include <map>
 #include <system_error>
 
-#include "core/folder/launch_rules.h"
+#include "core/paths/path_text.h"
 #include "sim/linux/wine_attributes.h"
 
 namespace olb::sim {
@@ -14,22 +14,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-char FoldAscii(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 int CompareNoCase(const std::string& a, const std::string& b) {
   const size_t n = std::min(a.size(), b.size());
   for (size_t i = 0; i < n; ++i) {
-    const auto x = static_cast<unsigned char>(FoldAscii(a[i]));
-    const auto y = static_cast<unsigned char>(FoldAscii(b[i]));
+    const auto x = static_cast<unsigned char>(LowerAscii(a[i]));
+    const auto y = static_cast<unsigned char>(LowerAscii(b[i]));
     if (x != y) return x < y ? -1 : 1;
   }
   return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
-
-bool EqualNoCase(const std::string& a, const std::string& b) {
-  return CompareNoCase(a, b) == 0;
 }
 
 bool IsDirectory(const fs::path& path) {
@@ -205,7 +197,7 @@ class FsFolder : public ShellFolder {
 }  // namespace
 
 std::optional<fs::path> LinuxPathOfWindowsPath(std::string_view path) {
-  if (path.size() < 2 || FoldAscii(path[0]) != 'z' || path[1] != ':') return std::nullopt;
+  if (path.size() < 2 || LowerAscii(path[0]) != 'z' || path[1] != ':') return std::nullopt;
   std::string rest(path.substr(2));
   for (char& c : rest) c = c == '\\' ? '/' : c;
   if (!rest.empty() && rest[0] != '/') return std::nullopt;
@@ -250,9 +242,7 @@ std::string FsNamespace::TypeName(const uint8_t* absolutePidl) {
   const std::string ext = PathExtension(all->back().name);
   if (auto it = kTypes.find(ext); it != kTypes.end()) return it->second;
   if (ext.size() <= 1) return "File";
-  std::string upper = ext.substr(1);
-  for (char& c : upper) c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-  return upper + " File";
+  return UpperAsciiText(ext.substr(1)) + " File";
 }
 
 int32_t FsNamespace::SystemIconIndex(const uint8_t* absolutePidl, bool smallIcon) {
