@@ -217,12 +217,20 @@ TEST_F(FolderViewTest, AMessageBoxDisablesTheBarAndGivesTheKeyboardBack) {
   SetFocus(List());
   const HWND form = bar->hwnd();
   std::atomic<int> enabledDuring{-1};
+  wchar_t shown[2][128] = {};
+  std::atomic<int> boxes{0};
   DialogWatcher box([](HWND, const std::wstring& t) { return t == L"Ovel Launch Bar"; },
                     [&](HWND d) {
                       enabledDuring = IsWindowEnabled(form) ? 1 : 0;
+                      GetDlgItemTextW(d, 0xFFFF, shown[boxes % 2], 128);
+                      ++boxes;
                       PostMessageW(d, WM_COMMAND, IDOK, 0);
-                    });
+                    },
+                    true);
   ShowException(std::runtime_error("Cannot open \"a\""));
+  ShowException(std::runtime_error("Not one of these:\n< > |"));
+  EXPECT_STREQ(shown[0], L"Cannot open \"a\".") << "ends as a sentence";
+  EXPECT_STREQ(shown[1], L"Not one of these:\n< > |") << "no dot among the characters";
   EXPECT_EQ(enabledDuring, 0);
   EXPECT_TRUE(IsWindowEnabled(form));
   EXPECT_EQ(GetFocus(), List());

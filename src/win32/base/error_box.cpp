@@ -47,8 +47,10 @@ HWND MessageBoxOwner() {
 
 void ShowException(const std::exception& e) {
   std::wstring text = Widen(e.what());
-  // Like a system message, the text ends with a full stop.
-  if (!text.empty() && text.back() != L'.') text += L'.';
+  // Like a system message, the text ends with a full stop; not after a list
+  // of characters, where a dot would read as one of them.
+  const wchar_t last = text.empty() ? L'.' : text.back();
+  if (IsCharAlphaNumericW(last) || last == L'"' || last == L')') text += L'.';
   // A quit message already posted (the bar window was destroyed while the
   // error unwound start-up) would end the box's own loop at once, unseen.
   // Hold it back while the box is up, then post it again.
