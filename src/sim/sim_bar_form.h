@@ -2,6 +2,7 @@
 // sizes from the window, timers, the menu's next choice, and what was shown.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <utility>
@@ -37,7 +38,10 @@ class SimBarForm : public BarForm {
     menuAt = screen;
     return std::exchange(nextChoice, std::nullopt);
   }
-  void ShowError(const std::string& message) override { errors.push_back(message); }
+  void ShowError(const std::string& message) override {
+    errors.push_back(message);
+    if (whileErrorShown) whileErrorShown();
+  }
   void ShowMessage(std::string_view text, std::string_view) override { errors.emplace_back(text); }
   bool Confirm(const std::string& question) override {
     errors.push_back(question);
@@ -59,6 +63,7 @@ class SimBarForm : public BarForm {
   Point cursor;
   std::optional<CommandId> nextChoice;
   std::optional<Point> menuAt;
+  std::function<void()> whileErrorShown;  // runs while an error box is up
   std::vector<std::string> errors;
   bool confirmAnswer = true;
   int aboutShown = 0;
