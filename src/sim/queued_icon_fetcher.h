@@ -1,13 +1,15 @@
 // An icon fetcher whose worker runs only when a test says so: requests wait
-// in batches, newest served first; Deliver looks the next ones up in the namespace, as the worker
-// thread would, and leaves the answers waiting as if their message were
-// still on its way. Cancelling drops waiting requests, not answers given.
+// in the bounded queue the real one uses; Deliver looks the next ones up in
+// the namespace, as the worker thread would, and leaves the answers (and the
+// dropped requests) waiting as if their message were still on its way.
+// Cancelling drops waiting requests, not answers given.
 #pragma once
 
 #include <cstring>
-#include <deque>
 #include <utility>
 #include <vector>
+
+#include "core/folder/icon_queue.h"
 
 #include "core/platform/icon_fetcher.h"
 #include "core/platform/shell_namespace.h"
@@ -20,24 +22,15 @@ class QueuedIconFetcher : public IconFetcher {
   QueuedIconFetcher(ShellNamespace& shell, ShellAllocator& allocator)
       : shell_(shell), allocator_(allocator) {}
 
-  void Request(std::vector<IconRequest> batch) override {
-    batches.emplace_back(std::make_move_iterator(batch.begin()),
-                         std::make_move_iterator(batch.end()));
-  }
-  void CancelPending() override { batches.clear(); }
-  size_t Waiting() const {
-    size_t n = 0;
-    for (const auto& b : batches) n += b.size();
-    return n;
-  }
+  void Request(std::vector<IconRequest> batch) override { queue.Push(std::move(batch), answers); }
+  void CancelPending() override { queue.Clear(); }
+  size_t Waiting() const { return queue.size(); }
   std::vector<IconAnswer> TakeAnswers() override { return std::exchange(answers, {}); }
 
-  // Answers up to `count` waiting requests, oldest first.
+  // Answers up to `count` waiting requests, in the order the worker would.
   void Deliver(size_t count = SIZE_MAX) {
-    for (; count > 0 && !batches.empty(); --count) {
-      IconRequest request = std::move(batches.back().front());
-      batches.back().pop_front();
-      if (batches.back().empty()) batches.pop_back();
+    for (; count > 0 && !queue.empty(); --count) {
+      IconRequest request = std::move(*queue.Pop());
       OwnedPidl item = AllocPidl(allocator_, request.absolute.size());
       std::memcpy(item.get(), request.absolute.data(), request.absolute.size());
       answers.push_back(
@@ -45,7 +38,7 @@ class QueuedIconFetcher : public IconFetcher {
     }
   }
 
-  std::vector<std::deque<IconRequest>> batches;  // oldest first
+  IconQueue queue;
   std::vector<IconAnswer> answers;
 
  private:

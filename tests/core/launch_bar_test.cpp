@@ -5,6 +5,7 @@
 #include "core/bar/launch_bar.h"
 #include "core/dragdrop/drag_start.h"
 #include "core/platform/com_error.h"
+#include "core/folder/icon_queue.h"
 #include "core/folder/list_answers.h"
 #include "core/folder/list_keys.h"
 #include "core/wizard/root_folder.h"
@@ -293,6 +294,32 @@ TEST_F(LaunchBarSession, RealIconsReplaceTheKindIconsAndNeverLandOnAnotherFolder
   EXPECT_EQ(bar.model().NamedItem(2)->ItemName, "b.txt");
   EXPECT_EQ(bar.model().GetItem(2)->IconIndex, 0) << "the late answer was not taken";
   EXPECT_EQ(bar.model().GetItem(0)->IconIndex, 3);
+}
+
+TEST_F(LaunchBarSession, AFastScrollKeepsAPageOrTwoOfLookupsAndDroppedRowsAskAgainWhenShown) {
+  constexpr int32_t kItems = 10000, kPage = 40;
+  for (int i = 0; i < kItems; ++i)
+    File("AppData/Ovel Launch Bar/Games/Many " + std::to_string(i) + ".lnk");
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  list.selected = Row("Games");
+  bar.OnDoubleClick();
+  const int32_t count = bar.model().ItemCount();
+  for (int32_t first = 0; first < count; first += kPage)
+    CacheHint(bar.model(), first, std::min(first + kPage, count) - 1);
+  EXPECT_LE(icons.Waiting(), IconQueue::kKeptLimit + kPage);
+  icons.Deliver();
+  bar.OnIconsFetched();
+  EXPECT_EQ(ListViewData(bar.model(), count - 1, false)->iconIndex, 4) << "the last page's own";
+  EXPECT_NE(bar.model().GetItem(0)->IconIndex, 4) << "the first page's lookups gave way";
+  EXPECT_EQ(list.redrawn.front(), 0) << "a dropped row is redrawn: if shown, it asks again";
+
+  // Scrolled back: the display request asks for the dropped row again.
+  EXPECT_NE(ListViewData(bar.model(), 0, false)->iconIndex, 4);
+  EXPECT_EQ(icons.Waiting(), 1u);
+  icons.Deliver();
+  bar.OnIconsFetched();
+  EXPECT_EQ(ListViewData(bar.model(), 0, false)->iconIndex, 4);
 }
 
 TEST_F(LaunchBarSession, FileWindowKeysRenameAndOpenTheMenuAtTheItem) {

@@ -150,7 +150,11 @@ void FolderModel::FillItemDetails(int32_t first, int32_t last) {
   for (int32_t i = from; i <= to; ++i) {
     PShellItem& item = *items_[static_cast<size_t>(i)];
     if (item.NeedsName) NameOne(item);
-    if (item.NeedsInfo) FillOne(i, smallIcon, icons);
+    if (item.NeedsInfo) {
+      FillOne(i, smallIcon, icons);
+    } else if (item.NeedsIcon) {
+      AskIcon(i, smallIcon, icons);
+    }
     if (report && item.NeedsReport) FillReport(item);
   }
   if (!icons.empty()) services_.icons->Request(std::move(icons));
@@ -171,8 +175,7 @@ void FolderModel::FillOne(int32_t index, bool smallIcon, std::vector<IconRequest
     // The icon of the item's kind now; its own (a shortcut's target, an
     // overlay) when the fetcher has it.
     item.IconIndex = shell.KindIconIndex(data.fileName, data.attributes, smallIcon);
-    icons.push_back(
-        {iconTicket_, index, PidlToBytes(services_.allocator, item.AbsPidl.get()), smallIcon});
+    AskIcon(index, smallIcon, icons);
   } else {
     item.IconIndex = shell.SystemIconIndex(item.AbsPidl.get(), smallIcon);
   }
@@ -183,12 +186,27 @@ void FolderModel::FillOne(int32_t index, bool smallIcon, std::vector<IconRequest
   ++detailFills_;
 }
 
+void FolderModel::AskIcon(int32_t index, bool smallIcon, std::vector<IconRequest>& icons) {
+  PShellItem& item = *items_[static_cast<size_t>(index)];
+  item.NeedsIcon = false;
+  icons.push_back(
+      {iconTicket_, index, PidlToBytes(services_.allocator, item.AbsPidl.get()), smallIcon});
+}
+
 std::vector<int32_t> FolderModel::TakeFetchedIcons() {
   std::vector<int32_t> changed;
   if (!services_.icons) return changed;
   for (const IconAnswer& answer : services_.icons->TakeAnswers()) {
     PShellItem* item = answer.ticket == iconTicket_ ? GetItem(answer.index) : nullptr;
-    if (!item || item->IconIndex == answer.iconIndex) continue;
+    if (!item) continue;
+    if (answer.dropped) {
+      // Redrawn, the row asks again if it is still shown; off screen, when
+      // it next is.
+      item->NeedsIcon = true;
+      changed.push_back(answer.index);
+      continue;
+    }
+    if (item->IconIndex == answer.iconIndex) continue;
     item->IconIndex = answer.iconIndex;
     changed.push_back(answer.index);
   }

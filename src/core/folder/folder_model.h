@@ -86,7 +86,8 @@ class FolderModel {
 
   // Takes the real icons fetched since the last call into the records they
   // were asked for; answers for records since replaced are dropped. Gives
-  // the indexes whose icon changed, to be redrawn.
+  // the indexes to redraw: those whose icon changed and those whose lookup
+  // was dropped (a row still shown asks for it again).
   std::vector<int32_t> TakeFetchedIcons();
 
   // The record at `index`, or null outside [0, ItemCount()). Its name may
@@ -125,6 +126,8 @@ class FolderModel {
   void NameOne(PShellItem& item);
   // Fills record `index`; its real icon, when looked up elsewhere, is added to `icons`.
   void FillOne(int32_t index, bool smallIcon, std::vector<IconRequest>& icons);
+  // Adds record `index`'s real icon to the lookups to ask for.
+  void AskIcon(int32_t index, bool smallIcon, std::vector<IconRequest>& icons);
   void FillReport(PShellItem& item);
 
   FolderServices services_;

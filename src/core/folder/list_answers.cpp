@@ -6,8 +6,9 @@ std::optional<ItemDisplay> ListViewData(FolderModel& model, int32_t index, bool 
   const PShellItem* item = model.NamedItem(index);
   if (!item) return std::nullopt;
   // The control need not have hinted at this index first (Windows may ask
-  // beyond its hints): an item never stays with the generic image.
-  if (item->NeedsInfo) model.FillItemDetails(index, index);
+  // beyond its hints): an item never stays with the generic image, nor with
+  // its kind's when its real icon's lookup was dropped.
+  if (item->NeedsInfo || item->NeedsIcon) model.FillItemDetails(index, index);
   ItemDisplay shown{item->ItemName, item->IconIndex, {}};
   if (reportStyle) {
     ShellFolder* folder = model.CurrentFolder();

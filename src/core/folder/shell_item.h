@@ -16,6 +16,7 @@ struct PShellItem {
   bool NeedsName = true;    // ItemName is asked for when the list first needs it
   bool NeedsInfo = true;    // icon, size and attributes: what every view shows
   bool NeedsReport = true;  // type and time: shown in report style only
+  bool NeedsIcon = false;   // its real icon's lookup was dropped: ask again when shown
   std::string ItemName;     // display name in its folder: the caption
   std::string FileType;
   std::string Modified;        // local last-write time as text; empty when unknown

@@ -22,6 +22,8 @@ struct IconAnswer {
   uint64_t ticket = 0;
   int32_t index = 0;
   int32_t iconIndex = 0;  // in the system image lists
+  // Not looked up: the request gave way to newer ones (iconIndex unset).
+  bool dropped = false;
 };
 
 class IconFetcher {
@@ -29,13 +31,15 @@ class IconFetcher {
   virtual ~IconFetcher() = default;
   // Queues lookups, in the order the list shows the items. The newest batch
   // is served first (the items on screen now), each batch in its own order;
-  // older batches follow. The platform tells the bar when answers are
-  // waiting (a posted message).
+  // older batches follow, as far as an IconQueue keeps them: the requests
+  // it drops come back as dropped answers. The platform tells the bar when
+  // answers are waiting (a posted message).
   virtual void Request(std::vector<IconRequest> batch) = 0;
   // Drops every request not yet begun: the records they were for are gone.
   virtual void CancelPending() = 0;
-  // The answers that came since the last call, oldest first. An answer may
-  // belong to records that are gone: the asker checks its ticket.
+  // The answers that came since the last call, oldest first, dropped
+  // requests among them. An answer may belong to records that are gone: the
+  // asker checks its ticket.
   virtual std::vector<IconAnswer> TakeAnswers() = 0;
 };
 

@@ -4,10 +4,10 @@
 
 #include <chrono>
 #include <condition_variable>
-#include <deque>
 #include <mutex>
 #include <thread>
 
+#include "core/folder/icon_queue.h"
 #include "win32/adapters/win32_shell_namespace.h"
 
 namespace olb::win {
@@ -17,9 +17,9 @@ struct Win32IconFetcher::Shared {
   HWND notify = nullptr;
   UINT message = 0;
   std::mutex lock;
-  std::condition_variable wake;                  // a request came, or the end
-  std::condition_variable ended;                 // the worker let go of the shell
-  std::vector<std::deque<IconRequest>> batches;  // oldest first; the newest is served first
+  std::condition_variable wake;   // a request came, or the end
+  std::condition_variable ended;  // the worker let go of the shell
+  IconQueue queue;
   std::vector<IconAnswer> answers;
   bool posted = false;   // a message is on its way and not yet answered
   bool stop = false;     // the owner is gone
@@ -34,24 +34,26 @@ constexpr auto kShutdownWait = std::chrono::milliseconds(2000);
 // a scroll through a long folder with one thread.
 constexpr auto kIdleEnd = std::chrono::milliseconds(250);
 
+// Tells the owner answers wait, once until it takes them; call locked.
+void Notify(Win32IconFetcher::Shared& s) {
+  if (!s.posted) s.posted = PostMessageW(s.notify, s.message, 0, 0) != FALSE;
+}
+
 void Work(const std::shared_ptr<Win32IconFetcher::Shared>& shared) {
   Win32IconFetcher::Shared& s = *shared;
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   std::unique_lock held(s.lock);
   for (;;) {
-    s.wake.wait_for(held, kIdleEnd, [&s] { return s.stop || !s.batches.empty(); });
-    if (s.stop || s.batches.empty()) break;
-    std::deque<IconRequest>& newest = s.batches.back();
-    IconRequest request = std::move(newest.front());
-    newest.pop_front();
-    if (newest.empty()) s.batches.pop_back();
+    s.wake.wait_for(held, kIdleEnd, [&s] { return s.stop || !s.queue.empty(); });
+    if (s.stop || s.queue.empty()) break;
+    IconRequest request = std::move(*s.queue.Pop());
     held.unlock();
     const int32_t icon =
         request.absolute.empty() ? 0 : ShellIconIndex(request.absolute.data(), request.smallIcon);
     held.lock();
     if (s.stop) break;
     s.answers.push_back({request.ticket, request.index, icon});
-    if (!s.posted) s.posted = PostMessageW(s.notify, s.message, 0, 0) != FALSE;
+    Notify(s);
   }
   s.running = false;
   held.unlock();
@@ -69,10 +71,9 @@ Win32IconFetcher::Win32IconFetcher(HWND notify, UINT message)
 }
 
 Win32IconFetcher::~Win32IconFetcher() {
-  std::vector<std::deque<IconRequest>> dropped;
   std::unique_lock held(shared_->lock);
   shared_->stop = true;
-  dropped.swap(shared_->batches);
+  shared_->queue.Clear();
   shared_->wake.notify_all();
   shared_->ended.wait_for(held, kShutdownWait, [this] { return !shared_->running; });
 }
@@ -80,8 +81,9 @@ Win32IconFetcher::~Win32IconFetcher() {
 void Win32IconFetcher::Request(std::vector<IconRequest> batch) {
   if (batch.empty()) return;
   std::lock_guard held(shared_->lock);
-  shared_->batches.emplace_back(std::make_move_iterator(batch.begin()),
-                                std::make_move_iterator(batch.end()));
+  const size_t answered = shared_->answers.size();
+  shared_->queue.Push(std::move(batch), shared_->answers);
+  if (shared_->answers.size() != answered) Notify(*shared_);
   if (!shared_->running) {
     shared_->running = true;
     // Detached: the worker holds the shared state itself, so it may outlive
@@ -92,11 +94,8 @@ void Win32IconFetcher::Request(std::vector<IconRequest> batch) {
 }
 
 void Win32IconFetcher::CancelPending() {
-  std::vector<std::deque<IconRequest>> dropped;
-  {
-    std::lock_guard held(shared_->lock);
-    dropped.swap(shared_->batches);
-  }
+  std::lock_guard held(shared_->lock);
+  shared_->queue.Clear();
 }
 
 std::vector<IconAnswer> Win32IconFetcher::TakeAnswers() {
