@@ -2,12 +2,16 @@
 
 #include <string>
 
+#include "core/layout/caption_text.h"
 #include "win32/base/unicode.h"
 
 namespace olb::win {
 namespace {
 HWND g_owner = nullptr;
-}
+// The message box breaks lines only at blanks: a long path without any
+// would make the box wider than the screen, its text cut on both sides.
+constexpr size_t kMessageRunChars = 64;
+}  // namespace
 
 void SetMessageBoxOwner(HWND owner) {
   g_owner = owner;
@@ -17,7 +21,7 @@ HWND MessageBoxOwner() {
 }
 
 void ShowException(const std::exception& e) {
-  std::wstring text = Widen(e.what());
+  std::wstring text = Widen(BreakLongRuns(e.what(), kMessageRunChars));
   // Like a system message, the text ends with a full stop.
   if (!text.empty() && text.back() != L'.') text += L'.';
   // A quit message already posted (the bar window was destroyed while the
