@@ -256,7 +256,8 @@ TEST_F(LaunchBarSession, FileWindowKeysRenameAndOpenTheMenuAtTheItem) {
   EXPECT_FALSE(bar.OnListKey(kVkF2, kModCtrl));
 }
 
-// A close request while a command waits in a modal window waits for it.
+// A close request while a command waits in a modal window waits for it;
+// the About window is closed for it.
 TEST_F(LaunchBarSession, CloseDuringAModalCommandComesAfterIt) {
   bar.Create();
   bar.Start(Win("AppData"), makeWizard);
@@ -266,6 +267,16 @@ TEST_F(LaunchBarSession, CloseDuringAModalCommandComesAfterIt) {
   EXPECT_EQ(allowed, false);
   EXPECT_TRUE(form.closed) << "asked again once the command returned";
   EXPECT_TRUE(bar.MayClose());
+  EXPECT_EQ(form.aboutClosed, 0) << "a shell dialog is left to the user";
+
+  // The About window gives way at once, then the close follows.
+  form.closed = false;
+  allowed.reset();
+  form.whileAbout = [&] { allowed = bar.MayClose(); };
+  bar.RunCommand(CommandId::About1);
+  EXPECT_EQ(allowed, false);
+  EXPECT_EQ(form.aboutClosed, 1);
+  EXPECT_TRUE(form.closed);
 }
 
 TEST_F(LaunchBarSession, FirstStartRunsTheWizardWithTheBarHidden) {
