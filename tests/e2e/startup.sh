@@ -19,6 +19,9 @@ wizard=$(probe info TForm6)
 check "the wizard's caption is the settings one" \
   test "$(sed -n 's/^caption=//p' <<<"$wizard")" = "Ovel Launch Bar: Settings"
 check "the bar stays hidden while the wizard is up" test "$(info_of visible)" = 0
+timeout -k 2 30 wine "$EXE" </dev/null >"$OUT/second.log" 2>&1
+check "a second start meanwhile leaves the wizard in the foreground" \
+  test "$(probe info TForm6 | sed -n 's/^foreground=//p')" = 1
 screenshot wizard
 check "the wizard's three pages are answered" answer_wizard
 check "after the wizard the bar shows" probe wait TOVB_Form1 15000
