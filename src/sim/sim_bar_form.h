@@ -38,7 +38,10 @@ class SimBarForm : public BarForm {
     menuAt = screen;
     return std::exchange(nextChoice, std::nullopt);
   }
-  void ShowError(const std::string& message) override { errors.push_back(message); }
+  void ShowError(const std::string& message) override {
+    errors.push_back(message);
+    if (whileErrorShown) whileErrorShown();
+  }
   void ShowMessage(std::string_view text, std::string_view) override { errors.emplace_back(text); }
   bool Confirm(const std::string& question) override {
     errors.push_back(question);
@@ -64,6 +67,7 @@ class SimBarForm : public BarForm {
   Point cursor;
   std::optional<CommandId> nextChoice;
   std::optional<Point> menuAt;
+  std::function<void()> whileErrorShown;  // runs while an error box is up
   std::vector<std::string> errors;
   bool confirmAnswer = true;
   int aboutShown = 0;

@@ -229,6 +229,21 @@ TEST_F(LaunchBarSession, OutsideChangesAreReadOnceKeepingTheSelection) {
   bar.OnTimer(TimerId::FolderWatch);
   EXPECT_FALSE(form.timers[TimerId::FolderWatch]) << "the ticks stop once read";
 
+  // A command's modal window lets the ticks run: the re-read waits for the
+  // command, whose message would otherwise end up behind the bar.
+  int32_t countDuring = -1;
+  chooser.whileShown = [&] {
+    File("AppData/Ovel Launch Bar/Games/Bbb.lnk");
+    bar.OnFolderChanged();
+    bar.OnTimer(TimerId::FolderWatch);
+    bar.OnTimer(TimerId::FolderWatch);
+    countDuring = bar.model().ItemCount();
+  };
+  bar.RunCommand(CommandId::NewShortut1);
+  EXPECT_EQ(countDuring, 21);
+  bar.OnTimer(TimerId::FolderWatch);
+  EXPECT_EQ(bar.model().ItemCount(), 22);
+
   // A watcher that cannot deliver is polled on the timer.
   watcher.delivers = false;
   bar.UpOneLevel();
@@ -256,6 +271,25 @@ TEST_F(LaunchBarSession, FileWindowKeysRenameAndOpenTheMenuAtTheItem) {
   EXPECT_FALSE(bar.OnListKey(kVkF2, kModCtrl));
 }
 
+// A category deleted outside the bar, double-clicked before the watcher's
+// re-read, is reported by name and the folder shown is read again.
+TEST_F(LaunchBarSession, OpeningAVanishedCategoryNamesItAndRereadsTheFolderShown) {
+  Dir("AppData/Ovel Launch Bar/Tools");
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  list.selected = Row("Games");
+  std::filesystem::remove_all(root() / "AppData/Ovel Launch Bar/Games");
+  bar.OnDoubleClick();
+  EXPECT_EQ(bar.paths().CurrentPath, Win("AppData/Ovel Launch Bar"));
+  EXPECT_EQ(Row("Games"), -1);
+  EXPECT_GE(Row("Tools"), 0);
+  EXPECT_FALSE(form.upEnabled);
+  ASSERT_EQ(form.errors.size(), 1u);
+  EXPECT_EQ(form.errors[0],
+            "The folder \"Games\" was removed or renamed outside the bar. The bar now shows "
+            "\"Ovel Launch Bar\".");
+}
+
 // A close request while a command waits in a modal window waits for it;
 // the About window is closed for it.
 TEST_F(LaunchBarSession, CloseDuringAModalCommandComesAfterIt) {
@@ -267,7 +301,19 @@ TEST_F(LaunchBarSession, CloseDuringAModalCommandComesAfterIt) {
   EXPECT_EQ(allowed, false);
   EXPECT_TRUE(form.closed) << "asked again once the command returned";
   EXPECT_TRUE(bar.MayClose());
-  EXPECT_EQ(form.aboutClosed, 0) << "a shell dialog is left to the user";
+
+  // Enter opens an item as a double click does, and waits the same way.
+  File("AppData/Ovel Launch Bar/Gone.lnk");
+  bar.RereadKeepingPlace();
+  list.selected = Row("Gone.lnk") >= 0 ? Row("Gone.lnk") : Row("Gone");
+  launcher.answer = 2;  // the shortcut's target is gone: the bar says so
+  allowed.reset();
+  form.closed = false;
+  form.whileErrorShown = [&] { allowed = bar.MayClose(); };
+  EXPECT_TRUE(bar.OnListKey(kVkReturn, 0));
+  EXPECT_EQ(allowed, false);
+  EXPECT_TRUE(form.closed);
+  EXPECT_EQ(form.aboutClosed, 0) << "a shell dialog or message is left to the user";
 
   // The About window gives way at once, then the close follows.
   form.closed = false;

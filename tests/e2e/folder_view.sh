@@ -62,6 +62,23 @@ xdotool mousemove "$x" "$y" click 1
 check "Up returns to the root" wait_until 5000 view_is list_count 4
 check "Up is disabled again at the root" test "$(view_of up_enabled)" = 0
 
+# A category deleted outside the bar and opened before the bar has read the
+# change is named in a message, and the root is read again without it.
+read -r x y <<<"$(first_item_point)"
+xdotool mousemove "$x" "$y" click 1
+sleep 0.3
+mv "$root/Games" "$OUT/Games-moved-away"
+xdotool click --repeat 2 --delay 80 1
+gone_named() { probe wait '#32770' 0 && probe text '#32770' 65535 | grep -q '"Games" was removed'; }
+check "opening a category deleted outside names it" wait_until 5000 gone_named
+# The double click's last press came to the bar while the message was up.
+check "the message stays in front of the bar" test "$(info_of foreground)" = 0
+screenshot folder-gone
+probe dismiss "Ovel Launch Bar" 2000 >/dev/null
+check "the root is shown without it" wait_until 5000 view_is list_count 3
+check "Up stays disabled" test "$(view_of up_enabled)" = 0
+rm -rf "$OUT/Games-moved-away"
+
 stop_bar
 check "closing ends the program with code 0" test $? = 0
 rm -rf "$root"

@@ -5,11 +5,15 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <atomic>
 #include <climits>
 #include <cstring>
 #include <string>
 
 #include "folder_fixture.h"
+#include "win32/base/error_box.h"
+#include "win32/base/gdi.h"
+#include "win32/base/unicode.h"
 #include "test_support.h"
 
 namespace olb::win {
@@ -165,6 +169,71 @@ TEST_F(FolderViewTest, StripsFollowRealScrollingByTheWheel) {
   EXPECT_EQ(Look(StripId::Back), StripLook::Blank) << "back at the top";
   EXPECT_GT(scroller.itemPitchY(), 0);
   EXPECT_LT(scroller.itemPitchY(), 75);
+}
+
+// On a thin bar in small icons the bar cuts a caption once, to what the
+// list shows of its label: the control has room for the whole text given
+// (no ellipsis of its own after ours) and the text ends inside the list.
+TEST_F(FolderViewTest, SmallIconCaptionsOnAThinBarAreCutOnce) {
+  for (const char* name : {"Notes.txt", "Plan.txt", "Readme.txt", "A rather long document.txt",
+                           "\xD0\x9E\xD1\x82\xD1\x87\xD1\x91\xD1\x82.txt"}) {
+    root.AddFile(name);
+  }
+  for (const uint32_t thickness : {100u, 220u}) {
+    BarOptions o = Docked(Edge::Left);
+    o.DockSize[0] = thickness;
+    Store(o);
+    StartAtRoot();
+    bar->RunCommand(CommandId::SmallIcons1);
+    RECT client{};
+    GetClientRect(List(), &client);
+    WindowDc dc(List());
+    SelectionScope font(dc.get(), reinterpret_cast<HFONT>(SendMessageW(List(), WM_GETFONT, 0, 0)));
+    for (int i = 0; i < Count(); ++i) {
+      const std::wstring caption = Caption(i);
+      SCOPED_TRACE(Narrow(caption) + " at " + std::to_string(thickness));
+      RECT label{};
+      label.left = LVIR_LABEL;
+      SendMessageW(List(), LVM_GETITEMRECT, static_cast<WPARAM>(i),
+                   reinterpret_cast<LPARAM>(&label));
+      SIZE text{};
+      GetTextExtentPoint32W(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &text);
+      EXPECT_GE(label.right - label.left, text.cx + 4) << "the label holds the text with room";
+      EXPECT_LE(label.left + text.cx, client.right);
+      EXPECT_FALSE(caption.ends_with(L"....")) << "one cut";
+      if (caption.starts_with(L"Notes")) {
+        EXPECT_EQ(caption, L"Notes.txt") << "it fits whole";
+      }
+    }
+  }
+}
+
+// While the program's message box is up the bar takes no clicks (one would
+// bring it up over the box); afterwards the keyboard is back in the list.
+TEST_F(FolderViewTest, AMessageBoxDisablesTheBarAndGivesTheKeyboardBack) {
+  root.AddFile("a.txt");
+  StartAtRoot();
+  SetForegroundWindow(bar->hwnd());
+  SetFocus(List());
+  const HWND form = bar->hwnd();
+  std::atomic<int> enabledDuring{-1};
+  wchar_t shown[2][128] = {};
+  std::atomic<int> boxes{0};
+  DialogWatcher box([](HWND, const std::wstring& t) { return t == L"Ovel Launch Bar"; },
+                    [&](HWND d) {
+                      enabledDuring = IsWindowEnabled(form) ? 1 : 0;
+                      GetDlgItemTextW(d, 0xFFFF, shown[boxes % 2], 128);
+                      ++boxes;
+                      PostMessageW(d, WM_COMMAND, IDOK, 0);
+                    },
+                    true);
+  ShowException(std::runtime_error("Cannot open \"a\""));
+  ShowException(std::runtime_error("Not one of these:\n< > |"));
+  EXPECT_STREQ(shown[0], L"Cannot open \"a\".") << "ends as a sentence";
+  EXPECT_STREQ(shown[1], L"Not one of these:\n< > |") << "no dot among the characters";
+  EXPECT_EQ(enabledDuring, 0);
+  EXPECT_TRUE(IsWindowEnabled(form));
+  EXPECT_EQ(GetFocus(), List());
 }
 
 TEST_F(FolderViewTest, RestingPointerOnTheForwardArrowScrollsEveryTick) {

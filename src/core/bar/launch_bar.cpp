@@ -215,7 +215,12 @@ void LaunchBar::FolderWatchTimer() {
   bool changed = watchChanged_;
   watchChanged_ = false;
   if (watchPolled_ && s_.watcher.Poll()) changed = true;
-  if (watchDebounce_.Tick(changed, rereading_ || s_.form.UserBusy())) RereadKeepingPlace();
+  // A command at work may wait in a modal window that lets the ticks run: a
+  // re-read under it would take the folder away from it and bring the bar
+  // up over its message.
+  if (watchDebounce_.Tick(changed, rereading_ || busy_ > 0 || s_.form.UserBusy())) {
+    RereadKeepingPlace();
+  }
   if (!watchPolled_ && !watchChanged_ && !watchDebounce_.pending()) {
     watchTicking_ = false;
     s_.form.StopTimer(TimerId::FolderWatch);

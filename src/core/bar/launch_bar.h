@@ -110,6 +110,7 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   }
   void UpOneLevel() { navigator_.UpOneLevel(); }
   bool OnListKey(uint16_t key, uint32_t modifiers) {
+    const BusyScope busy(*this);  // Enter launches as a double click does
     return navigator_.ListViewKeyDown(key, modifiers);
   }
   // An accepted in-place edit of `row`'s caption.
@@ -182,6 +183,9 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   void WriteAutoloadValue() override;
   void ShowAutoHiddenBar() override { engine_.SetAutoHideShown(true); }
   void ShowError(const std::string& message) override { s_.form.ShowError(message); }
+  bool FallBackFromGoneFolder(const std::string& path) override {
+    return commands_.FallBackFrom(path);
+  }
   bool Confirm(const std::string& question) override { return s_.form.Confirm(question); }
   void ProcessMessages() override { s_.form.ProcessMessages(); }
   Point CursorPos() override { return s_.form.CursorPos(); }

@@ -22,17 +22,22 @@ void ItemCommands::Reread() {
   try {
     model_.OpenFolderByPath(path);
   } catch (const ComError&) {
-    const std::string shown = NearestExistingFolder(
-        path, model_.Paths().RootPath,
-        [this](const std::string& p) { return services_.files.DirectoryExists(p); });
-    if (shown == path) throw;
-    model_.OpenFolderByPath(shown);
-    services_.host.FolderReplaced();
-    services_.host.UpdateScrollStrips();
-    services_.host.ShowError(FolderGoneMessage(path, shown));
+    if (!FallBackFrom(path)) throw;
     return;
   }
   services_.host.UpdateScrollStrips();
+}
+
+bool ItemCommands::FallBackFrom(const std::string& gone) {
+  const std::string shown = NearestExistingFolder(
+      gone, model_.Paths().RootPath,
+      [this](const std::string& p) { return services_.files.DirectoryExists(p); });
+  if (shown == gone) return false;
+  model_.OpenFolderByPath(shown);
+  services_.host.FolderReplaced();
+  services_.host.UpdateScrollStrips();
+  services_.host.ShowError(FolderGoneMessage(gone, shown));
+  return true;
 }
 
 bool ItemCommands::Exists(const std::string& path) {

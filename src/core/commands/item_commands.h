@@ -65,6 +65,10 @@ class ItemCommands {
   // F5 and a change seen outside the bar: re-reads and selects again the
   // item that was selected, when it is still there.
   void RereadKeepingSelection();
+  // `gone` could not be opened: when it no longer exists, shows the nearest
+  // existing folder above it and tells the user (true); false when it is
+  // still there.
+  bool FallBackFrom(const std::string& gone);
 
   const ShortcutDialog& OpenDialog1() const { return openDialog1_; }
 

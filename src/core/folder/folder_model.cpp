@@ -68,13 +68,13 @@ void FolderModel::OpenFolderByPath(std::string_view path) {
     throw ComError(parsed, FolderProblemText(path, services_.shell.MessageText(parsed)));
   }
   if (!absolute) Raise(kResultFail);
-  OpenFolder(std::move(absolute));
+  (void)OpenFolder(std::move(absolute));
   if (std::optional<std::string> problem = TakeListProblem()) {
     throw ComError(kResultFail, *problem);
   }
 }
 
-void FolderModel::OpenFolder(OwnedPidl absolute) {
+bool FolderModel::OpenFolder(OwnedPidl absolute) {
   if (!desktop_ || !absolute) Raise(kResultInvalidArg);
   std::shared_ptr<ShellFolder> folder;
   Check(desktop_->BindToFolder(absolute.get(), &folder));
@@ -82,11 +82,13 @@ void FolderModel::OpenFolder(OwnedPidl absolute) {
 
   ItemListControl& list = services_.list;
   list.BeginUpdate();
+  bool opened = false;
   try {
     FillItemList(folder);
     currentPidl_ = std::move(absolute);
     paths_.CurrentPath = GetDisplayName(*desktop_, currentPidl_.get(), true);
     if (list.ItemCount() > 0) list.ClearSelection();
+    opened = true;
   } catch (...) {
     // A folder that cannot be listed is not shown; the previous one stays.
   }
@@ -98,6 +100,7 @@ void FolderModel::OpenFolder(OwnedPidl absolute) {
   if (ItemCount() == 0 && shown.size() + 2 >= kShellPathLimit) {
     listProblem_ = FolderProblemText(shown, "The shell cannot list it.");
   }
+  return opened;
 }
 
 std::optional<std::string> FolderModel::TakeListProblem() {

@@ -62,8 +62,9 @@ class FolderModel {
   // Opens the folder named by an absolute list, which the model takes over.
   // A failing bind raises ComError; a failing enumeration is swallowed and
   // keeps the previous folder, records and paths. Either way the list given
-  // is released unless it became CurrentPidl.
-  void OpenFolder(OwnedPidl absolute);
+  // is released unless it became CurrentPidl. False when the folder was not
+  // listed and the previous one stays.
+  bool OpenFolder(OwnedPidl absolute);
   // Why the folder opened last shows no items although it may hold some
   // (its path passes what the shell lists), once; nullopt otherwise.
   std::optional<std::string> TakeListProblem();

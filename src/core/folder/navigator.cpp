@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "core/platform/com_error.h"
 #include "core/folder/launch_rules.h"
 #include "core/folder/pidl.h"
 
@@ -40,12 +41,28 @@ void Navigator::ListViewDblClick() {
 }
 
 void Navigator::OpenFolderItem(const PShellItem& item) {
-  {
+  OwnedPidl absolute = ConcatPidls(model_.Allocator(), model_.CurrentPidl(), item.RelPidl.get());
+  if (!absolute) model_.Raise(kResultOutOfMemory);
+  // `item` belongs to the records that OpenFolder replaces: not used after
+  // this. The path names the folder if it turns out to be gone.
+  ShellFolder* desktop = model_.DesktopFolder();
+  const std::string path = desktop ? model_.GetDisplayName(*desktop, absolute.get(), true) : "";
+  bool opened = false;
+  try {
     ReportStyleWhileChanging style(model_.List());
-    OwnedPidl absolute = ConcatPidls(model_.Allocator(), model_.CurrentPidl(), item.RelPidl.get());
-    if (!absolute) model_.Raise(kResultOutOfMemory);
-    // `item` belongs to the records that OpenFolder replaces: not used after this.
-    model_.OpenFolder(std::move(absolute));
+    opened = model_.OpenFolder(std::move(absolute));
+  } catch (const ComError&) {
+    if (!path.empty() && host_.FallBackFromGoneFolder(path)) return;
+    throw;
+  }
+  // Deleted outside the bar before the watcher's re-read came: one shell
+  // fails to list it, another lists it as empty.
+  if (!opened || model_.ItemCount() == 0) {
+    if (!path.empty() && host_.FallBackFromGoneFolder(path)) return;
+    if (!opened) {
+      host_.ShowError(FolderProblemText(path, "The shell cannot list it."));
+      return;
+    }
   }
   host_.UpdateScrollStrips();
   host_.SetUpButtonEnabled(true);
@@ -81,7 +98,7 @@ void Navigator::UpOneLevel() {
     StripLastPidlItem(model_.Allocator(), parent.get());
     // The desktop itself is never shown.
     if (!PidlIsEmpty(model_.Allocator(), parent.get())) {
-      model_.OpenFolder(std::move(parent));
+      (void)model_.OpenFolder(std::move(parent));
       const FolderPaths& paths = model_.Paths();
       host_.SetUpButtonEnabled(UpEnabledAt(paths.CurrentPath, paths.RootPath));
     }

@@ -26,6 +26,13 @@ class NavigationHost {
   virtual void ShowAutoHiddenBar() = 0;
   // The application's standard error box.
   virtual void ShowError(const std::string& message) = 0;
+  // The folder at `path` could not be opened. When it is gone, the nearest
+  // existing folder above it is shown and the user told: true. False when
+  // it still exists.
+  virtual bool FallBackFromGoneFolder(const std::string& path) {
+    (void)path;
+    return false;
+  }
   // Runs a key's command that belongs to the form (rename, delete, re-read,
   // the menu); false when the form has none for it.
   virtual bool RunKeyCommand(ListKeyAction action) {
@@ -40,7 +47,8 @@ class Navigator {
       : model_(model), launcher_(launcher), host_(host) {}
 
   // Opens the selected item: a folder in place, anything else through the
-  // shell. A failing bind raises ComError with the previous folder kept.
+  // shell. A folder gone meanwhile falls back as the host decides; another
+  // failing bind raises ComError with the previous folder kept.
   void ListViewDblClick();
   // Opens the parent folder unless the folder shown is a desktop child.
   // A failing bind raises ComError with the previous folder kept.

@@ -1,6 +1,5 @@
 #include "core/layout/caption_text.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace olb {
@@ -13,12 +12,11 @@ bool StartsCharacter(char c) {
 
 }  // namespace
 
-std::string SmallIconCaption(std::string_view caption, size_t maxChars) {
-  maxChars = std::min(maxChars, kSmallIconCaptionChars);
+std::string SmallIconCaption(std::string_view caption) {
   size_t chars = 0;
   for (size_t i = 0; i < caption.size(); ++i) {
     if (!StartsCharacter(caption[i])) continue;
-    if (++chars > maxChars) {
+    if (++chars > kSmallIconCaptionChars) {
       std::string cut(caption.substr(0, i));
       cut.append("...");
       return cut;

@@ -13,10 +13,10 @@ namespace olb {
 // The most characters a caption shows in small icons.
 inline constexpr size_t kSmallIconCaptionChars = 48;
 
-// `caption` as small icons show it: one longer than `maxChars` characters
-// (never more than kSmallIconCaptionChars) is cut to its first characters
-// and "..." (the tooltip and the in-place editor show it whole).
-std::string SmallIconCaption(std::string_view caption, size_t maxChars = kSmallIconCaptionChars);
+// `caption` as small icons show it at most: one longer than
+// kSmallIconCaptionChars characters is cut to its first characters and
+// "..." (the tooltip and the in-place editor show it whole).
+std::string SmallIconCaption(std::string_view caption);
 
 // `caption` whole when `fits` accepts it, else its longest first characters
 // followed by "..." that `fits` accepts ("..." alone at worst). `fits` is

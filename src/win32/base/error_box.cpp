@@ -5,13 +5,42 @@
 #include "core/layout/caption_text.h"
 #include "win32/base/unicode.h"
 
+#include <vector>
+
 namespace olb::win {
 namespace {
 HWND g_owner = nullptr;
 // The message box breaks lines only at blanks: a long path without any
 // would make the box wider than the screen, its text cut on both sides.
 constexpr size_t kMessageRunChars = 64;
+
+BOOL CALLBACK DisableOne(HWND window, LPARAM disabled) {
+  if (window != g_owner && IsWindowVisible(window) && IsWindowEnabled(window)) {
+    EnableWindow(window, FALSE);
+    reinterpret_cast<std::vector<HWND>*>(disabled)->push_back(window);
+  }
+  return TRUE;
+}
 }  // namespace
+
+int ProgramMessageBox(const wchar_t* text, const wchar_t* caption, UINT flags) {
+  const HWND focus = GetFocus();
+  std::vector<HWND> disabled;
+  EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&disabled));
+  const int answer = MessageBoxW(g_owner, text, caption, flags);
+  for (HWND window : disabled) {
+    if (IsWindow(window)) EnableWindow(window, TRUE);
+  }
+  // The box gives activation back to its owner, the hidden window: the
+  // keyboard goes back where it was (the list, an editor), unless the
+  // user has gone on to another window of the program meanwhile.
+  const HWND active = GetActiveWindow();
+  if (focus && IsWindow(focus) && IsWindowVisible(focus) && (!active || active == g_owner)) {
+    SetActiveWindow(GetAncestor(focus, GA_ROOT));
+    SetFocus(focus);
+  }
+  return answer;
+}
 
 void SetMessageBoxOwner(HWND owner) {
   g_owner = owner;
@@ -22,14 +51,16 @@ HWND MessageBoxOwner() {
 
 void ShowException(const std::exception& e) {
   std::wstring text = Widen(BreakLongRuns(e.what(), kMessageRunChars));
-  // Like a system message, the text ends with a full stop.
-  if (!text.empty() && text.back() != L'.') text += L'.';
+  // Like a system message, the text ends with a full stop; not after a list
+  // of characters, where a dot would read as one of them.
+  const wchar_t last = text.empty() ? L'.' : text.back();
+  if (IsCharAlphaNumericW(last) || last == L'"' || last == L')') text += L'.';
   // A quit message already posted (the bar window was destroyed while the
   // error unwound start-up) would end the box's own loop at once, unseen.
   // Hold it back while the box is up, then post it again.
   MSG quit;
   const bool quitting = PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-  MessageBoxW(g_owner, text.c_str(), kAppTitle, MB_OK | MB_ICONERROR);
+  ProgramMessageBox(text.c_str(), kAppTitle, MB_OK | MB_ICONERROR);
   if (quitting) PostQuitMessage(static_cast<int>(quit.wParam));
 }
 

@@ -12,6 +12,12 @@ inline constexpr wchar_t kAppTitle[] = L"Ovel Launch Bar";
 
 void ShowException(const std::exception& e);
 
+// A message box owned by MessageBoxOwner(). The box disables only its
+// owner, so the program's other windows of this thread are disabled while
+// it is up: a click on the bar would otherwise run a command under the box
+// and bring the bar up over it.
+int ProgramMessageBox(const wchar_t* text, const wchar_t* caption, UINT flags);
+
 // The window that owns the program's message boxes (the hidden application
 // window once it exists).
 void SetMessageBoxOwner(HWND owner);

@@ -20,7 +20,6 @@ namespace {
 constexpr UINT_PTR kSubclassId = 1;
 constexpr int kColumnWidth = 300;
 constexpr size_t kTipLineChars = 40;                    // a tip line of a name without blanks
-constexpr int kSmallIconLabelPadding = 12;              // the small icon's margins and the label's
 constexpr WPARAM kMoveByCaption = SC_MOVE | HTCAPTION;  // 0xF012
 
 DWORD StyleBitsOf(ListViewStyle style) {
@@ -382,31 +381,47 @@ std::wstring TMyListView::CutCaptionAtCursor() {
   return cut ? Widen(BreakLongRuns(record->ItemName, kTipLineChars)) : std::wstring();
 }
 
-// A small-icon caption cut with "..." to the list's width: the control
-// makes every column as wide as the widest caption and clips it at the
-// list's edge without an ellipsis.
-std::string TMyListView::SmallIconText(std::string_view caption) {
-  const std::wstring whole = Widen(SmallIconCaption(caption));
+// A small-icon caption cut with "..." to what the list shows of its label.
+// The control gives each item a column of its own width, cuts a longer
+// caption with an ellipsis of its own and clips a label at the list's
+// edge: so the control measures each candidate (it asks for the item's
+// text again and gets the candidate), and a candidate fits when its label
+// follows its text and ends inside the list. One cut, one "...".
+std::string TMyListView::SmallIconText(int32_t item, std::string_view caption) {
   RECT client{};
   GetClientRect(hwnd_, &client);
-  const int room =
-      client.right - client.left - GetSystemMetrics(SM_CXSMICON) - kSmallIconLabelPadding;
+  // Measured as if in the first column, where a horizontal bar's columns
+  // scrolled out of sight would otherwise count as having no room.
+  const int shift = std::max<int>(ItemPosition(0).x, 0) - ItemPosition(item).x;
   WindowDc dc(hwnd_);
   SelectionScope useFont(dc.get(), font_.get());
-  SIZE size{};
-  GetTextExtentPoint32W(dc.get(), whole.c_str(), static_cast<int>(whole.size()), &size);
-  if (size.cx <= room) return SmallIconCaption(caption);
-  SIZE dots{};
-  GetTextExtentPoint32W(dc.get(), L"...", 3, &dots);
-  int fit = 0;
-  GetTextExtentExPointW(dc.get(), whole.c_str(), static_cast<int>(whole.size()),
-                        std::max<int>(room - static_cast<int>(dots.cx), 0), &fit, nullptr, &size);
-  // Characters, not UTF-16 units: a surrogate pair is one character.
-  size_t chars = 0;
-  for (int i = 0; i < fit && i < static_cast<int>(whole.size()); ++i) {
-    if (whole[static_cast<size_t>(i)] < 0xDC00 || whole[static_cast<size_t>(i)] > 0xDFFF) ++chars;
-  }
-  return SmallIconCaption(caption, chars);
+  const auto textWidth = [&](std::string_view text) {
+    const std::wstring wide = Widen(text);
+    SIZE size{};
+    GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
+    return static_cast<int>(size.cx);
+  };
+  const auto labelOf = [&](std::string_view text, RECT& label) {
+    label = {};
+    label.left = LVIR_LABEL;
+    labelCandidate_ = std::string(text);
+    const bool placed = SendMessageW(hwnd_, LVM_GETITEMRECT, static_cast<WPARAM>(item),
+                                     reinterpret_cast<LPARAM>(&label)) != 0;
+    labelCandidate_.reset();
+    return placed;
+  };
+  // What the label adds to its text (an empty text may get no label at all).
+  RECT one{};
+  if (!labelOf("x", one)) return SmallIconCaption(caption);
+  const int padding = static_cast<int>(one.right - one.left) - textWidth("x");
+  return CaptionThatFits(SmallIconCaption(caption), [&](std::string_view text) {
+    RECT label{};
+    if (!labelOf(text, label)) return true;
+    // The text starts just inside its label and ends well before the
+    // label's trailing padding, which may pass the list's edge.
+    return label.right - label.left >= textWidth(text) + padding &&
+           label.right - padding / 2 + shift <= client.right;
+  });
 }
 
 // A large-icon caption cut with "..." to the lines that fit below its icon
@@ -415,7 +430,6 @@ std::string TMyListView::SmallIconText(std::string_view caption) {
 // The control itself measures each candidate (its wrapping is its own): it
 // asks for the item's text again and gets the candidate.
 std::string TMyListView::LargeIconText(int32_t item, const std::string& caption) {
-  if (labelCandidate_) return *labelCandidate_;
   RECT client{};
   GetClientRect(hwnd_, &client);
   // Measured as if in the first row, where the room is least.

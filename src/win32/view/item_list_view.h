@@ -112,7 +112,7 @@ class TMyListView : public ItemListControl, public ListScrollPort {
   // The full caption of the item under the pointer when the list shows it
   // cut; empty otherwise (no tip).
   std::wstring CutCaptionAtCursor();
-  std::string SmallIconText(std::string_view caption);
+  std::string SmallIconText(int32_t item, std::string_view caption);
   std::string LargeIconText(int32_t item, const std::string& caption);
   LRESULT OnGetDispInfo(LVITEMW& item, bool wide);
   LRESULT OnFindItem(const NMLVFINDITEMW& find, bool wide);
@@ -123,7 +123,7 @@ class TMyListView : public ItemListControl, public ListScrollPort {
   HWND form_;
   HWND hwnd_ = nullptr;
   GdiObject font_;
-  std::optional<std::string> labelCandidate_;  // the text LargeIconText measures
+  std::optional<std::string> labelCandidate_;  // the caption the control measures
   FolderModel* model_ = nullptr;
   ListViewHandlers handlers_;
   int updateDepth_ = 0;

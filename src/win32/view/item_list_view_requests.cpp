@@ -99,10 +99,12 @@ LRESULT TMyListView::OnGetDispInfo(LVITEMW& item, bool wide) {
   }
   if (item.mask & LVIF_TEXT) {
     std::string text;
-    if (item.iSubItem == 0) {
+    if (item.iSubItem == 0 && labelCandidate_) {
+      text = *labelCandidate_;  // a cut caption being measured
+    } else if (item.iSubItem == 0) {
       switch (Style()) {
         case ListViewStyle::SmallIcons:
-          text = SmallIconText(shown->caption);
+          text = SmallIconText(item.iItem, shown->caption);
           break;
         case ListViewStyle::LargeIcons:
           text = LargeIconText(item.iItem, shown->caption);
