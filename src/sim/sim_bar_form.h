@@ -47,7 +47,11 @@ class SimBarForm : public BarForm {
     errors.push_back(question);
     return confirmAnswer;
   }
-  void ShowAbout() override { ++aboutShown; }
+  void ShowAbout() override {
+    ++aboutShown;
+    if (whileAbout) whileAbout();
+  }
+  void CloseAbout() override { ++aboutClosed; }
   HelpViewer& Help() override { return help_; }
   void HideBar() override { visible = false; }
   void ShowBar() override { visible = true; }
@@ -67,6 +71,8 @@ class SimBarForm : public BarForm {
   std::vector<std::string> errors;
   bool confirmAnswer = true;
   int aboutShown = 0;
+  int aboutClosed = 0;
+  std::function<void()> whileAbout;
   bool visible = true;
   bool closed = false;
   int focusReturns = 0;

@@ -51,6 +51,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
       return *settingsForm;
     };
     bar.showAboutPage = [&form6] { form6().ShowAboutPage(); };
+    bar.closeAboutPage = [&settingsForm] {
+      if (settingsForm) settingsForm->Cancel();
+    };
     FinishStartup(bar, form6, app.handle());
     app.Run();
   } catch (const std::exception& e) {

@@ -62,6 +62,9 @@ TEST_F(DockingLoad, ThinOrLostGeometryIsPlacedReachablyWithoutChangingTheRecord)
   } cases[] = {
       {Record(Edge::Left, 0, 1, {5, 100, 100, 100}), {0, 0, 20, 738}},
       {Record(Edge::Top, 0, 0, {100, 0, 100, 100}), {0, 0, 1024, 20}},
+      // A negative or huge hand-edited width on a side edge: half the screen.
+      {Record(Edge::Left, 0, 1, {0xFFFFFFFBu, 100, 100, 100}), {0, 0, 512, 738}},
+      {Record(Edge::Right, 0, 1, {100, 100, 0x80000000u, 100}), {512, 0, 1024, 738}},
       {Record(Edge::Float, 0, 0, {}, {0, 0, 0, 0}), kDesignedRect},
       {Record(Edge::Float, 0, 0, {}, {5000, 5000, 5100, 5400}), {924, 338, 1024, 738}},
   };

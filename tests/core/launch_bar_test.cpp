@@ -352,7 +352,8 @@ TEST_F(LaunchBarSession, OpeningAVanishedCategoryNamesItAndRereadsTheFolderShown
             "\"Ovel Launch Bar\".");
 }
 
-// A close request while a command waits in a modal window waits for it.
+// A close request while a command waits in a modal window waits for it;
+// the About window is closed for it.
 TEST_F(LaunchBarSession, CloseDuringAModalCommandComesAfterIt) {
   bar.Create();
   bar.Start(Win("AppData"), makeWizard);
@@ -373,6 +374,16 @@ TEST_F(LaunchBarSession, CloseDuringAModalCommandComesAfterIt) {
   form.whileErrorShown = [&] { allowed = bar.MayClose(); };
   EXPECT_TRUE(bar.OnListKey(kVkReturn, 0));
   EXPECT_EQ(allowed, false);
+  EXPECT_TRUE(form.closed);
+  EXPECT_EQ(form.aboutClosed, 0) << "a shell dialog or message is left to the user";
+
+  // The About window gives way at once, then the close follows.
+  form.closed = false;
+  allowed.reset();
+  form.whileAbout = [&] { allowed = bar.MayClose(); };
+  bar.RunCommand(CommandId::About1);
+  EXPECT_EQ(allowed, false);
+  EXPECT_EQ(form.aboutClosed, 1);
   EXPECT_TRUE(form.closed);
 }
 

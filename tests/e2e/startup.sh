@@ -19,6 +19,9 @@ wizard=$(probe info TForm6)
 check "the wizard's caption is the settings one" \
   test "$(sed -n 's/^caption=//p' <<<"$wizard")" = "Ovel Launch Bar: Settings"
 check "the bar stays hidden while the wizard is up" test "$(info_of visible)" = 0
+timeout -k 2 30 wine "$EXE" </dev/null >"$OUT/second.log" 2>&1
+check "a second start meanwhile leaves the wizard in the foreground" \
+  test "$(probe info TForm6 | sed -n 's/^foreground=//p')" = 1
 screenshot wizard
 check "the wizard's three pages are answered" answer_wizard
 check "after the wizard the bar shows" probe wait TOVB_Form1 15000
@@ -84,3 +87,33 @@ wait_exit "$blocked" 15
 check "after the message the program ends with code 0" test $? = 0
 check "the bar never came up" probe gone TOVB_Form1 0
 rm -f "$(root_folder_unix)"
+
+# A root folder whose path passes 260 characters cannot be shown: the
+# message naming it wraps, and its box stays on the screen.
+folders='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer'
+set_appdata() {  # "User Shell Folders" value, "Shell Folders" value
+  timeout -k 2 30 wine reg add "$folders\\User Shell Folders" /v AppData /t REG_EXPAND_SZ /d "$1" /f \
+    </dev/null >/dev/null 2>&1
+  timeout -k 2 30 wine reg add "$folders\\Shell Folders" /v AppData /d "$2" /f </dev/null >/dev/null 2>&1
+}
+appdata_windows=$(timeout -k 2 30 wine winepath -w "$(appdata_unix)" </dev/null 2>/dev/null | tr -d '\r')
+# The application-data folder itself stays below 260 characters (the system
+# ignores a longer one); the root folder inside it passes that.
+run=$(printf 'a%.0s' $(seq 60))
+deep="deep\\${run}1\\${run}2\\${run}3\\"
+deep="$deep${run:0:$((248 - ${#appdata_windows} - ${#deep} - 2))}4"
+mkdir -p "$(appdata_unix)/$(echo "$deep" | tr '\\' /)/Ovel Launch Bar"
+set_appdata "$appdata_windows\\$deep" "$appdata_windows\\$deep"
+wine "$EXE" </dev/null >"$OUT/deep.log" 2>&1 &
+BAR_PID=$!
+probe wait '#32770' 15000 >/dev/null
+box=$(probe info '#32770' | sed -n 's/^rect=//p')
+IFS=, read -r box_left _ box_right _ <<<"$box"
+echo "     message box: $box"
+screenshot long-root-message
+check "a root past 260 characters is reported in a box that fits the screen" \
+  test -n "$box" -a "${box_left:--1}" -ge 0 -a "${box_right:-9999}" -le 1024
+probe dismiss "Ovel Launch Bar" 5000 >/dev/null
+stop_bar
+set_appdata '%USERPROFILE%\AppData\Roaming' "$appdata_windows"
+rm -rf "$(appdata_unix)/deep"

@@ -72,6 +72,10 @@ check_entry
 # in the temporary folder and returns at once, so wait for the copy's work.
 check "the bar starts again" start_bar
 reg_set_options "$(record 1 0 0)"
+# Its About window is up: it gives way to the removal's close request.
+IFS=, read -r left top _ bottom <<<"$(info_of rect)"
+open_menu $((left + 8)) $(((top + bottom) / 2)) && menu_pick_down 12
+check "the bar's About window is open" probe wait TForm6 5000
 timeout -k 5 60 wine "$inst_dir/Uninstall.exe" /S </dev/null >>"$OUT/setup.log" 2>&1
 removed() { [ ! -e "$inst_dir" ] && [ -z "$(reg_value "$uninst_key" DisplayName)" ]; }
 for _ in $(seq 300); do removed && break; sleep 0.1; done

@@ -59,6 +59,8 @@ class BarForm {
   // A modal Yes/No question; true for Yes.
   virtual bool Confirm(const std::string& question) = 0;
   virtual void ShowAbout() = 0;
+  // Closes the About window, if it is up, as its Cancel button would.
+  virtual void CloseAbout() = 0;
   // The help viewer, made on first use.
   virtual HelpViewer& Help() = 0;
   // Hides the bar (a first start shows the wizard instead).

@@ -232,6 +232,7 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   bool activatedOnce_ = false;
   int busy_ = 0;               // commands at work, nested
   bool closePending_ = false;  // a close came while one was
+  bool aboutShown_ = false;    // the About window is up
 };
 
 }  // namespace olb

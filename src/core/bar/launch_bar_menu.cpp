@@ -110,12 +110,17 @@ void LaunchBar::Alwaysontop1Click() {
 
 void LaunchBar::About1Click() {
   // While the About window is up, a full-screen notification must not
-  // re-apply the edge under it; the flag is cleared even if it fails.
+  // re-apply the edge under it; the flags are cleared even if it fails.
   engine_.MenuOpened();
+  aboutShown_ = true;
   struct Closed {
     DockingEngine& engine;
-    ~Closed() { engine.MenuClosed(); }
-  } closed{engine_};
+    bool& aboutShown;
+    ~Closed() {
+      aboutShown = false;
+      engine.MenuClosed();
+    }
+  } closed{engine_, aboutShown_};
   s_.form.ShowAbout();
 }
 
@@ -126,6 +131,9 @@ void LaunchBar::Help1Click() {
 bool LaunchBar::MayClose() {
   if (busy_ == 0) return true;
   closePending_ = true;
+  // The About window only informs: it gives way at once, so that a close
+  // from outside (an installer replacing the program) is not held up by it.
+  if (aboutShown_) s_.form.CloseAbout();
   return false;
 }
 

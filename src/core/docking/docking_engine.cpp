@@ -40,11 +40,12 @@ void DockingEngine::LoadOptions() {
   options_ = ScaleRecord(loaded.live, kDesignDpi, dpi_);
   ApplyEdge(CurrentEdge());
   if (loaded.formWidth) {
-    const int32_t most = std::max(desktop_.ScreenSize().cx, kMinBarThickness);
+    // The same reach as the docked thickness: a hand-edited width never
+    // makes the bar cover the screen.
     const uint32_t stored = std::min<uint32_t>(*loaded.formWidth, INT32_MAX);
     const int32_t scaled = ScaleForDpi(static_cast<int32_t>(stored), kDesignDpi, dpi_);
-    const auto width = static_cast<int32_t>(std::clamp<uint32_t>(
-        static_cast<uint32_t>(scaled), kMinBarThickness, static_cast<uint32_t>(most)));
+    const auto width = static_cast<int32_t>(
+        ReachableThickness(static_cast<uint32_t>(scaled), desktop_.VirtualScreen().Width()));
     Rect r = window_.WindowRect();
     r.right = r.left + width;
     PlaceWindow(r, Placement::Plain);

@@ -73,9 +73,14 @@ bool ActivatePrevInstance(const wchar_t* className, const wchar_t* title) {
     w = owner;
   }
 
+  // A window of the program waiting for the user (a wizard page, About)
+  // gets the foreground alone: activating the application window first
+  // would leave the keyboard with that invisible window.
+  const HWND popup = GetLastActivePopup(w);
+  const bool popupWaits = popup != w && IsWindowVisible(popup) && IsWindowEnabled(popup);
   if (HasClass(w, kApplicationClassName)) {
-    ShowWithoutAnimation(w, SW_SHOW);
-    SetForegroundWindow(w);
+    ShowWithoutAnimation(w, popupWaits ? SW_SHOWNA : SW_SHOW);
+    if (!popupWaits) SetForegroundWindow(w);
   } else if (IsIconic(w)) {
     SendMessageW(w, WM_SYSCOMMAND, SC_RESTORE, 0);
     return true;
@@ -83,13 +88,8 @@ bool ActivatePrevInstance(const wchar_t* className, const wchar_t* title) {
     ShowWithoutAnimation(w, SW_SHOWNOACTIVATE);
   }
 
-  const HWND popup = GetLastActivePopup(w);
-  if (popup != w && IsWindowVisible(popup) && IsWindowEnabled(popup)) {
-    SetForegroundWindow(popup);
-  } else {
-    ShowWithoutAnimation(popup, SW_SHOW);
-    SetForegroundWindow(popup);
-  }
+  if (!popupWaits) ShowWithoutAnimation(popup, SW_SHOW);
+  SetForegroundWindow(popup);
   return true;
 }
 

@@ -140,6 +140,10 @@ void BarWindow::ShowAbout() {
   if (showAboutPage) showAboutPage();
 }
 
+void BarWindow::CloseAbout() {
+  if (closeAboutPage) closeAboutPage();
+}
+
 HelpViewer& BarWindow::Help() {
   if (!help_) help_ = std::make_unique<Win32HelpViewer>(hwnd_);
   return *help_;

@@ -47,8 +47,9 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
   // Runs a menu command as if it had been chosen from the popup menu.
   void RunCommand(CommandId command) { controller_->RunCommand(command); }
 
-  // Opens the About window (set by start-up once that window exists).
+  // Open and close the About window (set by start-up).
   std::function<void()> showAboutPage;
+  std::function<void()> closeAboutPage;
   // Replaces the HTML Help viewer that Help opens topics in.
   void SetHelpViewer(std::unique_ptr<HelpViewer> viewer) { help_ = std::move(viewer); }
 
@@ -76,6 +77,7 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
   bool Confirm(const std::string& question) override;
   void ShowMessage(std::string_view text, std::string_view caption) override;
   void ShowAbout() override;
+  void CloseAbout() override;
   HelpViewer& Help() override;
   void HideBar() override { ShowWindow(hwnd_, SW_HIDE); }
   void ShowBar() override { ShowWindow(hwnd_, SW_SHOW); }

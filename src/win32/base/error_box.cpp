@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/layout/caption_text.h"
 #include "win32/base/unicode.h"
 
 #include <vector>
@@ -9,6 +10,9 @@
 namespace olb::win {
 namespace {
 HWND g_owner = nullptr;
+// The message box breaks lines only at blanks: a long path without any
+// would make the box wider than the screen, its text cut on both sides.
+constexpr size_t kMessageRunChars = 64;
 
 BOOL CALLBACK DisableOne(HWND window, LPARAM disabled) {
   if (window != g_owner && IsWindowVisible(window) && IsWindowEnabled(window)) {
@@ -46,7 +50,7 @@ HWND MessageBoxOwner() {
 }
 
 void ShowException(const std::exception& e) {
-  std::wstring text = Widen(e.what());
+  std::wstring text = Widen(BreakLongRuns(e.what(), kMessageRunChars));
   // Like a system message, the text ends with a full stop; not after a list
   // of characters, where a dot would read as one of them.
   const wchar_t last = text.empty() ? L'.' : text.back();

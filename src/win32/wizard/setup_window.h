@@ -29,6 +29,8 @@ class TForm6 : public BaseWindow<TForm6>, public WizardWindow {
 
   // The About page, modally; either button closes it.
   void ShowAboutPage();
+  // Ends the page on show as its Cancel button does.
+  void Cancel() { PostMessageW(hwnd_, WM_CLOSE, 0, 0); }
 
   // Runs once a page is up, before its modal loop waits for the user; tests
   // answer the page from it with real messages.
