@@ -129,11 +129,12 @@ void BarWindow::ShowError(const std::string& message) {
 }
 
 bool BarWindow::Confirm(const std::string& question) {
-  return ProgramMessageBox(Widen(question).c_str(), kAppTitle, MB_YESNO | MB_ICONQUESTION) == IDYES;
+  return ProgramMessageBox(MessageText(question).c_str(), kAppTitle, MB_YESNO | MB_ICONQUESTION) ==
+         IDYES;
 }
 
 void BarWindow::ShowMessage(std::string_view text, std::string_view caption) {
-  ProgramMessageBox(Widen(text).c_str(), Widen(caption).c_str(), MB_OK);
+  ProgramMessageBox(MessageText(text).c_str(), Widen(caption).c_str(), MB_OK);
 }
 
 void BarWindow::ShowAbout() {

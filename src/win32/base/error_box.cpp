@@ -10,8 +10,6 @@
 namespace olb::win {
 namespace {
 HWND g_owner = nullptr;
-// The message box breaks lines only at blanks: a long path without any
-// would make the box wider than the screen, its text cut on both sides.
 constexpr size_t kMessageRunChars = 64;
 
 BOOL CALLBACK DisableOne(HWND window, LPARAM disabled) {
@@ -49,8 +47,12 @@ HWND MessageBoxOwner() {
   return g_owner;
 }
 
+std::wstring MessageText(std::string_view utf8) {
+  return Widen(BreakLongRuns(utf8, kMessageRunChars));
+}
+
 void ShowException(const std::exception& e) {
-  std::wstring text = Widen(BreakLongRuns(e.what(), kMessageRunChars));
+  std::wstring text = MessageText(e.what());
   // Like a system message, the text ends with a full stop; not after a list
   // of characters, where a dot would read as one of them.
   const wchar_t last = text.empty() ? L'.' : text.back();

@@ -5,6 +5,8 @@
 
 #include <exception>
 #include <stdexcept>
+#include <string>
+#include <string_view>
 
 namespace olb::win {
 
@@ -17,6 +19,11 @@ void ShowException(const std::exception& e);
 // it is up: a click on the bar would otherwise run a command under the box
 // and bring the bar up over it.
 int ProgramMessageBox(const wchar_t* text, const wchar_t* caption, UINT flags);
+
+// A UTF-8 message as a box shows it: the box breaks lines only at blanks,
+// so runs without one (a long path) are broken every few dozen characters
+// rather than making the box wider than the screen.
+std::wstring MessageText(std::string_view utf8);
 
 // The window that owns the program's message boxes (the hidden application
 // window once it exists).
