@@ -79,13 +79,6 @@ TEST(ViewsMenu, OpensAtTheOuterWindowCornerPlusControlAndClick) {
   EXPECT_EQ(MenuScreenPoint({100, 200, 200, 800}, {20, 24}, {0, 0}), (Point{120, 224}));
 }
 
-TEST(Ids, Timers) {
-  EXPECT_EQ(static_cast<uint32_t>(TimerId::Timer1), 1u);
-  EXPECT_EQ(static_cast<uint32_t>(TimerId::TimerBottom), 4u);
-  EXPECT_EQ(TimerInterval(TimerId::Timer2), 400u);
-  EXPECT_EQ(TimerInterval(TimerId::TimerUp), 100u);
-}
-
 TEST(Timer1, SlidesInOnlyAnInactiveBarWithThePointerBeyondTheMargin) {
   const Rect bar{0, 100, 100, 700};
   const Size dbl{4, 5};  // margins 8 across and 10 along

@@ -151,12 +151,6 @@ TEST_F(NavigationTest, NothingSelectedDoesNothing) {
   EXPECT_TRUE(list.styles.empty());
 }
 
-TEST_F(NavigationTest, EnterOpensTheSelection) {
-  Select("Games");
-  EXPECT_TRUE(nav.ListViewKeyDown(kVkReturn, kModCtrl));
-  EXPECT_EQ(paths.CurrentPath, Win("Root\\Games"));
-}
-
 TEST_F(NavigationTest, UpStopsBeingEnabledAtTheRoot) {
   Open("Games");
   Open("Arcade");

@@ -44,12 +44,6 @@ TEST(Arrow, FlatTriangleHasNoInside) {
   }
 }
 
-TEST(Arrow, ColoursInThePlatformsByteOrder) {
-  EXPECT_EQ(kArrowOutline.ColorRef(), 0x808080u);
-  EXPECT_EQ(kArrowColor.ColorRef(), 0x00D9C6A8u);
-  EXPECT_EQ(kArrowHoverColor.ColorRef(), 0x00FCEDD5u);
-}
-
 TEST(ItemPitch, SnapCutsTheSpanToWholePitches) {
   struct Case {
     int32_t span, pitch;
