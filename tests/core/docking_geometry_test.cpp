@@ -101,10 +101,11 @@ TEST(SlideFrame, HugeRectanglesDoNotOverflow) {
   EXPECT_LE(f.left, 0);
 }
 
-TEST(SnapSizingRect, UnitIncrementsKeepTheDraggedSize) {
+TEST(SnapSizingRect, UnitOrZeroIncrementsKeepTheDraggedSize) {
   const Rect drag{10, 20, 137, 451};
   for (int side = sizing::Left; side <= sizing::BottomRight; ++side) {
     EXPECT_EQ(SnapSizingRect(drag, side, {8, 8}, {1, 1}), drag) << side;
+    EXPECT_EQ(SnapSizingRect(drag, side, {8, 8}, {0, 0}), drag) << side;
   }
 }
 
@@ -118,11 +119,6 @@ TEST(SnapSizingRect, KeepsTheSideOppositeTheDraggedOne) {
   EXPECT_EQ(SnapSizingRect(drag, sizing::Bottom, {8, 8}, inc), (Rect{10, 20, 147, 448}));
   EXPECT_EQ(SnapSizingRect(drag, sizing::TopLeft, {8, 8}, inc), (Rect{9, 23, 147, 451}));
   EXPECT_EQ(SnapSizingRect(drag, sizing::BottomRight, {8, 8}, inc), (Rect{10, 20, 148, 448}));
-}
-
-TEST(SnapSizingRect, ZeroIncrementDoesNotSnap) {
-  const Rect drag{10, 20, 147, 451};
-  EXPECT_EQ(SnapSizingRect(drag, sizing::BottomRight, {8, 8}, {0, 0}), drag);
 }
 
 TEST(DockedHitTest, DockedBarSizesOnlyAtItsInnerBorder) {

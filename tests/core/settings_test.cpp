@@ -126,18 +126,15 @@ TEST(ReadOptions, LeftAndRightBarsTakeTheirThicknessAsWidth) {
   }
 }
 
-TEST(ReadOptions, OverlongValueIsTakenAsAbsent) {
-  sim::MemoryRegistry reg;
-  std::vector<uint8_t> bytes = Bytes(Stored(Edge::Top));
-  bytes.push_back(0);
-  reg.Write(RegistryRoot::CurrentUser, kOptionsKey, kOptionsValueName, Binary(bytes));
-  EXPECT_EQ(ReadOptions(reg, InitialOptions(), kWindow).live, DefaultOptions(kWindow));
-}
-
-TEST(ReadOptions, EmptyValueKeepsTheDefaults) {
-  sim::MemoryRegistry reg;
-  reg.Write(RegistryRoot::CurrentUser, kOptionsKey, kOptionsValueName, Binary({}));
-  EXPECT_EQ(ReadOptions(reg, InitialOptions(), kWindow).live, DefaultOptions(kWindow));
+TEST(ReadOptions, EmptyOrOverlongValueKeepsTheDefaults) {
+  std::vector<uint8_t> overlong = Bytes(Stored(Edge::Top));
+  overlong.push_back(0);
+  for (const std::vector<uint8_t>& bytes : {std::vector<uint8_t>{}, overlong}) {
+    sim::MemoryRegistry reg;
+    reg.Write(RegistryRoot::CurrentUser, kOptionsKey, kOptionsValueName, Binary(bytes));
+    EXPECT_EQ(ReadOptions(reg, InitialOptions(), kWindow).live, DefaultOptions(kWindow))
+        << bytes.size();
+  }
 }
 
 TEST(WriteOptions, AlwaysWritesFortyEightBytesWithSizeFortyEight) {
