@@ -94,19 +94,15 @@ TEST(PidlWalk, RandomBytesNeverLeadOutsideTheBlock) {
   EXPECT_EQ(a.foreignFrees(), 0);
 }
 
-TEST(PidlSize, NullIsZeroAndEmptyListIsTwo) {
+TEST(PidlSize, NullIsZeroEmptyListIsTwoAndNullCopiesToNull) {
   sim::TrackingAllocator a;
   EXPECT_EQ(PidlSize(a, nullptr), 0u);
+  EXPECT_TRUE(PidlIsEmpty(a, nullptr));
+  EXPECT_FALSE(CopyPidl(a, nullptr));
+  EXPECT_EQ(a.liveBlocks(), 0u);
   OwnedPidl empty = Block(a, {0, 0});
   EXPECT_EQ(PidlSize(a, empty.get()), 2u);
   EXPECT_TRUE(PidlIsEmpty(a, empty.get()));
-  EXPECT_TRUE(PidlIsEmpty(a, nullptr));
-}
-
-TEST(CopyPidl, NullGivesNull) {
-  sim::TrackingAllocator a;
-  EXPECT_FALSE(CopyPidl(a, nullptr));
-  EXPECT_EQ(a.liveBlocks(), 0u);
 }
 
 struct ConcatCase {
