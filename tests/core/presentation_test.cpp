@@ -138,9 +138,7 @@ TEST_F(FindTest, PrefixWithoutCaseFromTheStartThenWrapping) {
     EXPECT_EQ(Find(c.text, c.start, c.wrap), c.found)
         << c.text << " from " << c.start << (c.wrap ? " wrapping" : "");
   }
-}
-
-TEST_F(FindTest, StartAtTheLastRecordChecksItFirstThenWraps) {
+  // Starting at the last record checks it first, then wraps to the top.
   order.clear();
   EXPECT_EQ(Find("alpha", 2, true), 0);
   EXPECT_EQ(order, (std::vector<int32_t>{2, 0}));
