@@ -9,37 +9,6 @@
 namespace olb {
 namespace {
 
-TEST(ViewsMenu, SeventeenEntriesInOrder) {
-  const std::pair<std::string_view, std::string_view> expected[] = {
-      {"LargeIcons1", "&Large Icons"},
-      {"SmallIcons1", "&Small Icons"},
-      {"N2", ""},
-      {"AutoHide1", "AutoHide"},
-      {"Alwaysontop1", "Always on Top"},
-      {"N3", ""},
-      {"NewFolder1", "New Folder"},
-      {"NewShortut1", "New Shortcut"},
-      {"Delete1", "Delete"},
-      {"OpenFolderwithShortcuts1", "Open real folder with shortcuts"},
-      {"UpdateBar1", "Update Bar"},
-      {"N1", ""},
-      {"Autoload1", "Autoload"},
-      {"Help1", "Help"},
-      {"About1", "About"},
-      {"N4", ""},
-      {"Exit1", "Exit"},
-  };
-  ASSERT_EQ(kViewsMenu.size(), std::size(expected));
-  for (std::size_t i = 0; i < kViewsMenu.size(); ++i) {
-    const MenuEntry& e = kViewsMenu[i];
-    EXPECT_EQ(e.name, expected[i].first) << i;
-    EXPECT_EQ(e.caption, expected[i].second) << i;
-    EXPECT_EQ(e.IsSeparator(), expected[i].second.empty()) << i;
-    const bool hinted = e.name == "Autoload1" || e.name == "Help1";
-    EXPECT_EQ(e.hint, hinted ? e.caption : "") << i;
-  }
-}
-
 TEST(ViewsMenu, EveryCommandHasOneEntry) {
   std::set<CommandId> seen;
   for (const MenuEntry& e : kViewsMenu) {
