@@ -117,18 +117,6 @@ TEST_F(DockingMove, ResizeIsStoredForItsEdgeAndSurvivesAMoveAndARestart) {
   EXPECT_EQ(restarted.rect(), (Rect{0, 0, 163, 738}));
 }
 
-TEST_F(DockingMove, HitTestingLetsADockedBarSizeOnlyAtItsInnerBorder) {
-  bar.Start(Record(Edge::Left, 0, 1));  // window (0, 0, 100, 738), client (4, 4, 96, 734)
-  EXPECT_EQ(bar.engine.OnNcHitTest(hit::Right, {98, 300}), hit::Right);
-  EXPECT_EQ(bar.engine.OnNcHitTest(hit::Left, {1, 300}), hit::Border);
-  EXPECT_EQ(bar.engine.OnNcHitTest(hit::Bottom, {50, 736}), hit::Border);
-  EXPECT_EQ(bar.engine.OnNcHitTest(hit::Client, {50, 300}), hit::Client);
-
-  bar.engine.ApplyEdge(Edge::Float);  // (300, 200, 400, 600): all borders size
-  EXPECT_EQ(bar.engine.OnNcHitTest(hit::Left, {301, 300}), hit::Left);
-  EXPECT_EQ(bar.engine.OnNcHitTest(hit::Bottom, {350, 598}), hit::Bottom);
-}
-
 TEST_F(DockingMove, PressOnTheClientAreaStartsAMoveWithThePrimaryButton) {
   bar.Start(Record(Edge::Top, 0, 1));
   world.desktop.SetButton(MouseButton::Left, true);
