@@ -70,14 +70,6 @@ TEST_F(Rename, TypedExtensionIsNotDoubledAndTheRenamedRowIsStillFound) {
   EXPECT_EQ(list.focused, 1);
 }
 
-TEST_F(Rename, DocumentShowingItsExtensionTakesTheTypedNameAsItIs) {
-  File("bar/notes.txt");
-  Show();
-  commands.ListViewEdited(Row("notes.txt"), "plan.md");
-  EXPECT_TRUE(OnDisk("plan.md"));
-  EXPECT_EQ(list.selected, Row("plan.md"));
-}
-
 TEST_F(Rename, OntoATakenNameIsRefusedAndBothItemsStay) {
   Write("bar/a.txt", "first");
   Write("bar/b.txt", "second");
@@ -97,14 +89,6 @@ TEST_F(Rename, OntoATakenNameIsRefusedAndBothItemsStay) {
   commands.ListViewEdited(Row("a.txt"), "A.txt");
   EXPECT_EQ(Read(Bar("A.txt")), "first");
   EXPECT_EQ(host.errors.size(), 3u);
-}
-
-TEST_F(Rename, ShortcutTypedWithItsExtensionIsNotDoubled) {
-  File("bar/Editor.lnk");
-  Show();
-  commands.ListViewEdited(Row("Editor"), "Tools.LNK");
-  EXPECT_EQ(DiskNames(), std::vector<std::string>{"Tools.lnk"});
-  EXPECT_EQ(list.selected, 0);
 }
 
 TEST_F(Rename, AFailedMoveOrRereadIsReported) {
