@@ -10,10 +10,9 @@
 #include <vector>
 
 #include "core/folder/icon_queue.h"
-
+#include "core/folder/pidl.h"
 #include "core/platform/icon_fetcher.h"
 #include "core/platform/shell_namespace.h"
-#include "core/folder/pidl.h"
 
 namespace olb::sim {
 

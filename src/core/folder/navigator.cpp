@@ -2,9 +2,9 @@
 
 #include <exception>
 
-#include "core/platform/com_error.h"
 #include "core/folder/launch_rules.h"
 #include "core/folder/pidl.h"
+#include "core/platform/com_error.h"
 
 namespace olb {
 namespace {

@@ -1,11 +1,10 @@
 #include "win32/base/error_box.h"
 
 #include <string>
+#include <vector>
 
 #include "core/layout/caption_text.h"
 #include "win32/base/unicode.h"
-
-#include <vector>
 
 namespace olb::win {
 namespace {

@@ -401,22 +401,13 @@ std::string TMyListView::SmallIconText(int32_t item, std::string_view caption) {
     GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
     return static_cast<int>(size.cx);
   };
-  const auto labelOf = [&](std::string_view text, RECT& label) {
-    label = {};
-    label.left = LVIR_LABEL;
-    labelCandidate_ = std::string(text);
-    const bool placed = SendMessageW(hwnd_, LVM_GETITEMRECT, static_cast<WPARAM>(item),
-                                     reinterpret_cast<LPARAM>(&label)) != 0;
-    labelCandidate_.reset();
-    return placed;
-  };
   // What the label adds to its text (an empty text may get no label at all).
   RECT one{};
-  if (!labelOf("x", one)) return SmallIconCaption(caption);
+  if (!CandidateLabel(item, "x", one)) return SmallIconCaption(caption);
   const int padding = static_cast<int>(one.right - one.left) - textWidth("x");
   return CaptionThatFits(SmallIconCaption(caption), [&](std::string_view text) {
     RECT label{};
-    if (!labelOf(text, label)) return true;
+    if (!CandidateLabel(item, text, label)) return true;
     // The text starts just inside its label and ends well before the
     // label's trailing padding, which may pass the list's edge.
     return label.right - label.left >= textWidth(text) + padding &&
@@ -436,13 +427,20 @@ std::string TMyListView::LargeIconText(int32_t item, const std::string& caption)
   const int shift = std::max<int>(ItemPosition(0).y, 0) - ItemPosition(item).y;
   return CaptionThatFits(caption, [&](std::string_view text) {
     RECT label{};
-    label.left = LVIR_LABEL;
-    labelCandidate_ = std::string(text);
-    const bool placed = SendMessageW(hwnd_, LVM_GETITEMRECT, static_cast<WPARAM>(item),
-                                     reinterpret_cast<LPARAM>(&label)) != 0;
-    labelCandidate_.reset();
-    return !placed || label.bottom + shift <= client.bottom;
+    return !CandidateLabel(item, text, label) || label.bottom + shift <= client.bottom;
   });
+}
+
+// The control asks for the item's text again while it measures, and gets
+// the candidate.
+bool TMyListView::CandidateLabel(int32_t item, std::string_view text, RECT& label) {
+  label = {};
+  label.left = LVIR_LABEL;
+  labelCandidate_ = std::string(text);
+  const bool placed = SendMessageW(hwnd_, LVM_GETITEMRECT, static_cast<WPARAM>(item),
+                                   reinterpret_cast<LPARAM>(&label)) != 0;
+  labelCandidate_.reset();
+  return placed;
 }
 
 void TMyListView::PaintEmptyHint() {

@@ -114,6 +114,9 @@ class TMyListView : public ItemListControl, public ListScrollPort {
   std::wstring CutCaptionAtCursor();
   std::string SmallIconText(int32_t item, std::string_view caption);
   std::string LargeIconText(int32_t item, const std::string& caption);
+  // The label the control gives `item` when its caption is `text`; false
+  // when the control places no label.
+  bool CandidateLabel(int32_t item, std::string_view text, RECT& label);
   LRESULT OnGetDispInfo(LVITEMW& item, bool wide);
   LRESULT OnFindItem(const NMLVFINDITEMW& find, bool wide);
   LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw);
