@@ -36,12 +36,6 @@ TEST(PathList, IsThePathInUtf16FollowedByTwoNulsAndTheTerminator) {
   }
 }
 
-TEST(PathList, DeleteDestinationIsExactlyThreeNulsInAll) {
-  const ShellFileOperation op = BuildFileOperation("C:\\x", "", kFoDelete, kFofAllowUndo);
-  EXPECT_EQ(op.to.size(), 2u);
-  EXPECT_EQ(AsPassed(op.to), std::u16string(3, u'\0'));
-}
-
 TEST(Utf16, RoundTripsAndReplacesWhatIsMalformed) {
   for (std::string text : {"", "plain", "Caf\xC3\xA9", "\xE2\x82\xAC 5", "\xF0\x9F\x98\x80"}) {
     EXPECT_EQ(Utf16ToUtf8(Utf8ToUtf16(text)), text);
