@@ -16,31 +16,30 @@ namespace olb {
 struct MenuEntry {
   std::string_view name;             // the component's name, e.g. "AutoHide1", "N2"
   std::string_view caption;          // empty for a separator; "&" marks the access key
-  std::string_view hint;             // empty when the entry has none
   std::optional<CommandId> command;  // nullopt for a separator
 
   bool IsSeparator() const { return !command.has_value(); }
 };
 
 inline constexpr std::array<MenuEntry, 17> kViewsMenu{{
-    {"LargeIcons1", "&Large Icons", "", CommandId::LargeIcons1},
-    {"SmallIcons1", "&Small Icons", "", CommandId::SmallIcons1},
-    {"N2", "", "", std::nullopt},
-    {"AutoHide1", "AutoHide", "", CommandId::AutoHide1},
-    {"Alwaysontop1", "Always on Top", "", CommandId::Alwaysontop1},
-    {"N3", "", "", std::nullopt},
-    {"NewFolder1", "New Folder", "", CommandId::NewFolder1},
-    {"NewShortut1", "New Shortcut", "", CommandId::NewShortut1},
-    {"Delete1", "Delete", "", CommandId::Delete1},
-    {"OpenFolderwithShortcuts1", "Open real folder with shortcuts", "",
+    {"LargeIcons1", "&Large Icons", CommandId::LargeIcons1},
+    {"SmallIcons1", "&Small Icons", CommandId::SmallIcons1},
+    {"N2", "", std::nullopt},
+    {"AutoHide1", "AutoHide", CommandId::AutoHide1},
+    {"Alwaysontop1", "Always on Top", CommandId::Alwaysontop1},
+    {"N3", "", std::nullopt},
+    {"NewFolder1", "New Folder", CommandId::NewFolder1},
+    {"NewShortut1", "New Shortcut", CommandId::NewShortut1},
+    {"Delete1", "Delete", CommandId::Delete1},
+    {"OpenFolderwithShortcuts1", "Open real folder with shortcuts",
      CommandId::OpenFolderwithShortcuts1},
-    {"UpdateBar1", "Update Bar", "", CommandId::UpdateBar1},
-    {"N1", "", "", std::nullopt},
-    {"Autoload1", "Autoload", "Autoload", CommandId::Autoload1},
-    {"Help1", "Help", "Help", CommandId::Help1},
-    {"About1", "About", "", CommandId::About1},
-    {"N4", "", "", std::nullopt},
-    {"Exit1", "Exit", "", CommandId::Exit1},
+    {"UpdateBar1", "Update Bar", CommandId::UpdateBar1},
+    {"N1", "", std::nullopt},
+    {"Autoload1", "Autoload", CommandId::Autoload1},
+    {"Help1", "Help", CommandId::Help1},
+    {"About1", "About", CommandId::About1},
+    {"N4", "", std::nullopt},
+    {"Exit1", "Exit", CommandId::Exit1},
 }};
 
 // Whether `command`'s entry shows a check mark: the view mode's entry, and
