@@ -15,6 +15,7 @@ trap 'xdotool keyup ctrl; stop_bar >/dev/null 2>&1
 
 middle() { awk -F, '{ print int(($1 + $3) / 2), int(($2 + $4) / 2) }' <<<"$1"; }
 item_point() { middle "$(probe itemrect TOVB_Form1 "$1")"; }
+# A point of the list's empty part, below its last item.
 empty_point() { awk -F, '{ print int(($1 + $3) / 2), $4 - 20 }' <<<"$(view_of list_rect)"; }
 # Every file below the root and the desk folder, with its content.
 files_now() { (cd "$WINEPREFIX/drive_c" && find "$root" olb-desk -type f -exec md5sum {} + | sort); }
@@ -43,10 +44,11 @@ drag_from_source() {  # x y args...
   wine "$SOURCE" window "$@" </dev/null >"$OUT/drop_journey_source.log" 2>&1 &
   SOURCE_PID=$!
   probe wait OlbDragSource 15000 || return 1
-  xdotool mousemove 680 340 sleep 0.2 mousedown 1 sleep 0.2
+  # The first move stays on the source's window: that is where the drag starts.
+  xdotool mousemove 680 340 sleep 0.2 mousedown 1 sleep 0.2 mousemove 670 345 sleep 0.2
   [ -z "$HOLD" ] || xdotool keydown "$HOLD" sleep 0.2
   for step in 1 2 3 4 5 6 7 8; do
-    xdotool mousemove $((680 + (x - 680) * step / 8)) $((340 + (y - 340) * step / 8)) sleep 0.05
+    xdotool mousemove $((670 + (x - 670) * step / 8)) $((345 + (y - 345) * step / 8)) sleep 0.05
   done
   xdotool sleep 0.3 mouseup 1
 }
@@ -54,10 +56,14 @@ drag_from_source() {  # x y args...
 source_told_none() {
   wait_exit "$SOURCE_PID" 15
   local rc=$?
+  [ "$rc" != 124 ] || kill -9 "$SOURCE_PID" 2>/dev/null
   SOURCE_PID=""
   [ "$rc" = 0 ] && grep -q "effect=0" "$OUT/drop_journey_source.log"
 }
 
+# Docked at the left edge: the list runs the screen's height, with room
+# below its items.
+reg_set_options "$(record 0 0 0)"
 check "the bar starts" start_bar
 check "it shows the folder and the file" wait_until 5000 view_is list_count 2
 
@@ -128,9 +134,8 @@ check "after the answer the bar closes with code 0" test $? = 0
 BAR_PID=""
 check "the drop finished first: the copy replaced the old file" test "$(cat "$root/Keep.txt")" = new
 check "and the dropped original stays" test "$(cat "$desk/Keep.txt")" = new
-wait_exit "$SOURCE_PID" 15
-check "the source ended" test $? = 0
-SOURCE_PID=""
+wait_exit "$SOURCE_PID" 15 && SOURCE_PID=""
+check "the source ended" test -z "$SOURCE_PID"
 check "every other file is where it went" test -f "$root/one.txt" -a -f "$root/up.txt" \
   -a -f "$root/Inbox/Pack/inner.txt" -a -f "$desk/stay.txt"
 rm -rf "$root" "$desk"

@@ -73,6 +73,9 @@ view_mode() {  # 1 large, 2 small: the first entries of the bar's menu
   open_menu "$x" "$y" && menu_pick_down "$1" && probe gone '#32768' 3000
 }
 
+# Docked at the left edge: the list runs the screen's height, with room
+# below its items.
+reg_set_options "$(record 0 0 0)"
 check "the bar starts" start_bar
 check "it shows the five items of the root" wait_until 5000 view_is list_count 5
 folder="$root/Misc"
