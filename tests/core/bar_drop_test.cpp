@@ -136,23 +136,6 @@ TEST_F(BarDropTest, ATakenNameIsReplacedOnlyWhenTheShellsQuestionIsAnsweredYes) 
   }
 }
 
-TEST_F(BarDropTest, TheEnabledUpButtonTakesFilesToTheFolderAbove) {
-  Dir("bar/Games");
-  File("desk/a.txt");
-  File("desk/b.txt");
-  model.Paths().RootPath = Win("bar") + "\\";
-  host.geometry.upButton = {0, 0, 20, 30};
-  host.cursor = {100 + 10, 100 + 15};
-  model.OpenFolderByPath(Win("bar/Games"));
-  Drop({Win("desk/a.txt")});
-  EXPECT_TRUE(OnDisk("a.txt"));
-  EXPECT_EQ(list.focused, std::nullopt) << "the file is not in the folder shown";
-  Show();  // the root: the button is disabled and the folder shown takes the drop
-  Drop({Win("desk/b.txt")});
-  EXPECT_TRUE(OnDisk("b.txt"));
-  EXPECT_FALSE(std::filesystem::exists(root() / "b.txt")) << "never above the root";
-}
-
 TEST_F(BarDropTest, DocumentsDroppedOnAProgramsShortcutStartItWithItsOwnArguments) {
   File("bar/Tool.lnk");
   File("desk/tool.EXE");

@@ -241,9 +241,6 @@ DropGeometry LaunchBar::Geometry(Point screen) {
   g.pointer = {screen.x - client.left, screen.y - client.top};
   const BarLayout& layout = scroller_.layout();
   g.list = layout.list;
-  g.upButton = {layout.panel.left + layout.upButton.left, layout.panel.top + layout.upButton.top,
-                layout.panel.left + layout.upButton.right,
-                layout.panel.top + layout.upButton.bottom};
   const Rect view = s_.scroll.ViewRect();
   g.viewOrigin = {view.left, view.top};
   g.edge = layout.edge;

@@ -6,7 +6,6 @@
 #include "core/commands/row_finder.h"
 #include "core/dragdrop/drop_effects.h"
 #include "core/dragdrop/shortcut_launch.h"
-#include "core/folder/launch_rules.h"
 #include "core/paths/path_text.h"
 
 namespace olb {
@@ -34,19 +33,7 @@ std::optional<std::string> NewShortcutPath(const std::string& prefix, const std:
 
 BarDrop::Target BarDrop::TargetAt(const DropGeometry& g) {
   Target t;
-  const FolderPaths& paths = s_.model.Paths();
-  t.folder = paths.CurrentPath;
-  // The Up button takes files to the folder it would open, when it is
-  // enabled and that folder is one of the file system.
-  if (g.upButton.Contains(g.pointer) && UpEnabledAt(paths.CurrentPath, paths.RootPath)) {
-    const std::string parent = PathFolder(WithoutTrailingBackslashes(paths.CurrentPath));
-    if (!parent.empty() && !EqualNoCase(parent, paths.CurrentPath) &&
-        s_.files.DirectoryExists(parent)) {
-      t.folder = parent;
-      t.ontoFolder = true;
-      return t;
-    }
-  }
+  t.folder = s_.model.Paths().CurrentPath;
   if (g.pitch <= 0) s_.host.StoreDefaultPitch(kDefaultDropPitch);
   const std::optional<int32_t> row = DropHitRow(g);
   const PShellItem* item = row ? s_.model.GetItem(*row) : nullptr;
@@ -114,10 +101,8 @@ uint32_t BarDrop::DropFiles(const FileList& droppedFiles, const DropRequest& req
   // The pointer moved off the bar before the drop got here: nothing to do.
   if (!g.onWindow) return kDropEffectNone;
   const Target target = TargetAt(g);
-  // The shell would read such a folder's path as another folder's (a
-  // drive's root has no name to misread).
-  const std::string folderName = FileNamePart(target.folder);
-  if (target.ontoFolder && !folderName.empty() && !NamesItemExactly(folderName)) {
+  // The shell would read such a folder's path as another folder's.
+  if (target.ontoFolder && !NamesItemExactly(FileNamePart(target.folder))) {
     s_.host.ShowError("Cannot put files into \"" + FileNamePart(target.folder) +
                       "\": Windows would read its name as another folder's.");
     return kDropEffectNone;

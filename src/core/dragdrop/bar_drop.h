@@ -1,7 +1,6 @@
 // Files dropped onto the bar: moved (copied with Ctrl, linked with Ctrl+Shift)
-// into the folder shown, into the folder item under the pointer or, on the
-// enabled Up button, into the folder above; or handed as arguments to the
-// program behind the shortcut item under the pointer.
+// into the folder shown or into the folder item under the pointer, or handed
+// as arguments to the program behind the shortcut item under the pointer.
 #pragma once
 
 #include <cstdint>

@@ -26,7 +26,6 @@ struct DropGeometry {
   // icons on a horizontal bar stand in columns), and their distance.
   int32_t perLine = 1;
   int32_t acrossPitch = 0;
-  Rect upButton{};  // the Up button's bounds
 };
 
 // The item under the pointer, if any. Lines start at the view origin and
