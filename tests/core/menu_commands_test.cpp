@@ -3,6 +3,7 @@
 #include "commands_fixture.h"
 #include "core/commands/file_operation.h"
 #include "core/commands/new_names.h"
+#include "core/folder/folder_model.h"
 #include "core/platform/com_error.h"
 
 namespace olb {
@@ -225,6 +226,22 @@ TEST_F(FolderCommands, AVanishedFolderFallsBackToTheNearestOneAboveAndSaysSo) {
       FolderGoneMessage("C:\\r\\Games", "C:\\r\\"),
       "The folder \"Games\" was removed or renamed outside the bar. The bar now shows \"r\".");
   EXPECT_EQ(host.stripUpdates, 1);
+}
+
+// The shell hands out at most 259 characters of a longer path: such a path
+// may be a cut-off name, so a failed existence test proves nothing.
+TEST_F(FolderCommands, APathAtTheShellsLimitIsNotTakenForGone) {
+  Dir("bar/a");
+  paths.RootPath = Win("bar") + "\\";
+  Show();
+  std::string cut = Win("bar/a") + "\\";
+  cut.append(kShellPathLimit - 1 - cut.size(), 'D');
+  EXPECT_FALSE(commands.FallBackFrom(cut));
+  EXPECT_TRUE(host.errors.empty());
+  EXPECT_EQ(paths.CurrentPath, Win("bar"));
+  EXPECT_NE(FolderProblemText(cut, "The shell cannot list it.").find("(its path is too long)."),
+            std::string::npos)
+      << "the message says why";
 }
 
 TEST(NearestExistingFolder, NeverAboveTheRoot) {

@@ -29,6 +29,10 @@ void ItemCommands::Reread() {
 }
 
 bool ItemCommands::FallBackFrom(const std::string& gone) {
+  // The shell gives at most 259 characters of a longer path: a path that
+  // long may be cut short, and a cut name never exists. Such a folder is
+  // reported as unreadable, not as removed.
+  if (gone.size() + 1 >= kShellPathLimit) return false;
   const std::string shown = NearestExistingFolder(
       gone, model_.Paths().RootPath,
       [this](const std::string& p) { return services_.files.DirectoryExists(p); });

@@ -52,10 +52,12 @@ void FolderModel::InitFolderView() {
 std::string FolderProblemText(std::string_view path, std::string_view reason) {
   std::string text = "Cannot show the folder \"";
   text.append(path).append("\": ").append(reason);
-  if (path.size() >= kShellPathLimit) {
+  // A listing asks for the path followed by a backslash and a star, which
+  // must stay below the limit too; a path handed out at 259 characters may
+  // be a longer one cut short.
+  if (path.size() + 2 >= kShellPathLimit) {
     if (!text.empty() && text.back() == '.') text.pop_back();
-    text += " (its path passes " + std::to_string(kShellPathLimit) +
-            " characters, which the shell cannot read).";
+    text += " (its path is too long).";
   }
   return text;
 }

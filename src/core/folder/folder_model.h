@@ -45,7 +45,7 @@ int OrderFromCompareResult(HResult result);
 inline constexpr size_t kShellPathLimit = 260;
 
 // The error text for a folder that cannot be shown: the folder named, the
-// reason, and the path limit when the path passes it.
+// reason, and a note when its path is too long for the shell to list.
 std::string FolderProblemText(std::string_view path, std::string_view reason);
 
 class FolderModel {
