@@ -121,6 +121,29 @@ TEST_F(Rename, RowOutsideTheListChangesNothing) {
   EXPECT_TRUE(OnDisk("a.txt"));
 }
 
+// A drop re-reads the folder while the editor stays open: the rows move
+// under it, and the edit still belongs to the item it was opened on.
+TEST_F(Rename, AReReadDuringTheEditRenamesTheEditedItem) {
+  File("bar/b.txt");
+  File("bar/c.txt");
+  Show();
+  commands.ListViewEditBegan(Row("c.txt"));
+  const int32_t row = Row("c.txt");
+  File("bar/a.txt");
+  commands.UpdateBar1Click();
+  commands.ListViewEdited(row, "d.txt");
+  EXPECT_EQ(DiskNames(), (std::vector<std::string>{"a.txt", "b.txt", "d.txt"}));
+
+  // An edited item that went away is not replaced by whatever took its row.
+  commands.ListViewEditBegan(Row("d.txt"));
+  std::filesystem::remove(Bar("d.txt"));
+  commands.UpdateBar1Click();
+  commands.ListViewEdited(Row("b.txt"), "e.txt");
+  EXPECT_EQ(DiskNames(), (std::vector<std::string>{"a.txt", "b.txt"}));
+  ASSERT_EQ(host.errors.size(), 1u);
+  EXPECT_EQ(host.errors[0], "Cannot rename \"d.txt\": it is no longer in the folder shown.");
+}
+
 using FindRow = testing::CommandsFixture;
 
 TEST_F(FindRow, DuplicateCaptionsGiveTheLowestRow) {

@@ -2,7 +2,8 @@
 # The real program under Wine takes drops that another program makes with
 # the real mouse: several files at once, a folder onto a folder item, the
 # bar's own item back into its own folder, a file onto the Up button (it
-# goes into the folder shown, as anywhere on the bar); it
+# goes into the folder shown, as anywhere on the bar), one that comes while
+# an item's name is being edited (the edit still renames that item); it
 # refuses plain text, an empty file list and a malformed one without a
 # change; and a close request that comes while a drop waits for the shell's
 # question lets the drop finish first. The files are checked after each step.
@@ -29,7 +30,7 @@ echo keep >"$root/Keep.txt"
 desk="$WINEPREFIX/drive_c/olb-desk"
 rm -rf "$desk"
 mkdir -p "$desk/Pack"
-for n in one two three up stay; do echo "$n" >"$desk/$n.txt"; done
+for n in one two three up stay early; do echo "$n" >"$desk/$n.txt"; done
 echo inner >"$desk/Pack/inner.txt"
 echo new >"$desk/Keep.txt"
 d='C:\olb-desk'
@@ -108,6 +109,18 @@ check "not into the folder above" test ! -e "$root/up.txt" -a ! -e "$desk/up.txt
 check "which now lists it" wait_until 5000 view_is list_count 2
 xdotool mousemove "$ux" "$uy" click 1
 check "Up goes back to the root" wait_until 5000 view_is list_count 5
+
+# A drop while the editor is open on two.txt: early.txt comes in before it,
+# and the rows move under the editor.
+read -r tx ty <<<"$(item_point 4)"
+xdotool mousemove "$tx" "$ty" click 1 sleep 0.6 key F2 sleep 0.5 key ctrl+a type "renamed.txt"
+timeout -k 2 30 wine "$SOURCE" drop "$ex" "$ey" none 2 "$d\\early.txt" </dev/null \
+  >"$OUT/drop_journey_source.log" 2>&1
+check "a drop while a name is edited" wait_until 5000 test -f "$root/early.txt"
+xdotool key Return
+check "the edit renames the item it was opened on" \
+  wait_until 5000 test -f "$root/renamed.txt" -a ! -e "$root/two.txt"
+check "and no other" test -f "$root/three.txt" -a -f "$root/one.txt" -a -f "$root/Keep.txt"
 
 for kind in text empty malformed; do
   before=$(files_now)

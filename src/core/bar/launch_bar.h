@@ -116,6 +116,8 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
     const BusyScope busy(*this);  // Enter launches as a double click does
     return navigator_.ListViewKeyDown(key, modifiers);
   }
+  // The in-place editor opened on `row`'s caption.
+  void OnLabelEditBegan(int32_t row) { commands_.ListViewEditBegan(row); }
   // An accepted in-place edit of `row`'s caption.
   void OnLabelEdited(int32_t row, const std::string& text) {
     const BusyScope busy(*this);

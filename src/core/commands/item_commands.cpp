@@ -1,6 +1,7 @@
 #include "core/commands/item_commands.h"
 
 #include <exception>
+#include <utility>
 
 #include "core/commands/file_operation.h"
 #include "core/commands/item_names.h"
@@ -48,8 +49,35 @@ bool ItemCommands::Exists(const std::string& path) {
   return services_.files.FileExists(path) || services_.files.DirectoryExists(path);
 }
 
+void ItemCommands::ListViewEditBegan(int32_t row) {
+  edited_.reset();
+  if (!FolderShown()) return;
+  const PShellItem* item = model_.NamedItem(row);
+  if (!item) return;
+  std::string path;
+  try {
+    path = FullPathOf(model_, *item);
+  } catch (const ComError&) {
+    // Without a path the item cannot be found again after a re-read.
+  }
+  edited_ = EditedItem{model_.FillTicket(), item->ItemName, path};
+}
+
 void ItemCommands::ListViewEdited(int32_t row, const std::string& text) {
   if (!FolderShown()) return;
+  const std::optional<EditedItem> began = std::exchange(edited_, std::nullopt);
+  if (began && began->ticket != model_.FillTicket()) {
+    // The folder was read again while the editor was open: its row may now
+    // hold another item. The edit goes to the item it was opened on.
+    const std::optional<int32_t> found =
+        began->path.empty() ? std::nullopt : FindRowByPath(model_, began->path);
+    if (!found) {
+      services_.host.ShowError("Cannot rename \"" + began->caption +
+                               "\": it is no longer in the folder shown.");
+      return;
+    }
+    row = *found;
+  }
   PShellItem* item = model_.NamedItem(row);
   ShellFolder* folder = model_.CurrentFolder();
   if (!item || !folder) return;

@@ -69,6 +69,9 @@ class ItemCommands {
   // existing folder above it and tells the user (true); false when it is
   // still there.
   bool FallBackFrom(const std::string& gone);
+  // The in-place editor opened on `row`: the edit belongs to that item even
+  // when the folder is read again (a drop) before it ends.
+  void ListViewEditBegan(int32_t row);
 
   const ShortcutDialog& OpenDialog1() const { return openDialog1_; }
 
@@ -88,9 +91,18 @@ class ItemCommands {
   // recycle bin: moved aside under an exact name first, back on failure.
   void DeleteAside(const std::string& path);
 
+  // The item an open in-place editor belongs to, and the fill it was
+  // opened in.
+  struct EditedItem {
+    uint64_t ticket = 0;
+    std::string caption;
+    std::string path;
+  };
+
   FolderModel& model_;
   CommandServices services_;
   ShortcutDialog openDialog1_;
+  std::optional<EditedItem> edited_;
 };
 
 }  // namespace olb

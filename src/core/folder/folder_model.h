@@ -96,6 +96,9 @@ class FolderModel {
   const PShellItem* GetItem(int32_t index) const;
   // The record at `index` with its name: asked for on first use, then kept.
   PShellItem* NamedItem(int32_t index);
+  // Changes whenever the records are replaced: a row index taken before
+  // and used after such a change may name another item.
+  uint64_t FillTicket() const { return iconTicket_; }
   int32_t ItemCount() const { return static_cast<int32_t>(items_.size()); }
 
   // Whether the shell reports the item as a folder (a failed question leaves

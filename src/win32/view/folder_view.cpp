@@ -25,6 +25,7 @@ void FolderView::Attach(LaunchBar& bar) {
   list_.SetModel(&bar.model());
   ListViewHandlers& h = list_.handlers();
   h.dblClick = [this] { bar_->OnDoubleClick(); };
+  h.editBegan = [this](int row) { bar_->OnLabelEditBegan(row); };
   h.keyDown = [this](uint16_t key, uint32_t mods) { return bar_->OnListKey(key, mods); };
   h.wheel = [this](int delta, POINT screen) { Wheel(delta, screen); };
   // Keys, type-ahead and clicks scroll the control by itself.

@@ -22,6 +22,8 @@ namespace olb::win {
 
 struct ListViewHandlers {
   std::function<void()> dblClick;  // also Enter, through keyDown
+  // The in-place editor opened on `row`.
+  std::function<void(int row)> editBegan;
   // The key's action ran: true; left to the control: false.
   std::function<bool(uint16_t virtualKey, uint32_t modifiers)> keyDown;
   // Wheel turned over the list; `screen` is the pointer, `delta` the

@@ -79,6 +79,7 @@ bool TMyListView::OnNotify(NMHDR& header, LRESULT& result) {
       const HWND edit = reinterpret_cast<HWND>(SendMessageW(hwnd_, LVM_GETEDITCONTROL, 0, 0));
       if (edit && model_)
         SetWindowTextW(edit, Widen(ItemCaption(*model_, info.item.iItem)).c_str());
+      if (handlers_.editBegan) handlers_.editBegan(info.item.iItem);
       result = FALSE;
       return true;
     }
