@@ -118,26 +118,18 @@ void FolderModel::FillItemList(std::shared_ptr<ShellFolder> folder) {
   current_ = std::move(folder);
   ClearItemList();
   // Names are not needed to sort: they are asked for when the list first
-  // shows an item or type-ahead reaches it. The lists are sorted before
-  // records are made for them, so the comparisons walk lists that lie
-  // together in memory and nothing else.
-  std::vector<OwnedPidl> lists;
+  // shows an item or type-ahead reaches it.
   OwnedPidl relative;
   while (children->Next(&relative) == kResultOk) {
-    if (relative) lists.push_back(std::move(relative));
+    if (!relative) continue;
+    auto item = std::make_unique<PShellItem>();
+    item->RelPidl = std::move(relative);
+    items_.push_back(std::move(item));
   }
   // A stable merge sort stays inside the list even if a shell's comparison
   // is not a consistent order.
-  ShellFolder& shown = *current_;
-  std::stable_sort(lists.begin(), lists.end(), [&shown](const auto& a, const auto& b) {
-    return OrderFromCompareResult(shown.CompareIDs(0, a.get(), b.get())) < 0;
-  });
-  items_.reserve(lists.size());
-  for (OwnedPidl& list : lists) {
-    auto item = std::make_unique<PShellItem>();
-    item->RelPidl = std::move(list);
-    items_.push_back(std::move(item));
-  }
+  std::stable_sort(items_.begin(), items_.end(),
+                   [this](const auto& a, const auto& b) { return CompareItems(*a, *b) < 0; });
   services_.list.SetItemCount(ItemCount());
   services_.list.Repaint();
 }
@@ -256,6 +248,10 @@ std::string FolderModel::GetDisplayName(ShellFolder& folder, const uint8_t* pidl
     return {};
   }
   return name;
+}
+
+int FolderModel::CompareItems(const PShellItem& a, const PShellItem& b) {
+  return OrderFromCompareResult(current_->CompareIDs(0, a.RelPidl.get(), b.RelPidl.get()));
 }
 
 int OrderFromCompareResult(HResult result) {

@@ -103,6 +103,8 @@ class FolderModel {
   bool ItemIsFolder(ShellFolder& folder, const uint8_t* relative);
   // The item's name; empty when the shell gives none.
   std::string GetDisplayName(ShellFolder& folder, const uint8_t* pidl, bool forParsing);
+  // <0: a first; >0: b first; 0: equal; from the folder's default column.
+  int CompareItems(const PShellItem& a, const PShellItem& b);
 
   ShellFolder* DesktopFolder() const { return desktop_.get(); }
   ShellFolder* CurrentFolder() const { return current_.get(); }
