@@ -117,6 +117,25 @@ TEST_F(BarDropTest, DropOnAFolderItemMovesIntoIt) {
   EXPECT_TRUE(OnDisk("b.txt"));
 }
 
+TEST_F(BarDropTest, ATakenNameIsReplacedOnlyWhenTheShellsQuestionIsAnsweredYes) {
+  Write("bar/a.txt", "old");
+  Show();
+  for (const sim::Answer answer : {sim::Answer::No, sim::Answer::Yes}) {
+    Write("desk/a.txt", "new");
+    files.answer = answer;
+    files.confirmations.clear();
+    Drop({Win("desk/a.txt")});
+    ASSERT_EQ(files.confirmations.size(), 1u) << "the drop lets the shell ask";
+    EXPECT_EQ(files.confirmations[0].kind, sim::Confirmation::Kind::Replace);
+    const bool yes = answer == sim::Answer::Yes;
+    EXPECT_EQ(Read(Bar("a.txt")), yes ? "new" : "old");
+    EXPECT_EQ(std::filesystem::exists(root() / "desk/a.txt"), !yes) << "No leaves the source";
+  }
+  for (const ShellFileOperation& op : files.operations) {
+    EXPECT_FALSE(op.flags & kFofNoConfirmation);
+  }
+}
+
 TEST_F(BarDropTest, DocumentsDroppedOnAProgramsShortcutStartItWithItsOwnArguments) {
   File("bar/Tool.lnk");
   File("desk/tool.EXE");

@@ -4,16 +4,21 @@
 //       puts the pointer at screen point (X, Y), holds KEYS (none, ctrl,
 //       shift, ctrlshift) with the left button, runs a drag that allows
 //       EFFECTS (DROPEFFECT bits) and drops after a few moments over (X, Y)
-//   olb_drag_source window FILE...
+//   olb_drag_source window [--offer KIND] FILE...
 //       shows a window titled "olb drag source" at (600, 300); a real left
-//       press and move on it start the drag (automatic drag mode)
+//       press and move on it start the drag (automatic drag mode). KIND
+//       "text" offers the FILEs' names as plain text only, "empty" a file
+//       list naming nothing, "malformed" a file list whose names would
+//       start past its end; without it the FILEs are offered as files
 // Both print "result=R effect=E" (the drag result and the DROPEFFECT bits
 // the target reported) and end.
 #include <windows.h>
 #include <ole2.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <cwchar>
 #include <string>
 
@@ -23,6 +28,26 @@
 namespace {
 
 using olb::win::TKrFileDropSource;
+
+// The block a drag offering KIND (see above) hands over.
+HGLOBAL OddBlock(const std::wstring& kind, const std::string& names) {
+  std::string bytes;
+  if (kind == L"text") {
+    bytes = names + '\0';
+  } else {
+    DROPFILES header{};
+    header.pFiles = kind == L"empty" ? sizeof header : 0x7FFF0000;
+    header.fWide = TRUE;
+    bytes.assign(reinterpret_cast<const char*>(&header), sizeof header);
+    bytes.append(4, '\0');  // the empty name that ends the list
+  }
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+  if (void* at = block ? GlobalLock(block) : nullptr) {
+    std::memcpy(at, bytes.data(), bytes.size());
+    GlobalUnlock(block);
+  }
+  return block;
+}
 
 void Report(olb::TDropResult result, olb::TDropEffects effects) {
   std::printf("result=%d effect=%u\n", static_cast<int>(result),
@@ -57,6 +82,13 @@ int Drop(int argc, wchar_t** argv) {
 }
 
 int Window(int argc, wchar_t** argv) {
+  int first = 2;
+  std::wstring offer;
+  if (argc >= 4 && std::wstring(argv[2]) == L"--offer") {
+    offer = argv[3];
+    first = 4;
+    if (offer != L"text" && offer != L"empty" && offer != L"malformed") return 2;
+  }
   WNDCLASSW wc{};
   wc.lpfnWndProc = DefWindowProcW;
   wc.hInstance = GetModuleHandleW(nullptr);
@@ -67,10 +99,27 @@ int Window(int argc, wchar_t** argv) {
   HWND w = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"olb drag source",
                            WS_POPUP | WS_BORDER | WS_VISIBLE, 600, 300, 160, 80, nullptr, nullptr,
                            wc.hInstance, nullptr);
-  TKrFileDropSource source;
+  TKrFileDropSource files;
+  olb::win::TKrDropSource odd;
+  olb::win::TKrCustomDropSource& source =
+      offer.empty() ? static_cast<olb::win::TKrCustomDropSource&>(files) : odd;
+  std::string names;
+  for (int i = first; i < argc; ++i) {
+    files.Files.push_back(olb::win::Narrow(argv[i]));
+    names += (names.empty() ? "" : "\r\n") + files.Files.back();
+  }
+  if (!offer.empty()) {
+    odd.ClpbrdFormats.Add({olb::TDVAspect::dvaContent}, offer == L"text" ? "CF_TEXT" : "CF_HDROP",
+                          olb::TTymed::tiHGLOBAL);
+    odd.OnGetData = [&offer, &names](FORMATETC&, STGMEDIUM& medium) -> HRESULT {
+      medium.tymed = TYMED_HGLOBAL;
+      medium.pUnkForRelease = nullptr;
+      medium.hGlobal = OddBlock(offer, names);
+      return medium.hGlobal ? S_OK : E_OUTOFMEMORY;
+    };
+  }
   source.DropEffects = {olb::TDropEffect::deNone, olb::TDropEffect::deCopy,
                         olb::TDropEffect::deMove, olb::TDropEffect::deLink};
-  for (int i = 2; i < argc; ++i) source.Files.push_back(olb::win::Narrow(argv[i]));
   source.DragMode = olb::win::TDragMode::dmAutomatic;
   source.SetDragControl(w);
   bool done = false;

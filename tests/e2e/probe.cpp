@@ -35,9 +35,12 @@
 //   olb_probe menu                prints the open popup menu's entries with
 //                                 their check marks, one per line
 //   olb_probe rename FROM TO      renames a file or folder (MoveFileW)
+//   olb_probe resources CLASS     prints the handles, GDI and USER objects
+//                                 and private memory of the window's process
 #include <windows.h>
 #include <commctrl.h>
 #include <objidl.h>
+#include <psapi.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -45,6 +48,7 @@
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -438,6 +442,127 @@ UINT_PTR AppBar(DWORD message, HWND w) {
   return SHAppBarMessage(message, &data);
 }
 
+// Where the system cannot count (Wine answers GetGuiResources with
+// ERROR_CALL_NOT_IMPLEMENTED and GetProcessHandleCount with 0), the counts
+// come from the system's handle list, the process's GDI handle table and its
+// windows; `counted_by` says which.
+using QuerySystem = LONG(WINAPI*)(ULONG, void*, ULONG, ULONG*);
+using QueryProcess = LONG(WINAPI*)(HANDLE, ULONG, void*, ULONG, ULONG*);
+
+struct HandleEntry {  // one entry of the system's handle list (class 16)
+  ULONG pid;
+  UCHAR type, flags;
+  USHORT handle;
+  void* object;
+  ACCESS_MASK access;
+};
+
+long ListedHandles(DWORD pid) {
+  const auto query = reinterpret_cast<QuerySystem>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"ntdll"), "NtQuerySystemInformation")));
+  if (!query) return -1;
+  std::vector<char> buffer(1 << 20);
+  ULONG size = 0;
+  LONG status;
+  while ((status = query(16, buffer.data(), static_cast<ULONG>(buffer.size()), &size)) ==
+             static_cast<LONG>(0xC0000004) &&
+         buffer.size() < (64u << 20)) {
+    buffer.resize(buffer.size() * 2);
+  }
+  if (status != 0) return -1;
+  const ULONG count = *reinterpret_cast<const ULONG*>(buffer.data());
+  const auto* entries = reinterpret_cast<const HandleEntry*>(buffer.data() + sizeof(ULONG));
+  long own = 0;
+  for (ULONG i = 0; i < count; ++i) own += entries[i].pid == pid;
+  return own;
+}
+
+// Wine keeps each process's GDI objects in a table its PEB points to (at
+// 0x94 in a 32-bit PEB): 65536 entries of 24 bytes, whose type byte (at 14)
+// is not 0 while the entry holds an object.
+long TabledGdiObjects(HANDLE process) {
+  const auto query = reinterpret_cast<QueryProcess>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"ntdll"), "NtQueryInformationProcess")));
+  struct {
+    LONG exitStatus;
+    BYTE* peb;
+    ULONG_PTR rest[4];
+  } basic{};
+  if (!query || query(process, 0, &basic, sizeof basic, nullptr) != 0) return -1;
+  DWORD table = 0;
+  if (!ReadProcessMemory(process, basic.peb + 0x94, &table, sizeof table, nullptr) || !table) {
+    return -1;
+  }
+  constexpr size_t kEntry = 24, kEntries = 0x10000, kChunk = 4096;
+  std::vector<BYTE> chunk(kChunk * kEntry);
+  long used = 0;
+  for (size_t at = 0; at < kEntries; at += kChunk) {
+    if (!ReadProcessMemory(process, reinterpret_cast<const void*>(table + at * kEntry),
+                           chunk.data(), chunk.size(), nullptr)) {
+      return -1;
+    }
+    for (size_t i = 0; i < kChunk; ++i) used += chunk[i * kEntry + 14] != 0;
+  }
+  return used;
+}
+
+struct WindowCount {
+  DWORD pid;
+  long count;
+};
+
+BOOL CALLBACK CountChild(HWND, LPARAM lp) {
+  ++reinterpret_cast<WindowCount*>(lp)->count;
+  return TRUE;
+}
+
+BOOL CALLBACK CountOwnWindows(HWND w, LPARAM lp) {
+  auto* c = reinterpret_cast<WindowCount*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  if (pid != c->pid) return TRUE;
+  ++c->count;
+  EnumChildWindows(w, CountChild, lp);
+  return TRUE;
+}
+
+long OwnWindows(DWORD pid) {
+  WindowCount c{pid, 0};
+  EnumWindows(CountOwnWindows, reinterpret_cast<LPARAM>(&c));
+  for (HWND w = nullptr; (w = FindWindowExW(HWND_MESSAGE, w, nullptr, nullptr)) != nullptr;) {
+    CountOwnWindows(w, reinterpret_cast<LPARAM>(&c));
+  }
+  return c.count;
+}
+
+int Resources(HWND w) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+  if (!process) return 1;
+  DWORD handles = 0;
+  const long counted = GetProcessHandleCount(process, &handles) && handles
+                           ? static_cast<long>(handles)
+                           : ListedHandles(pid);
+  long gdi = static_cast<long>(GetGuiResources(process, GR_GDIOBJECTS));
+  long user = static_cast<long>(GetGuiResources(process, GR_USEROBJECTS));
+  const bool tables = gdi == 0 && GetLastError() == ERROR_CALL_NOT_IMPLEMENTED;
+  if (tables) {
+    gdi = TabledGdiObjects(process);
+    user = OwnWindows(pid);
+  }
+  // PagefileUsage is the commit charge, the process's private memory.
+  PROCESS_MEMORY_COUNTERS memory{};
+  memory.cb = sizeof memory;
+  const bool measured = GetProcessMemoryInfo(process, &memory, sizeof memory);
+  CloseHandle(process);
+  if (counted < 0 || gdi < 0 || !measured) return 1;
+  std::wprintf(L"counted_by=%ls\n", tables ? L"tables and windows" : L"the system");
+  std::wprintf(L"handles=%ld\ngdi=%ld\nuser=%ld\n", counted, gdi, user);
+  std::wprintf(L"private_kb=%lu\n", static_cast<unsigned long>(memory.PagefileUsage / 1024));
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -485,6 +610,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (cmd == L"text" && argc > 3) return Text(w, _wtoi(argv[3]));
   if (cmd == L"labels") return Labels(w);
+  if (cmd == L"resources") return Resources(w);
   if (cmd == L"click" && argc > 3) {
     const HWND control = FindById(w, _wtoi(argv[3]));
     return control && PostMessageW(control, BM_CLICK, 0, 0) ? 0 : 1;

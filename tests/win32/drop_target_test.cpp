@@ -114,6 +114,32 @@ TEST_F(DropTargetTest, DocumentsDroppedOnAProgramsShortcutAreItsArguments) {
   EXPECT_TRUE(desk.Exists("my doc.txt")) << "handed over, not moved";
 }
 
+TEST_F(DropTargetTest, AnUnreadableFileListIsRefusedWithNoEffect) {
+  StartAtRoot();
+  // A list whose names would start past the block's end.
+  TKrDropSource source;
+  source.ClpbrdFormats.Add({TDVAspect::dvaContent}, "CF_HDROP", TTymed::tiHGLOBAL);
+  source.OnGetData = [](FORMATETC&, STGMEDIUM& medium) -> HRESULT {
+    DROPFILES header{};
+    header.pFiles = 0x7FFF0000;
+    header.fWide = TRUE;
+    medium = {};
+    medium.tymed = TYMED_HGLOBAL;
+    medium.hGlobal = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof header + 4);
+    std::memcpy(GlobalLock(medium.hGlobal), &header, sizeof header);
+    GlobalUnlock(medium.hGlobal);
+    return S_OK;
+  };
+  const ComPtr<IDataObject> data = source.NewDataObject();
+  const POINT at = EmptySpace();
+  DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+  ASSERT_EQ(Target()->DragEnter(data.get(), MK_LBUTTON, {at.x, at.y}, &effect), S_OK);
+  EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_MOVE)) << "a file list is offered";
+  effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+  EXPECT_EQ(Target()->Drop(data.get(), 0, {at.x, at.y}, &effect), DV_E_FORMATETC);
+  EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE)) << "the source must delete nothing";
+}
+
 TEST(FileListBlock, ThePlatformReadsOursAndWeReadAnsiBlocks) {
   GlobalMemory wide = NewFileListBlock({"C:\\a.lnk", "C:\\日本.txt"});
   const auto drop = static_cast<HDROP>(wide.get());

@@ -2,7 +2,11 @@
 // the Windows form the simulated namespace shows ("Z:\dir\name"). As the
 // shell does:
 //  - a move or copy onto an existing folder puts the source inside it; onto
-//    an existing file it asks whether to replace it;
+//    an existing file it asks whether to replace it, as SHFileOperation does
+//    on Windows unless FOF_NOCONFIRMATION is among the fFlags of its
+//    SHFILEOPSTRUCT (Microsoft's documentation of that structure). Wine's
+//    shell moves over such a file without asking; this model asks, so the
+//    tests hold the bar to what Windows users see;
 //  - a delete asks for confirmation, and with kFofAllowUndo sends the item
 //    to the recycle bin (here a folder of the test's own) instead of
 //    removing it;
@@ -10,7 +14,7 @@
 //    renaming "tools" to "Tools" renames rather than moving into itself;
 //  - errors are shown unless kFofNoErrorUi; questions are never asked with
 //    kFofNoConfirmation.
-// Every question gets the `answer` set by the test.
+// Every question gets the `answer` the test scripted.
 #pragma once
 
 #include <filesystem>

@@ -39,6 +39,10 @@ HRESULT TKrFileDropTarget::Drop(IDataObject* data, TShiftState shift, Point scre
     effects = {TDropEffect::deNone};
     return S_OK;
   }
+  // A list that cannot be read is refused, and the source learns that
+  // nothing was done: a move reported here would let it delete originals.
+  const TDropEffects chosen = effects;
+  effects = {TDropEffect::deNone};
   if (!data) return E_INVALIDARG;
   FORMATETC format{kCfHDrop, nullptr, kAspectContent, -1, kTymedHGlobal};
   MediumScope scope;
@@ -47,6 +51,7 @@ HRESULT TKrFileDropTarget::Drop(IDataObject* data, TShiftState shift, Point scre
   if (scope.medium.tymed != TYMED_HGLOBAL) return DV_E_TYMED;
   const std::optional<FileList> files = ReadFileListBlock(scope.medium.hGlobal);
   if (!files) return DV_E_FORMATETC;
+  effects = chosen;
   OnDropFiles(*files, shift, effects);
   return S_OK;
 }
