@@ -40,37 +40,11 @@ TEST_F(DockingMessages, ConstructionReadsTheTaskbarStateAndStartRegistersFirst) 
   EXPECT_EQ(Kinds(Take()), std::vector<M>{M::GetState});
   bar.Start(Record(Edge::Left, 0, 1));
   const std::vector<SentMessage> sent = Take();
-  // Just registered, the bar is no edge's auto-hide bar: no edge is asked.
-  EXPECT_EQ(Kinds(sent), (std::vector<M>{M::New, M::QueryPos, M::SetPos, M::Activate}));
+  EXPECT_EQ(Kinds(sent), Join(Join({M::New}, kFindNone), {M::QueryPos, M::SetPos, M::Activate}));
   EXPECT_EQ(sent[1].edge, Edge::Left);
-  EXPECT_EQ(sent[2].rc, (Rect{0, 0, 100, 738})) << "SETPOS carries the granted strip";
-  // Later edges are asked for, in order 0..3.
-  bar.engine.ApplyEdge(Edge::Left);
-  const std::vector<SentMessage> again = Take();
-  EXPECT_EQ(Kinds(again), Join(kFindNone, {M::QueryPos, M::SetPos, M::Activate}));
-  EXPECT_EQ(again[3].edge, Edge::Bottom);
-}
-
-TEST_F(DockingMessages, OnlyAShellThatKnewTheBarIsAskedForItsAutoHideEdge) {
-  bar.Start(Record(Edge::Top, 1, 0));
-  // A new shell forgot the bar and its auto-hide edge: registered anew, the
-  // bar claims its edge without asking.
-  world.shell.RestartShell();
-  Take();
-  bar.window.PumpMessages();
-  EXPECT_EQ(Kinds(Take()),
-            (std::vector<M>{M::New, M::GetState, M::SetAutoHideBar, M::SetPos, M::Activate}));
-  EXPECT_EQ(world.shell.GetAutoHideBar(2, Edge::Top), 1);
-  // The announcement without a new shell: ABM_NEW answers "known", so the
-  // edge the shell still has is found and dropped before it is claimed again.
-  bar.engine.OnShellRestarted();
-  const std::vector<SentMessage> sent = Take();
-  EXPECT_EQ(Kinds(sent),
-            (std::vector<M>{M::New, M::GetState, M::GetAutoHideBar, M::GetAutoHideBar,
-                            M::SetAutoHideBar, M::SetAutoHideBar, M::SetPos, M::Activate}));
-  EXPECT_EQ(sent[4].lParam, 0);
-  EXPECT_EQ(sent[5].lParam, 1);
-  EXPECT_EQ(world.shell.GetAutoHideBar(2, Edge::Top), 1);
+  EXPECT_EQ(sent[4].edge, Edge::Bottom) << "edges are asked for in order 0..3";
+  EXPECT_EQ(sent[5].edge, Edge::Left);
+  EXPECT_EQ(sent[6].rc, (Rect{0, 0, 100, 738})) << "SETPOS carries the granted strip";
 }
 
 TEST_F(DockingMessages, DockedBarThatIsNotOnTopSetsAnEmptyPosition) {

@@ -1,21 +1,12 @@
 // ApplyEdge: makes an edge, floating, or unregistration effective.
 #include "core/docking/docking_engine.h"
-
-#include <utility>
-
 #include "core/settings/placement.h"
 
 namespace olb {
 
 void DockingEngine::ApplyEdge(Edge edge) {
   if (state_.Unregistered) return;
-  // The bar is an edge's auto-hide bar only while the shell has it
-  // registered, and drops that (below) before it unregisters. So when ABM_NEW
-  // has just answered that the shell did not know the bar (a new window, or a
-  // new shell), no edge has it, and asking the four edges would only hear
-  // "none". A shell that already knew the bar is asked as always.
-  const bool fresh = std::exchange(state_.FreshlyRegistered, false);
-  const Edge autoHideEdge = fresh ? Edge::None : FindAutoHideEdge();
+  const Edge autoHideEdge = FindAutoHideEdge();
   if (autoHideEdge != Edge::None) shell_.SetAutoHideBar(autoHideEdge, false);
   options_.Edge = edge;
 
@@ -100,7 +91,7 @@ Rect DockingEngine::TargetRect(Edge edge) {
 void DockingEngine::OnShellRestarted() {
   // A bar being closed (or not yet registered) stays out of the new shell.
   if (options_.Edge == Edge::None) return;
-  state_.FreshlyRegistered = shell_.New();
+  shell_.New();
   state_.TaskbarState = shell_.GetState();
   ApplyEdge(CurrentEdge());
 }

@@ -22,7 +22,7 @@ DockingEngine::DockingEngine(BarOptions& options, AppBarShell& shell, BarWindowO
 }
 
 void DockingEngine::Register() {
-  state_.FreshlyRegistered = shell_.New();
+  shell_.New();
 }
 
 void DockingEngine::LoadOptions() {

@@ -37,9 +37,6 @@ struct DockingState {
   bool InSizeMove = false;    // the system's move or size loop is running
   bool Placing = false;       // the engine itself is moving or sizing the window
   bool Unregistered = false;  // the bar was removed from the shell for good
-  // The shell has just registered the bar anew (start, a new shell): no edge
-  // can have it as its auto-hide bar, so the next ApplyEdge need not ask.
-  bool FreshlyRegistered = false;
 };
 
 // Where a move or size loop began, restored when it is cancelled.
