@@ -1,7 +1,9 @@
 // Starts, drives and closes the programs the benchmark measures, from inside
 // Wine, so that every program is started the same way.
-//   bench_launch start EXE       start; wait until its list is painted;
-//                                print "<ms> <pid>" and leave it running
+//   bench_launch start EXE [ARGS]
+//                                start (ARGS: its command line after the
+//                                program's name); wait until its list is
+//                                painted; print "<ms> <pid>" and leave it running
 //   bench_launch run EXE         start and wait for the end; print "<ms>"
 //   bench_launch scroll PID      show every item of its list in turn
 //   bench_launch close PID       WM_CLOSE to its form; wait for the end
@@ -64,18 +66,19 @@ bool Painted(const Found& f) {
          !GetUpdateRect(f.form, nullptr, FALSE) && !GetUpdateRect(f.list, nullptr, FALSE);
 }
 
-bool Launch(const wchar_t* exe, PROCESS_INFORMATION* process) {
+bool Launch(const wchar_t* exe, const wchar_t* args, PROCESS_INFORMATION* process) {
   std::wstring line = L"\"" + std::wstring(exe) + L"\"";
+  if (args) line.append(L" ").append(args);
   STARTUPINFOW start{};
   start.cb = sizeof(start);
   return CreateProcessW(exe, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start,
                         process) != FALSE;
 }
 
-int Start(const wchar_t* exe) {
+int Start(const wchar_t* exe, const wchar_t* args) {
   PROCESS_INFORMATION p{};
   const double t0 = Now();
-  if (!Launch(exe, &p)) return 1;
+  if (!Launch(exe, args, &p)) return 1;
   WaitForInputIdle(p.hProcess, 30000);
   // Idle may come before the first paint (a program that lets messages run
   // while it starts): the list must be shown, filled and painted.
@@ -90,7 +93,7 @@ int Start(const wchar_t* exe) {
 int Run(const wchar_t* exe) {
   PROCESS_INFORMATION p{};
   const double t0 = Now();
-  if (!Launch(exe, &p)) return 1;
+  if (!Launch(exe, nullptr, &p)) return 1;
   if (WaitForSingleObject(p.hProcess, 30000) != WAIT_OBJECT_0) return 1;
   std::printf("%.2f\n", Now() - t0);
   return 0;
@@ -124,9 +127,10 @@ int Close(DWORD pid) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 3) return 2;
+  if (argc < 3) return 2;
   const std::wstring cmd = argv[1];
-  if (cmd == L"start") return Start(argv[2]);
+  if (cmd == L"start" && argc <= 4) return Start(argv[2], argc == 4 ? argv[3] : nullptr);
+  if (argc != 3) return 2;
   if (cmd == L"run") return Run(argv[2]);
   const auto pid = static_cast<DWORD>(_wtoi(argv[2]));
   if (cmd == L"scroll") return Scroll(pid);

@@ -3,7 +3,8 @@
 #pragma once
 
 #include <cstddef>
-#include <unordered_map>
+#include <cstdint>
+#include <vector>
 
 #include "core/platform/shell_allocator.h"
 
@@ -22,7 +23,7 @@ class TrackingAllocator : public ShellAllocator {
   size_t GetSize(const void* block) override;
 
   // Test controls.
-  size_t liveBlocks() const { return blocks_.size(); }
+  size_t liveBlocks() const { return live_; }
   int foreignFrees() const { return foreignFrees_; }
   // The next `count` allocations after `skip` successful ones fail.
   void FailAllocations(int count, int skip = 0) {
@@ -31,7 +32,20 @@ class TrackingAllocator : public ShellAllocator {
   }
 
  private:
-  std::unordered_map<const void*, size_t> blocks_;
+  // The blocks sit in an open-addressed table (linear probing, at most half
+  // full): a sort asks the size of both lists for every pair it weighs, and
+  // the shell's own allocator answers that from the block's header.
+  struct Slot {
+    const void* block = nullptr;
+    size_t size = 0;
+  };
+  size_t Home(const void* block) const;
+  // The slot holding `block`, or the empty slot where it would go.
+  size_t Find(const void* block) const;
+  void Grow();
+
+  std::vector<Slot> slots_;
+  size_t live_ = 0;
   int foreignFrees_ = 0;
   int failCount_ = 0;
   int failSkip_ = 0;

@@ -134,13 +134,14 @@ TEST_F(FsNamespaceTest, EnumerationHonoursTheThreeFlags) {
   Dir(".hd");
   File("f");
   File(".hf");
+  std::filesystem::create_directory_symlink(root() / "d", root() / "ld");  // a folder by its target
   auto folder = Bind("");
-  EXPECT_EQ(List(*folder, kEnumFolders), (std::vector<std::string>{"d"}));
+  EXPECT_EQ(List(*folder, kEnumFolders), (std::vector<std::string>{"d", "ld"}));
   EXPECT_EQ(List(*folder, kEnumNonFolders), (std::vector<std::string>{"f"}));
   EXPECT_EQ(List(*folder, kEnumFolders | kEnumIncludeHidden),
-            (std::vector<std::string>{".hd", "d"}));
+            (std::vector<std::string>{".hd", "d", "ld"}));
   EXPECT_EQ(List(*folder, kEnumFolders | kEnumNonFolders | kEnumIncludeHidden),
-            (std::vector<std::string>{".hd", ".hf", "d", "f"}));
+            (std::vector<std::string>{".hd", ".hf", "d", "f", "ld"}));
   EXPECT_EQ(List(*desktop, kEnumFolders), (std::vector<std::string>{"Z:"}));
 }
 
@@ -167,7 +168,10 @@ TEST_F(FsNamespaceTest, ForeignOrMalformedListsAreRefused) {
       {5, 0, 'F', 'a', 'b', 0, 0},     // no name terminator
       {6, 0, 'F', '.', '.', 0, 0, 0},  // a step up
       {5, 0, 'F', '/', 0, 0, 0},       // not a single step
-      {4, 0, 'R', 0, 0, 0},            // a drive below a folder
+      // a slash, then no terminator, past a name's first eight bytes
+      {16, 0, 'F', 'l', 'o', 'n', 'g', 'e', 'r', 'n', 'a', 'm', 'e', '/', 'x', 0, 0, 0},
+      {13, 0, 'F', 'n', 'o', 't', 'e', 'r', 'm', 'i', 'n', 'a', 't', 0, 0},
+      {4, 0, 'R', 0, 0, 0},  // a drive below a folder
   };
   for (const auto& bytes : bad) {
     OwnedPidl pidl = AllocPidl(allocator, bytes.size());
@@ -205,6 +209,14 @@ TEST_F(FsNamespaceTest, CompareOrdersFoldersFirstThenNamesWithoutCase) {
   EXPECT_LT(order(a, c), 0);
   EXPECT_EQ(order(a, a), 0);
   EXPECT_LT(order(b, inner), 0) << "a parent before its child";
+  // An element not of ours is refused wherever it lies, even past the first difference.
+  for (const std::vector<uint8_t>& bytes :
+       {std::vector<uint8_t>{4, 0, 'Q', 0, 0, 0}, {5, 0, 'F', 'A', 0, 4, 0, 'Q', 0, 0, 0}}) {
+    OwnedPidl bad = AllocPidl(allocator, bytes.size());
+    std::memcpy(bad.get(), bytes.data(), bytes.size());
+    EXPECT_EQ(folder->CompareIDs(0, bad.get(), c.get()), kResultInvalidArg);
+    EXPECT_EQ(folder->CompareIDs(0, c.get(), bad.get()), kResultInvalidArg);
+  }
 }
 
 }  // namespace

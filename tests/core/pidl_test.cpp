@@ -163,6 +163,32 @@ TEST(PidlAllocation, FailureGivesNullAndNothingLeaks) {
   EXPECT_EQ(a.foreignFrees(), 0);
 }
 
+TEST(TrackingAllocator, KnowsEveryLiveBlockWhateverTheOrderOfFrees) {
+  sim::TrackingAllocator a;
+  std::mt19937 rng(99);
+  std::vector<std::pair<void*, size_t>> live;
+  for (int round = 0; round < 20000; ++round) {
+    if (live.empty() || rng() % 3) {
+      const size_t size = rng() % 48;
+      live.emplace_back(a.Alloc(size), size);
+    } else {
+      const size_t at = rng() % live.size();
+      a.Free(live[at].first);
+      live[at] = live.back();
+      live.pop_back();
+    }
+  }
+  ASSERT_EQ(a.liveBlocks(), live.size());
+  for (const auto& [block, size] : live) ASSERT_EQ(a.GetSize(block), size);
+  uint8_t stack[4] = {};
+  EXPECT_EQ(a.GetSize(stack), 0u);
+  a.Free(stack);
+  EXPECT_EQ(a.foreignFrees(), 1);
+  for (const auto& [block, size] : live) a.Free(block);
+  EXPECT_EQ(a.liveBlocks(), 0u);
+  EXPECT_EQ(a.foreignFrees(), 1);
+}
+
 TEST(TextInPidl, StopsAtTheBlockEnd) {
   const Bytes block = {6, 0, 'N', 'a', 'm', 0, 'x', 'y'};
   EXPECT_EQ(TextInPidl(block, 2), "Nam");

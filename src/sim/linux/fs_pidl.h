@@ -10,7 +10,9 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/platform/owned_pidl.h"
@@ -28,11 +30,25 @@ struct FsElement {
 
 using FsElements = std::vector<FsElement>;
 
-// A list built from elements, allocated from `allocator`; null when out of memory.
-OwnedPidl MakeFsPidl(ShellAllocator& allocator, const FsElements& elements);
+// An element read in place: its name points into the list's block.
+struct FsElementView {
+  FsKind kind = FsKind::File;
+  std::string_view name;
+  bool IsFolder() const { return kind != FsKind::File; }
+};
 
-// The elements of a list, or nullopt when an element is not one of ours
-// (unknown kind, no name terminator, a name that is not a single path step).
+// A list built from elements, allocated from `allocator`; null when out of memory.
+OwnedPidl MakeFsPidl(ShellAllocator& allocator, std::span<const FsElement> elements);
+
+// The element of `cb` bytes (as PidlElementSize gave it) at `offset` of
+// `block`, or nullopt when it is not one of ours (unknown kind, no name
+// terminator, a name that is not a single path step).
+std::optional<FsElementView> ReadFsElement(PidlBytes block, size_t offset, uint16_t cb);
+
+// Whether every element of a list is one of ours; copies nothing.
+bool IsFsPidl(PidlBytes block);
+
+// The elements of a list, or nullopt when an element is not one of ours.
 std::optional<FsElements> ReadFsPidl(PidlBytes block);
 
 // The Linux path of absolute elements (the drive first); nullopt otherwise.
