@@ -57,7 +57,9 @@ std::string FolderProblemText(std::string_view path, std::string_view reason) {
   // be a longer one cut short.
   if (path.size() + 2 >= kShellPathLimit) {
     if (!text.empty() && text.back() == '.') text.pop_back();
-    text += " (its path is too long).";
+    text.append(" (its path reaches the shell's limit of ")
+        .append(std::to_string(kShellPathLimit))
+        .append(" characters).");
   }
   return text;
 }
