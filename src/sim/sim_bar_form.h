@@ -27,7 +27,7 @@ class SimBarForm : public BarForm {
   void PlaceParts(const BarLayout& layout) override { placed = layout; }
   void SetUpButtonEnabled(bool enabled) override { upEnabled = enabled; }
   void InvalidateTitle() override { ++titlePaints; }
-  void InvalidateList() override {}
+  void InvalidateList() override { ++listPaints; }
   void RestartTimer(TimerId id) override { timers[id] = true; }
   void StopTimer(TimerId id) override { timers[id] = false; }
   bool UserBusy() override { return busy; }
@@ -61,6 +61,7 @@ class SimBarForm : public BarForm {
   std::optional<BarLayout> placed;
   bool upEnabled = true;
   int titlePaints = 0;
+  int listPaints = 0;
   std::map<TimerId, bool> timers;
   bool active = false;
   bool busy = false;

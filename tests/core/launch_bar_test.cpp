@@ -2,18 +2,22 @@
 // start, open a category, dock to each edge, drop files, rename, exit.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/bar/launch_bar.h"
 #include "core/dragdrop/drag_start.h"
 #include "core/platform/com_error.h"
 #include "core/folder/icon_queue.h"
 #include "core/folder/list_answers.h"
 #include "core/folder/list_keys.h"
+#include "core/layout/nearest_item.h"
 #include "core/wizard/root_folder.h"
 #include "docking_harness.h"
 #include "fs_fixture.h"
 #include "sim/command_doubles.h"
 #include "sim/drop_doubles.h"
 #include "sim/linux/fs_file_ops.h"
+#include "sim/linux/unicode_text_case.h"
 #include "sim/marking_list.h"
 #include "sim/queued_icon_fetcher.h"
 #include "sim/sim_bar_form.h"
@@ -119,9 +123,10 @@ class LaunchBarSession : public FsFixture {
   sim::SimFolderWatcher watcher;
   sim::SimBarForm form{window};
   sim::QueuedIconFetcher icons{shell, allocator};
-  LaunchBar bar{{connection, window,   world.desktop, registry, shell,         allocator, list,
-                 list.view,  strips,   cursor,        time,     launcher,      files,     chooser,
-                 list,       programs, watcher,       form,     "C:\\bar.exe", &icons}};
+  sim::UnicodeTextCase letters;
+  LaunchBar bar{{connection, window,   world.desktop, registry, shell,    allocator,     list,
+                 list.view,  strips,   cursor,        time,     launcher, files,         chooser,
+                 list,       programs, watcher,       form,     letters,  "C:\\bar.exe", &icons}};
   AcceptingWizard wizard;
   int wizardsMade = 0;
   std::function<WizardWindow&()> makeWizard = [this]() -> WizardWindow& {
@@ -189,6 +194,58 @@ TEST_F(LaunchBarSession, WholeSession) {
   EXPECT_EQ(form.timers[TimerId::Timer1], false);
   EXPECT_EQ(ReadOptions(registry, InitialOptions(), {}).live.Edge, Edge::Right);
   EXPECT_TRUE(form.errors.empty()) << form.errors.front();
+}
+
+// The arrow keys of the icon views ask for the item nearest in their
+// direction: along the bar they step a line at a time, across it they stay
+// on the line; on every edge and in both views. Every edge change paints
+// the labels anew.
+TEST_F(LaunchBarSession, ArrowKeysStepAlongAndAcrossTheBarOnEveryEdgeAndView) {
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  list.selected = Row("Games");
+  bar.OnDoubleClick();
+  sim::SimListView& v = list.view;
+  const int32_t count = v.ItemCount();
+  ASSERT_EQ(count, 20);
+  // The items visited from `from` by pressing `key` until it finds none.
+  const auto walk = [&](int32_t from, uint16_t key) {
+    std::vector<int32_t> seen{from};
+    while (seen.size() <= static_cast<size_t>(count)) {
+      const std::optional<int32_t> next = NearestItem(v, v.ItemPosition(seen.back()), key);
+      if (!next) break;
+      seen.push_back(*next);
+    }
+    return seen;
+  };
+  for (CommandId view : {CommandId::LargeIcons1, CommandId::SmallIcons1}) {
+    bar.RunCommand(view);
+    for (Point to :
+         {Point{512, 2}, Point{2, 384}, Point{512, 766}, Point{1021, 384}, Point{500, 300}}) {
+      const int listPaints = form.listPaints;
+      DragTo(to);
+      EXPECT_GT(form.listPaints, listPaints) << "labels painted anew for the edge";
+      const bool horizontal = IsHorizontal(bar.options().Edge);
+      SCOPED_TRACE(std::to_string(ToInt(bar.options().Edge)) + " " +
+                   std::to_string(static_cast<int>(view)));
+      const auto along = [&](int32_t i) {
+        const Point p = v.ItemPosition(i);
+        return horizontal ? p.x : p.y;
+      };
+      int32_t across = 1;  // items on a line across the bar
+      while (across < count && along(across) == along(0)) ++across;
+      std::vector<int32_t> lineStarts, firstLine;
+      for (int32_t i = 0; i < count; i += across) lineStarts.push_back(i);
+      for (int32_t i = 0; i < across; ++i) firstLine.push_back(i);
+      EXPECT_EQ(walk(0, horizontal ? kVkRight : kVkDown), lineStarts);
+      std::reverse(lineStarts.begin(), lineStarts.end());
+      EXPECT_EQ(walk(lineStarts.front(), horizontal ? kVkLeft : kVkUp), lineStarts);
+      EXPECT_EQ(walk(0, horizontal ? kVkDown : kVkRight), firstLine);
+      EXPECT_EQ(walk(0, horizontal ? kVkUp : kVkLeft), std::vector<int32_t>{0});
+      EXPECT_EQ(NearestItem(v, v.ItemPosition(7), kVkHome), 0);
+      EXPECT_EQ(NearestItem(v, v.ItemPosition(7), kVkEnd), count - 1);
+    }
+  }
 }
 
 // Small icons on a horizontal bar stand in columns: a drop finds the folder
@@ -322,7 +379,7 @@ TEST_F(LaunchBarSession, AFastScrollKeepsAPageOrTwoOfLookupsAndDroppedRowsAskAga
   EXPECT_EQ(ListViewData(bar.model(), 0, false)->iconIndex, 4);
 }
 
-TEST_F(LaunchBarSession, FileWindowKeysRenameAndOpenTheMenuAtTheItem) {
+TEST_F(LaunchBarSession, FileWindowKeysRenameOpenTheMenuAtTheItemAndTheHelp) {
   bar.Create();
   bar.Start(Win("AppData"), makeWizard);
   list.selected = 0;
@@ -331,6 +388,8 @@ TEST_F(LaunchBarSession, FileWindowKeysRenameAndOpenTheMenuAtTheItem) {
   EXPECT_TRUE(bar.OnListKey(kVkApps, 0));
   EXPECT_EQ(form.menuAt, (Point{0, 0})) << "at the selected item";
   EXPECT_FALSE(bar.OnListKey(kVkF2, kModCtrl));
+  EXPECT_TRUE(bar.OnListKey(kVkF1, 0));
+  EXPECT_EQ(form.topics, std::vector<std::string>{"C:\\bar.CHM::/introduction.htm"});
 }
 
 // A category deleted outside the bar, double-clicked before the watcher's

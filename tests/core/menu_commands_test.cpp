@@ -141,15 +141,19 @@ TEST_F(Delete, SendsTheSelectedItemToTheRecycleBinAfterConfirmation) {
   EXPECT_EQ(host.stripUpdates, 1);
 }
 
-TEST_F(Delete, ADeclinedConfirmationKeepsTheItemAndStillRereads) {
+TEST_F(Delete, ADeclinedConfirmationKeepsTheItemSelectedAndStillRereads) {
+  File("bar/a.txt");
   File("bar/old.txt");
   Show();
-  list.selected = 0;
+  list.selected = Row("old.txt");
   files.answer = sim::Answer::No;
   const int before = Enumerations();
   commands.Delete1Click();
   EXPECT_TRUE(OnDisk("old.txt"));
   EXPECT_EQ(Enumerations(), before + 1);
+  EXPECT_EQ(list.selected, Row("old.txt")) << "a second Delete acts on it again";
+  commands.Delete1Click();
+  EXPECT_EQ(files.confirmations.size(), 2u);
 }
 
 TEST_F(Delete, WithNothingSelectedOnlyRereads) {

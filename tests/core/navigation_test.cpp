@@ -54,6 +54,8 @@ TEST(ListKeys, ExactModifierSets) {
       {kVkF10, kModShift, ListKeyAction::ShowMenu},
       {kVkF10, 0, ListKeyAction::None},
       {kVkApps, 0, ListKeyAction::ShowMenu},
+      {kVkF1, 0, ListKeyAction::ShowHelp},
+      {kVkF1, kModShift, ListKeyAction::None},
       {kVkBack, kModShift, ListKeyAction::None},
       {kVkBack, kModAlt, ListKeyAction::None},
       {kVkBack, sa | kModCtrl, ListKeyAction::None},
@@ -181,6 +183,10 @@ TEST_F(NavigationTest, KeyClimbsAboveTheRootWhileTheButtonIsDisabled) {
   EXPECT_TRUE(nav.ListViewKeyDown(kVkBack, kModShift | kModAlt));
   EXPECT_EQ(paths.CurrentPath, Win());
   EXPECT_TRUE(host.upEnabled);
+  // Back down into the root from its parent: the button follows the folder.
+  Open("Root");
+  EXPECT_EQ(paths.CurrentPath, Win("Root"));
+  EXPECT_FALSE(host.upEnabled);
 }
 
 TEST_F(NavigationTest, BackspaceClimbsToTheRootAndNoFurther) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/layout/title.h"
+#include "sim/linux/unicode_text_case.h"
 
 namespace olb {
 namespace {
@@ -13,6 +14,11 @@ std::string Below(std::string_view relative) {
   return std::string(kRoot) + std::string(relative);
 }
 
+std::string TitleText(std::string_view current, std::string_view root) {
+  static sim::UnicodeTextCase letters;
+  return olb::TitleText(current, root, letters);
+}
+
 TEST(TitleText, NamesTheFolderBelowTheRoot) {
   struct Case {
     std::string current;
@@ -21,8 +27,14 @@ TEST(TitleText, NamesTheFolderBelowTheRoot) {
       {std::string(kRoot.substr(0, kRoot.size() - 1)), "OVEL LAUNCH BAR"},
       {Below("Internet"), "OVEL LAUNCH BAR - INTERNET"},
       {Below("Games\\Racing"), "OVEL LAUNCH BAR - GAMES - RACING"},
-      {Below("Jeux vid\xC3\xA9o"), "OVEL LAUNCH BAR - JEUX VID\xC3\xA9O"},
-      {Below("\xC3\xA4rger\\x1-z_9"), "OVEL LAUNCH BAR - \xC3\xA4RGER - X1-Z_9"},
+      // Accented and other scripts' letters by the system's rules; a letter
+      // without a capital of its own stays.
+      {Below("D\xC3\xA9veloppement"), "OVEL LAUNCH BAR - D\xC3\x89VELOPPEMENT"},
+      {Below("\xC3\xA4rger\\x1-z_9"), "OVEL LAUNCH BAR - \xC3\x84RGER - X1-Z_9"},
+      {Below("\xCE\xBB\xCF\x82 Stra\xC3\x9F"
+             "e"),
+       "OVEL LAUNCH BAR - \xCE\x9B\xCE\xA3 STRA\xC3\x9F"
+       "E"},
       {Below("Games\\"), "OVEL LAUNCH BAR - GAMES"},
       {Below("a\\\\b"), "OVEL LAUNCH BAR - A -  - B"},
       {Below("\\"), "OVEL LAUNCH BAR - "},

@@ -110,19 +110,6 @@ reach_end_by_keys() {
   sleep 0.3
   [ "$(view_of list_visible | cut -d, -f2)" = "$(( $(view_of list_count) - 1 ))" ]
 }
-set_mode() {  # large | small: through the bar's menu on the title strip
-  local l t r b x y
-  IFS=, read -r l t r b <<<"$(rect_of_bar)"
-  case $edge in
-    top | bottom) x=$((l + 200)) y=$((t + 8)) ;;
-    right) x=$((r - 8)) y=$((t + 200)) ;;
-    *) x=$((l + 8)) y=$((t + 200)) ;;
-  esac
-  open_menu "$x" "$y" || return 1
-  if [ "$1" = large ]; then menu_pick_down 1; else menu_pick_down 2; fi
-  sleep 0.5
-}
-
 stop_at() {  # edge
   edge=$1
   for mode in large small; do

@@ -142,6 +142,26 @@ menu_pick_down() {
   xdotool key Return
 }
 
+# A point "x y" on the title strip of a bar on $edge (top, bottom, right, or
+# any other word for a left or floating bar), $1 pixels along it.
+title_point() {
+  local l t r b
+  IFS=, read -r l t r b <<<"$(info_of rect)"
+  case $edge in
+    top | bottom) echo $((l + $1)) $((t + 8)) ;;
+    right) echo $((r - 8)) $((t + $1)) ;;
+    *) echo $((l + 8)) $((t + $1)) ;;
+  esac
+}
+# Sets the view (large | small) through the bar's menu on its title strip.
+set_mode() {
+  local x y
+  read -r x y <<<"$(title_point 200)"
+  open_menu "$x" "$y" || return 1
+  if [ "$1" = large ]; then menu_pick_down 1; else menu_pick_down 2; fi
+  sleep 0.5
+}
+
 # Drags with the left button from (x1, y1) to (x2, y2) in 20-pixel steps.
 drag() {
   local x=$1 y=$2 steps i

@@ -376,5 +376,28 @@ TEST_F(FolderViewTest, KeyboardScrollingUpdatesTheStrips) {
   EXPECT_EQ(Look(StripId::Forward), StripLook::Blank);
 }
 
+// The control asks the owner for the item an arrow key moves to; type-ahead
+// is the bar's, spaces included.
+TEST_F(FolderViewTest, ArrowKeysAndTypeAheadWithASpaceMoveTheSelection) {
+  AddFiles(6);
+  root.AddFile("note a.txt");
+  root.AddFile("note b.txt");
+  StartAtRoot();
+  const auto selected = [&] {
+    return static_cast<int>(
+        SendMessageW(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+  };
+  for (ListViewStyle style : {ListViewStyle::LargeIcons, ListViewStyle::SmallIcons}) {
+    bar->folderView().list().SetStyle(style);
+    Select(0);
+    SendMessageW(List(), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(selected(), 1) << static_cast<int>(style);
+    SendMessageW(List(), WM_KEYDOWN, VK_UP, 0);
+    EXPECT_EQ(selected(), 0) << static_cast<int>(style);
+  }
+  for (wchar_t c : std::wstring(L"note b")) SendMessageW(List(), WM_CHAR, c, 0);
+  EXPECT_EQ(Caption(selected()), L"note b.txt");
+}
+
 }  // namespace
 }  // namespace olb::win

@@ -33,8 +33,9 @@ class BarForm {
   virtual void SetUpButtonEnabled(bool enabled) = 0;
   // The title text changed: repaint the title strip.
   virtual void InvalidateTitle() = 0;
-  // The list switched its view mode: repaint all of it, as the control
-  // repaints only the items it moved.
+  // The list switched its view mode or its edge: repaint all of it, as the
+  // control repaints only the items it moved (an item left in place kept the
+  // label it had for the other layout).
   virtual void InvalidateList() = 0;
 
   virtual void RestartTimer(TimerId id) = 0;

@@ -82,13 +82,19 @@ void LaunchBar::Destroy() {
 
 void LaunchBar::LayoutBar() {
   const FormSizes sizes = s_.form.Sizes();
+  const Edge edgeBefore = scroller_.layout().edge;
+  const Size listBefore{scroller_.layout().list.Width(), scroller_.layout().list.Height()};
   const BarLayout& layout = scroller_.LayoutBar(
       {options_.Edge, sizes.window, sizes.client, sizes.frameAllowance, engine_.dpi()});
   s_.form.PlaceParts(layout);
+  if (layout.edge != edgeBefore || layout.list.Width() != listBefore.cx ||
+      layout.list.Height() != listBefore.cy) {
+    s_.form.InvalidateList();
+  }
 }
 
 void LaunchBar::UpdateTitle() {
-  title_ = TitleText(paths_.CurrentPath, paths_.RootPath);
+  title_ = TitleText(paths_.CurrentPath, paths_.RootPath, s_.textCase);
   s_.form.InvalidateTitle();
   WatchShownFolder();
 }
@@ -171,9 +177,23 @@ bool LaunchBar::RunKeyCommand(ListKeyAction action) {
     case ListKeyAction::ShowMenu:
       ShowPopupMenu(s_.rows.MenuPointAt(selected));
       return true;
+    case ListKeyAction::ShowHelp:
+      Help1Click();
+      return true;
     default:
       return false;
   }
+}
+
+bool LaunchBar::OnListChar(char16_t unit, uint32_t timeMs) {
+  const TypedResult typed = typeAhead_.OnChar(model_, unit, timeMs, s_.items.SelectedIndex());
+  if (typed.found) {
+    s_.rows.SelectRow(*typed.found);
+    s_.rows.FocusRow(*typed.found);
+    s_.rows.EnsureRowVisible(*typed.found);
+    scroller_.UpdateScrollStrips();
+  }
+  return typed.taken;
 }
 
 void LaunchBar::RereadKeepingPlace() {

@@ -21,10 +21,12 @@
 #include "core/dragdrop/drop_effects.h"
 #include "core/platform/folder_watcher.h"
 #include "core/platform/program_starter.h"
+#include "core/platform/text_case.h"
 #include "core/settings/bar_options.h"
 #include "core/folder/folder_model.h"
 #include "core/layout/list_scroller.h"
 #include "core/folder/navigator.h"
+#include "core/folder/type_ahead.h"
 #include "core/layout/title.h"
 #include "core/folder/watch_debounce.h"
 #include "core/wizard/setup_wizard.h"
@@ -51,6 +53,7 @@ struct BarServices {
   ProgramStarter& programs;
   FolderWatcher& watcher;
   BarForm& form;
+  TextCase& textCase;
   std::string exePath;           // what the Run value starts and where the help file lies
   IconFetcher* icons = nullptr;  // none: icons are looked up on the spot
 };
@@ -116,6 +119,9 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
     const BusyScope busy(*this);  // Enter launches as a double click does
     return navigator_.ListViewKeyDown(key, modifiers);
   }
+  // One UTF-16 unit of a character typed into the list: type-ahead selects
+  // and shows the item found. False: the character is left to the control.
+  bool OnListChar(char16_t unit, uint32_t timeMs);
   // The in-place editor opened on `row`'s caption.
   void OnLabelEditBegan(int32_t row) { commands_.ListViewEditBegan(row); }
   // An accepted in-place edit of `row`'s caption.
@@ -196,7 +202,7 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   Point CursorPos() override { return s_.form.CursorPos(); }
   DropGeometry Geometry(Point screen) override;
   void StoreDefaultPitch(int32_t pitch) override;
-  // F2, Delete, F5, Shift+F10 and the Menu key on the list.
+  // F1, F2, Delete, F5, Shift+F10 and the Menu key on the list.
   bool RunKeyCommand(ListKeyAction action) override;
   void FolderReplaced() override;
 
@@ -229,6 +235,7 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   bool watchChanged_ = false;  // a change came in since the last tick
   bool watchTicking_ = false;
   WatchDebounce watchDebounce_;
+  TypeAhead typeAhead_;
   bool rereading_ = false;
   bool created_ = false;
   bool activatedOnce_ = false;

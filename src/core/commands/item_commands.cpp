@@ -183,7 +183,9 @@ void ItemCommands::Delete1Click() {
       }
     }
   }
-  Reread();
+  // A declined question leaves the item where it was, still selected, so
+  // that Delete can be pressed again.
+  RereadKeepingSelection();
 }
 
 void ItemCommands::DeleteAside(const std::string& path) {

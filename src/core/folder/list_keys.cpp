@@ -12,6 +12,8 @@ ListKeyAction ListKeyActionFor(uint16_t virtualKey, uint32_t modifiers) {
     case kVkBack:
       if (shiftAlt) return ListKeyAction::UpOneLevel;
       return plain ? ListKeyAction::UpUnlessAtRoot : ListKeyAction::None;
+    case kVkF1:
+      return plain ? ListKeyAction::ShowHelp : ListKeyAction::None;
     case kVkF2:
       return plain ? ListKeyAction::RenameSelected : ListKeyAction::None;
     case kVkDelete:

@@ -14,8 +14,15 @@ enum KeyModifier : uint32_t {
 
 constexpr uint16_t kVkBack = 0x08;
 constexpr uint16_t kVkReturn = 0x0D;
+constexpr uint16_t kVkEnd = 0x23;
+constexpr uint16_t kVkHome = 0x24;
+constexpr uint16_t kVkLeft = 0x25;
+constexpr uint16_t kVkUp = 0x26;
+constexpr uint16_t kVkRight = 0x27;
+constexpr uint16_t kVkDown = 0x28;
 constexpr uint16_t kVkDelete = 0x2E;
 constexpr uint16_t kVkApps = 0x5D;
+constexpr uint16_t kVkF1 = 0x70;
 constexpr uint16_t kVkF2 = 0x71;
 constexpr uint16_t kVkF5 = 0x74;
 constexpr uint16_t kVkF10 = 0x79;
@@ -34,6 +41,7 @@ enum class ListKeyAction {
   DeleteSelected,  // Delete: as the menu's Delete
   Reread,          // F5: as the menu's Update Bar
   ShowMenu,        // Shift+F10 or the Menu key: the bar's menu at the selected item
+  ShowHelp,        // F1: as the menu's Help
 };
 
 ListKeyAction ListKeyActionFor(uint16_t virtualKey, uint32_t modifiers);

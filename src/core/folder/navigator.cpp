@@ -65,7 +65,9 @@ void Navigator::OpenFolderItem(const PShellItem& item) {
     }
   }
   host_.UpdateScrollStrips();
-  host_.SetUpButtonEnabled(true);
+  // The root itself is opened from its parent after a climb above it.
+  const FolderPaths& paths = model_.Paths();
+  host_.SetUpButtonEnabled(UpEnabledAt(paths.CurrentPath, paths.RootPath));
   host_.UpdateTitle();
   if (std::optional<std::string> problem = model_.TakeListProblem()) host_.ShowError(*problem);
 }
@@ -135,6 +137,7 @@ bool Navigator::ListViewKeyDown(uint16_t virtualKey, uint32_t modifiers) {
     case ListKeyAction::DeleteSelected:
     case ListKeyAction::Reread:
     case ListKeyAction::ShowMenu:
+    case ListKeyAction::ShowHelp:
       return host_.RunKeyCommand(action);
     case ListKeyAction::None:
       break;

@@ -23,14 +23,14 @@ std::vector<std::string_view> Components(std::string_view relative) {
 
 }  // namespace
 
-std::string TitleText(std::string_view currentPath, std::string_view rootPath) {
+std::string TitleText(std::string_view currentPath, std::string_view rootPath, TextCase& letters) {
   std::string title(kBarTitle);
   if (IsRootFolder(currentPath, rootPath)) return title;
   const std::string_view relative =
       currentPath.size() > rootPath.size() ? currentPath.substr(rootPath.size()) : "";
   for (std::string_view part : Components(relative)) {
     title += " - ";
-    title += UpperAsciiText(part);
+    title += letters.Upper(part);
   }
   return title;
 }

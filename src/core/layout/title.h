@@ -8,16 +8,18 @@
 #include "core/platform/color.h"
 #include "core/platform/edge.h"
 #include "core/platform/geometry.h"
+#include "core/platform/text_case.h"
 
 namespace olb {
 
 inline constexpr std::string_view kBarTitle = "OVEL LAUNCH BAR";
 
 // `TitleText` for the folder shown: the bar's name at the root; below it the
-// name followed by " - " and each path component below the root, its letters
-// a to z in capitals. `currentPath` has no trailing backslash, `rootPath`
-// has one; the comparison is exact. Every component is shown, however deep.
-std::string TitleText(std::string_view currentPath, std::string_view rootPath);
+// name followed by " - " and each path component below the root in capitals
+// by the system's rules (`letters`), accented letters too. `currentPath` has
+// no trailing backslash, `rootPath` has one; the comparison is exact. Every
+// component is shown, however deep.
+std::string TitleText(std::string_view currentPath, std::string_view rootPath, TextCase& letters);
 
 // The base height PaintTitle is called with.
 inline constexpr int32_t kTitleBaseHeight = 12;

@@ -54,9 +54,9 @@ BarWindow::BarWindow(Application& app, Registry& registry, UINT appBarNotify)
   icons_ = std::make_unique<Win32IconFetcher>(hwnd_, kIconsFetchedMessage);
   FolderView& f = *folder_;
   controller_ = std::make_unique<LaunchBar>(BarServices{
-      *shell_,  *ops_,      desktop_,   registry, f.shell(),        f.allocator(), f.list(),
-      f.list(), f.strips(), f.cursor(), f.time(), f.launcher(),     files_,        *chooser_,
-      *rows_,   programs_,  *watcher_,  *this,    ExecutablePath(), icons_.get()});
+      *shell_,  *ops_,      desktop_,   registry, f.shell(),    f.allocator(),    f.list(),
+      f.list(), f.strips(), f.cursor(), f.time(), f.launcher(), files_,           *chooser_,
+      *rows_,   programs_,  *watcher_,  *this,    textCase_,    ExecutablePath(), icons_.get()});
   folder_->Attach(*controller_);
   dragDrop_ = std::make_unique<BarDragDrop>(hwnd_, *folder_, *controller_);
   // The form's creation handler.

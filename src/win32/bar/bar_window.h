@@ -21,6 +21,7 @@
 #include "win32/adapters/win32_file_ops.h"
 #include "win32/adapters/win32_desktop.h"
 #include "win32/adapters/win32_program_starter.h"
+#include "win32/adapters/win32_text_case.h"
 #include "win32/bar/bar_drag_drop.h"
 #include "win32/bar/hwnd_bar_ops.h"
 #include "win32/base/window.h"
@@ -98,6 +99,7 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
   Win32Desktop desktop_;
   Win32FileOps files_;
   Win32ProgramStarter programs_;
+  Win32TextCase textCase_;
   std::unique_ptr<FolderView> folder_;
   std::unique_ptr<Win32FileChooser> chooser_;
   std::unique_ptr<ListRows> rows_;

@@ -27,6 +27,7 @@ void FolderView::Attach(LaunchBar& bar) {
   h.dblClick = [this] { bar_->OnDoubleClick(); };
   h.editBegan = [this](int row) { bar_->OnLabelEditBegan(row); };
   h.keyDown = [this](uint16_t key, uint32_t mods) { return bar_->OnListKey(key, mods); };
+  h.typed = [this](char16_t unit, uint32_t timeMs) { return bar_->OnListChar(unit, timeMs); };
   h.wheel = [this](int delta, POINT screen) { Wheel(delta, screen); };
   // Keys, type-ahead and clicks scroll the control by itself.
   h.scrolled = [this] { bar_->OnListScrolled(); };

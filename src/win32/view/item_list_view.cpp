@@ -137,6 +137,9 @@ void TMyListView::EndUpdate() {
 }
 
 void TMyListView::SetItemCount(int32_t count) {
+  // New records: a tip still up names an item of the ones before.
+  if (tip_) SendMessageW(tip_, TTM_POP, 0, 0);
+  tipItem_ = -1;
   SendMessageW(hwnd_, LVM_SETITEMCOUNT, static_cast<WPARAM>(std::max(count, 0)), 0);
   ArrangeIcons();
 }
@@ -270,7 +273,12 @@ LRESULT TMyListView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return result;
     }
     case WM_CHAR: {
-      // Type-ahead selects and shows the item the typed letters start.
+      // Type-ahead is the bar's own: the control's stops at a space.
+      if (handlers_.typed &&
+          handlers_.typed(static_cast<char16_t>(wp), static_cast<uint32_t>(GetMessageTime()))) {
+        if (handlers_.scrolled) handlers_.scrolled();
+        return 0;
+      }
       const LRESULT result = DefSubclassProc(hwnd_, msg, wp, lp);
       if (hwnd_ && handlers_.scrolled) handlers_.scrolled();
       return result;

@@ -26,6 +26,9 @@ struct ListViewHandlers {
   std::function<void(int row)> editBegan;
   // The key's action ran: true; left to the control: false.
   std::function<bool(uint16_t virtualKey, uint32_t modifiers)> keyDown;
+  // A character typed (one UTF-16 unit at the message's time): true when
+  // the bar's type-ahead took it.
+  std::function<bool(char16_t unit, uint32_t timeMs)> typed;
   // Wheel turned over the list; `screen` is the pointer, `delta` the
   // wheel's as WheelDeltaAlongBar gives it.
   std::function<void(int delta, POINT screen)> wheel;

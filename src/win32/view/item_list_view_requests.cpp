@@ -1,9 +1,11 @@
 // TMyListView's answers to the control's requests: display data, cache
-// hints, incremental find and custom draw, all from the folder model.
+// hints, incremental and nearest-item find and custom draw, from the folder
+// model and the items' positions.
 #include <cstring>
 
 #include "core/layout/caption_text.h"
 #include "core/folder/list_answers.h"
+#include "core/layout/nearest_item.h"
 #include "win32/adapters/strret_text.h"
 #include "win32/base/unicode.h"
 #include "win32/view/item_list_view.h"
@@ -126,7 +128,15 @@ LRESULT TMyListView::OnGetDispInfo(LVITEMW& item, bool wide) {
 }
 
 LRESULT TMyListView::OnFindItem(const NMLVFINDITEMW& find, bool wide) {
-  if (!model_ || !find.lvfi.psz) return -1;
+  if (!model_) return -1;
+  // The arrow keys of the icon views: the item the key moves to, from where
+  // the items stand.
+  if (FindKindFromFlags(find.lvfi.flags) == FindKind::Nearest) {
+    const std::optional<int32_t> target = NearestItem(*this, {find.lvfi.pt.x, find.lvfi.pt.y},
+                                                      static_cast<uint16_t>(find.lvfi.vkDirection));
+    return target ? *target : -1;
+  }
+  if (!find.lvfi.psz) return -1;
   std::string typed;
   if (wide) {
     typed = Narrow(find.lvfi.psz);
