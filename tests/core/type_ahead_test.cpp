@@ -34,7 +34,8 @@ TEST_F(TypeAheadTest, TypedTextWithSpacesFindsTheItemItStarts) {
   time += kTypeAheadPauseMs;
   EXPECT_EQ(Type("note b", IndexOf("Game 2")), "Note book") << "a pause starts anew";
   time += kTypeAheadPauseMs;
-  EXPECT_EQ(Type("gam", IndexOf("Games")), "Games") << "the selected item while it matches";
+  EXPECT_EQ(Type("gam", IndexOf("Game 2")), "Games")
+      << "the first letter moves on, the next keep the item while it matches";
 }
 
 TEST_F(TypeAheadTest, TheSameLetterAgainStepsThroughTheItemsItStarts) {

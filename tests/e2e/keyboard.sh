@@ -78,7 +78,7 @@ for stop in "right 1021 400 2 large small" "bottom 512 765 3 small large" \
   "top 512 3 1 small large" "left 2 400 0 large small"; do
   read -r next x y stored modes <<<"$stop"
   drag_title_to "$x" "$y"
-  check "dragged to the $next edge" test "$(stored_edge)" = "$stored"
+  check "dragged to the $next edge" wait_until 5000 edge_stored "$stored"
   # shellcheck disable=SC2086 # the modes are two words
   stop_at "$next" $modes
 done
