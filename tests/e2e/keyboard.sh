@@ -2,7 +2,8 @@
 # The keyboard with real keys: on every edge and in both views the arrow
 # keys move the selection along the bar and back, and the labels are painted
 # whole after each change of edge and view (screenshots); type-ahead takes
-# a space; F1 opens the help viewer.
+# a space; F1 opens the help viewer; the Up button follows the folder after
+# a climb above the root and back.
 set -u
 EXE=$1 PROBE=$2 OUT=$3
 . "$(dirname "$0")/lib.sh"
@@ -14,6 +15,7 @@ rm -rf "$root"
 mkdir -p "$root"
 for i in $(seq -w 1 12); do echo "$i" >"$root/Item $i.txt"; done
 for n in "Note a" "Note b" Notes; do echo "$n" >"$root/$n.txt"; done
+mkdir "$root/Développement"
 
 selected_is() { view_is list_selected "$1"; }
 moved_off_first() { [ "$(view_of list_selected)" -gt 0 ]; }
@@ -86,7 +88,7 @@ done
 # Type-ahead: a space is part of what is typed.
 select_first
 xdotool type --delay 80 "note b"
-check "type-ahead takes a space: \"note b\" selects Note b" wait_until 3000 selected_is 13
+check "type-ahead takes a space: \"note b\" selects Note b" wait_until 3000 selected_is 14
 
 # F1 opens the help viewer on the help file beside the program.
 xdotool key F1
@@ -94,6 +96,26 @@ check "F1 opens the help viewer" probe wait "HH Parent" 5000
 check "on the bar's help file (its title)" \
   test "$(probe info "HH Parent" | sed -n 's/^caption=//p')" = "Ovel Launch Bar Help"
 screenshot keys-help
+
+probe close "HH Parent"
+probe gone "HH Parent" 5000
+
+# The folder's name upper-cased in the title by the system's rules (looked
+# at in the screenshot: "DÉVELOPPEMENT"); the Up button follows the folder.
+select_first
+xdotool key Return
+check "the folder opens" wait_until 5000 view_is list_count 0
+check "below the root Up is enabled" view_is up_enabled 1
+screenshot keys-title
+xdotool key BackSpace
+check "Backspace comes back to the root" wait_until 5000 view_is up_enabled 0
+# Above the root and back by type-ahead (with a space) and Enter.
+xdotool key shift+alt+BackSpace
+check "Shift+Alt+Backspace climbs above the root, Up enabled" wait_until 5000 view_is up_enabled 1
+xdotool type --delay 80 "ovel l"
+xdotool key Return
+check "opening the root from its parent disables Up" wait_until 5000 view_is list_count 16
+check "at the root Up is disabled" view_is up_enabled 0
 
 stop_bar
 check "closing ends the program with code 0" test $? = 0
