@@ -103,8 +103,14 @@ probe gone "HH Parent" 5000
 # The folder's name upper-cased in the title by the system's rules (looked
 # at in the screenshot: "DÉVELOPPEMENT"); the Up button follows the folder.
 select_first
+# A tip shown over a cut caption goes at once when the folder changes.
+IFS=, read -r il it ir ib <<<"$(probe itemrect TOVB_Form1 1)"
+xdotool mousemove $(((il + ir) / 2)) $(((it + ib) / 2)) sleep 0.2 \
+  mousemove $(((il + ir) / 2 + 1)) $(((it + ib) / 2))
+check "a cut caption shows its tip" probe wait tooltips_class32 4000
 xdotool key Return
 check "the folder opens" wait_until 5000 view_is list_count 0
+check "the tip of the folder left is hidden at once" probe gone tooltips_class32 300
 check "below the root Up is enabled" view_is up_enabled 1
 screenshot keys-title
 xdotool key BackSpace
