@@ -108,18 +108,19 @@ TEST_F(FolderViewTest, PaintingFillsDetailsOnlyForTheItemsShown) {
 }
 
 TEST_F(FolderViewTest, EnterOnAFolderOpensItAndUpComesBackToTheRoot) {
-  root.AddFolder("Games");
+  root.AddFolder("D\xC3\xA9veloppement");
   root.AddFile("notes.txt");
-  root.AddFile("Games\\Racing.txt");
-  root.AddFile("Games\\Chess.txt");
+  root.AddFile("D\xC3\xA9veloppement\\Racing.txt");
+  root.AddFile("D\xC3\xA9veloppement\\Chess.txt");
   StartAtRoot();
   Select(0);
   PressEnter();
-  EXPECT_EQ(bar->controller().paths().CurrentPath, root.PathOf("Games"));
+  EXPECT_EQ(bar->controller().paths().CurrentPath, root.PathOf("D\xC3\xA9veloppement"));
   EXPECT_EQ(Count(), 2);
   EXPECT_EQ(Caption(0), L"Chess.txt");
   EXPECT_TRUE(IsWindowEnabled(UpButton()));
-  EXPECT_EQ(bar->controller().titleText(), "OVEL LAUNCH BAR - GAMES");
+  EXPECT_EQ(bar->controller().titleText(), "OVEL LAUNCH BAR - D\xC3\x89VELOPPEMENT")
+      << "upper-cased by the system's Unicode rules";
   EXPECT_EQ(GetWindowLongW(List(), GWL_STYLE) & LVS_TYPEMASK, LVS_ICON)
       << "the report style is only passed through";
 

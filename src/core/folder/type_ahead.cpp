@@ -15,8 +15,8 @@ TypedResult TypeAhead::OnChar(FolderModel& model, char16_t unit, uint32_t timeMs
   if (typed_.empty() && unit == u' ') return {};
   lastTime_ = timeMs;
   typed_ += unit;
-  if (unit >= 0xD800 && unit <= 0xDBFF)
-    return {true, std::nullopt};  // the pair's second half follows
+  // The first half of a pair: the search waits for the second.
+  if (unit >= 0xD800 && unit <= 0xDBFF) return {true, std::nullopt};
 
   const int32_t current = selected.value_or(-1);
   // One character, or the same one again and again: the next item it starts.
