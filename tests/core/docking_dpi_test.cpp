@@ -40,7 +40,7 @@ TEST(DockingDpi, ScaledMonitorsPlaceScaledSizesAndStoreDesignPixels) {
     EXPECT_EQ(b.Saved(), expected) << "stored files stay those of 96 DPI";
 
     // A resize in the monitor's pixels is stored in design pixels, and the
-    // bar keeps the size the user gave it.
+    // bar keeps the size the user gave it when placed again.
     b.engine.ApplyEdge(Edge::Left);
     b.engine.OnEnterSizeMove();
     b.window.MoveBySystem({0, 0, 181, 1506});
@@ -49,6 +49,16 @@ TEST(DockingDpi, ScaledMonitorsPlaceScaledSizesAndStoreDesignPixels) {
     EXPECT_EQ(b.rect().Width(), 181);
     b.engine.ApplyEdge(Edge::Left);
     EXPECT_EQ(b.rect().Width(), 181);
+
+    // So does a floating bar the user moved.
+    const Rect moved{451, 301, 601, 901};
+    b.engine.ApplyEdge(Edge::Float);
+    b.engine.OnEnterSizeMove();
+    b.window.MoveBySystem(moved);
+    b.engine.OnExitSizeMove();
+    EXPECT_EQ(b.Saved()->FloatRect, ScaleForDpi(moved, c.dpi, kDesignDpi));
+    b.engine.ApplyEdge(Edge::Float);
+    EXPECT_EQ(b.rect(), moved);
   }
 }
 
