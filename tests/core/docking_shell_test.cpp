@@ -184,51 +184,5 @@ TEST_F(DockingShell, FloatingBarGivesItsStripBackOnARealEdge) {
   EXPECT_EQ(world.shell.WorkArea(), (Rect{0, 0, 1024, 738}));
 }
 
-TEST_F(DockingShell, ScaledMonitorsPlaceScaledSizesAndStoreDesignPixels) {
-  struct Case {
-    uint32_t dpi;
-    Rect left;      // a stored left bar, 100 thick
-    Rect floating;  // the stored floating rectangle {300, 200, 400, 600}
-    int32_t resizedTo;
-    uint32_t storedThickness;
-  } cases[] = {{144, {0, 0, 150, 738}, {450, 300, 600, 900}, 181, 121},
-               {192, {0, 0, 200, 738}, {600, 400, 800, 1200}, 240, 120}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.dpi);
-    DockWorld w;
-    w.shell.PlaceTaskbar(Edge::Bottom, 30);
-    w.shell.SetScreenSize({2048, 1536});
-    TestBar b{w, 1};
-    b.window.SetDpi(c.dpi);
-    const BarOptions stored = Record(Edge::Left, 0, 1);
-    b.Start(stored);
-    EXPECT_EQ(b.rect().right, c.left.right);
-    b.engine.ApplyEdge(Edge::Float);
-    EXPECT_EQ(b.rect(), c.floating);
-    b.engine.SaveOptions();
-    BarOptions expected = stored;
-    expected.Edge = Edge::Float;
-    EXPECT_EQ(b.Saved(), expected) << "stored files stay those of 96 DPI";
-
-    // A resize in the monitor's pixels is stored in design pixels.
-    b.engine.ApplyEdge(Edge::Left);
-    b.engine.OnEnterSizeMove();
-    b.window.MoveBySystem({0, 0, c.resizedTo, 1506});
-    b.engine.OnExitSizeMove();
-    EXPECT_EQ(b.Saved()->DockSize[0], c.storedThickness);
-  }
-}
-
-TEST_F(DockingShell, DpiChangeRescalesTheLiveBar) {
-  bar.Start(Record(Edge::Right, 0, 1));
-  bar.engine.OnDpiChanged(192, {0, 0, 1, 1});
-  EXPECT_EQ(bar.rect(), (Rect{824, 0, 1024, 738}));
-  EXPECT_EQ(bar.options.DockSize[0], 200u);
-  bar.engine.SaveOptions();
-  EXPECT_EQ(bar.Saved()->DockSize[2], 100u);
-  bar.engine.OnDpiChanged(96, {0, 0, 1, 1});
-  EXPECT_EQ(bar.rect(), (Rect{924, 0, 1024, 738}));
-}
-
 }  // namespace
 }  // namespace olb

@@ -456,6 +456,45 @@ TEST_F(LaunchBarSession, FirstStartRunsTheWizardWithTheBarHidden) {
   EXPECT_EQ(bar.model().ItemCount(), 5);
 }
 
+// On a 150% screen the form is made at its designed corner and 1.5 times
+// its size; the record the wizard stores puts the next start's bar there too.
+TEST_F(LaunchBarSession, FirstStartOnAScaledScreenIsWhereTheSecondStartPutsTheBar) {
+  std::filesystem::remove_all(root() / "AppData/Ovel Launch Bar");
+  const Rect made{277, 204, 427, 722};
+  window.SetDpi(144);
+  window.MoveBySystem(made);
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  ASSERT_EQ(wizardsMade, 1);
+  const Rect first = window.WindowRect();
+  EXPECT_EQ(first.Width(), 150);
+  bar.Destroy();
+
+  TestBar second{world, 2, made};
+  second.window.SetDpi(144);
+  second.registry = registry;
+  second.Start(std::nullopt);
+  EXPECT_EQ(second.rect(), first);
+}
+
+// A menu toggle stores the one value it changed: every other byte of the
+// record, however far out of reach, is written back as it was read.
+TEST_F(LaunchBarSession, ToggleOnAScaledScreenKeepsEveryOtherStoredByte) {
+  const BarOptions stored = Record(Edge::Left, 0, 0, {0, 0x7FFFFFFF, 0xFFFFFFFF, 5000},
+                                   {-2000000000, 5, 2000000000, 900});
+  WriteOptions(registry, stored);
+  window.SetDpi(288);
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  bar.RunCommand(CommandId::Alwaysontop1);
+  BarOptions expected = stored;
+  expected.AlwaysOnTop = 1;
+  const BarOptionsBytes bytes = EncodeOptions(expected);
+  const auto value = registry.Read(RegistryRoot::CurrentUser, kOptionsKey, kOptionsValueName);
+  ASSERT_TRUE(value);
+  EXPECT_EQ(value->data, std::vector<uint8_t>(bytes.begin(), bytes.end()));
+}
+
 TEST_F(LaunchBarSession, MissingRootThatCannotBeMadeFailsLoudly) {
   std::filesystem::remove_all(root() / "AppData");
   File("AppData");  // a file where the folder should be

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # On a screen of 144 DPI (150%) the wizard and the bar are laid out at 1.5
 # times their design: every control of each wizard page inside the window,
-# every text fitting its control in the font of that DPI.
+# every text fitting its control in the font of that DPI. The record the
+# wizard stores brings the next start's bar up where and as large as the
+# first start showed it, wholly on the 1024 x 768 screen.
 set -u
 EXE=$1 PROBE=$2 OUT=$3
 . "$(dirname "$0")/lib.sh"
@@ -39,9 +41,22 @@ probe command TForm6 1
 check "after the wizard the bar shows" probe wait TOVB_Form1 15000
 sleep 0.5
 screenshot scaled-bar
-IFS=, read -r left top right bottom <<<"$(info_of rect)"
+first_rect=$(info_of rect)
+IFS=, read -r left top right bottom <<<"$first_rect"
 check "the new floating bar is 1.5 times 100 wide" test $((right - left)) = 150
 IFS=, read -r left top right bottom <<<"$(probe view TOVB_Form1 | sed -n 's/^up_rect=//p')"
 check "and its Up button 1.5 times 30 high" test $((bottom - top)) = 45
 stop_bar
 check "the bar ends with code 0" test $? = 0
+
+check "the bar starts again" start_bar
+check "without the wizard" probe gone TForm6 0
+sleep 0.5
+screenshot scaled-second-start
+second_rect=$(info_of rect)
+echo "     first start $first_rect, second start $second_rect"
+check "where the first start left it" test "$second_rect" = "$first_rect"
+IFS=, read -r left top right bottom <<<"$second_rect"
+check "wholly on the screen" test "$left" -ge 0 -a "$top" -ge 0 -a "$right" -le 1024 -a "$bottom" -le 768
+stop_bar
+check "the second start ends with code 0" test $? = 0

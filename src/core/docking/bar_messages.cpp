@@ -93,15 +93,13 @@ void DockingEngine::OnExitSizeMove() {
   }
   const Rect rc = window_.WindowRect();
   if (CurrentEdge() == proposal && IsDocked(proposal)) {
-    const int32_t thickness = IsHorizontal(proposal) ? rc.Height() : rc.Width();
-    options_.DockSize[static_cast<size_t>(EdgeIndex(proposal))] =
-        static_cast<uint32_t>(thickness < 0 ? 0 : thickness);
+    ReadBackThickness(proposal, IsHorizontal(proposal) ? rc.Height() : rc.Width());
   }
   // A move ends where its last outline was. The window normally stands
   // there already; some window managers (Wine's) move it only to the
   // outline's position and keep its old size, which must not become the
   // floating size.
-  if (proposal == Edge::Float) options_.FloatRect = moveOutline_.value_or(rc);
+  if (proposal == Edge::Float) ReadBackFloatRect(moveOutline_.value_or(rc));
   moveOutline_.reset();
   ApplyEdge(proposal);
   SaveOptions();

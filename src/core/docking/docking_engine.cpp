@@ -33,11 +33,14 @@ void DockingEngine::LoadOptions() {
   const Rect windowRect = window_.WindowRect();
   defaultFloat_ = windowRect;
   HideCaption();
-  // The record is stored in 96-DPI pixels and lives in the monitor's pixels.
+  // The record is 96-DPI pixels on disk and in memory; only the window's
+  // own rectangle, the default floating place, is in the monitor's pixels.
   dpi_ = window_.Dpi();
-  const LoadedOptions loaded = ReadOptions(registry_, ScaleRecord(options_, dpi_, kDesignDpi),
-                                           ScaleForDpi(windowRect, dpi_, kDesignDpi));
-  options_ = ScaleRecord(loaded.live, kDesignDpi, dpi_);
+  thicknessPixels_ = {};
+  floatPixels_.reset();
+  const LoadedOptions loaded =
+      ReadOptions(registry_, options_, ScaleForDpi(windowRect, dpi_, kDesignDpi));
+  options_ = loaded.live;
   ApplyEdge(CurrentEdge());
   if (loaded.formWidth) {
     // The same reach as the docked thickness: a hand-edited width never
@@ -53,16 +56,20 @@ void DockingEngine::LoadOptions() {
 }
 
 bool DockingEngine::SaveOptions() {
-  return WriteOptions(registry_, ScaleRecord(options_, dpi_, kDesignDpi));
+  return WriteOptions(registry_, options_);
 }
 
 void DockingEngine::OnDpiChanged(uint32_t dpi, const Rect& suggested) {
   if (dpi == 0 || dpi == dpi_) return;
-  options_ = ScaleRecord(options_, dpi_, dpi);
   defaultFloat_ = ScaleForDpi(defaultFloat_, dpi_, dpi);
   dpi_ = dpi;
-  // The system's rectangle keeps the window on the monitor it is now on.
-  if (CurrentEdge() == Edge::Float && !suggested.IsEmpty()) options_.FloatRect = suggested;
+  thicknessPixels_ = {};
+  floatPixels_.reset();
+  // The system's rectangle keeps the window on the monitor it is now on; the
+  // record keeps the place the user chose.
+  if (CurrentEdge() == Edge::Float && !suggested.IsEmpty()) {
+    floatPixels_ = Remembered<Rect>{options_.FloatRect, suggested};
+  }
   if (state_.InSizeMove) {
     PlaceWindow(suggested, Placement::Plain);
   } else {
@@ -116,15 +123,42 @@ Edge DockingEngine::CurrentEdge() const {
   return state_.ProposedEdge != Edge::None ? state_.ProposedEdge : options_.Edge;
 }
 
+BarOptions DockingEngine::PlacedRecord() {
+  BarOptions pixels = ScaleRecord(options_, kDesignDpi, dpi_);
+  for (size_t i = 0; i < thicknessPixels_.size(); ++i) {
+    const auto& kept = thicknessPixels_[i];
+    if (kept && kept->design == options_.DockSize[i]) pixels.DockSize[i] = kept->pixels;
+  }
+  const bool keptFloat = floatPixels_ && floatPixels_->design == options_.FloatRect;
+  if (keptFloat) pixels.FloatRect = floatPixels_->pixels;
+  BarOptions placed =
+      PlaceableOptions(pixels, defaultFloat_, {desktop_.VirtualScreen(), desktop_.WorkArea()});
+  // Scaling up never takes the bar off the screen: a floating bar that grew
+  // with the DPI is kept wholly on the work area, its forward strip in reach.
+  if (!keptFloat && dpi_ != kDesignDpi) {
+    placed.FloatRect = WhollyWithin(placed.FloatRect, desktop_.WorkArea());
+  }
+  return placed;
+}
+
 int32_t DockingEngine::PlacedThickness(Edge edge) {
-  const BarOptions placed =
-      PlaceableOptions(options_, defaultFloat_, {desktop_.VirtualScreen(), desktop_.WorkArea()});
-  return static_cast<int32_t>(placed.DockSize[static_cast<size_t>(EdgeIndex(edge))]);
+  return static_cast<int32_t>(PlacedRecord().DockSize[static_cast<size_t>(EdgeIndex(edge))]);
 }
 
 Rect DockingEngine::PlacedFloatRect() {
-  return PlaceableOptions(options_, defaultFloat_, {desktop_.VirtualScreen(), desktop_.WorkArea()})
-      .FloatRect;
+  return PlacedRecord().FloatRect;
+}
+
+void DockingEngine::ReadBackThickness(Edge edge, int32_t pixels) {
+  const auto i = static_cast<size_t>(EdgeIndex(edge));
+  const auto kept = static_cast<uint32_t>(std::max(pixels, 0));
+  options_.DockSize[i] = static_cast<uint32_t>(std::max(ScaleForDpi(pixels, dpi_, kDesignDpi), 0));
+  thicknessPixels_[i] = Remembered<uint32_t>{options_.DockSize[i], kept};
+}
+
+void DockingEngine::ReadBackFloatRect(const Rect& pixels) {
+  options_.FloatRect = ScaleForDpi(pixels, dpi_, kDesignDpi);
+  floatPixels_ = Remembered<Rect>{options_.FloatRect, pixels};
 }
 
 void DockingEngine::ComputeDockRect(Edge edge, Rect& rc) {

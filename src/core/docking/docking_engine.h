@@ -4,6 +4,7 @@
 // the On* methods after the default handling.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -48,8 +49,9 @@ struct MoveStart {
 class DockingEngine {
  public:
   // All references must outlive the engine. `options` is the bar's live
-  // settings record, read and changed in place. Construction reads the
-  // taskbar state; it does not register the bar.
+  // settings record, read and changed in place; its sizes are 96-DPI pixels
+  // at every DPI, as stored. Construction reads the taskbar state; it does
+  // not register the bar.
   DockingEngine(BarOptions& options, AppBarShell& shell, BarWindowOps& window, BarUi& ui,
                 Desktop& desktop, Registry& registry);
   virtual ~DockingEngine() = default;
@@ -114,10 +116,11 @@ class DockingEngine {
   // edge, a floating bar out of reach comes back onto the work area. Nothing
   // happens when the bar already stands where it belongs.
   void OnScreenChanged();
-  // WM_DPICHANGED: the bar's pixel sizes follow the new DPI; `suggested` is
-  // the system's rectangle for the window at that DPI.
+  // WM_DPICHANGED: the bar is placed again at the new DPI; `suggested` is
+  // the system's rectangle for the window at that DPI. The record does not
+  // change.
   void OnDpiChanged(uint32_t dpi, const Rect& suggested);
-  // The DPI the live record's pixels are at; the stored record is at 96.
+  // The monitor's DPI, which the window is placed at.
   uint32_t dpi() const { return dpi_; }
 
  protected:
@@ -130,8 +133,13 @@ class DockingEngine {
   virtual void WindowArrange(bool beginning);
 
  private:
+  // The record in the monitor's pixels, within reach of the screen.
+  BarOptions PlacedRecord();
   int32_t PlacedThickness(Edge edge);
   Rect PlacedFloatRect();
+  // A user's resize or move read back into the record.
+  void ReadBackThickness(Edge edge, int32_t pixels);
+  void ReadBackFloatRect(const Rect& pixels);
   void DockTo(Edge edge);
   void ApplyZOrder();
   // Where a docked bar belongs on `edge` now, hidden or shown.
@@ -154,6 +162,17 @@ class DockingEngine {
   std::optional<Rect> moveOutline_;
   MoveStart moveStart_;
   uint32_t dpi_ = 96;
+  // The pixels a record value was last read back from (or, for the floating
+  // rectangle, the system's rectangle at a DPI change). While the record
+  // holds that value at this DPI the bar is placed at those pixels, not at
+  // the value scaled back, which may differ by a pixel.
+  template <typename T>
+  struct Remembered {
+    T design;
+    T pixels;
+  };
+  std::array<std::optional<Remembered<uint32_t>>, 4> thicknessPixels_;
+  std::optional<Remembered<Rect>> floatPixels_;
 };
 
 }  // namespace olb

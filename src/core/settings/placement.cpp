@@ -50,4 +50,12 @@ BarOptions PlaceableOptions(const BarOptions& live, const Rect& defaultFloat,
   return placed;
 }
 
+Rect WhollyWithin(const Rect& r, const Rect& area) {
+  const int32_t width = std::min(r.Width(), area.Width());
+  const int32_t height = std::min(r.Height(), area.Height());
+  const int32_t left = ClampStart(r.left, width, area.left, area.right);
+  const int32_t top = ClampStart(r.top, height, area.top, area.bottom);
+  return {left, top, left + width, top + height};
+}
+
 }  // namespace olb

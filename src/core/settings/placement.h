@@ -27,4 +27,8 @@ uint32_t ReachableThickness(uint32_t thickness, int32_t extent);
 BarOptions PlaceableOptions(const BarOptions& live, const Rect& defaultFloat,
                             const ScreenAreas& screen);
 
+// `r` wholly inside `area`: no larger than it on either axis (keeping its
+// top-left corner where it fits) and moved onto it where it overhangs.
+Rect WhollyWithin(const Rect& r, const Rect& area);
+
 }  // namespace olb
