@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The portable zip: exactly its four files, a stripped program of at most
+# The portable zip: exactly its five files, a stripped program of at most
 # 1 MB that needs no DLL beyond Windows' own, carrying the release's version.
 set -u
 ZIP=$1 VERSION=$2
@@ -9,8 +9,8 @@ trap 'rm -rf "$dir"' EXIT
 
 listed=$(unzip -Z1 "$ZIP" | sort | tr '\n' ' ')
 echo "     $(basename "$ZIP"): $listed"
-check "the zip holds exactly the program, its help, the readme and the licence" \
-  test "$listed" = "License.txt OvelLaunchBar.CHM OvelLaunchBar.exe Readme.txt "
+check "the zip holds exactly the program, its help, the readme, the licence and the portable marker" \
+  test "$listed" = "License.txt OvelLaunchBar.CHM OvelLaunchBar.exe Portable.txt Readme.txt "
 unzip -q "$ZIP" -d "$dir"
 exe="$dir/OvelLaunchBar.exe"
 size=$(stat -c %s "$exe")
