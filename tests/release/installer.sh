@@ -152,8 +152,12 @@ check "an upgrade during the question fails" exits_with 3 run_setup "$SETUP"
 check "and keeps the program of the installed build" \
   test "$(hash_of "$inst_dir/OvelLaunchBar.exe")" = "$new_hash"
 check "and Apps & Features still shows the installed version" value_is "$uninst_key" DisplayVersion 3.6.1
-check "a removal during the question fails" \
-  exits_with 3 timeout -k 5 120 wine "$inst_dir/Uninstall.exe" /S "_?=$inst_win"
+# The uninstaller in its own folder ("_?=", the rest of the command line
+# unquoted), so that its exit code is the removal's.
+printf '@"%s\\Uninstall.exe" /S _?=%s\r\n@exit /b %%errorlevel%%\r\n' "$inst_win" "$inst_win" \
+  >"$WINEPREFIX/drive_c/uninstall.bat"
+uninstall_here() { timeout -k 5 120 wine cmd /c 'C:\uninstall.bat' </dev/null >>"$OUT/setup.log" 2>&1; }
+check "a removal during the question fails" exits_with 3 uninstall_here
 check "and removes nothing" \
   test -f "$inst_dir/OvelLaunchBar.exe" -a -f "$inst_dir/Uninstall.exe" -a -f "$menu_link"
 check "its Apps & Features entry stays" value_is "$uninst_key" DisplayName "Ovel Launch Bar"
