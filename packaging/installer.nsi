@@ -218,7 +218,7 @@ Function CheckFolder
   Call FindOurFolder
   StrLen $1 $INSTDIR
   ${If} $1 > ${MAX_DIR_LENGTH}
-    StrCpy $0 "The folder's path is $1 characters long; Windows cannot start programs from a folder of more than ${MAX_DIR_LENGTH}.$\n$\nChoose a folder with a shorter path."
+    StrCpy $0 "The folder's path is $1 characters long: with the program's files inside, it would pass the 260 characters Windows allows for a file's path.$\n$\nChoose a folder whose path has at most ${MAX_DIR_LENGTH} characters."
     Return
   ${EndIf}
   StrCpy $0 ""
@@ -265,7 +265,7 @@ Function CheckFolder
   ${Next}
 FunctionEnd
 
-; Refuses: a message (shown in silent mode too only as the exit code), then
+; Refuses: a message (a silent install tells by its exit code alone), then
 ; the installer ends with nothing written.
 !macro REFUSE text
   MessageBox MB_OK|MB_ICONSTOP "${text}" /SD IDOK
