@@ -71,7 +71,8 @@ new_hash=$(hash_of "$stage2/OvelLaunchBar.exe")
 # Refused before anything is written.
 check "an /AUTOSTART value other than 0 or 1 is refused" exits_with 2 run_setup "$SETUP" /AUTOSTART=yes
 check "and installs nothing" nothing_installed
-docs="$user_dir/Documents"
+# A folder of the prefix's own (the prefix's Documents is the Linux home).
+docs="$WINEPREFIX/drive_c/Papers"
 mkdir -p "$docs" && echo "the user's own licence" >"$docs/License.txt"
 docs_hash=$(hash_of "$docs/License.txt")
 check "a folder holding the user's files is refused" \
