@@ -8,7 +8,8 @@
 ; Silent removal: "Uninstall.exe /S" keeps the user's shortcuts and settings.
 ;
 ; What it never does: write into a folder holding files it did not put
-; there, replace a file it did not install, or report success when the
+; there (such a folder is refused with a message, not swapped for a
+; subfolder the user did not choose), replace a file it did not install, or report success when the
 ; program could not be replaced or removed. Exit codes: 0 done, 1 cancelled,
 ; 2 refused (a bad option or folder; nothing written), 3 failed (the running
 ; program could not be replaced or removed; Apps & Features unchanged).
