@@ -6,8 +6,12 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
+#include "core/settings/portable_registry.h"
 #include "win32/adapters/win32_registry.h"
+#include "win32/adapters/win32_settings_file.h"
 #include "win32/app/application.h"
 #include "win32/base/error_box.h"
 #include "win32/app/single_instance.h"
@@ -40,7 +44,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   try {
     Application app(instance);
     app.SetTitle(kAppTitle);
-    Win32Registry registry;
+    // A portable copy keeps its settings in a file beside itself.
+    const std::optional<std::string> portableFolder = PortableFolder();
+    Win32Registry systemRegistry;
+    Win32SettingsFile settingsFile(
+        portableFolder ? *portableFolder + '\\' + std::string(olb::kPortableSettingsFile) : "");
+    olb::PortableRegistry portableRegistry(systemRegistry, settingsFile);
+    olb::Registry& registry =
+        portableFolder ? static_cast<olb::Registry&>(portableRegistry) : systemRegistry;
     BarWindow bar(app, registry, appBarNotify);
     app.SetMainForm(bar.hwnd());
     // The settings window is made when first needed (a first start, About),
@@ -54,7 +65,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     bar.closeAboutPage = [&settingsForm] {
       if (settingsForm) settingsForm->Cancel();
     };
-    FinishStartup(bar, form6, app.handle());
+    FinishStartup(bar, form6, app.handle(), portableFolder);
     app.Run();
   } catch (const std::exception& e) {
     ShowException(e);

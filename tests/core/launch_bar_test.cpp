@@ -40,6 +40,7 @@ struct SessionList : sim::MarkingList {
 // Answers the first-start wizard with OK on every page.
 struct AcceptingWizard : WizardWindow {
   bool ShowPage(WizardPage) override { return true; }
+  void PresetChoices(const WizardChoices&) override {}
   WizardChoices Choices() const override { return {}; }
   void ReportError(std::string_view) override {}
 };

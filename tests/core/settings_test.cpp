@@ -3,6 +3,8 @@
 #include "core/settings/bar_options.h"
 #include "core/settings/options_store.h"
 #include "core/settings/placement.h"
+#include "core/settings/portable_registry.h"
+#include "core/wizard/autoload.h"
 #include "sim/memory_registry.h"
 
 namespace olb {
@@ -168,6 +170,47 @@ TEST(WriteOptions, ToggleRoundTripsThroughTheStore) {
 
 const ScreenAreas kScreen{{0, 0, 1024, 768}, {0, 0, 1024, 738}};
 const Rect kDefaultFloat{277, 204, 377, 549};
+
+// A settings file in memory; a missing file until the first save.
+struct MemoryFile : SettingsFile {
+  std::optional<std::vector<uint8_t>> bytes;
+  bool full = false;
+  std::optional<std::vector<uint8_t>> Load(size_t limit) override {
+    if (!bytes) return std::nullopt;
+    return std::vector<uint8_t>(
+        bytes->begin(), bytes->begin() + static_cast<ptrdiff_t>(std::min(limit, bytes->size())));
+  }
+  bool Save(const std::vector<uint8_t>& b) override {
+    if (full) return false;
+    bytes = b;
+    return true;
+  }
+};
+
+TEST(PortableRegistry, KeepsTheRecordInTheFileAndNothingOfItInTheRegistry) {
+  sim::MemoryRegistry system;
+  system.AddKey(RegistryRoot::CurrentUser, kRunKey);
+  MemoryFile file;
+  PortableRegistry portable(system, file);
+  EXPECT_EQ(ReadOptions(portable, InitialOptions(), kWindow).live.Edge, Edge::Float);  // no file
+
+  const BarOptions stored = Stored(Edge::Left);
+  ASSERT_TRUE(WriteOptions(portable, stored));
+  EXPECT_EQ(file.bytes, Bytes(stored));
+  EXPECT_FALSE(system.Read(RegistryRoot::CurrentUser, kOptionsKey, kOptionsValueName));
+  EXPECT_FALSE(system.HasKey(RegistryRoot::CurrentUser, kOptionsKey));
+  EXPECT_EQ(ReadOptions(portable, InitialOptions(), kWindow).live, stored);
+
+  // A file longer than the record reads as no record, as a long value does.
+  file.bytes->push_back(0);
+  EXPECT_EQ(ReadOptions(portable, InitialOptions(), kWindow).live.Edge, Edge::Float);
+  file.full = true;
+  EXPECT_FALSE(WriteOptions(portable, stored));
+
+  // What the user asks of Windows itself still reaches the registry.
+  WriteAutoloadValue(portable, "C:\\Stick\\OvelLaunchBar.exe");
+  EXPECT_TRUE(AutoloadIsOn(system, "C:\\Stick\\OvelLaunchBar.exe"));
+}
 
 TEST(PlaceableOptions, ThinOrHugeThicknessIsPlacedWithinReach) {
   BarOptions o = Stored(Edge::Left);

@@ -2,6 +2,8 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <stdexcept>
 
 #include "core/settings/options_store.h"
@@ -132,6 +134,13 @@ class ScriptedUser : public WizardWindow {
     answers.pop_front();
     return ok;
   }
+  std::function<void(WizardChoices&)> change;  // what the user changes in the preset boxes
+  std::optional<WizardChoices> preset;
+
+  void PresetChoices(const WizardChoices& p) override {
+    preset = choices = p;
+    if (change) change(choices);
+  }
   WizardChoices Choices() const override { return choices; }
   void ReportError(std::string_view message) override { errors.emplace_back(message); }
 };
@@ -169,11 +178,29 @@ TEST_F(WizardTest, ThreeOksMakeEveryCategoryAndApplyTheDefaults) {
   EXPECT_EQ(user.shown, (std::vector{WizardPage::Step1, WizardPage::Step2, WizardPage::Step3}));
   EXPECT_EQ(Folders(),
             (std::vector<std::string>{"Games", "Graphics", "Internet", "Multimedia", "System"}));
-  EXPECT_EQ(RunValue(registry), "\"C:\\bar.exe\"");
+  EXPECT_EQ(RunValue(registry), "<none>");  // Autoload started unticked
   EXPECT_EQ(options.AutoHide, 1u);
   EXPECT_EQ(options.AlwaysOnTop, 0u);
   // Stored at once, so the answers survive an exit before the bar moves.
   EXPECT_EQ(ReadOptions(registry, InitialOptions(), {}).live, options);
+}
+
+TEST_F(WizardTest, AutoloadStartsTickedOnlyWhenThisProgramAlreadyStartsWithWindows) {
+  WriteAutoloadValue(registry, "C:\\elsewhere\\bar.exe");
+  Run({true, true, true});
+  EXPECT_FALSE(user.preset->autoload);
+  EXPECT_EQ(RunValue(registry), "\"C:\\elsewhere\\bar.exe\"");
+
+  WriteAutoloadValue(registry, "C:\\bar.exe");
+  Run({true, true, true});
+  EXPECT_TRUE(user.preset->autoload);
+  EXPECT_EQ(RunValue(registry), "\"C:\\bar.exe\"");
+
+  // Ticked by the user: written.
+  registry.DeleteValue(RegistryRoot::CurrentUser, kRunKey, kRunValueName);
+  user.change = [](WizardChoices& c) { c.autoload = true; };
+  Run({true, true, true});
+  EXPECT_EQ(RunValue(registry), "\"C:\\bar.exe\"");
 }
 
 TEST_F(WizardTest, CancelOnStepOneDoesNothingMore) {
@@ -186,7 +213,7 @@ TEST_F(WizardTest, CancelOnStepOneDoesNothingMore) {
 }
 
 TEST_F(WizardTest, CancelOnStepTwoKeepsTheChosenFoldersAndChangesNoSetting) {
-  user.choices.categories[3] = false;  // Multimedia
+  user.change = [](WizardChoices& c) { c.categories[3] = false; };  // Multimedia
   EXPECT_EQ(Run({true, false}), WizardEnd::CancelledAtStep2);
   EXPECT_EQ(Folders(), (std::vector<std::string>{"Games", "Graphics", "Internet", "System"}));
   EXPECT_EQ(RunValue(registry), "<none>");
@@ -197,6 +224,7 @@ TEST_F(WizardTest, CancelOnStepTwoKeepsTheChosenFoldersAndChangesNoSetting) {
 
 TEST_F(WizardTest, AnUnwritableRunKeyIsReportedAndTheWizardGoesOn) {
   sim::MemoryRegistry noRunKey;
+  user.change = [](WizardChoices& c) { c.autoload = true; };
   user.answers = {true, true, true};
   EXPECT_EQ(RunSetupWizard({user, files, noRunKey, "C:\\bar.exe"}, Win("root") + "\\", options),
             WizardEnd::Completed);

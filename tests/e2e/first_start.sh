@@ -32,6 +32,7 @@ check "a first start shows the wizard's first step" wait_page "Step1"
 check "no text of step 1 is cut or reaches the panel's edge" look_at_page wizard-step1
 probe command TForm6 1
 check "Next shows step 2" wait_page "Step2"
+probe click TForm6 106  # Autoload on (it starts unticked: no Run value yet)
 probe click TForm6 107  # AutoHide off
 probe click TForm6 108  # Always on Top on
 check "no text of step 2 is cut or reaches the panel's edge" look_at_page wizard-step2

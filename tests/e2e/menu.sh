@@ -42,7 +42,7 @@ menu_pick_down 12
 check "About from the menu opens the About page" wait_text TForm6 1 OK 5000
 check "its caption is the About one" \
   test "$(probe info TForm6 | sed -n 's/^caption=//p')" = "Ovel Launch Bar: About"
-check "it shows the version" test "$(probe text TForm6 110)" = "Version: 3.6"
+check "it shows the version" test "$(probe text TForm6 110)" = "Version: 3.6.0"
 check "the bar stays on screen under it" test "$(info_of visible)" = 1
 screenshot about
 probe command TForm6 2

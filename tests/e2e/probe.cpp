@@ -35,6 +35,8 @@
 //   olb_probe menu                prints the open popup menu's entries with
 //                                 their check marks, one per line
 //   olb_probe rename FROM TO      renames a file or folder (MoveFileW)
+//   olb_probe firsticon FILE      prints the first icon group of a program
+//                                 file (its name, or # and its number)
 //   olb_probe resources CLASS     prints the handles, GDI and USER objects
 //                                 and private memory of the window's process
 #include <windows.h>
@@ -177,6 +179,25 @@ int MakeLink(const wchar_t* link, const wchar_t* target) {
   if (shellLink) shellLink->Release();
   CoUninitialize();
   return SUCCEEDED(hr) ? 0 : 1;
+}
+
+BOOL CALLBACK TakeFirstName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR out) {
+  *reinterpret_cast<std::wstring*>(out) =
+      IS_INTRESOURCE(name) ? L"#" + std::to_wstring(reinterpret_cast<uintptr_t>(name)) : name;
+  return FALSE;
+}
+
+// Prints the first icon group of a program file, the one the shell shows as
+// the file's icon: its name, or "#" and its number.
+int FirstIconGroup(const wchar_t* file) {
+  const HMODULE module = LoadLibraryExW(file, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (!module) return 1;
+  std::wstring name;
+  EnumResourceNamesW(module, RT_GROUP_ICON, TakeFirstName, reinterpret_cast<LONG_PTR>(&name));
+  FreeLibrary(module);
+  if (name.empty()) return 1;
+  std::wprintf(L"%ls\n", name.c_str());
+  return 0;
 }
 
 // The screen rectangle of item N's icon, read across processes through a
@@ -589,6 +610,7 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"gone") return WaitFor(cls, ms, false) ? 0 : 1;
   if (cmd == L"dismiss") return Dismiss(argv[2], ms);
   if (cmd == L"mklink") return argc > 3 ? MakeLink(argv[2], argv[3]) : 2;
+  if (cmd == L"firsticon") return FirstIconGroup(argv[2]);
   if (cmd == L"rename") return argc > 3 && MoveFileW(argv[2], argv[3]) ? 0 : 1;
   HWND w = FindWindowW(cls, nullptr);
   if (!w) {

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The portable zip: exactly its four files, a stripped program of at most
+# The portable zip: exactly its five files, a stripped program of at most
 # 1 MB that needs no DLL beyond Windows' own, carrying the release's version.
 set -u
 ZIP=$1 VERSION=$2
@@ -9,16 +9,21 @@ trap 'rm -rf "$dir"' EXIT
 
 listed=$(unzip -Z1 "$ZIP" | sort | tr '\n' ' ')
 echo "     $(basename "$ZIP"): $listed"
-check "the zip holds exactly the program, its help, the readme and the licence" \
-  test "$listed" = "License.txt OvelLaunchBar.CHM OvelLaunchBar.exe Readme.txt "
+check "the zip holds exactly the program, its help, the readme, the licence and the portable marker" \
+  test "$listed" = "License.txt OvelLaunchBar.CHM OvelLaunchBar.exe Portable.txt Readme.txt "
 unzip -q "$ZIP" -d "$dir"
 exe="$dir/OvelLaunchBar.exe"
 size=$(stat -c %s "$exe")
 echo "     OvelLaunchBar.exe: $size bytes"
 check "the program is at most 1 MB" test "$size" -le 1048576
+# Each tool's output is taken whole first: a tool that fails fails the
+# check, rather than handing an empty text to a pipe.
+symbols=$(i686-w64-mingw32-objdump -t "$exe") && sections=$(i686-w64-mingw32-objdump -h "$exe")
 check "the program carries no symbols" \
-  bash -c "i686-w64-mingw32-objdump -t '$exe' | grep -q 'no symbols' && ! i686-w64-mingw32-objdump -h '$exe' | grep -q debug"
-dlls=$(i686-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr 'a-z' 'A-Z' | sort | tr '\n' ' ')
+  bash -c '[[ $0 == *"no symbols"* && $1 != *debug* ]]' "${symbols:-}" "${sections:-debug}"
+headers=$(i686-w64-mingw32-objdump -p "$exe")
+check "its import table can be read" test $? = 0 -a -n "$headers"
+dlls=$(sed -n 's/^\s*DLL Name: //p' <<<"$headers" | tr 'a-z' 'A-Z' | sort | tr '\n' ' ')
 echo "     imports: $dlls"
 system="ADVAPI32.DLL COMCTL32.DLL COMDLG32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL OLE32.DLL OLEAUT32.DLL SHELL32.DLL SHLWAPI.DLL USER32.DLL"
 foreign=""

@@ -71,6 +71,9 @@ TEST_F(SetupWindowTest, TheWizardsPagesAnswerEnterClicksAndEsc) {
       SendMessageW(CheckBox(form.controls(), 4), BM_CLICK, 0, 0);  // Multimedia off
       PostKey(GetFocus(), VK_RETURN);  // Enter presses the default button
     } else if (page == WizardPage::Step2) {
+      // No Run value yet: Autoload starts unticked.
+      EXPECT_EQ(SendMessageW(CheckBox(form.controls(), 6), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+      SendMessageW(CheckBox(form.controls(), 6), BM_CLICK, 0, 0);
       SendMessageW(CheckBox(form.controls(), 7), BM_CLICK, 0, 0);  // AutoHide off
       SendMessageW(CheckBox(form.controls(), 8), BM_CLICK, 0, 0);  // Always on Top on
       SendMessageW(form.controls().okButton, BM_CLICK, 0, 0);
@@ -213,7 +216,7 @@ TEST_F(BarWizardTest, AboutIsModalOverTheBarWithTheMenuFlagRaised) {
   b.RunCommand(CommandId::About1);
   EXPECT_TRUE(menuActive);
   EXPECT_FALSE(barEnabled);
-  EXPECT_EQ(version, L"Version: 3.6");
+  EXPECT_EQ(version, L"Version: 3.6.0");
   EXPECT_EQ(caption, L"Ovel Launch Bar: About");
   EXPECT_EQ(ok, L"OK");
   EXPECT_FALSE(b.engine().state().MenuActive);

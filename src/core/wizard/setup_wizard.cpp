@@ -35,6 +35,9 @@ PageLook LookOf(WizardPage page) {
 WizardEnd RunSetupWizard(const WizardServices& services, std::string_view rootPath,
                          BarOptions& options) {
   WizardWindow& window = services.window;
+  WizardChoices initial;
+  initial.autoload = AutoloadIsOn(services.registry, services.exePath);
+  window.PresetChoices(initial);
   if (!window.ShowPage(WizardPage::Step1)) return WizardEnd::CancelledAtStep1;
   MakeCategoryFolders(services.files, rootPath, window.Choices());
 

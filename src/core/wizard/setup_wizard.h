@@ -26,10 +26,13 @@ PageLook LookOf(WizardPage page);
 inline constexpr std::array<std::string_view, 5> kCategoryFolders{"Games", "Graphics", "Internet",
                                                                   "Multimedia", "System"};
 
-// The check boxes of steps 1 and 2, with their first-start states.
+// The check boxes of steps 1 and 2, with their first-start states. Autoload
+// starts as the Run value is: ticked only when this program already starts
+// with Windows (the installer asked), so accepting every default never adds
+// a start with Windows the user did not choose.
 struct WizardChoices {
   std::array<bool, kCategoryFolders.size()> categories{true, true, true, true, true};
-  bool autoload = true;
+  bool autoload = false;
   bool autoHide = true;
   bool alwaysOnTop = false;
 };
@@ -40,6 +43,8 @@ class WizardWindow {
   virtual ~WizardWindow() = default;
   // Shows `page` modally; true when it closed with OK.
   virtual bool ShowPage(WizardPage page) = 0;
+  // Sets the boxes before the first page is shown.
+  virtual void PresetChoices(const WizardChoices& choices) = 0;
   // The boxes as the user left them.
   virtual WizardChoices Choices() const = 0;
   // A failure the user should know of, which does not stop the wizard.
@@ -57,20 +62,18 @@ struct WizardServices {
 enum class WizardEnd { CancelledAtStep1, CancelledAtStep2, Completed };
 
 // Runs steps 1 to 3 for the root folder `rootPath` (with its trailing
-// backslash). OK on step 1 makes the checked category folders (results
-// ignored: a folder that cannot be made is simply missing). OK on step 2
-// writes the Run value when "Autoload" is checked, sets the record's
-// AutoHide and AlwaysOnTop, which the menu's check marks follow, and stores
-// the record; the bar applies them through its own paths once it is shown.
-// Cancel stops the wizard with nothing more done.
+// backslash), the boxes preset to their first-start states. OK on step 1 makes the checked category
+// folders (results ignored: a folder that cannot be made is simply missing). OK on step 2 writes
+// the Run value when "Autoload" is checked, sets the record's AutoHide and AlwaysOnTop, which the
+// menu's check marks follow, and stores the record; the bar applies them through its own paths once
+// it is shown. Cancel stops the wizard with nothing more done.
 WizardEnd RunSetupWizard(const WizardServices& services, std::string_view rootPath,
                          BarOptions& options);
 
 // The About page's texts.
-inline constexpr std::string_view kVersionText = OLB_ABOUT_VERSION;
-inline constexpr std::string_view kHomePage = "http://www.vantrel.example";
+inline constexpr std::string_view kVersionText = OLB_VERSION_TEXT;
 inline constexpr std::string_view kSupportMail = "support@vantrel.example";
-std::string AboutVersionCaption();  // "Version: 3.6"
+std::string AboutVersionCaption();  // "Version: 3.6.0"
 std::string SupportMailLink();      // "mailto:" + the support address
 
 }  // namespace olb

@@ -2,7 +2,13 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
+
+#include "core/settings/portable_registry.h"
+
 #include "win32/bar/bar_window.h"
+#include "win32/base/long_path.h"
+#include "win32/base/module_path.h"
 #include "win32/base/unicode.h"
 #include "win32/wizard/setup_window.h"
 
@@ -20,8 +26,20 @@ std::string AppDataFolder(HWND owner) {
   return Narrow(dir);
 }
 
-void FinishStartup(BarWindow& bar, const std::function<TForm6&()>& form6, HWND appWindow) {
-  bar.controller().Start(AppDataFolder(appWindow), [&form6]() -> WizardWindow& { return form6(); });
+std::optional<std::string> PortableFolder() {
+  std::string folder = ExecutablePath();
+  folder.resize(std::min(folder.size(), folder.find_last_of('\\')));
+  const std::string marker = folder + '\\' + std::string(kPortableMarker);
+  const DWORD attributes = GetFileAttributesW(KernelPath(marker).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+    return std::nullopt;
+  return folder;
+}
+
+void FinishStartup(BarWindow& bar, const std::function<TForm6&()>& form6, HWND appWindow,
+                   const std::optional<std::string>& portableFolder) {
+  bar.controller().Start(portableFolder ? *portableFolder : AppDataFolder(appWindow),
+                         [&form6]() -> WizardWindow& { return form6(); });
 }
 
 }  // namespace olb::win

@@ -64,6 +64,13 @@ struct ClosedBy {
 
 // A kernel object (mutex, process, thread).
 using KernelHandle = UniqueHandle<ClosedBy<HANDLE, CloseHandle>>;
+// An open file: CreateFile reports failure as INVALID_HANDLE_VALUE.
+struct FileTraits {
+  using Handle = HANDLE;
+  static HANDLE Null() { return INVALID_HANDLE_VALUE; }
+  void Close(HANDLE handle) const { CloseHandle(handle); }
+};
+using FileHandle = UniqueHandle<FileTraits>;
 // An open registry key.
 using RegistryKey = UniqueHandle<ClosedBy<HKEY, RegCloseKey>>;
 // A global memory block, until it is handed on (OLE's medium frees it then).

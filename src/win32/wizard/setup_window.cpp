@@ -128,6 +128,16 @@ TForm6::ModalResult TForm6::ShowModal() {
   return modalResult_;
 }
 
+void TForm6::PresetChoices(const WizardChoices& c) {
+  const auto set = [this](int n, bool on) {
+    SendMessageW(CheckBox(controls_, n), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+  };
+  for (size_t i = 0; i < c.categories.size(); ++i) set(static_cast<int>(i) + 1, c.categories[i]);
+  set(6, c.autoload);
+  set(7, c.autoHide);
+  set(8, c.alwaysOnTop);
+}
+
 WizardChoices TForm6::Choices() const {
   const auto checked = [this](int n) {
     return SendMessageW(CheckBox(controls_, n), BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -145,12 +155,10 @@ void TForm6::ReportError(std::string_view message) {
   ShowException(std::runtime_error(std::string(message)));
 }
 
-void TForm6::OpenLink(int id) {
-  const std::string target =
-      id == static_cast<int>(SetupControlId::Label13) ? std::string(kHomePage) : SupportMailLink();
-  // The browser or mail program opens in its normal window; the result is
-  // not examined: the shell reports what it cannot open.
-  ShellExecuteW(GetWindow(hwnd_, GW_OWNER), nullptr, Widen(target).c_str(), L"", L"",
+void TForm6::OpenSupportMail() {
+  // The mail program opens in its normal window; the result is not
+  // examined: the shell reports what it cannot open.
+  ShellExecuteW(GetWindow(hwnd_, GW_OWNER), nullptr, Widen(SupportMailLink()).c_str(), L"", L"",
                 SW_SHOWNORMAL);
 }
 
@@ -159,9 +167,8 @@ void TForm6::Command(int id, int code) {
     modalResult_ = ModalResult::Ok;
   } else if (id == IDCANCEL && code == BN_CLICKED) {
     modalResult_ = ModalResult::Cancel;
-  } else if (code == STN_CLICKED && (id == static_cast<int>(SetupControlId::Label13) ||
-                                     id == static_cast<int>(SetupControlId::Label15))) {
-    OpenLink(id);
+  } else if (code == STN_CLICKED && id == static_cast<int>(SetupControlId::Label15)) {
+    OpenSupportMail();
   }
 }
 

@@ -24,6 +24,7 @@ class TForm6 : public BaseWindow<TForm6>, public WizardWindow {
 
   // WizardWindow: each page is its own modal showing of this window.
   bool ShowPage(WizardPage page) override;
+  void PresetChoices(const WizardChoices& choices) override;
   WizardChoices Choices() const override;
   void ReportError(std::string_view message) override;
 
@@ -51,7 +52,7 @@ class TForm6 : public BaseWindow<TForm6>, public WizardWindow {
   // close box ends it; the program's other windows are disabled meanwhile.
   ModalResult ShowModal();
   void Command(int id, int code);
-  void OpenLink(int id);
+  void OpenSupportMail();
 
   SetupWindowControls controls_;
   WizardPage page_ = WizardPage::Step1;

@@ -8,6 +8,7 @@
 #include "win32/base/dpi.h"
 #include "win32/base/unicode.h"
 #include "win32/base/window.h"
+#include "win32/res/resource_ids.h"
 
 namespace olb::win {
 namespace {
@@ -54,10 +55,9 @@ constexpr Design kDesign[] = {
      L"new launch bar."},
     {3, Kind::Label, 0, 16, 16, L"Product Name : Ovel Launch Bar"},
     {3, Kind::Label, 110, 16, 40, L"Version:"},
-    {3, Kind::Label, 0, 16, 80, L"Home Page : "},
-    {3, Kind::Link, 113, 104, 80, nullptr},
-    {3, Kind::Label, 0, 16, 108, L"Support :"},
-    {3, Kind::Link, 115, 104, 108, nullptr},
+    // The maker keeps no web site, so the page offers no home-page link.
+    {3, Kind::Label, 0, 16, 80, L"Support :"},
+    {3, Kind::Link, 115, 104, 80, nullptr},
 };
 
 // The panels hand what their controls report to the form: button clicks,
@@ -148,10 +148,8 @@ void CreatePageControl(const Design& d, HWND panel, HINSTANCE instance, SetupWin
       break;
     }
     case Kind::Link: {
-      const std::string_view text =
-          d.id == static_cast<int>(SetupControlId::Label13) ? kHomePage : kSupportMail;
-      child = {Child(panel, L"STATIC", Widen(text).c_str(), SS_LEFT | SS_NOTIFY, d.x, d.y, 0,
-                     kLabelHeight, d.id, instance, c.linkFont),
+      child = {Child(panel, L"STATIC", Widen(kSupportMail).c_str(), SS_LEFT | SS_NOTIFY, d.x, d.y,
+                     0, kLabelHeight, d.id, instance, c.linkFont),
                PageControlKind::Label,
                {d.x, d.y, d.x, d.y + kLabelHeight}};
       break;
@@ -223,13 +221,14 @@ void ApplySetupWindowDpi(SetupWindowControls& c, UINT dpi, int shownPage) {
   // The check-mark and cross glyphs beside the captions (common controls 6
   // draw a button's image and its text together).
   const int glyph = ScaleToDpi(kButtonGlyphSize, dpi);
-  const auto setGlyph = [&](HWND button, const wchar_t* name, IconHandle& owner) {
-    const auto icon = static_cast<HICON>(LoadImageW(c.instance, name, IMAGE_ICON, glyph, glyph, 0));
+  const auto setGlyph = [&](HWND button, int id, IconHandle& owner) {
+    const auto icon = static_cast<HICON>(
+        LoadImageW(c.instance, MAKEINTRESOURCEW(id), IMAGE_ICON, glyph, glyph, 0));
     SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
     owner.Reset(icon);
   };
-  setGlyph(c.okButton, L"OKGLYPH", c.okGlyph);
-  setGlyph(c.cancelButton, L"CANCELGLYPH", c.cancelGlyph);
+  setGlyph(c.okButton, OLB_OKGLYPH, c.okGlyph);
+  setGlyph(c.cancelButton, OLB_CANCELGLYPH, c.cancelGlyph);
 
   for (int i = 0; i < kPanelCount; ++i) {
     const Rect r = scaled({kPanelLeft, kPanelTop + i * kPanelHeight, kPanelLeft + kPanelWidth,
@@ -274,8 +273,7 @@ HWND CheckBox(const SetupWindowControls& c, int n) {
 
 bool IsLink(HWND control) {
   const int id = GetDlgCtrlID(control);
-  return id == static_cast<int>(SetupControlId::Label13) ||
-         id == static_cast<int>(SetupControlId::Label15);
+  return id == static_cast<int>(SetupControlId::Label15);
 }
 
 }  // namespace olb::win

@@ -22,7 +22,6 @@ enum class SetupControlId : int {
   CheckBox1 = 101,  // Games ... CheckBox5 System, then Autoload, AutoHide, Always on Top
   CheckBox8 = 108,
   Label10 = 110,  // the About page's version line
-  Label13 = 113,  // home page link
   Label15 = 115,  // support mail link
 };
 
