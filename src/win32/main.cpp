@@ -41,7 +41,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Application app(instance);
     app.SetTitle(kAppTitle);
     Win32Registry registry;
-    BarWindow bar(app, registry, appBarNotify);
+    BarWindow bar(instance, app.handle(), registry, appBarNotify);
     app.SetMainForm(bar.hwnd());
     // The settings window is made when first needed (a first start, About),
     // not for the first paint.
