@@ -52,7 +52,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     olb::PortableRegistry portableRegistry(systemRegistry, settingsFile);
     olb::Registry& registry =
         portableFolder ? static_cast<olb::Registry&>(portableRegistry) : systemRegistry;
-    BarWindow bar(app, registry, appBarNotify);
+    BarWindow bar(instance, app.handle(), registry, appBarNotify);
     app.SetMainForm(bar.hwnd());
     // The settings window is made when first needed (a first start, About),
     // not for the first paint.

@@ -51,7 +51,7 @@ class BarTest : public ::testing::Test {
     MSG quit;
     while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
-    bar = std::make_unique<BarWindow>(app, registry, notify);
+    bar = std::make_unique<BarWindow>(app.instance(), app.handle(), registry, notify);
     return *bar;
   }
 

@@ -8,7 +8,6 @@
 
 namespace olb::win {
 
-inline constexpr wchar_t kBarClassName[] = L"TOVB_Form1";
 inline constexpr wchar_t kApplicationClassName[] = L"TApplication";
 
 // The top-level window with this class and title; an empty string matches

@@ -2,10 +2,9 @@
 
 #include "core/settings/placement.h"
 #include "win32/adapters/win32_help_viewer.h"
-#include "win32/app/application.h"
+#include "win32/base/message_pump.h"
 #include "win32/base/dpi.h"
 #include "win32/base/error_box.h"
-#include "win32/app/single_instance.h"
 #include "win32/bar/title_painter.h"
 #include "win32/base/module_path.h"
 #include "win32/base/unicode.h"
@@ -33,20 +32,21 @@ RECT BarWindow::DesignedRect(UINT dpi) {
           kDesignedTop + (r.bottom - r.top)};
 }
 
-BarWindow::BarWindow(Application& app, Registry& registry, UINT appBarNotify)
-    : app_(app),
+BarWindow::BarWindow(HINSTANCE instance, HWND owner, Registry& registry, UINT appBarNotify)
+    : instance_(instance),
+      owner_(owner),
       appBarNotify_(appBarNotify),
       taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
-  RegisterFormClass(app.instance(), WndProc, kBarClassName, CS_DBLCLKS);
+  RegisterFormClass(instance_, WndProc, kBarClassName, CS_DBLCLKS);
   // Designed for 96 DPI; the application window is on the monitor the bar
   // starts on.
-  const UINT dpi = WindowDpi(app.handle());
+  const UINT dpi = WindowDpi(owner_);
   const RECT r = DesignedRect(dpi);
   CreateWindowExW(0, kBarClassName, L"", kDesignedStyle, r.left, r.top, r.right - r.left,
-                  r.bottom - r.top, app.handle(), nullptr, app.instance(), this);
+                  r.bottom - r.top, owner_, nullptr, instance_, this);
   if (!hwnd_) throw std::runtime_error("Cannot create the bar window");
-  folder_ = std::make_unique<FolderView>(hwnd_, app.instance(), app.handle());
-  chooser_ = std::make_unique<Win32FileChooser>(app.handle());
+  folder_ = std::make_unique<FolderView>(hwnd_, instance_, owner_);
+  chooser_ = std::make_unique<Win32FileChooser>(owner_);
   rows_ = std::make_unique<ListRows>(folder_->list().hwnd());
   shell_ = std::make_unique<Win32AppBarShell>(hwnd_, appBarNotify_);
   ops_ = std::make_unique<HwndBarOps>(hwnd_);
@@ -76,7 +76,7 @@ BarWindow::~BarWindow() {
 // --- BarForm ------------------------------------------------------------
 
 void BarWindow::ProcessMessages() {
-  Application::ProcessMessages();
+  win::ProcessMessages();
 }
 
 FormSizes BarWindow::Sizes() {
@@ -156,7 +156,7 @@ void BarWindow::ReturnFocusToList() {
   // application window (or no window of the program): the list gets the
   // keyboard back, unless the user went on to another window of ours.
   const HWND active = GetActiveWindow();
-  if (active && active != hwnd_ && active != app_.handle()) return;
+  if (active && active != hwnd_ && active != owner_) return;
   if (active != hwnd_) SetActiveWindow(hwnd_);
   SetFocus(folder_->list().hwnd());
 }
@@ -168,7 +168,7 @@ void BarWindow::FormPaint() {
   const int saved = SaveDC(dc);
   IntersectClipRect(dc, grip.left, grip.top, grip.right, grip.bottom);
   SetViewportOrgEx(dc, grip.left, grip.top, nullptr);
-  PaintTitle(dc, app_.instance(),
+  PaintTitle(dc, instance_,
              PlaceTitleForDpi(options().Edge, {grip.Width(), grip.Height()}, engine().dpi()),
              controller_->titleText());
   RestoreDC(dc, saved);

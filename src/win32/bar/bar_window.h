@@ -30,11 +30,14 @@
 
 namespace olb::win {
 
-class Application;
+// The bar window's class: a second start finds the first copy by it.
+inline constexpr wchar_t kBarClassName[] = L"TOVB_Form1";
 
 class BarWindow : public BaseWindow<BarWindow>, private BarForm {
  public:
-  BarWindow(Application& app, Registry& registry, UINT appBarNotify);
+  // `owner` is the program's hidden application window, which owns every
+  // top-level window of the program.
+  BarWindow(HINSTANCE instance, HWND owner, Registry& registry, UINT appBarNotify);
   ~BarWindow();
 
   LaunchBar& controller() { return *controller_; }
@@ -91,7 +94,8 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
   bool DockingMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
   void OnActivate(WPARAM wp, LPARAM lp);
 
-  Application& app_;
+  HINSTANCE instance_;
+  HWND owner_;
   UINT appBarNotify_;
   UINT taskbarCreated_;  // broadcast when the shell starts again
   std::unique_ptr<Win32AppBarShell> shell_;

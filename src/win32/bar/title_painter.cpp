@@ -2,19 +2,11 @@
 
 #include <cwchar>
 
+#include "win32/base/form_font.h"
 #include "win32/base/gdi.h"
 #include "win32/base/unicode.h"
 
 namespace olb::win {
-
-LOGFONTW FormFont() {
-  LOGFONTW lf{};
-  lf.lfHeight = -11;
-  lf.lfWeight = FW_NORMAL;
-  lf.lfCharSet = DEFAULT_CHARSET;
-  std::wcscpy(lf.lfFaceName, L"MS Sans Serif");
-  return lf;
-}
 
 void PaintTitle(HDC dc, HINSTANCE resources, const TitlePlacement& p, std::string_view text) {
   LOGFONTW lf = FormFont();

@@ -10,9 +10,6 @@
 
 namespace olb::win {
 
-// The bar form's font as designed: "MS Sans Serif", height -11.
-LOGFONTW FormFont();
-
 // Draws into `dc`, whose origin is the strip's top-left corner. Failures are
 // swallowed: the strip then stays as far as it was drawn.
 void PaintTitle(HDC dc, HINSTANCE resources, const TitlePlacement& placement,

@@ -9,10 +9,10 @@
 
 #include "core/layout/caption_text.h"
 #include "core/folder/list_answers.h"
+#include "win32/base/form_font.h"
 #include "win32/base/dpi.h"
 #include "win32/base/error_box.h"
 #include "win32/base/unicode.h"
-#include "win32/bar/title_painter.h"
 
 namespace olb::win {
 namespace {
