@@ -133,6 +133,10 @@ class DockingEngine {
   int32_t PlacedThickness(Edge edge);
   Rect PlacedFloatRect();
   void DockTo(Edge edge);
+  // Re-applies the current edge for a notice from the shell (first
+  // registering again when it restarted), folding notices that arrive
+  // meanwhile into the round in progress.
+  void ReapplyEdge(bool registerAgain);
   void ApplyZOrder();
   // Where a docked bar belongs on `edge` now, hidden or shown.
   Rect TargetRect(Edge edge);
@@ -154,6 +158,11 @@ class DockingEngine {
   std::optional<Rect> moveOutline_;
   MoveStart moveStart_;
   uint32_t dpi_ = 96;
+  struct Reapply {
+    bool running = false;        // a round is in progress further up the stack
+    bool wanted = false;         // another round is due
+    bool registerAgain = false;  // it must register with the shell first
+  } reapply_;
 };
 
 }  // namespace olb
