@@ -24,6 +24,7 @@ check "the bar starts" start_bar
 check "the list shows the root's four items" wait_until 5000 view_is list_count 4
 captions=$(probe captions TOVB_Form1)
 check "the bar reads its captions" test $? = 0
+echo "     captions: $(tr '\n' '|' <<<"$captions")"
 check "folders first, then the shortcuts by name without .lnk" \
   test "$(tr '\n' '|' <<<"$captions")" = "Games|Internet|Notepad|Wine Config|"
 check "Up is disabled at the root" test "$(view_of up_enabled)" = 0

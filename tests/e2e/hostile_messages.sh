@@ -11,7 +11,7 @@ trap finish EXIT
 mkdir -p "$(root_folder_unix)"
 reg_set_options "$(record 0 0 1)"  # left, reserving, always on top
 
-timeout -k 2 90 wine "$PROBE" decoy TOVB_Form1 40000 </dev/null >/dev/null 2>&1 &
+timeout -k 2 120 wine "$PROBE" decoy TOVB_Form1 60000 </dev/null >/dev/null 2>&1 &
 decoy=$!
 decoys_up() { [ "$(probe count TOVB_Form1)" = "$1" ]; }
 check "another program's hidden window has the bar's class" wait_until 15000 decoys_up 1
@@ -21,18 +21,24 @@ check "the bar is docked at the left" rect_becomes "0,0,100,768"
 placed=$(info_of rect)
 
 check "WM_NOTIFY, WM_DPICHANGED and 3,000 \"TaskbarCreated\" posted" probe hostile TOVB_Form1 3000
-check "the bar registers again" wait_until 20000 probe registered TOVB_Form1
+check "the bar works through them and waits for input again" probe idle TOVB_Form1 20000
+check "it registers again" wait_until 5000 probe registered TOVB_Form1
 check "and still runs" kill -0 "$BAR_PID"
 check "where it stood" rect_becomes "$placed"
 check "it answers the probe" probe view TOVB_Form1
 screenshot hostile-messages
+stop_bar
+check "and closes with code 0 after them" test $? = 0
+
+check "it starts again beside the other program's window" start_bar
 
 # A first copy that no longer answers (stopped, as one kept by a debugger
 # after a crash is) holds the session's claim: a new start says so.
 kill -STOP "$BAR_PID"
 wine "$EXE" </dev/null >"$OUT/second.log" 2>&1 &
 second=$!
-said=$(probe dismiss "Ovel Launch Bar" 30000)
+probe wait '#32770' 30000 >/dev/null && screenshot copy-not-answering
+said=$(probe dismiss "Ovel Launch Bar" 5000)
 check "a second start does not end silently" test $? = 0
 check "it says the bar does not answer" grep -q "does not answer" <<<"$said"
 wait_exit "$second" 15

@@ -42,12 +42,15 @@
 //   olb_probe question CLASS MS   waits for a dialog box of the process that
 //                                 owns the window of CLASS (no other
 //                                 program's box, a crash report's included)
-//                                 and prints its text
+//                                 and prints its title and text
 //   olb_probe answer CLASS ID     presses button ID of that process's box
 //   olb_probe hostile CLASS N     posts to the window and its item list what
 //                                 no system sends: WM_NOTIFY and WM_DPICHANGED
 //                                 with lParam 0 and 0x1000, then N
 //                                 "TaskbarCreated"
+//   olb_probe idle CLASS MS       exit 0 once the window's process has taken
+//                                 every message waiting for it and waits for
+//                                 input again (WaitForInputIdle)
 //   olb_probe decoy CLASS MS      another program's hidden window of CLASS,
 //                                 kept for MS ms; exit 1 when it was shown.
 //                                 The other commands pass it over.
@@ -313,12 +316,14 @@ HWND OwnBox(const wchar_t* cls) {
 
 int Question(const wchar_t* cls, int ms) {
   for (int waited = 0;; waited += 50) {
-    std::wstring text;
     if (const HWND box = OwnBox(cls)) {
+      // The shell's own boxes paint their text themselves: the title always
+      // comes, the text when a static control holds it.
+      wchar_t title[256] = {};
+      GetWindowTextW(box, title, 256);
+      std::wstring text;
       EnumChildWindows(box, FindStaticText, reinterpret_cast<LPARAM>(&text));
-    }
-    if (!text.empty()) {
-      std::wprintf(L"%ls\n", text.c_str());
+      std::wprintf(L"title=%ls\ntext=%ls\n", title, text.c_str());
       return 0;
     }
     if (waited >= ms) return 1;
@@ -756,6 +761,14 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"labels") return Labels(w);
   if (cmd == L"resources") return Resources(w);
   if (cmd == L"hostile") return Hostile(w, ms);
+  if (cmd == L"idle") {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    const HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
+    const bool idle = process && WaitForInputIdle(process, argc > 3 ? _wtoi(argv[3]) : 0) == 0;
+    if (process) CloseHandle(process);
+    return idle ? 0 : 1;
+  }
   if (cmd == L"click" && argc > 3) {
     const HWND control = FindById(w, _wtoi(argv[3]));
     return control && PostMessageW(control, BM_CLICK, 0, 0) ? 0 : 1;

@@ -24,7 +24,9 @@ PostedMessageFilter::~PostedMessageFilter() {
 }
 
 bool IsOwnNotification(LPARAM lp) {
-  if ((InSendMessageEx(nullptr) & ISMEX_SEND) != 0) return false;
+  // InSendMessageEx cannot tell: it reports the outermost message, and a
+  // control notifies directly while it handles a request sent by another
+  // program (a screen reader reading the list's captions, say).
   const auto* header = reinterpret_cast<const NMHDR*>(lp);
   if (!IsReadable(header, sizeof(NMHDR))) return false;
   return header->hwndFrom &&

@@ -22,9 +22,9 @@ class PostedMessageFilter {
   HHOOK hook_ = nullptr;
 };
 
-// True for a WM_NOTIFY the window procedure may read: sent on the window's
-// own thread (a send from another thread or process is refused) by a
-// window of that thread.
+// True for a WM_NOTIFY the window procedure may read: its header is
+// readable memory of this process and names a sender window of the calling
+// thread.
 bool IsOwnNotification(LPARAM lp);
 
 }  // namespace olb::win
