@@ -13,3 +13,10 @@ check() {  # description, then a command that must succeed
     echo "FAIL - $what"
   fi
 }
+
+setup() {  # a command that prepares a test: counted only when it fails
+  "$@" && return 0
+  FAILED=$((FAILED + 1))
+  echo "FAIL - setup: $*"
+  return 1
+}

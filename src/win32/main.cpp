@@ -31,11 +31,14 @@ struct OleSession {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   using namespace olb::win;
-  // A second copy only hands over to the first: it needs nothing else.
-  if (ActivatePrevInstance(kBarClassName, L"")) return 0;
+  // A second copy only hands over to the first: it needs nothing else. The
+  // mutex alone decides which copy is first, never a window that another
+  // program may have made with the bar's class name.
   const InstanceClaim claim;
   if (!claim.first()) {
-    ActivateClaimingInstance(kBarClassName, L"");
+    if (!ActivateClaimingInstance(kBarClassName, L"")) {
+      MessageBoxW(nullptr, kCopyNotAnsweringText, kAppTitle, MB_OK | MB_ICONINFORMATION);
+    }
     return 0;
   }
   OleSession ole;

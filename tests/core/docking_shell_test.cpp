@@ -2,6 +2,7 @@
 // full-screen programs, snapping, a cancelled move, idle auto-hide ticks.
 #include <gtest/gtest.h>
 
+#include "core/docking/dpi_change.h"
 #include "docking_harness.h"
 
 namespace olb {
@@ -73,6 +74,30 @@ TEST_F(DockingShell, ShellRestartRegistersEachBarAgainOnce) {
   EXPECT_EQ(news(1), 1);
   EXPECT_EQ(news(2), 1);
   EXPECT_TRUE(reserving.window.placements().empty());
+}
+
+TEST_F(DockingShell, FloodsOfShellNoticesAreFoldedIntoTheRoundInProgress) {
+  // Re-applying the edge lets messages run; each notice handled inside the
+  // one before would nest one level deeper.
+  bar.Start(Record(Edge::Left, 0, 1));
+  int depth = 0, deepest = 0;
+  const auto deliver = bar.window.onPump;
+  bar.window.onPump = [&] {
+    deepest = std::max(deepest, ++depth);
+    deliver();
+    --depth;
+  };
+  for (int i = 0; i < 10000; ++i) world.shell.RestartShell();
+  for (int i = 0; i < 10000; ++i) world.shell.PlaceTaskbar(Edge::Bottom, 30);
+  world.shell.ClearLog();
+  bar.window.PumpMessages();
+  EXPECT_LE(deepest, 3);
+  const auto sent = bar.Sent();
+  EXPECT_LE(std::count(sent.begin(), sent.end(), AppBarMessage::New), 2);
+  EXPECT_LE(std::count(sent.begin(), sent.end(), AppBarMessage::SetPos), 4);
+  EXPECT_TRUE(world.shell.IsRegistered(1));
+  EXPECT_EQ(bar.rect(), (Rect{0, 0, 100, 738}));
+  EXPECT_EQ(world.shell.Reserved(1), bar.rect());
 }
 
 TEST_F(DockingShell, ResolutionChangeReDocksEveryEdgeAndBringsAFloatingBarBack) {
@@ -182,6 +207,22 @@ TEST_F(DockingShell, FloatingBarGivesItsStripBackOnARealEdge) {
   bar.engine.ApplyEdge(Edge::Float);
   EXPECT_TRUE(world.shell.Reserved(1).IsEmpty());
   EXPECT_EQ(world.shell.WorkArea(), (Rect{0, 0, 1024, 738}));
+}
+
+TEST(DpiChangeMessage, OnlyValuesTheSystemCouldSendAreTaken) {
+  const Rect r{100, 100, 300, 700};
+  const auto both = [](uint32_t dpi) { return dpi << 16 | dpi; };
+  ASSERT_TRUE(CheckedDpiChange(both(144), r));
+  EXPECT_EQ(CheckedDpiChange(both(144), r)->dpi, 144u);
+  EXPECT_EQ(CheckedDpiChange(both(144), r)->suggested, r);
+  for (uint32_t wp : {both(0), both(1), both(0xFFFF), (144u << 16) | 96u, 144u}) {
+    EXPECT_FALSE(CheckedDpiChange(wp, r)) << wp;
+  }
+  for (const std::optional<Rect>& bad : std::initializer_list<std::optional<Rect>>{
+           std::nullopt, Rect{}, Rect{300, 100, 100, 700}, Rect{0, 0, 70000, 100},
+           Rect{-40000, 0, 100, 100}}) {
+    EXPECT_FALSE(CheckedDpiChange(both(144), bad));
+  }
 }
 
 }  // namespace

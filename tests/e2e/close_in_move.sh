@@ -30,12 +30,16 @@ check "the bar starts again" start_bar
 read -r x y _ _ <<<"$(probe itemrect TOVB_Form1 0 | tr , ' ')"
 xdotool mousemove $((x + 5)) $((y + 5)) click 1
 open_menu $((x + 5)) $((y + 5)) && menu_pick_down 7
-check "Delete asks to confirm" probe wait '#32770' 5000
+# Only a box of the bar's own process counts: a crash report is a dialog
+# box too.
+asked=$(probe question TOVB_Form1 5000)
+check "Delete asks to confirm, in the bar's own process" test $? = 0
+echo "$asked" | sed 's/^/     /'
 probe close TOVB_Form1 >/dev/null
 sleep 1
-check "a close request leaves the question up" probe wait '#32770' 100
+check "a close request leaves the question up" probe question TOVB_Form1 100
 check "and the folder in place" test -d "$root/Keep me"
-probe command '#32770' 7 >/dev/null  # No
+probe answer TOVB_Form1 7 >/dev/null  # No
 rc=0
 wait_exit "$BAR_PID" 15 || rc=$?
 check "after the answer the bar closes with code 0" test "$rc" = 0

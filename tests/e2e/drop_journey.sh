@@ -134,7 +134,9 @@ done
 # Ctrl copies, and the copy meets the bar's own Keep.txt: the shell asks.
 HOLD=ctrl
 drag_from_source "$ex" "$ey" "$d\\Keep.txt"
-check "a copy onto a taken name brings the shell's question" probe wait '#32770' 10000
+asked=$(probe question TOVB_Form1 10000)
+check "a copy onto a taken name brings the shell's question in the bar's process" test $? = 0
+echo "$asked" | sed 's/^/     /'
 xdotool keyup ctrl
 HOLD=""
 probe close TOVB_Form1
@@ -142,7 +144,7 @@ sleep 1
 check "a close request meanwhile leaves the bar up" kill -0 "$BAR_PID" 2>/dev/null
 check "the question was not answered by it" test "$(cat "$root/Keep.txt")" = keep
 screenshot drop-question-during-close
-probe command '#32770' 6  # Yes: replace
+probe answer TOVB_Form1 6  # Yes: replace
 wait_exit "$BAR_PID" 15
 check "after the answer the bar closes with code 0" test $? = 0
 BAR_PID=""

@@ -91,7 +91,7 @@ run_value_is() { [ "$(reg_run_value)" = "$1" ]; }
 marks_on=$(menu_marks)
 screenshot menu-autoload-on
 choose_autoload
-check "choosing the checked Autoload removes the Run value" wait_until 5000 run_value_is ""
+check "choosing the checked Autoload removes the Run value" wait_until 5000 reg_run_value_gone
 marks_off=$(menu_marks)
 echo "     check-mark pixels: $marks_on with the Run value, $marks_off without"
 check "and its check mark goes" test "$marks_off" -gt 0 -a "$marks_off" -lt "$marks_on"

@@ -17,12 +17,16 @@ rm -rf "$root"
 mkdir -p "$root/Games" "$root/Internet"
 echo "moves" >"$root/Games/Chess.txt"
 windows_root='C:\users\'"$(whoami)"'\AppData\Roaming\Ovel Launch Bar'
-probe mklink "$windows_root\\Notepad.lnk" 'C:\windows\system32\notepad.exe'
-probe mklink "$windows_root\\Wine Config.lnk" 'C:\windows\system32\winecfg.exe'
-check "the shortcuts were made" test -f "$root/Notepad.lnk" -a -f "$root/Wine Config.lnk"
+setup probe mklink "$windows_root\\Notepad.lnk" 'C:\windows\system32\notepad.exe'
+setup probe mklink "$windows_root\\Wine Config.lnk" 'C:\windows\system32\winecfg.exe'
 
 check "the bar starts" start_bar
 check "the list shows the root's four items" wait_until 5000 view_is list_count 4
+captions=$(probe captions TOVB_Form1)
+check "the bar reads its captions" test $? = 0
+echo "     captions: $(tr '\n' '|' <<<"$captions")"
+check "folders first, then the shortcuts by name without .lnk" \
+  test "$(tr '\n' '|' <<<"$captions")" = "Games|Internet|Notepad|Wine Config|"
 check "Up is disabled at the root" test "$(view_of up_enabled)" = 0
 check "the list has no scroll bars" \
   bash -c "(( (0x$(view_of list_style) & 0x300000) == 0 ))"

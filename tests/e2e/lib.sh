@@ -57,6 +57,13 @@ reg_run_value() {  # prints the bar's Run value, or nothing
   timeout -k 2 30 wine reg query "$run_key" /v "Ovel Launch Bar" </dev/null 2>/dev/null |
     tr -d '\r' | sed -n "s/.*REG_SZ *//p"
 }
+# The Run key can be read and holds no value of the bar (a failed query
+# prints nothing too, which must not pass for "removed").
+reg_run_value_gone() {
+  local listed
+  listed=$(timeout -k 2 30 wine reg query "$run_key" </dev/null 2>/dev/null) || return 1
+  ! grep -q "Ovel Launch Bar" <<<"$listed"
+}
 
 # Waits until the visible window of CLASS has a control ID with TEXT.
 text_is() { probe wait "$1" 0 && [ "$(probe text "$1" "$2")" = "$3" ]; }

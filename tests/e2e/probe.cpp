@@ -13,6 +13,8 @@
 //   olb_probe itemrect CLASS N [label]
 //                                 prints the screen rectangle of item N's icon
 //                                 (or its label)
+//   olb_probe captions CLASS      prints the caption of each item of the bar's
+//                                 list, one per line, as the list has it
 //   olb_probe mklink LINK TARGET  saves a shell link LINK to TARGET
 //   olb_probe text CLASS ID       prints the text of the window's control ID
 //                                 (at any depth)
@@ -39,6 +41,21 @@
 //                                 file (its name, or # and its number)
 //   olb_probe resources CLASS     prints the handles, GDI and USER objects
 //                                 and private memory of the window's process
+//   olb_probe question CLASS MS   waits for a dialog box of the process that
+//                                 owns the window of CLASS (no other
+//                                 program's box, a crash report's included)
+//                                 and prints its title and text
+//   olb_probe answer CLASS ID     presses button ID of that process's box
+//   olb_probe hostile CLASS N     posts to the window and its item list what
+//                                 no system sends: WM_NOTIFY and WM_DPICHANGED
+//                                 with lParam 0 and 0x1000, then N
+//                                 "TaskbarCreated"
+//   olb_probe idle CLASS MS       exit 0 once the window's process has taken
+//                                 every message waiting for it and waits for
+//                                 input again (WaitForInputIdle)
+//   olb_probe decoy CLASS MS      another program's hidden window of CLASS,
+//                                 kept for MS ms; exit 1 when it was shown.
+//                                 The other commands pass it over.
 #include <windows.h>
 #include <commctrl.h>
 #include <objidl.h>
@@ -54,10 +71,21 @@
 
 namespace {
 
+constexpr wchar_t kDecoyTitle[] = L"olb decoy";
+
 std::wstring ClassOf(HWND w) {
   wchar_t name[128] = {};
   GetClassNameW(w, name, 128);
   return name;
+}
+
+// The first top-level window of the class that is not a decoy.
+HWND Find(const wchar_t* cls) {
+  wchar_t title[32] = {};
+  for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, cls, nullptr)) != nullptr;) {
+    if (GetWindowTextW(w, title, 32) == 0 || std::wcscmp(title, kDecoyTitle) != 0) return w;
+  }
+  return nullptr;
 }
 
 struct TaskbarCount {
@@ -222,11 +250,47 @@ int ItemRect(HWND bar, int item, bool label) {
   return 0;
 }
 
+// The list asks its owner for each caption: the text is read through a
+// block placed in the bar's own memory.
+int Captions(HWND bar) {
+  const HWND list = FindWindowExW(bar, nullptr, WC_LISTVIEWW, nullptr);
+  DWORD pid = 0;
+  if (!list || !GetWindowThreadProcessId(list, &pid)) return 1;
+  HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  if (!process) return 1;
+  constexpr int kChars = 512;
+  struct Block {
+    LVITEMW item;
+    wchar_t text[kChars];
+  };
+  auto* remote = static_cast<Block*>(
+      VirtualAllocEx(process, nullptr, sizeof(Block), MEM_COMMIT, PAGE_READWRITE));
+  const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  bool read = remote != nullptr;
+  for (int i = 0; read && i < count; ++i) {
+    Block local{};
+    local.item.iSubItem = 0;
+    local.item.pszText = remote->text;
+    local.item.cchTextMax = kChars;
+    SIZE_T moved = 0;
+    read = WriteProcessMemory(process, remote, &local, sizeof local, &moved) &&
+           SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(i),
+                        reinterpret_cast<LPARAM>(&remote->item)) >= 0 &&
+           ReadProcessMemory(process, remote, &local, sizeof local, &moved);
+    local.text[kChars - 1] = L'\0';
+    if (read) std::wprintf(L"%ls\n", local.text);
+  }
+  if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  return read ? 0 : 1;
+}
+
 // Waits until a visible window of the class exists (present) or none does.
 // Visibility matters: Wine keeps a popup menu's window after it closes.
 bool WaitFor(const wchar_t* cls, int ms, bool present) {
   for (int waited = 0;; waited += 50) {
-    const HWND w = FindWindowW(cls, nullptr);
+    const HWND w = Find(cls);
     if ((w != nullptr && IsWindowVisible(w)) == present) return true;
     if (waited >= ms) return false;
     Sleep(50);
@@ -251,6 +315,36 @@ int Dismiss(const wchar_t* title, int ms) {
     if (!text.empty()) {
       std::wprintf(L"%ls\n", text.c_str());
       PostMessageW(box, WM_COMMAND, IDOK, 0);
+      return 0;
+    }
+    if (waited >= ms) return 1;
+    Sleep(50);
+  }
+}
+
+// A visible dialog box of the process that owns the window of `cls`.
+HWND OwnBox(const wchar_t* cls) {
+  const HWND owner = Find(cls);
+  DWORD pid = 0;
+  if (!owner || !GetWindowThreadProcessId(owner, &pid)) return nullptr;
+  for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, L"#32770", nullptr)) != nullptr;) {
+    DWORD theirs = 0;
+    GetWindowThreadProcessId(w, &theirs);
+    if (theirs == pid && IsWindowVisible(w)) return w;
+  }
+  return nullptr;
+}
+
+int Question(const wchar_t* cls, int ms) {
+  for (int waited = 0;; waited += 50) {
+    if (const HWND box = OwnBox(cls)) {
+      // The shell's own boxes paint their text themselves: the title always
+      // comes, the text when a static control holds it.
+      wchar_t title[256] = {};
+      GetWindowTextW(box, title, 256);
+      std::wstring text;
+      EnumChildWindows(box, FindStaticText, reinterpret_cast<LPARAM>(&text));
+      std::wprintf(L"title=%ls\ntext=%ls\n", title, text.c_str());
       return 0;
     }
     if (waited >= ms) return 1;
@@ -584,6 +678,54 @@ int Resources(HWND w) {
   return 0;
 }
 
+int Hostile(HWND bar, int restarts) {
+  bool posted = true;
+  const HWND list = FindWindowExW(bar, nullptr, WC_LISTVIEWW, nullptr);
+  for (const LPARAM lp : {LPARAM{0}, LPARAM{0x1000}}) {
+    posted &= PostMessageW(bar, WM_NOTIFY, 0, lp) != 0;
+    posted &= PostMessageW(list, WM_NOTIFY, 0, lp) != 0;
+    posted &= PostMessageW(bar, WM_DPICHANGED, MAKEWPARAM(144, 144), lp) != 0;
+    posted &= PostMessageW(bar, WM_DPICHANGED, 0, lp) != 0;
+  }
+  // Sent from this process: the pointer means nothing in the bar's.
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(bar, WM_NOTIFY, 0, 0x1000, SMTO_ABORTIFHUNG, 2000, &ignored);
+  const UINT created = RegisterWindowMessageW(L"TaskbarCreated");
+  for (int i = 0; i < restarts; ++i) posted &= PostMessageW(bar, created, 0, 0) != 0;
+  return posted ? 0 : 1;
+}
+
+bool decoyShown = false;
+
+LRESULT CALLBACK DecoyProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+  if ((msg == WM_SHOWWINDOW && wp) ||
+      (msg == WM_WINDOWPOSCHANGED &&
+       (reinterpret_cast<const WINDOWPOS*>(lp)->flags & SWP_SHOWWINDOW) != 0)) {
+    decoyShown = true;
+  }
+  return DefWindowProcW(w, msg, wp, lp);
+}
+
+int Decoy(const wchar_t* cls, int ms) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = DecoyProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = cls;
+  if (!RegisterClassW(&wc)) return 2;
+  const HWND w = CreateWindowExW(0, cls, kDecoyTitle, WS_OVERLAPPEDWINDOW, 10, 10, 200, 100,
+                                 nullptr, nullptr, wc.hInstance, nullptr);
+  if (!w) return 2;
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < static_cast<DWORD>(ms)) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+  }
+  const bool shown = decoyShown || IsWindowVisible(w);
+  DestroyWindow(w);
+  return shown ? 1 : 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -612,13 +754,20 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"mklink") return argc > 3 ? MakeLink(argv[2], argv[3]) : 2;
   if (cmd == L"firsticon") return FirstIconGroup(argv[2]);
   if (cmd == L"rename") return argc > 3 && MoveFileW(argv[2], argv[3]) ? 0 : 1;
-  HWND w = FindWindowW(cls, nullptr);
+  if (cmd == L"decoy") return Decoy(cls, ms);
+  if (cmd == L"question") return Question(cls, ms);
+  if (cmd == L"answer") {
+    const HWND box = OwnBox(cls);
+    return box && PostMessageW(box, WM_COMMAND, ms, 0) ? 0 : 1;
+  }
+  HWND w = Find(cls);
   if (!w) {
     std::fwprintf(stderr, L"no window of class %ls\n", cls);
     return 1;
   }
   if (cmd == L"info") return Info(w);
   if (cmd == L"view") return View(w);
+  if (cmd == L"captions") return Captions(w);
   if (cmd == L"itemrect" && argc >= 4)
     return ItemRect(w, _wtoi(argv[3]), argc > 4 && std::wstring(argv[4]) == L"label");
   if (cmd == L"close") return PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
@@ -633,6 +782,15 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"text" && argc > 3) return Text(w, _wtoi(argv[3]));
   if (cmd == L"labels") return Labels(w);
   if (cmd == L"resources") return Resources(w);
+  if (cmd == L"hostile") return Hostile(w, ms);
+  if (cmd == L"idle") {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    const HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
+    const bool idle = process && WaitForInputIdle(process, argc > 3 ? _wtoi(argv[3]) : 0) == 0;
+    if (process) CloseHandle(process);
+    return idle ? 0 : 1;
+  }
   if (cmd == L"click" && argc > 3) {
     const HWND control = FindById(w, _wtoi(argv[3]));
     return control && PostMessageW(control, BM_CLICK, 0, 0) ? 0 : 1;

@@ -40,7 +40,7 @@ check "accepting the wizard's defaults adds no start with Windows" run_value_abs
 info=$(probe info TOVB_Form1)
 echo "$info" | sed 's/^/     /'
 field() { sed -n "s/^$1=//p" <<<"$info"; }
-check "the bar window has an empty caption" test -z "$(field caption)"
+check "the bar window has an empty caption" grep -qx "caption=" <<<"$info"
 check "the bar is visible" test "$(field visible)" = 1
 check "it is owned by the application window" test "$(field owner_class)" = TApplication
 check "the application window is a tool window" test "$(field owner_toolwindow)" = 1

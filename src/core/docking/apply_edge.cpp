@@ -91,9 +91,32 @@ Rect DockingEngine::TargetRect(Edge edge) {
 void DockingEngine::OnShellRestarted() {
   // A bar being closed (or not yet registered) stays out of the new shell.
   if (options_.Edge == Edge::None) return;
-  shell_.New();
-  state_.TaskbarState = shell_.GetState();
-  ApplyEdge(CurrentEdge());
+  ReapplyEdge(true);
+}
+
+// ApplyEdge lets messages run, and any program can post the shell's notices:
+// a notice arriving while one is handled only marks the work as wanted once
+// more, and the outer call does it after its own round. However many arrive,
+// the stack never grows past one round and each round drains what waits.
+void DockingEngine::ReapplyEdge(bool registerAgain) {
+  reapply_.registerAgain |= registerAgain;
+  reapply_.wanted = true;
+  if (reapply_.running) return;
+  reapply_.running = true;
+  // Whatever ends the rounds (an exception included), later notices are heard.
+  struct Done {
+    Reapply& r;
+    ~Done() { r = {}; }
+  } done{reapply_};
+  while (reapply_.wanted && !state_.Unregistered) {
+    const bool again = reapply_.registerAgain;
+    reapply_.wanted = reapply_.registerAgain = false;
+    if (again) {
+      shell_.New();
+      state_.TaskbarState = shell_.GetState();
+    }
+    ApplyEdge(CurrentEdge());
+  }
 }
 
 void DockingEngine::OnScreenChanged() {
@@ -127,11 +150,11 @@ void DockingEngine::AutoHideRefused() {
 
 void DockingEngine::FullScreenAppChanged(bool open) {
   state_.FullScreenAppOpen = open;
-  ApplyEdge(CurrentEdge());
+  ReapplyEdge(false);
 }
 
 void DockingEngine::TaskbarPosChanged() {
-  if (CurrentEdge() != Edge::Float && options_.AutoHide == 0) ApplyEdge(CurrentEdge());
+  if (CurrentEdge() != Edge::Float && options_.AutoHide == 0) ReapplyEdge(false);
 }
 
 void DockingEngine::TaskbarStateChanged(uint32_t /*changed*/, uint32_t /*state*/) {}

@@ -141,6 +141,10 @@ class DockingEngine {
   void ReadBackThickness(Edge edge, int32_t pixels);
   void ReadBackFloatRect(const Rect& pixels);
   void DockTo(Edge edge);
+  // Re-applies the current edge for a notice from the shell (first
+  // registering again when it restarted), folding notices that arrive
+  // meanwhile into the round in progress.
+  void ReapplyEdge(bool registerAgain);
   void ApplyZOrder();
   // Where a docked bar belongs on `edge` now, hidden or shown.
   Rect TargetRect(Edge edge);
@@ -173,6 +177,11 @@ class DockingEngine {
   };
   std::array<std::optional<Remembered<uint32_t>>, 4> thicknessPixels_;
   std::optional<Remembered<Rect>> floatPixels_;
+  struct Reapply {
+    bool running = false;        // a round is in progress further up the stack
+    bool wanted = false;         // another round is due
+    bool registerAgain = false;  // it must register with the shell first
+  } reapply_;
 };
 
 }  // namespace olb

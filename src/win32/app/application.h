@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "win32/base/message_pump.h"
+#include "win32/base/posted_message_filter.h"
 #include "win32/base/window.h"
 
 namespace olb::win {
@@ -37,6 +38,8 @@ class Application : public BaseWindow<Application> {
 
   HINSTANCE instance_;
   HWND mainForm_ = nullptr;
+  // No posted WM_NOTIFY reaches a window of the program's thread.
+  PostedMessageFilter postedFilter_;
 };
 
 }  // namespace olb::win

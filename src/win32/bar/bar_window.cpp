@@ -207,13 +207,14 @@ bool BarWindow::DockingMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) 
       result = DefWindowProcW(hwnd_, msg, wp, lp);
       if (msg == WM_DISPLAYCHANGE || wp == SPI_SETWORKAREA) e.OnScreenChanged();
       return true;
-    case WM_DPICHANGED: {
-      const auto* r = reinterpret_cast<const RECT*>(lp);
-      folder_->list().SetDpi(HIWORD(wp));
-      e.OnDpiChanged(HIWORD(wp), {r->left, r->top, r->right, r->bottom});
+    case WM_DPICHANGED:
+      // Any program can post it: only values the system could send count.
+      if (const std::optional<DpiChange> change = ReadDpiChanged(wp, lp)) {
+        folder_->list().SetDpi(change->dpi);
+        e.OnDpiChanged(change->dpi, change->suggested);
+      }
       result = 0;
       return true;
-    }
     case WM_SYSCOMMAND:
       // The bar is never maximised (a snap to the top of the screen, say).
       if ((wp & 0xFFF0) != SC_MAXIMIZE) return false;

@@ -2,6 +2,7 @@
 
 #include "core/settings/dpi_scale.h"
 #include "win32/base/gdi.h"
+#include "win32/base/readable_memory.h"
 
 namespace olb::win {
 namespace {
@@ -38,6 +39,13 @@ void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, UINT dpi) {
   if (!adjust || !adjust(&rect, style, FALSE, exStyle, dpi)) {
     AdjustWindowRectEx(&rect, style, FALSE, exStyle);
   }
+}
+
+std::optional<DpiChange> ReadDpiChanged(WPARAM wp, LPARAM lp) {
+  const auto* at = reinterpret_cast<const RECT*>(lp);
+  std::optional<Rect> suggested;
+  if (IsReadable(at, sizeof(RECT))) suggested = Rect{at->left, at->top, at->right, at->bottom};
+  return CheckedDpiChange(static_cast<uint32_t>(wp), suggested);
 }
 
 }  // namespace olb::win

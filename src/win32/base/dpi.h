@@ -5,6 +5,10 @@
 
 #include <windows.h>
 
+#include <optional>
+
+#include "core/docking/dpi_change.h"
+
 namespace olb::win {
 
 // The DPI of the monitor the window is on: GetDpiForWindow where user32 has
@@ -18,5 +22,9 @@ int ScaleToDpi(int value, UINT dpi);
 // user32 has it; before Windows 10 the frame is the system's, which is at
 // the system DPI already).
 void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, UINT dpi);
+
+// WM_DPICHANGED's DPI and suggested rectangle; none when the message did
+// not come from the system (a bad pointer, a DPI no monitor has).
+std::optional<DpiChange> ReadDpiChanged(WPARAM wp, LPARAM lp);
 
 }  // namespace olb::win

@@ -1,5 +1,6 @@
 #include "win32/view/folder_view.h"
 
+#include "win32/base/posted_message_filter.h"
 #include "win32/base/unicode.h"
 
 #include <windowsx.h>
@@ -82,6 +83,11 @@ bool FolderView::HandleFormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resu
   if (!bar_) return false;
   switch (msg) {
     case WM_NOTIFY: {
+      // Only the bar's own controls notify it; anything else is left unread.
+      if (!IsOwnNotification(lp)) {
+        result = 0;
+        return true;
+      }
       auto& header = *reinterpret_cast<NMHDR*>(lp);
       if (header.hwndFrom == list_.hwnd() &&
           (header.code == LVN_ENDLABELEDITW || header.code == LVN_ENDLABELEDITA)) {

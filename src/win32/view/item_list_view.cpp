@@ -12,6 +12,7 @@
 #include "win32/base/form_font.h"
 #include "win32/base/dpi.h"
 #include "win32/base/error_box.h"
+#include "win32/base/posted_message_filter.h"
 #include "win32/base/unicode.h"
 
 namespace olb::win {
@@ -252,6 +253,11 @@ LRESULT CALLBACK TMyListView::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARA
 
 LRESULT TMyListView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
+    case WM_NOTIFY:
+      // The control reads its header's notifications; one sent by anyone
+      // else may carry any number.
+      if (!IsOwnNotification(lp)) return 0;
+      break;
     case WM_NCCALCSIZE: {
       // The list never shows scroll bars: the strips and the wheel scroll it.
       const auto style = static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE));

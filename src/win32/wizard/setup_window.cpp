@@ -182,10 +182,12 @@ LRESULT TForm6::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return MAKELRESULT(IDOK, DC_HASDEFID);
     case WM_DPICHANGED: {
       // Moved to a monitor of another DPI: the system's suggested rectangle
-      // keeps the window under the pointer.
-      ApplySetupWindowDpi(controls_, HIWORD(wp), static_cast<int>(page_));
-      const auto* r = reinterpret_cast<const RECT*>(lp);
-      SetWindowPos(hwnd_, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+      // keeps the window under the pointer. Values no system sends are left.
+      const std::optional<DpiChange> change = ReadDpiChanged(wp, lp);
+      if (!change) return 0;
+      ApplySetupWindowDpi(controls_, change->dpi, static_cast<int>(page_));
+      const Rect& r = change->suggested;
+      SetWindowPos(hwnd_, nullptr, r.left, r.top, r.Width(), r.Height(),
                    SWP_NOZORDER | SWP_NOACTIVATE);
       return 0;
     }
