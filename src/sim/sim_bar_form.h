@@ -2,6 +2,7 @@
 // sizes from the window, timers, the menu's next choice, and what was shown.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
@@ -28,7 +29,10 @@ class SimBarForm : public BarForm {
   void SetUpButtonEnabled(bool enabled) override { upEnabled = enabled; }
   void InvalidateTitle() override { ++titlePaints; }
   void InvalidateList() override {}
-  void RestartTimer(TimerId id) override { timers[id] = true; }
+  void RestartTimer(TimerId id) override {
+    timers[id] = true;
+    startedAt[id] = now;
+  }
   void StopTimer(TimerId id) override { timers[id] = false; }
   bool UserBusy() override { return busy; }
   bool IsActive() override { return active; }
@@ -62,6 +66,8 @@ class SimBarForm : public BarForm {
   bool upEnabled = true;
   int titlePaints = 0;
   std::map<TimerId, bool> timers;
+  int64_t now = 0;                       // the simulated clock, in milliseconds
+  std::map<TimerId, int64_t> startedAt;  // when each timer was last started
   bool active = false;
   bool busy = false;
   Point cursor;

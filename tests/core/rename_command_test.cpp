@@ -112,6 +112,30 @@ TEST(RenameRule, OnlyAnotherItemCounts) {
   EXPECT_TRUE(RenameHitsAnotherItem({"C:\\b\\a.txt", "C:\\b\\a.txt2"}, true));
 }
 
+// A full path past the shell's limit could not be opened, renamed or
+// deleted afterwards: refused, naming the limit. Up to it is taken, and New
+// Folder keeps to it too.
+TEST_F(Rename, ANameWhoseFullPathWouldPassTheLimitIsRefused) {
+  File("bar/a.txt");
+  Show();
+  const std::string prefix = Win("bar") + "\\";
+  commands.ListViewEdited(Row("a.txt"), std::string(261 - prefix.size(), 'n'));
+  EXPECT_TRUE(OnDisk("a.txt"));
+  ASSERT_EQ(host.errors.size(), 1u);
+  EXPECT_NE(host.errors[0].find("longer than the 260 characters"), std::string::npos);
+  const std::string longest(259 - prefix.size(), 'n');
+  commands.ListViewEdited(Row("a.txt"), longest);
+  EXPECT_TRUE(OnDisk(longest));
+  EXPECT_EQ(host.errors.size(), 1u);
+
+  const std::string deep(261 - prefix.size() - std::string("\\NewFolder").size(), 'd');
+  Dir("bar/" + deep);
+  model.OpenFolderByPath(Win("bar/" + deep));
+  commands.NewFolder1Click();
+  EXPECT_FALSE(OnDisk(deep + "/NewFolder"));
+  EXPECT_EQ(host.errors.size(), 2u);
+}
+
 TEST_F(Rename, RowOutsideTheListChangesNothing) {
   File("bar/a.txt");
   Show();

@@ -188,13 +188,15 @@ void LaunchBar::RereadKeepingPlace() {
   const int32_t offset = scroller_.ScrollOffset();
   commands_.RereadKeepingSelection();
   watchDebounce_.Clear();
+  WatchShownFolder();
   // A folder that vanished was replaced by another, which starts at its start.
   if (paths_.CurrentPath == path) scroller_.ScrollToOffset(offset);
 }
 
 void LaunchBar::WatchShownFolder() {
-  if (paths_.CurrentPath == watchedPath_) return;
+  if (paths_.CurrentPath == watchedPath_ && model_.FillTicket() == watchedFill_) return;
   watchedPath_ = paths_.CurrentPath;
+  watchedFill_ = model_.FillTicket();
   watchChanged_ = false;
   watchDebounce_.Clear();
   watchPolled_ = !s_.watcher.Watch(watchedPath_) && !watchedPath_.empty();
@@ -280,6 +282,7 @@ void LaunchBar::AfterDrag(TDropEffects effects) {
   if (!RereadAfterDrag(effects)) return;
   const std::string path = paths_.CurrentPath;
   model_.OpenFolderByPath(path);
+  WatchShownFolder();
 }
 
 }  // namespace olb

@@ -11,14 +11,14 @@
 namespace olb {
 
 DropAction ActionForDroppedPath(bool isFolder, bool ontoShortcut, const std::string& lowerExtension,
-                                const DropRequest& request) {
+                                const DropRequest& request, bool otherVolume) {
   if (!isFolder && ontoShortcut && lowerExtension != ".lnk") return DropAction::Argument;
   if (request.effect.Has(TDropEffect::deLink)) return DropAction::Shortcut;
   if (request.effect.Has(TDropEffect::deCopy)) return DropAction::Copy;
   if (!request.effect.Has(TDropEffect::deMove)) return DropAction::Skip;
   const bool program = IsProgramExtension(lowerExtension);
   if (!isFolder && program && !request.shift.Has(TShift::Shift)) return DropAction::Shortcut;
-  return DropAction::Move;
+  return otherVolume && !request.shift.Has(TShift::Shift) ? DropAction::Copy : DropAction::Move;
 }
 
 std::optional<std::string> NewShortcutPath(const std::string& prefix, const std::string& path,
@@ -123,7 +123,8 @@ uint32_t BarDrop::DropFiles(const FileList& droppedFiles, const DropRequest& req
     // The key state of the drop itself decides, not the keys held now: the
     // drag may come from another program, whose keys this thread never saw.
     const DropAction action =
-        ActionForDroppedPath(isFolder, target.ontoShortcut, PathExtension(path), request);
+        ActionForDroppedPath(isFolder, target.ontoShortcut, PathExtension(path), request,
+                             !OnSameVolume(path, target.folder));
     if (action == DropAction::Argument) {
       documents.push_back(path);
       continue;

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# The item the user chose, with real mouse and keys: a folder and a shortcut
+# of one caption ("Tools"), the shortcut clicked, then a change made outside
+# the bar: Delete still acts on the shortcut, never on the folder. Then F2,
+# a half-typed name and a close request: the file keeps its name.
+set -u
+EXE=$1 PROBE=$2 OUT=$3
+. "$(dirname "$0")/lib.sh"
+trap 'stop_bar >/dev/null 2>&1; finish' EXIT
+
+middle() { awk -F, '{ print int(($1 + $3) / 2), int(($2 + $4) / 2) }' <<<"$1"; }
+item_point() { middle "$(probe itemrect TOVB_Form1 "$1")"; }
+click_item() {
+  local x y
+  read -r x y <<<"$(item_point "$1")"
+  xdotool mousemove "$x" "$y" click 1
+}
+
+reg_clear
+root=$(root_folder_unix)
+rm -rf "$root"
+mkdir -p "$root/Tools"
+echo kept >"$root/Tools/inside.txt"
+echo two >"$root/item2.txt"
+winroot='C:\users\'"$(whoami)"'\AppData\Roaming\Ovel Launch Bar'
+probe mklink "$winroot\\Tools.lnk" 'C:\windows\notepad.exe'
+check "the shortcut is made" test -f "$root/Tools.lnk"
+
+reg_set_options "$(record 0 0 0)"  # left, large icons
+check "the bar starts" start_bar
+check "it shows the folder, the file and the shortcut" wait_until 5000 view_is list_count 3
+# Folders come first: the shortcut is the last row.
+click_item 2
+check "the shortcut is selected" wait_until 3000 view_is list_selected 2
+echo a >"$root/Aaa.txt"
+check "the outside change is read" wait_until 5000 view_is list_count 4
+check "the shortcut stays selected in its new row" wait_until 3000 view_is list_selected 3
+xdotool key Delete
+check "Delete asks" probe wait '#32770' 5000
+sleep 0.5
+screenshot chosen-item-delete
+probe command '#32770' 6 >/dev/null  # Yes
+check "the shortcut went to the Recycle Bin" wait_until 5000 test ! -e "$root/Tools.lnk"
+check "the folder and its content stay" test -f "$root/Tools/inside.txt"
+check "the bar shows three items" wait_until 5000 view_is list_count 3
+
+# item2.txt is the last row now.
+sleep 0.6  # the next click is no double click
+click_item 2
+xdotool sleep 0.6 key F2 sleep 0.5
+xdotool key ctrl+a type --delay 30 "unfinished"
+sleep 0.3
+screenshot chosen-item-rename
+probe close TOVB_Form1 >/dev/null
+rc=0
+wait_exit "$BAR_PID" 15 || rc=$?
+check "a close request during the rename ends the bar with code 0" test "$rc" = 0
+[ "$rc" = 124 ] && kill -9 "$BAR_PID" 2>/dev/null
+BAR_PID=""
+check "the file keeps its name" test -f "$root/item2.txt"
+check "nothing was renamed" test -z "$(ls "$root" | grep -i unfinished)"
+rm -rf "$root"
