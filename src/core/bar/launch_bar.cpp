@@ -186,9 +186,13 @@ void LaunchBar::RereadKeepingPlace() {
   } done{rereading_};
   const std::string path = paths_.CurrentPath;
   const int32_t offset = scroller_.ScrollOffset();
+  const uint64_t seen = changesSeen_;
   commands_.RereadKeepingSelection();
   watchDebounce_.Clear();
   WatchShownFolder();
+  // Changes that came while the read waited on the user (a question) are
+  // read after it.
+  if (changesSeen_ != seen) OnFolderChanged();
   // A folder that vanished was replaced by another, which starts at its start.
   if (paths_.CurrentPath == path) scroller_.ScrollToOffset(offset);
 }
@@ -210,6 +214,7 @@ void LaunchBar::WatchShownFolder() {
 
 void LaunchBar::OnFolderChanged() {
   if (watchedPath_.empty()) return;
+  ++changesSeen_;
   watchChanged_ = true;
   // The ticks run only while a change waits: a burst of changes is read once.
   if (!watchTicking_) {

@@ -239,6 +239,7 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   bool watchChanged_ = false;  // a change came in since the last tick
   bool watchTicking_ = false;
   uint64_t watchedFill_ = 0;  // the model's fill the watch was set after
+  uint64_t changesSeen_ = 0;  // the watcher's messages so far
   WatchDebounce watchDebounce_{1000 / static_cast<int>(kFolderWatchMs)};  // read once a second
   bool rereading_ = false;
   bool created_ = false;
