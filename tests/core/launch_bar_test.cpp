@@ -284,6 +284,7 @@ TEST_F(LaunchBarSession, TheWatchFollowsEveryReadAndASteadyWriterIsReadEverySeco
   watches = watcher.watches;
   bar.OnFolderChanged();  // the old folder's last change
   bar.OnTimer(TimerId::FolderWatch);
+  bar.OnTimer(TimerId::FolderWatch);
   EXPECT_EQ(bar.model().ItemCount(), 0);
   EXPECT_EQ(watcher.watched, games);
   EXPECT_EQ(watcher.watches, watches + 1) << "the new folder is watched";
@@ -377,6 +378,7 @@ TEST_F(LaunchBarSession, ARootRemovedWhileRunningShowsNothingStaleAndCanBeMadeAg
 
   form.confirmAnswer = true;
   bar.OnFolderChanged();
+  bar.OnTimer(TimerId::FolderWatch);
   bar.OnTimer(TimerId::FolderWatch);
   EXPECT_TRUE(std::filesystem::is_directory(root() / "AppData/Ovel Launch Bar"));
   EXPECT_EQ(bar.paths().CurrentPath, rootFolder);

@@ -210,9 +210,12 @@ void ItemCommands::Delete1Click() {
   if (std::optional<int32_t> selected = model_.List().SelectedIndex()) {
     if (const PShellItem* item = model_.NamedItem(*selected)) {
       const std::string path = FullPathOf(model_, *item);
-      if (!IsDeleteGuarded(path) && !Exists(path)) {
+      // A name the path rules would read as another is looked for by its
+      // exact name when it is moved aside.
+      const bool exact = NamesItemExactly(FileNamePart(path));
+      if (exact && !IsDeleteGuarded(path) && !Exists(path)) {
         services_.host.ShowError(ItemGoneMessage("delete", item->ItemName));
-      } else if (NamesItemExactly(FileNamePart(path))) {
+      } else if (exact) {
         DeleteSH(services_.files, path);
       } else {
         DeleteAside(path);

@@ -30,7 +30,8 @@ class ReportStyleWhileChanging {
 void Navigator::ListViewDblClick() {
   const std::optional<int32_t> selected = model_.List().SelectedIndex();
   if (!selected) return;
-  const PShellItem* item = model_.GetItem(*selected);
+  // Named: a message about it gives its caption.
+  const PShellItem* item = model_.NamedItem(*selected);
   ShellFolder* folder = model_.CurrentFolder();
   if (!item || !folder) return;
   if (model_.ItemIsFolder(*folder, item->RelPidl.get())) {
