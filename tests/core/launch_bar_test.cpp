@@ -326,6 +326,7 @@ TEST_F(LaunchBarSession, TheChosenItemIsKeptByIdentityAndAGoneOneIsNamed) {
   File("AppData/Ovel Launch Bar/Aaa.lnk");
   bar.OnFolderChanged();
   bar.OnTimer(TimerId::FolderWatch);
+  bar.OnTimer(TimerId::FolderWatch);
   ASSERT_TRUE(list.selected);
   EXPECT_EQ(pathAt(*list.selected), link);
 
