@@ -66,7 +66,10 @@ root_windows=$(timeout -k 2 30 wine winepath -w "$(root_folder_unix)" </dev/null
 root_count=$(view_of list_count)
 check "the root folder can be renamed while the bar runs" \
   probe rename "$root_windows" "$root_windows renamed"
-check "the bar asks about its gone folder" probe wait '#32770' 5000
+# The message box's text: its static control is 0xFFFF on Windows, 100 under Wine.
+box_text() { probe text '#32770' 65535 2>/dev/null || probe text '#32770' 100; }
+asks_about_root() { box_text | grep -qF "\"$root_windows\" was removed or renamed"; }
+check "the bar asks about its gone folder, naming it" wait_until 5000 asks_about_root
 check "and shows no stale item" view_is list_count 0
 sleep 0.5
 screenshot root-gone
