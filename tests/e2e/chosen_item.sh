@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The item the user chose, with real mouse and keys: a folder and a shortcut
 # of one caption ("Tools"), the shortcut clicked, then a change made outside
-# the bar: Delete still acts on the shortcut, never on the folder. Then F2,
-# a half-typed name and a close request: the file keeps its name.
+# the bar: Delete still acts on the shortcut, never on the folder. A folder
+# dropped from another drive is copied in. Then F2, a half-typed name and a
+# close request: the file keeps its name.
 set -u
 EXE=$1 PROBE=$2 OUT=$3
+SOURCE=$(dirname "$PROBE")/olb_drag_source.exe
 . "$(dirname "$0")/lib.sh"
 trap 'stop_bar >/dev/null 2>&1; finish' EXIT
 
@@ -44,9 +46,23 @@ check "the shortcut went to the Recycle Bin" wait_until 5000 test ! -e "$root/To
 check "the folder and its content stay" test -f "$root/Tools/inside.txt"
 check "the bar shows three items" wait_until 5000 view_is list_count 3
 
-# item2.txt is the last row now.
+# A folder dropped from another drive (Z: under Wine) is copied in, as the
+# shell does between drives.
+other=$(mktemp -d /tmp/olb-other-XXXXXX)
+mkdir "$other/Kit"
+echo kit >"$other/Kit/part.txt"
+read -r x y <<<"$(awk -F, '{ print int(($1 + $3) / 2), $4 - 20 }' <<<"$(view_of list_rect)")"
+kit=$(timeout -k 2 30 wine winepath -w "$other/Kit" </dev/null 2>/dev/null | tr -d '\r')
+timeout -k 2 30 wine "$SOURCE" drop "$x" "$y" none 3 "$kit" </dev/null >"$OUT/chosen_item_source.log" 2>&1
+check "a folder dropped from another drive is copied into the bar" \
+  wait_until 5000 test -f "$root/Kit/part.txt"
+check "and stays where it was" test -f "$other/Kit/part.txt"
+check "the bar shows it" wait_until 5000 view_is list_count 4
+rm -rf "$other"
+
+# Folders first: item2.txt is the last row now.
 sleep 0.6  # the next click is no double click
-click_item 2
+click_item 3
 xdotool sleep 0.6 key F2 sleep 0.5
 xdotool key ctrl+a type --delay 30 "unfinished"
 sleep 0.3
