@@ -2,6 +2,7 @@
 #include "core/dragdrop/bar_drop.h"
 
 #include "core/commands/file_operation.h"
+#include "core/commands/new_names.h"
 #include "core/dragdrop/shortcut_launch.h"
 #include "core/paths/path_text.h"
 
@@ -112,6 +113,15 @@ TEST(DropAction, APlainDropFromAnotherVolumeCopies) {
   EXPECT_FALSE(OnSameVolume("\\\\srv\\share\\a", "\\\\srv\\other\\a"));
   EXPECT_TRUE(OnSameVolume("\\\\?\\UNC\\SRV\\Share\\a", "\\\\srv\\share"));
   EXPECT_FALSE(OnSameVolume("\\\\?\\D:\\a", "C:\\a"));
+}
+
+TEST_F(BarDropTest, AFileWhoseNewPathWouldPassTheLimitStaysWithAMessage) {
+  const std::string name(261 - (Win("bar") + "\\").size(), 'n');
+  File("desk/" + name);
+  Show();
+  Drop({Win("desk/" + name)});
+  EXPECT_TRUE(std::filesystem::exists(root() / "desk" / name));
+  EXPECT_EQ(host.errors, std::vector<std::string>{PathTooLongMessage("put \"" + name + "\" here")});
 }
 
 TEST_F(BarDropTest, DropOnAFolderItemMovesIntoIt) {

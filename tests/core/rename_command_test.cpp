@@ -4,6 +4,7 @@
 #include "core/commands/file_operation.h"
 #include "core/commands/new_names.h"
 #include "core/commands/row_finder.h"
+#include "core/folder/launch_rules.h"
 #include "core/platform/com_error.h"
 
 namespace olb {
@@ -136,6 +137,15 @@ TEST_F(Rename, ANameWhoseFullPathWouldPassTheLimitIsRefused) {
   commands.NewFolder1Click();
   EXPECT_FALSE(OnDisk(deep + "/NewFolder"));
   EXPECT_EQ(host.errors.size(), 2u);
+}
+
+TEST_F(Rename, AnItemRemovedOutsideTheBarIsNamedAndNothingIsMoved) {
+  File("bar/a.txt");
+  Show();
+  std::filesystem::remove(Bar("a.txt"));
+  commands.ListViewEdited(Row("a.txt"), "b.txt");
+  EXPECT_EQ(host.errors, std::vector<std::string>{ItemGoneMessage("rename", "a.txt")});
+  EXPECT_TRUE(files.operations.empty());
 }
 
 TEST_F(Rename, RowOutsideTheListChangesNothing) {

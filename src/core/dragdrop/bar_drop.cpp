@@ -116,6 +116,13 @@ uint32_t BarDrop::DropFiles(const FileList& droppedFiles, const DropRequest& req
   int moves = 0, copies = 0, links = 0;
   // What the last path left in the destination, to focus when it stays.
   std::string lastPlaced;
+  // The first path whose new full path would pass the shell's limit.
+  std::string tooLong;
+  const auto fits = [&tooLong](const std::string& path, const std::string& placed) {
+    if (FitsPathLimit(placed)) return true;
+    if (tooLong.empty()) tooLong = LeafName(path);
+    return false;
+  };
   for (const std::string& path : droppedFiles) {
     lastPlaced.clear();
     const bool isFolder = s_.files.DirectoryExists(path);
@@ -132,7 +139,7 @@ uint32_t BarDrop::DropFiles(const FileList& droppedFiles, const DropRequest& req
     if (action == DropAction::Skip) continue;
     if (action == DropAction::Shortcut) {
       const std::optional<std::string> link = NewShortcutPath(prefix, path, taken);
-      if (link && s_.programs.CreateShortcut(*link, path)) {
+      if (link && fits(path, *link) && s_.programs.CreateShortcut(*link, path)) {
         ++links;
         lastPlaced = LeafName(*link);
       }
@@ -141,13 +148,14 @@ uint32_t BarDrop::DropFiles(const FileList& droppedFiles, const DropRequest& req
     // An item of the bar dropped back where it is, or a folder onto itself
     // (a short accidental drag): nothing to move, and no error from the shell.
     const std::string to = prefix + LeafName(path);
-    if (EqualNoCase(to, path) || EqualNoCase(target.folder, path)) continue;
+    if (EqualNoCase(to, path) || EqualNoCase(target.folder, path) || !fits(path, to)) continue;
     const bool copy = action == DropAction::Copy;
     FileOperation(s_.files, path, to, copy ? kFoCopy : kFoMove,
                   isFolder ? kFofAllowUndo : kFofNoErrorUi);
     ++(copy ? copies : moves);
     lastPlaced = LeafName(path);
   }
+  if (!tooLong.empty()) s_.host.ShowError(PathTooLongMessage("put \"" + tooLong + "\" here"));
   uint32_t effect = kDropEffectNone;
   if (moves == 0 && copies > 0) effect = kDropEffectCopy;
   if (moves == 0 && copies == 0 && links > 0) effect = kDropEffectLink;
