@@ -2,8 +2,9 @@
 # The item the user chose, with real mouse and keys: a folder and a shortcut
 # of one caption ("Tools"), the shortcut clicked, then a change made outside
 # the bar: Delete still acts on the shortcut, never on the folder. A folder
-# dropped from another drive is copied in. Then F2, a half-typed name and a
-# close request: the file keeps its name.
+# dropped from another drive is copied in; a file written all the time does
+# not keep new items from showing. Then F2, a half-typed name and a close
+# request: the file keeps its name.
 set -u
 EXE=$1 PROBE=$2 OUT=$3
 SOURCE=$(dirname "$PROBE")/olb_drag_source.exe
@@ -62,6 +63,16 @@ check "a folder dropped from another drive is copied into the bar" \
 check "and stays where it was" test -f "$other/Kit/part.txt"
 check "the bar shows it" wait_until 5000 view_is list_count 4
 rm -rf "$other"
+
+# A file written every 100 ms for 8 s: a new item still shows meanwhile.
+(for i in $(seq 80); do echo "$i" >>"$root/log.txt"; sleep 0.1; done) &
+writer=$!
+sleep 1
+echo new >"$root/New.txt"
+check "a new item shows while another file is written all the time" \
+  wait_until 5000 view_is list_count 6
+check "the writer was still at work" kill -0 "$writer"
+wait "$writer"
 
 # Folders first: item2.txt is the last row now.
 sleep 0.6  # the next click is no double click
