@@ -18,6 +18,7 @@ class MarkingList : public ListControl, public ListRowState {
   void EnsureRowVisible(int32_t row) override { madeVisible.push_back(row); }
   void RedrawRow(int32_t row) override { redrawn.push_back(row); }
   void EditCaption(int32_t row) override { editing = row; }
+  void CancelCaptionEdit() override { editing.reset(); }
   Point MenuPointAt(std::optional<int32_t> row) override { return {row.value_or(-1), 0}; }
 
   std::optional<int32_t> focused;

@@ -2,6 +2,7 @@
 // sizes from the window, timers, the menu's next choice, and what was shown.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
@@ -28,7 +29,10 @@ class SimBarForm : public BarForm {
   void SetUpButtonEnabled(bool enabled) override { upEnabled = enabled; }
   void InvalidateTitle() override { ++titlePaints; }
   void InvalidateList() override { ++listPaints; }
-  void RestartTimer(TimerId id) override { timers[id] = true; }
+  void RestartTimer(TimerId id) override {
+    timers[id] = true;
+    startedAt[id] = now;
+  }
   void StopTimer(TimerId id) override { timers[id] = false; }
   bool UserBusy() override { return busy; }
   bool IsActive() override { return active; }
@@ -63,6 +67,8 @@ class SimBarForm : public BarForm {
   int titlePaints = 0;
   int listPaints = 0;
   std::map<TimerId, bool> timers;
+  int64_t now = 0;                       // the simulated clock, in milliseconds
+  std::map<TimerId, int64_t> startedAt;  // when each timer was last started
   bool active = false;
   bool busy = false;
   Point cursor;

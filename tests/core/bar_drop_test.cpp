@@ -2,7 +2,9 @@
 #include "core/dragdrop/bar_drop.h"
 
 #include "core/commands/file_operation.h"
+#include "core/commands/new_names.h"
 #include "core/dragdrop/shortcut_launch.h"
+#include "core/paths/path_text.h"
 
 #include "commands_fixture.h"
 #include "core/dragdrop/drag_start.h"
@@ -96,6 +98,30 @@ TEST_F(BarDropTest, TheDropsOwnEffectDecidesEachPath) {
   EXPECT_EQ(drop.DropFiles({Win("desk/a.txt")}, {{}, {deNone}}), kDropEffectNone);
   EXPECT_EQ(files.operations.size(), 1u) << "no effect, nothing done";
   EXPECT_EQ(files.operations[0].function, kFoCopy);
+}
+
+// From another volume a plain drop copies, as the shell does; Shift moves.
+TEST(DropAction, APlainDropFromAnotherVolumeCopies) {
+  const DropRequest plain{{}, {TDropEffect::deMove}};
+  const DropRequest shift{{TShift::Shift}, {TDropEffect::deMove}};
+  EXPECT_EQ(ActionForDroppedPath(true, false, "", plain, true), DropAction::Copy);
+  EXPECT_EQ(ActionForDroppedPath(false, false, ".txt", plain, true), DropAction::Copy);
+  EXPECT_EQ(ActionForDroppedPath(true, false, "", shift, true), DropAction::Move);
+  EXPECT_EQ(ActionForDroppedPath(true, false, "", plain, false), DropAction::Move);
+  EXPECT_FALSE(OnSameVolume("D:\\Games", "C:\\Users\\me"));
+  EXPECT_TRUE(OnSameVolume("c:\\x", "C:\\y"));
+  EXPECT_FALSE(OnSameVolume("\\\\srv\\share\\a", "\\\\srv\\other\\a"));
+  EXPECT_TRUE(OnSameVolume("\\\\?\\UNC\\SRV\\Share\\a", "\\\\srv\\share"));
+  EXPECT_FALSE(OnSameVolume("\\\\?\\D:\\a", "C:\\a"));
+}
+
+TEST_F(BarDropTest, AFileWhoseNewPathWouldPassTheLimitStaysWithAMessage) {
+  const std::string name(261 - (Win("bar") + "\\").size(), 'n');
+  File("desk/" + name);
+  Show();
+  Drop({Win("desk/" + name)});
+  EXPECT_TRUE(std::filesystem::exists(root() / "desk" / name));
+  EXPECT_EQ(host.errors, std::vector<std::string>{PathTooLongMessage("put \"" + name + "\" here")});
 }
 
 TEST_F(BarDropTest, DropOnAFolderItemMovesIntoIt) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/bar/launch_bar.h"
+#include "core/commands/row_finder.h"
 #include "core/dragdrop/drag_start.h"
 #include "core/platform/com_error.h"
 #include "core/folder/icon_queue.h"
@@ -320,6 +321,127 @@ TEST_F(LaunchBarSession, OutsideChangesAreReadOnceKeepingTheSelection) {
   bar.Destroy();
   EXPECT_EQ(watcher.watched, "") << "nothing is watched after closing";
   EXPECT_TRUE(form.errors.empty()) << form.errors.front();
+}
+
+// F5 and every read set the watch again: a folder replaced under the same
+// path is watched anew. A file written every 100 ms still lets the folder
+// be read about once a second.
+TEST_F(LaunchBarSession, TheWatchFollowsEveryReadAndASteadyWriterIsReadEverySecond) {
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  list.selected = Row("Games");
+  bar.OnDoubleClick();
+  const std::string games = Win("AppData/Ovel Launch Bar/Games");
+  int watches = watcher.watches;
+  EXPECT_TRUE(bar.OnListKey(kVkF5, 0));
+  EXPECT_EQ(watcher.watches, watches + 1) << "F5 sets the watch again";
+
+  const auto folder = root() / "AppData/Ovel Launch Bar/Games";
+  std::filesystem::rename(folder, root() / "AppData/Old Games");
+  Dir("AppData/Ovel Launch Bar/Games");
+  watches = watcher.watches;
+  bar.OnFolderChanged();  // the old folder's last change
+  bar.OnTimer(TimerId::FolderWatch);
+  bar.OnTimer(TimerId::FolderWatch);
+  EXPECT_EQ(bar.model().ItemCount(), 0);
+  EXPECT_EQ(watcher.watched, games);
+  EXPECT_EQ(watcher.watches, watches + 1) << "the new folder is watched";
+
+  // The simulated clock: a change every 100 ms, the timer's ticks as armed.
+  int reads = 0;
+  uint64_t fill = bar.model().FillTicket();
+  for (form.now = 50; form.now <= 5000; form.now += 50) {
+    if (form.now == 100) File("AppData/Ovel Launch Bar/Games/New.lnk");
+    if (form.now % 100 == 0) bar.OnFolderChanged();
+    const int64_t since = form.now - form.startedAt[TimerId::FolderWatch];
+    if (form.timers[TimerId::FolderWatch] && since > 0 && since % kFolderWatchMs == 0)
+      bar.OnTimer(TimerId::FolderWatch);
+    if (bar.model().FillTicket() != fill) ++reads;
+    fill = bar.model().FillTicket();
+    if (form.now == 1300) {
+      EXPECT_GE(Row("New"), 0) << "shown while the writes go on";
+    }
+  }
+  EXPECT_GE(reads, 4);
+  EXPECT_LE(reads, 5) << "read once a second, not at every change";
+}
+
+// A folder and a shortcut of one caption: the item chosen stays chosen
+// across a re-read, and a command on an item gone since says so.
+TEST_F(LaunchBarSession, TheChosenItemIsKeptByIdentityAndAGoneOneIsNamed) {
+  Dir("AppData/Ovel Launch Bar/Tools");
+  File("AppData/Ovel Launch Bar/Tools.lnk");
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  const std::string link = Win("AppData/Ovel Launch Bar/Tools.lnk");
+  const auto pathAt = [&](int32_t row) {
+    return FullPathOf(bar.model(), *bar.model().GetItem(row));
+  };
+  const std::optional<int32_t> shortcut = FindRowByPath(bar.model(), link);
+  ASSERT_TRUE(shortcut);
+  ASSERT_EQ(bar.model().NamedItem(*shortcut)->ItemName, "Tools");
+  list.selected = shortcut;
+  File("AppData/Ovel Launch Bar/Aaa.lnk");
+  bar.OnFolderChanged();
+  bar.OnTimer(TimerId::FolderWatch);
+  bar.OnTimer(TimerId::FolderWatch);
+  ASSERT_TRUE(list.selected);
+  EXPECT_EQ(pathAt(*list.selected), link);
+
+  std::filesystem::remove(root() / "AppData/Ovel Launch Bar/Tools.lnk");
+  bar.RunCommand(CommandId::Delete1);
+  EXPECT_EQ(form.errors, std::vector<std::string>{
+                             "Cannot delete \"Tools\": it is no longer in the folder shown."});
+  EXPECT_TRUE(std::filesystem::is_directory(root() / "AppData/Ovel Launch Bar/Tools"));
+  EXPECT_EQ(bar.model().ItemCount(), 3) << "read again";
+
+  File("AppData/Ovel Launch Bar/Gone.lnk");
+  bar.RereadKeepingPlace();
+  list.selected = FindRowByPath(bar.model(), Win("AppData/Ovel Launch Bar/Gone.lnk"));
+  std::filesystem::remove(root() / "AppData/Ovel Launch Bar/Gone.lnk");
+  launcher.answer = 2;
+  bar.OnDoubleClick();
+  EXPECT_EQ(form.errors.back(), "Cannot open \"Gone\": it is no longer in the folder shown.");
+}
+
+// A close request while a caption is edited: the editor is cancelled and
+// its end, which the closing window brings, renames nothing.
+TEST_F(LaunchBarSession, ACloseWhileACaptionIsEditedKeepsTheName) {
+  File("AppData/Ovel Launch Bar/item2.txt");
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  const int32_t row = Row("item2.txt") >= 0 ? Row("item2.txt") : Row("item2");
+  list.selected = row;
+  EXPECT_TRUE(bar.OnListKey(kVkF2, 0));
+  bar.OnLabelEditBegan(row);
+  EXPECT_TRUE(bar.MayClose());
+  EXPECT_FALSE(list.editing) << "the editor is cancelled";
+  bar.OnLabelEdited(row, "unfinished");
+  EXPECT_TRUE(std::filesystem::exists(root() / "AppData/Ovel Launch Bar/item2.txt"));
+  EXPECT_FALSE(std::filesystem::exists(root() / "AppData/Ovel Launch Bar/unfinished"));
+}
+
+// The root folder removed while the bar runs: its items go, the user is
+// asked by its name, and it is made again when the user says so.
+TEST_F(LaunchBarSession, ARootRemovedWhileRunningShowsNothingStaleAndCanBeMadeAgain) {
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  const std::string rootFolder = Win("AppData/Ovel Launch Bar");
+  std::filesystem::rename(root() / "AppData/Ovel Launch Bar", root() / "AppData/Elsewhere");
+  form.confirmAnswer = false;
+  EXPECT_TRUE(bar.OnListKey(kVkF5, 0));
+  EXPECT_EQ(bar.model().ItemCount(), 0);
+  ASSERT_EQ(form.errors.size(), 1u);
+  EXPECT_NE(form.errors[0].find(rootFolder), std::string::npos) << form.errors[0];
+  EXPECT_FALSE(std::filesystem::exists(root() / "AppData/Ovel Launch Bar"));
+
+  form.confirmAnswer = true;
+  bar.OnFolderChanged();
+  bar.OnTimer(TimerId::FolderWatch);
+  bar.OnTimer(TimerId::FolderWatch);
+  EXPECT_TRUE(std::filesystem::is_directory(root() / "AppData/Ovel Launch Bar"));
+  EXPECT_EQ(bar.paths().CurrentPath, rootFolder);
+  EXPECT_EQ(form.errors.size(), 2u);
 }
 
 TEST_F(LaunchBarSession, RealIconsReplaceTheKindIconsAndNeverLandOnAnotherFolder) {

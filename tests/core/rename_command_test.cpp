@@ -4,6 +4,7 @@
 #include "core/commands/file_operation.h"
 #include "core/commands/new_names.h"
 #include "core/commands/row_finder.h"
+#include "core/folder/launch_rules.h"
 #include "core/platform/com_error.h"
 
 namespace olb {
@@ -95,7 +96,9 @@ TEST_F(Rename, AFailedMoveOrRereadIsReported) {
   File("bar/a.txt");
   Dir("bar/Games");
   Show();
-  const std::string tooLong(300, 'n');  // longer than the file system allows
+  // Longer than the file system's names (in bytes), within the shell's path.
+  std::string tooLong;
+  for (int i = 0; i < 130; ++i) tooLong += "\xC3\xA9";
   commands.ListViewEdited(Row("a.txt"), tooLong);
   EXPECT_TRUE(OnDisk("a.txt"));
   ASSERT_EQ(host.errors.size(), 1u);
@@ -110,6 +113,39 @@ TEST(RenameRule, OnlyAnotherItemCounts) {
   EXPECT_TRUE(RenameHitsAnotherItem({"C:\\b\\a.txt", "C:\\b\\c.txt"}, true));
   EXPECT_FALSE(RenameHitsAnotherItem({"C:\\b\\a.txt", "C:\\b\\A.TXT"}, true));
   EXPECT_TRUE(RenameHitsAnotherItem({"C:\\b\\a.txt", "C:\\b\\a.txt2"}, true));
+}
+
+// A full path past the shell's limit could not be opened, renamed or
+// deleted afterwards: refused, naming the limit. Up to it is taken, and New
+// Folder keeps to it too.
+TEST_F(Rename, ANameWhoseFullPathWouldPassTheLimitIsRefused) {
+  File("bar/a.txt");
+  Show();
+  const std::string prefix = Win("bar") + "\\";
+  commands.ListViewEdited(Row("a.txt"), std::string(261 - prefix.size(), 'n'));
+  EXPECT_TRUE(OnDisk("a.txt"));
+  ASSERT_EQ(host.errors.size(), 1u);
+  EXPECT_NE(host.errors[0].find("longer than the 260 characters"), std::string::npos);
+  const std::string longest(259 - prefix.size(), 'n');
+  commands.ListViewEdited(Row("a.txt"), longest);
+  EXPECT_TRUE(OnDisk(longest));
+  EXPECT_EQ(host.errors.size(), 1u);
+
+  const std::string deep(261 - prefix.size() - std::string("\\NewFolder").size(), 'd');
+  Dir("bar/" + deep);
+  model.OpenFolderByPath(Win("bar/" + deep));
+  commands.NewFolder1Click();
+  EXPECT_FALSE(OnDisk(deep + "/NewFolder"));
+  EXPECT_EQ(host.errors.size(), 2u);
+}
+
+TEST_F(Rename, AnItemRemovedOutsideTheBarIsNamedAndNothingIsMoved) {
+  File("bar/a.txt");
+  Show();
+  std::filesystem::remove(Bar("a.txt"));
+  commands.ListViewEdited(Row("a.txt"), "b.txt");
+  EXPECT_EQ(host.errors, std::vector<std::string>{ItemGoneMessage("rename", "a.txt")});
+  EXPECT_TRUE(files.operations.empty());
 }
 
 TEST_F(Rename, RowOutsideTheListChangesNothing) {

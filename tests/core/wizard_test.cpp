@@ -251,6 +251,21 @@ TEST_F(WizardTest, AnExistingRootFolderMeansNoWizardAndTheWorkingFolderNeverMove
   EXPECT_EQ(std::filesystem::current_path(), cwd);
 }
 
+// The program killed while the wizard is up: nothing was made or stored,
+// and the next start is a first start again.
+TEST_F(WizardTest, AFirstStartKilledInTheWizardLeavesNoTraceAndAsksAgain) {
+  const auto start = [&] {
+    return RunFirstStart({user, files, registry, "C:\\bar.exe"}, Win("new") + "\\", options, {});
+  };
+  user.answers = {true};  // no answer comes from step 2
+  EXPECT_THROW(start(), std::logic_error);
+  EXPECT_FALSE(std::filesystem::exists(root() / "new"));
+  EXPECT_EQ(RunValue(registry), "<none>");
+  user.answers = {true, true, true};
+  EXPECT_EQ(start(), WizardEnd::Completed);
+  EXPECT_TRUE(std::filesystem::is_directory(root() / "new" / "Games"));
+}
+
 TEST_F(WizardTest, ARootFolderThatCannotBeMadeSkipsTheWizard) {
   File("blocked");  // a file of the folder's name is in the way
   bool hidden = false;

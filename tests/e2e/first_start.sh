@@ -32,6 +32,7 @@ check "a first start shows the wizard's first step" wait_page "Step1"
 check "no text of step 1 is cut or reaches the panel's edge" look_at_page wizard-step1
 probe command TForm6 1
 check "Next shows step 2" wait_page "Step2"
+check "no folder is made before the answers are saved" test ! -e "$(root_folder_unix)"
 probe click TForm6 106  # Autoload on (it starts unticked: no Run value yet)
 probe click TForm6 107  # AutoHide off
 probe click TForm6 108  # Always on Top on
@@ -60,10 +61,23 @@ check "and the record still has AutoHide off, Always on Top on" \
   test "$(field_of_record 17)$(field_of_record 25)" = 0000000001000000
 
 # The process does not sit in the root folder: it can be renamed meanwhile.
+# The bar then shows none of its items, names it and offers to make it
+# again; once it is back the bar shows it again.
 root_windows=$(timeout -k 2 30 wine winepath -w "$(root_folder_unix)" </dev/null 2>/dev/null | tr -d '\r')
+root_count=$(view_of list_count)
 check "the root folder can be renamed while the bar runs" \
   probe rename "$root_windows" "$root_windows renamed"
-check "and renamed back" probe rename "$root_windows renamed" "$root_windows"
+# The message box's text: its static control is 0xFFFF on Windows, 100 under Wine.
+box_text() { probe text '#32770' 65535 2>/dev/null || probe text '#32770' 100; }
+asks_about_root() { box_text | grep -qF "\"$root_windows\" was removed or renamed"; }
+check "the bar asks about its gone folder, naming it" wait_until 5000 asks_about_root
+check "and shows no stale item" view_is list_count 0
+sleep 0.5
+screenshot root-gone
+check "the folder is renamed back" probe rename "$root_windows renamed" "$root_windows"
+probe command '#32770' 7 >/dev/null  # No: nothing is made
+check "the bar shows the root's $root_count items again" \
+  wait_until 5000 view_is list_count "$root_count"
 
 # The floating bar's title strip runs along its left side.
 rect=$(info_of rect)

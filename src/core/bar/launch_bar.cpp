@@ -206,15 +206,21 @@ void LaunchBar::RereadKeepingPlace() {
   } done{rereading_};
   const std::string path = paths_.CurrentPath;
   const int32_t offset = scroller_.ScrollOffset();
+  const uint64_t seen = changesSeen_;
   commands_.RereadKeepingSelection();
   watchDebounce_.Clear();
+  WatchShownFolder();
+  // Changes that came while the read waited on the user (a question) are
+  // read after it.
+  if (changesSeen_ != seen) OnFolderChanged();
   // A folder that vanished was replaced by another, which starts at its start.
   if (paths_.CurrentPath == path) scroller_.ScrollToOffset(offset);
 }
 
 void LaunchBar::WatchShownFolder() {
-  if (paths_.CurrentPath == watchedPath_) return;
+  if (paths_.CurrentPath == watchedPath_ && model_.FillTicket() == watchedFill_) return;
   watchedPath_ = paths_.CurrentPath;
+  watchedFill_ = model_.FillTicket();
   watchChanged_ = false;
   watchDebounce_.Clear();
   watchPolled_ = !s_.watcher.Watch(watchedPath_) && !watchedPath_.empty();
@@ -228,6 +234,7 @@ void LaunchBar::WatchShownFolder() {
 
 void LaunchBar::OnFolderChanged() {
   if (watchedPath_.empty()) return;
+  ++changesSeen_;
   watchChanged_ = true;
   // The ticks run only while a change waits: a burst of changes is read once.
   if (!watchTicking_) {
@@ -300,6 +307,7 @@ void LaunchBar::AfterDrag(TDropEffects effects) {
   if (!RereadAfterDrag(effects)) return;
   const std::string path = paths_.CurrentPath;
   model_.OpenFolderByPath(path);
+  WatchShownFolder();
 }
 
 }  // namespace olb

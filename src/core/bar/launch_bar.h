@@ -86,7 +86,8 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   // A request to close the form. While a command waits in a modal window
   // (a shell confirmation, a file dialog) the close is kept until the
   // command has returned: closing under it would end that window with an
-  // answer the user never gave. False: the form stays for now.
+  // answer the user never gave. False: the form stays for now. True: an
+  // open caption editor is cancelled, and no edit is taken from then on.
   bool MayClose();
   // The form became active; `fromOwnWindow` when focus came from another
   // window of this program. Only the first activation and those from the
@@ -126,6 +127,9 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   void OnLabelEditBegan(int32_t row) { commands_.ListViewEditBegan(row); }
   // An accepted in-place edit of `row`'s caption.
   void OnLabelEdited(int32_t row, const std::string& text) {
+    // The editor's end that closing brings (its focus goes with the window)
+    // is no answer of the user's.
+    if (closing_) return;
     const BusyScope busy(*this);
     commands_.ListViewEdited(row, text);
   }
@@ -197,6 +201,9 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   bool FallBackFromGoneFolder(const std::string& path) override {
     return commands_.FallBackFrom(path);
   }
+  bool ItemExists(const std::string& path) override {
+    return s_.files.FileExists(path) || s_.files.DirectoryExists(path);
+  }
   bool Confirm(const std::string& question) override { return s_.form.Confirm(question); }
   void ProcessMessages() override { s_.form.ProcessMessages(); }
   Point CursorPos() override { return s_.form.CursorPos(); }
@@ -206,7 +213,10 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   bool RunKeyCommand(ListKeyAction action) override;
   void FolderReplaced() override;
 
-  // Watches the folder shown when it is another one than the one watched.
+  // Watches the folder shown again whenever it was read since the watch was
+  // set: a folder replaced under the same path (moved away, made anew) is
+  // the new one's watch from its first read on, and a watch the system
+  // dropped is set again.
   void WatchShownFolder();
   void FolderWatchTimer();
 
@@ -234,13 +244,16 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   bool watchPolled_ = false;   // the watcher cannot deliver: the timer polls it
   bool watchChanged_ = false;  // a change came in since the last tick
   bool watchTicking_ = false;
-  WatchDebounce watchDebounce_;
+  uint64_t watchedFill_ = 0;  // the model's fill the watch was set after
+  uint64_t changesSeen_ = 0;  // the watcher's messages so far
+  WatchDebounce watchDebounce_{1000 / static_cast<int>(kFolderWatchMs)};  // read once a second
   TypeAhead typeAhead_;
   bool rereading_ = false;
   bool created_ = false;
   bool activatedOnce_ = false;
   int busy_ = 0;               // commands at work, nested
   bool closePending_ = false;  // a close came while one was
+  bool closing_ = false;       // the close was let through: the form goes
   bool aboutShown_ = false;    // the About window is up
 };
 

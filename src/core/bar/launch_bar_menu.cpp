@@ -129,7 +129,12 @@ void LaunchBar::Help1Click() {
 }
 
 bool LaunchBar::MayClose() {
-  if (busy_ == 0) return true;
+  if (busy_ == 0) {
+    // A caption being edited keeps its name: the typed text is dropped.
+    closing_ = true;
+    s_.rows.CancelCaptionEdit();
+    return true;
+  }
   closePending_ = true;
   // The About window only informs: it gives way at once, so that a close
   // from outside (an installer replacing the program) is not held up by it.
@@ -138,7 +143,10 @@ bool LaunchBar::MayClose() {
 }
 
 void LaunchBar::EndBusy() {
-  if (--busy_ > 0 || !closePending_) return;
+  if (--busy_ > 0) return;
+  // The command may have read the folder again.
+  if (!closing_) WatchShownFolder();
+  if (!closePending_) return;
   closePending_ = false;
   s_.form.Close();
 }

@@ -10,6 +10,7 @@
 #include "core/commands/new_names.h"
 #include "core/platform/com_error.h"
 #include "core/commands/row_finder.h"
+#include "core/folder/launch_rules.h"
 
 namespace olb {
 
@@ -34,6 +35,7 @@ bool ItemCommands::FallBackFrom(const std::string& gone) {
   // long may be cut short, and a cut name never exists. Such a folder is
   // reported as unreadable, not as removed.
   if (gone.size() + 1 >= kShellPathLimit) return false;
+  if (RootGone()) return true;
   const std::string shown = NearestExistingFolder(
       gone, model_.Paths().RootPath,
       [this](const std::string& p) { return services_.files.DirectoryExists(p); });
@@ -42,6 +44,19 @@ bool ItemCommands::FallBackFrom(const std::string& gone) {
   services_.host.FolderReplaced();
   services_.host.UpdateScrollStrips();
   services_.host.ShowError(FolderGoneMessage(gone, shown));
+  return true;
+}
+
+bool ItemCommands::RootGone() {
+  const std::string root(WithoutTrailingBackslashes(model_.Paths().RootPath));
+  if (root.empty() || services_.files.DirectoryExists(root)) return false;
+  model_.ShowNothing();
+  services_.host.UpdateScrollStrips();
+  if (services_.host.Confirm(RootGoneQuestion(root)) && services_.files.MakeDirectory(root)) {
+    model_.OpenFolderByPath(root);
+    services_.host.FolderReplaced();
+    services_.host.UpdateScrollStrips();
+  }
   return true;
 }
 
@@ -72,8 +87,7 @@ void ItemCommands::ListViewEdited(int32_t row, const std::string& text) {
     const std::optional<int32_t> found =
         began->path.empty() ? std::nullopt : FindRowByPath(model_, began->path);
     if (!found) {
-      services_.host.ShowError("Cannot rename \"" + began->caption +
-                               "\": it is no longer in the folder shown.");
+      services_.host.ShowError(ItemGoneMessage("rename", began->caption));
       return;
     }
     row = *found;
@@ -92,6 +106,17 @@ void ItemCommands::ListViewEdited(int32_t row, const std::string& text) {
     // Without a path there is nothing the shell could move.
     if (fullPath.empty()) return;
     move = FileRenameMove(Prefix(), caption, fullPath, text);
+  }
+  // Removed or renamed outside the bar since the list was read: the shell
+  // would report only that it failed.
+  if (!Exists(move.from)) {
+    services_.host.ShowError(ItemGoneMessage("rename", caption));
+    Reread();
+    return;
+  }
+  if (!FitsPathLimit(move.to)) {
+    services_.host.ShowError(PathTooLongMessage("rename \"" + caption + "\" to \"" + text + "\""));
+    return;
   }
   // The shell would replace a file of that name, or move the item into a
   // folder of that name: neither is what a rename means.
@@ -132,7 +157,12 @@ void ItemCommands::NewFolder1Click() {
   services_.host.ProcessMessages();
   if (!FolderShown()) return;
   // A fixed name: when it exists nothing is made and the existing one is marked.
-  services_.files.MakeDirectory(Prefix() + kNewFolderName);
+  const std::string path = Prefix() + kNewFolderName;
+  if (!FitsPathLimit(path)) {
+    services_.host.ShowError(PathTooLongMessage(std::string("make \"") + kNewFolderName + "\""));
+    return;
+  }
+  services_.files.MakeDirectory(path);
   Reread();
   if (std::optional<int32_t> found = FindRowByName(model_, kNewFolderName)) {
     MarkFoundRow(services_.rows, *found);
@@ -151,6 +181,10 @@ void ItemCommands::NewShortut1Click() {
   const std::optional<std::string> path =
       ChosenShortcutPath(prefix, *chosen, [this](const std::string& p) { return Exists(p); });
   bool made = false;
+  if (path && !FitsPathLimit(*path)) {
+    services_.host.ShowError(PathTooLongMessage("make a shortcut to \"" + *chosen + "\" here"));
+    return;
+  }
   if (path) {
     const std::string ext = PathExtension(*chosen);
     made = ext == ".lnk" || ext == ".url"
@@ -174,9 +208,14 @@ void ItemCommands::Delete1Click() {
   services_.host.ProcessMessages();
   if (!FolderShown()) return;
   if (std::optional<int32_t> selected = model_.List().SelectedIndex()) {
-    if (const PShellItem* item = model_.GetItem(*selected)) {
+    if (const PShellItem* item = model_.NamedItem(*selected)) {
       const std::string path = FullPathOf(model_, *item);
-      if (NamesItemExactly(FileNamePart(path))) {
+      // A name the path rules would read as another is looked for by its
+      // exact name when it is moved aside.
+      const bool exact = NamesItemExactly(FileNamePart(path));
+      if (exact && !IsDeleteGuarded(path) && !Exists(path)) {
+        services_.host.ShowError(ItemGoneMessage("delete", item->ItemName));
+      } else if (exact) {
         DeleteSH(services_.files, path);
       } else {
         DeleteAside(path);
@@ -228,13 +267,17 @@ void ItemCommands::OpenFolderwithShortcuts1Click() {
 
 void ItemCommands::RereadKeepingSelection() {
   if (!FolderShown()) return;
-  std::optional<std::string> selected;
+  // The item itself, by its path: another item may carry the same caption.
+  std::string caption, path;
   if (std::optional<int32_t> row = model_.List().SelectedIndex()) {
-    if (const PShellItem* item = model_.GetItem(*row)) selected = item->ItemName;
+    if (const PShellItem* item = model_.NamedItem(*row)) {
+      caption = item->ItemName;
+      path = FullPathOf(model_, *item);
+    }
   }
   Reread();
-  if (!selected) return;
-  if (std::optional<int32_t> row = FindRowByName(model_, *selected)) {
+  if (path.empty()) return;
+  if (std::optional<int32_t> row = FindRowOfItem(model_, caption, path)) {
     services_.rows.SelectRow(*row);
     services_.rows.FocusRow(*row);
   }

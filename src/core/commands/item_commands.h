@@ -84,6 +84,10 @@ class ItemCommands {
   // told; when not even the root can be opened, ComError is raised.
   void Reread();
   bool Exists(const std::string& path);
+  // When the root folder itself is gone, no item of it stays on show and
+  // the user is asked whether to make it again (then shown): true. False
+  // while the root exists.
+  bool RootGone();
   // The checks before a rename: false, after saying why, when the typed
   // text is not a name or the item's own name would be read as another.
   bool RenameAllowed(const PShellItem& item, const std::string& text);

@@ -1,6 +1,8 @@
 #include "core/commands/new_names.h"
 
+#include "core/folder/folder_model.h"
 #include "core/paths/path_text.h"
+#include "core/platform/utf16.h"
 
 namespace olb {
 
@@ -24,6 +26,19 @@ std::string RenameFailedMessage(std::string_view caption, std::string_view typed
       .append(
           "\". The name may contain characters that are not allowed, be too long, or the "
           "item may be in use.");
+  return message;
+}
+
+bool FitsPathLimit(std::string_view path) {
+  return Utf8ToUtf16(path).size() < kShellPathLimit;
+}
+
+std::string PathTooLongMessage(std::string_view what) {
+  std::string message = "Cannot ";
+  message.append(what)
+      .append(": its full path would be longer than the ")
+      .append(std::to_string(kShellPathLimit))
+      .append(" characters Windows allows.");
   return message;
 }
 
@@ -77,6 +92,14 @@ std::string FolderName(std::string_view path) {
 }
 
 }  // namespace
+
+std::string RootGoneQuestion(std::string_view root) {
+  std::string question = "The bar's folder \"";
+  question.append(root).append(
+      "\" was removed or renamed outside the bar.\n\nMake it again, empty? (No leaves the bar "
+      "empty until the folder is back; F5 looks again.)");
+  return question;
+}
 
 std::string FolderGoneMessage(std::string_view gone, std::string_view shown) {
   std::string message = "The folder \"";

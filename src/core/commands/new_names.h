@@ -25,6 +25,14 @@ std::string RenameTakenMessage(std::string_view typed);
 // The message shown when the shell did not rename the item.
 std::string RenameFailedMessage(std::string_view caption, std::string_view typed);
 
+// Whether a new path for an item stays within the shell's limit of 260
+// characters (UTF-16 units) with the NUL that ends it: a longer one could
+// be made, but then neither opened, renamed nor deleted through the shell.
+bool FitsPathLimit(std::string_view path);
+// Why a new name for an item is refused: "Cannot <what>: its full path
+// would be longer than the 260 characters Windows allows."
+std::string PathTooLongMessage(std::string_view what);
+
 // The first of `base` + `suffix`, `base` + " (2)" + `suffix`, and so on up
 // to " (999)", that is not taken; nullopt when all are.
 std::optional<std::string> FirstFreeName(std::string_view base, std::string_view suffix,
@@ -42,6 +50,10 @@ std::optional<std::string> ChosenShortcutPath(std::string_view prefix, std::stri
 // when it is gone too). `root` may end with a backslash.
 std::string NearestExistingFolder(std::string_view current, std::string_view root,
                                   const PathTaken& exists);
+
+// The question asked when the bar's root folder `root` is gone: it names the
+// folder and offers to make it again.
+std::string RootGoneQuestion(std::string_view root);
 
 // The message shown after falling back from `gone` to `shown`: it names
 // both folders by their own names.

@@ -35,6 +35,15 @@ std::optional<int32_t> FindRowByPath(FolderModel& model, std::string_view path) 
   return std::nullopt;
 }
 
+std::optional<int32_t> FindRowOfItem(FolderModel& model, std::string_view caption,
+                                     std::string_view path) {
+  for (int32_t row = 0; row < model.ItemCount(); ++row) {
+    const PShellItem& item = *model.NamedItem(row);
+    if (item.ItemName == caption && EqualNoCase(FullPathOf(model, item), path)) return row;
+  }
+  return std::nullopt;
+}
+
 std::string FullPathOf(FolderModel& model, const PShellItem& item) {
   ShellFolder* desktop = model.DesktopFolder();
   if (!desktop) return {};

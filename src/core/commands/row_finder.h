@@ -22,6 +22,13 @@ std::optional<int32_t> FindCopiedRow(FolderModel& model, std::string_view fileNa
 // compare so on the platform). Asks the shell for each row's path.
 std::optional<int32_t> FindRowByPath(FolderModel& model, std::string_view path);
 
+// The row of the item at `path` (compared without case), looked for among
+// the rows captioned `caption` only: a folder and a shortcut may share a
+// caption ("Tools" for the folder Tools and for Tools.lnk), a path is one
+// item's alone.
+std::optional<int32_t> FindRowOfItem(FolderModel& model, std::string_view caption,
+                                     std::string_view path);
+
 // The full path (parse name) of a record of the folder shown; empty when the
 // shell gives none. Raises ComError when the list cannot be built.
 std::string FullPathOf(FolderModel& model, const PShellItem& item);

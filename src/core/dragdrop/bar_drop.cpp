@@ -11,14 +11,14 @@
 namespace olb {
 
 DropAction ActionForDroppedPath(bool isFolder, bool ontoShortcut, const std::string& lowerExtension,
-                                const DropRequest& request) {
+                                const DropRequest& request, bool otherVolume) {
   if (!isFolder && ontoShortcut && lowerExtension != ".lnk") return DropAction::Argument;
   if (request.effect.Has(TDropEffect::deLink)) return DropAction::Shortcut;
   if (request.effect.Has(TDropEffect::deCopy)) return DropAction::Copy;
   if (!request.effect.Has(TDropEffect::deMove)) return DropAction::Skip;
   const bool program = IsProgramExtension(lowerExtension);
   if (!isFolder && program && !request.shift.Has(TShift::Shift)) return DropAction::Shortcut;
-  return DropAction::Move;
+  return otherVolume && !request.shift.Has(TShift::Shift) ? DropAction::Copy : DropAction::Move;
 }
 
 std::optional<std::string> NewShortcutPath(const std::string& prefix, const std::string& path,
@@ -116,6 +116,13 @@ uint32_t BarDrop::DropFiles(const FileList& droppedFiles, const DropRequest& req
   int moves = 0, copies = 0, links = 0;
   // What the last path left in the destination, to focus when it stays.
   std::string lastPlaced;
+  // The first path whose new full path would pass the shell's limit.
+  std::string tooLong;
+  const auto fits = [&tooLong](const std::string& path, const std::string& placed) {
+    if (FitsPathLimit(placed)) return true;
+    if (tooLong.empty()) tooLong = LeafName(path);
+    return false;
+  };
   for (const std::string& path : droppedFiles) {
     lastPlaced.clear();
     const bool isFolder = s_.files.DirectoryExists(path);
@@ -123,7 +130,8 @@ uint32_t BarDrop::DropFiles(const FileList& droppedFiles, const DropRequest& req
     // The key state of the drop itself decides, not the keys held now: the
     // drag may come from another program, whose keys this thread never saw.
     const DropAction action =
-        ActionForDroppedPath(isFolder, target.ontoShortcut, PathExtension(path), request);
+        ActionForDroppedPath(isFolder, target.ontoShortcut, PathExtension(path), request,
+                             !OnSameVolume(path, target.folder));
     if (action == DropAction::Argument) {
       documents.push_back(path);
       continue;
@@ -131,7 +139,7 @@ uint32_t BarDrop::DropFiles(const FileList& droppedFiles, const DropRequest& req
     if (action == DropAction::Skip) continue;
     if (action == DropAction::Shortcut) {
       const std::optional<std::string> link = NewShortcutPath(prefix, path, taken);
-      if (link && s_.programs.CreateShortcut(*link, path)) {
+      if (link && fits(path, *link) && s_.programs.CreateShortcut(*link, path)) {
         ++links;
         lastPlaced = LeafName(*link);
       }
@@ -140,13 +148,14 @@ uint32_t BarDrop::DropFiles(const FileList& droppedFiles, const DropRequest& req
     // An item of the bar dropped back where it is, or a folder onto itself
     // (a short accidental drag): nothing to move, and no error from the shell.
     const std::string to = prefix + LeafName(path);
-    if (EqualNoCase(to, path) || EqualNoCase(target.folder, path)) continue;
+    if (EqualNoCase(to, path) || EqualNoCase(target.folder, path) || !fits(path, to)) continue;
     const bool copy = action == DropAction::Copy;
     FileOperation(s_.files, path, to, copy ? kFoCopy : kFoMove,
                   isFolder ? kFofAllowUndo : kFofNoErrorUi);
     ++(copy ? copies : moves);
     lastPlaced = LeafName(path);
   }
+  if (!tooLong.empty()) s_.host.ShowError(PathTooLongMessage("put \"" + tooLong + "\" here"));
   uint32_t effect = kDropEffectNone;
   if (moves == 0 && copies > 0) effect = kDropEffectCopy;
   if (moves == 0 && copies == 0 && links > 0) effect = kDropEffectLink;

@@ -55,9 +55,10 @@ struct DropRequest {
 enum class DropAction { Argument, Move, Copy, Shortcut, Skip };
 // A file dropped onto a program's shortcut is its argument; a link drop
 // makes shortcuts; a plain drop of a program file makes a shortcut too, so
-// an installed program stays where it works (Shift asks for the move).
+// an installed program stays where it works (Shift asks for the move). A
+// plain drop from `otherVolume` copies, as the shell does (Shift moves).
 DropAction ActionForDroppedPath(bool isFolder, bool ontoShortcut, const std::string& lowerExtension,
-                                const DropRequest& request);
+                                const DropRequest& request, bool otherVolume = false);
 // The name of a new shortcut to `path` in the folder with `prefix`, not
 // taken yet: "tool.lnk" for "tool.exe", "notes.txt.lnk" for a document,
 // then "tool (2).lnk" and on; nullopt when every number is taken.

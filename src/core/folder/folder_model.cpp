@@ -138,6 +138,12 @@ void FolderModel::FillItemList(std::shared_ptr<ShellFolder> folder) {
   services_.list.Repaint();
 }
 
+void FolderModel::ShowNothing() {
+  ClearItemList();
+  services_.list.SetItemCount(0);
+  services_.list.Repaint();
+}
+
 void FolderModel::ClearItemList() {
   items_.clear();
   ++iconTicket_;

@@ -78,6 +78,9 @@ class FolderModel {
   // A failing enumeration raises ComError before anything changes.
   void FillItemList(std::shared_ptr<ShellFolder> folder);
   void ClearItemList();
+  // The list shows no item (the folder shown is gone with everything above
+  // it); the paths stay as they were.
+  void ShowNothing();
 
   // Fills name, icon, size and attributes of the records in [first, last]
   // that still need them, and in report style also type and time; indexes

@@ -33,6 +33,13 @@ ShellOpenRequest LaunchRequestFor(std::string_view fullPath) {
   return request;
 }
 
+std::string ItemGoneMessage(std::string_view verb, std::string_view caption) {
+  std::string message = "Cannot ";
+  message.append(verb).append(" \"").append(caption).append(
+      "\": it is no longer in the folder shown.");
+  return message;
+}
+
 bool UpEnabledAt(std::string_view currentPath, std::string_view rootPath) {
   return !IsRootFolder(currentPath, rootPath);
 }

@@ -25,6 +25,11 @@ ShellOpenRequest LaunchRequestFor(std::string_view fullPath);
 std::optional<std::string> LaunchFailureMessage(std::string_view caption, std::string_view file,
                                                 intptr_t answer);
 
+// What the user is told when the item a command was given to has gone from
+// the folder (removed or renamed outside the bar): "Cannot <verb>
+// "<caption>": it is no longer in the folder shown."
+std::string ItemGoneMessage(std::string_view verb, std::string_view caption);
+
 // The Up button is disabled exactly when the folder shown is the root
 // (byte for byte, letter case included).
 bool UpEnabledAt(std::string_view currentPath, std::string_view rootPath);

@@ -30,7 +30,8 @@ class ReportStyleWhileChanging {
 void Navigator::ListViewDblClick() {
   const std::optional<int32_t> selected = model_.List().SelectedIndex();
   if (!selected) return;
-  const PShellItem* item = model_.GetItem(*selected);
+  // Named: a message about it gives its caption.
+  const PShellItem* item = model_.NamedItem(*selected);
   ShellFolder* folder = model_.CurrentFolder();
   if (!item || !folder) return;
   if (model_.ItemIsFolder(*folder, item->RelPidl.get())) {
@@ -86,10 +87,13 @@ void Navigator::LaunchItem(const PShellItem& item) {
   }
   // The shell says nothing of a broken shortcut or a file it cannot open.
   const std::string caption = item.ItemName;
-  if (std::optional<std::string> failed =
-          LaunchFailureMessage(caption, request.file, launcher_.ShellOpen(request))) {
-    host_.ShowError(*failed);
+  const intptr_t answer = launcher_.ShellOpen(request);
+  std::optional<std::string> failed = LaunchFailureMessage(caption, request.file, answer);
+  // Not found: the item itself may have gone, which is not its target's fault.
+  if (failed && (answer == 2 || answer == 3) && !host_.ItemExists(request.file)) {
+    failed = ItemGoneMessage("open", caption);
   }
+  if (failed) host_.ShowError(*failed);
 }
 
 void Navigator::UpOneLevel() {

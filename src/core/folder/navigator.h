@@ -33,6 +33,11 @@ class NavigationHost {
     (void)path;
     return false;
   }
+  // Whether `path` still names a file or folder.
+  virtual bool ItemExists(const std::string& path) {
+    (void)path;
+    return true;
+  }
   // Runs a key's command that belongs to the form (rename, delete, re-read,
   // the menu); false when the form has none for it.
   virtual bool RunKeyCommand(ListKeyAction action) {

@@ -3,13 +3,12 @@
 namespace olb {
 
 bool WatchDebounce::Tick(bool changed, bool busy) {
-  if (changed || busy) {
-    pending_ = pending_ || changed;
-    return false;
-  }
-  const bool due = pending_;
-  pending_ = false;
-  return due;
+  pending_ = pending_ || changed;
+  if (!pending_) return false;
+  ++waited_;
+  if (busy || (changed && waited_ < mostTicks_)) return false;
+  Clear();
+  return true;
 }
 
 }  // namespace olb

@@ -50,6 +50,35 @@ std::string PathFolder(std::string_view path) {
   return std::string(path.substr(0, at + 1));
 }
 
+namespace {
+
+// The volume part of a full path: "c:" for a drive, "server\share" for a
+// network share; empty for neither. A "\\?\" or "\\?\UNC\" prefix is skipped.
+std::string VolumeOf(std::string_view path) {
+  bool share = false;
+  if (path.starts_with("\\\\?\\")) {
+    path.remove_prefix(4);
+    if (StartsWithNoCase(path, "UNC\\")) {
+      path.remove_prefix(4);
+      share = true;
+    }
+  } else if (path.starts_with("\\\\")) {
+    path.remove_prefix(2);
+    share = true;
+  }
+  if (!share) return path.size() >= 2 && path[1] == ':' ? LowerAsciiText(path.substr(0, 2)) : "";
+  const size_t server = path.find('\\');
+  if (server == std::string_view::npos) return LowerAsciiText(path);
+  return LowerAsciiText(path.substr(0, path.find('\\', server + 1)));
+}
+
+}  // namespace
+
+bool OnSameVolume(std::string_view a, std::string_view b) {
+  const std::string va = VolumeOf(a), vb = VolumeOf(b);
+  return va.empty() || vb.empty() || va == vb;
+}
+
 std::string LeafName(std::string_view path) {
   const size_t cut = path.find_last_of("\\:");
   return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));

@@ -52,6 +52,11 @@ std::string FolderPrefix(std::string_view currentPath);
 // ("C:\") and a path of one character.
 std::string_view WithoutTrailingBackslashes(std::string_view path);
 
+// Whether two full paths lie on one volume: the same drive letter, or the
+// same "\\server\share" (A to Z compared without case; a "\\?\" prefix
+// does not count). Paths of neither form are taken as on one volume.
+bool OnSameVolume(std::string_view a, std::string_view b);
+
 // Whether `currentPath` (no trailing backslash) is the folder `rootPath`
 // (with one), compared exactly.
 bool IsRootFolder(std::string_view currentPath, std::string_view rootPath);

@@ -23,6 +23,9 @@ class ListRowState {
   virtual void RedrawRow(int32_t row) = 0;
   // Starts editing `row`'s caption in place.
   virtual void EditCaption(int32_t row) = 0;
+  // Ends an open in-place edit without taking its text; nothing when none
+  // is open.
+  virtual void CancelCaptionEdit() = 0;
   // Where a menu asked for by the keyboard opens, in screen pixels: at the
   // middle of `row`'s icon, or at the list's corner without a row.
   virtual Point MenuPointAt(std::optional<int32_t> row) = 0;

@@ -11,9 +11,10 @@
 namespace olb {
 
 // When the root folder `rootPath` exists, does nothing and returns nullopt.
-// Otherwise this is a first start: `hideBar` runs, the folder is made (one
-// level) and, when it exists then, the setup wizard runs and its end is
-// returned; when it still does not exist the wizard is skipped (nullopt) and
+// Otherwise this is a first start: `hideBar` runs and, when the root can be
+// made (its parent folder exists and no file has its name), the setup
+// wizard runs, which makes the root folder (one level) with its answers,
+// and its end is returned; otherwise the wizard is skipped (nullopt) and
 // opening the folder afterwards reports why.
 //
 // Existence is asked of the file-system port: the process's current

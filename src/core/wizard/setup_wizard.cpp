@@ -10,7 +10,9 @@ namespace {
 
 constexpr std::string_view kSettingsCaption = "Ovel Launch Bar: Settings";
 
-void MakeCategoryFolders(FileOps& files, std::string_view rootPath, const WizardChoices& c) {
+// The root folder, then the checked categories in it.
+void MakeFolders(FileOps& files, std::string_view rootPath, const WizardChoices& c) {
+  files.MakeDirectory(rootPath);
   for (size_t i = 0; i < kCategoryFolders.size(); ++i) {
     if (c.categories[i])
       files.MakeDirectory(std::string(rootPath) + std::string(kCategoryFolders[i]));
@@ -38,10 +40,16 @@ WizardEnd RunSetupWizard(const WizardServices& services, std::string_view rootPa
   WizardChoices initial;
   initial.autoload = AutoloadIsOn(services.registry, services.exePath);
   window.PresetChoices(initial);
-  if (!window.ShowPage(WizardPage::Step1)) return WizardEnd::CancelledAtStep1;
-  MakeCategoryFolders(services.files, rootPath, window.Choices());
-
-  if (!window.ShowPage(WizardPage::Step2)) return WizardEnd::CancelledAtStep2;
+  // Nothing is made before an answer: a wizard that never ends (the
+  // program killed under it) leaves no root folder, and runs again.
+  if (!window.ShowPage(WizardPage::Step1)) {
+    services.files.MakeDirectory(rootPath);
+    return WizardEnd::CancelledAtStep1;
+  }
+  const WizardChoices folders = window.Choices();
+  const bool saved = window.ShowPage(WizardPage::Step2);
+  MakeFolders(services.files, rootPath, folders);
+  if (!saved) return WizardEnd::CancelledAtStep2;
   const WizardChoices choices = window.Choices();
   if (choices.autoload) {
     // A Run key that cannot be written costs the user autoload, not the

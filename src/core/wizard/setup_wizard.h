@@ -62,11 +62,15 @@ struct WizardServices {
 enum class WizardEnd { CancelledAtStep1, CancelledAtStep2, Completed };
 
 // Runs steps 1 to 3 for the root folder `rootPath` (with its trailing
-// backslash), the boxes preset to their first-start states. OK on step 1 makes the checked category
-// folders (results ignored: a folder that cannot be made is simply missing). OK on step 2 writes
-// the Run value when "Autoload" is checked, sets the record's AutoHide and AlwaysOnTop, which the
-// menu's check marks follow, and stores the record; the bar applies them through its own paths once
-// it is shown. Cancel stops the wizard with nothing more done.
+// backslash), which does not exist yet, the boxes preset to their
+// first-start states. Cancel on step 1 makes the root folder alone. Once
+// step 2 has ended the root folder and the category
+// folders checked on step 1 are made (results ignored: a folder that cannot
+// be made is simply missing); OK on step 2 then writes the Run value when
+// "Autoload" is checked, sets the record's AutoHide and AlwaysOnTop, which
+// the menu's check marks follow, and stores the record; the bar applies them
+// through its own paths once it is shown. Cancel stops the wizard with
+// nothing more done.
 WizardEnd RunSetupWizard(const WizardServices& services, std::string_view rootPath,
                          BarOptions& options);
 

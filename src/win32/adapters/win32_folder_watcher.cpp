@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include "core/paths/path_text.h"
 #include "win32/base/unicode.h"
 
 namespace olb::win {
@@ -12,7 +13,63 @@ constexpr LONG kEvents = SHCNE_CREATE | SHCNE_DELETE | SHCNE_MKDIR | SHCNE_RMDIR
                          SHCNE_RENAMEITEM | SHCNE_RENAMEFOLDER | SHCNE_UPDATEDIR |
                          SHCNE_UPDATEITEM | SHCNE_ATTRIBUTES;
 
+void CALLBACK Signalled(void* context, BOOLEAN) {
+  auto& change = *static_cast<ChangeWait*>(context);
+  change.fired = true;
+  PostMessageW(change.window, change.message, 0, 0);
+}
+
 }  // namespace
+
+bool ChangeWait::Open(const std::wstring& path, DWORD filter) {
+  handle.Reset(FindFirstChangeNotificationW(path.c_str(), FALSE, filter));
+  return handle && Arm();
+}
+
+bool ChangeWait::Arm() {
+  fired = false;
+  HANDLE registered = nullptr;
+  if (!RegisterWaitForSingleObject(&registered, handle.get(), Signalled, this, INFINITE,
+                                   WT_EXECUTEONLYONCE)) {
+    return false;
+  }
+  wait.Reset(registered);
+  return true;
+}
+
+void ChangeWait::Rearm() {
+  // A message left over from a folder no longer watched finds nothing fired.
+  if (!fired.exchange(false) || !handle) return;
+  wait.Reset();
+  if (!FindNextChangeNotification(handle.get()) || !Arm()) handle.Reset();
+}
+
+bool ChangeWait::Poll() {
+  if (!handle || wait) return false;
+  bool changed = false;
+  while (WaitForSingleObject(handle.get(), 0) == WAIT_OBJECT_0) {
+    changed = true;
+    if (!FindNextChangeNotification(handle.get())) {
+      handle.Reset();
+      break;
+    }
+  }
+  return changed;
+}
+
+void ChangeWait::Close() {
+  wait.Reset();
+  handle.Reset();
+  fired = false;
+}
+
+Win32FolderWatcher::Win32FolderWatcher(HWND window, UINT message)
+    : window_(window), message_(message) {
+  for (ChangeWait* change : {&entries_, &parent_}) {
+    change->window = window;
+    change->message = message;
+  }
+}
 
 bool Win32FolderWatcher::Watch(std::string_view path) {
   Stop();
@@ -28,28 +85,15 @@ bool Win32FolderWatcher::Watch(std::string_view path) {
         1, &entry));
     CoTaskMemFree(pidl);
   }
-  handle_.Reset(FindFirstChangeNotificationW(
-      wide.c_str(), FALSE,
-      FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME | FILE_NOTIFY_CHANGE_LAST_WRITE));
-  if (!handle_) return registered();
-  return ArmWait() || registered();
-}
-
-bool Win32FolderWatcher::ArmWait() {
-  fired_ = false;
-  HANDLE wait = nullptr;
-  if (!RegisterWaitForSingleObject(&wait, handle_.get(), Signalled, this, INFINITE,
-                                   WT_EXECUTEONLYONCE)) {
-    return false;
+  // A drive root has no parent to watch.
+  const std::string parent = PathFolder(WithoutTrailingBackslashes(path));
+  if (!parent.empty() && parent.size() < WithoutTrailingBackslashes(path).size()) {
+    parent_.Open(Widen(parent), FILE_NOTIFY_CHANGE_DIR_NAME);
   }
-  wait_.Reset(wait);
-  return true;
-}
-
-void CALLBACK Win32FolderWatcher::Signalled(void* self, BOOLEAN) {
-  auto& watcher = *static_cast<Win32FolderWatcher*>(self);
-  watcher.fired_ = true;
-  PostMessageW(watcher.window_, watcher.message_, 0, 0);
+  const bool armed =
+      entries_.Open(wide, FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME |
+                              FILE_NOTIFY_CHANGE_LAST_WRITE);
+  return armed || registered();
 }
 
 void Win32FolderWatcher::Received(WPARAM wp, LPARAM lp) {
@@ -63,32 +107,20 @@ void Win32FolderWatcher::Received(WPARAM wp, LPARAM lp) {
     }
     return;
   }
-  // The wait fired once; a message left over from a folder no longer
-  // watched finds nothing fired.
-  if (!fired_.exchange(false) || !handle_) return;
-  wait_.Reset();
-  if (!FindNextChangeNotification(handle_.get()) || !ArmWait()) handle_.Reset();
+  entries_.Rearm();
+  parent_.Rearm();
 }
 
 bool Win32FolderWatcher::Poll() {
-  if (!handle_ || wait_) return false;
-  bool changed = false;
-  while (WaitForSingleObject(handle_.get(), 0) == WAIT_OBJECT_0) {
-    changed = true;
-    if (!FindNextChangeNotification(handle_.get())) {
-      handle_.Reset();
-      break;
-    }
-  }
-  return changed;
+  const bool entries = entries_.Poll();
+  return parent_.Poll() || entries;
 }
 
 void Win32FolderWatcher::Stop() {
   registration_.Reset();
   // Waits for a callback under way, so none runs after the handle is gone.
-  wait_.Reset();
-  handle_.Reset();
-  fired_ = false;
+  entries_.Close();
+  parent_.Close();
 }
 
 }  // namespace olb::win

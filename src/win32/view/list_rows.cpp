@@ -37,6 +37,11 @@ void ListRows::EditCaption(int32_t row) {
   SendMessageW(list_, LVM_EDITLABELW, static_cast<WPARAM>(row), 0);
 }
 
+void ListRows::CancelCaptionEdit() {
+  // The control reports the end with no text, which the bar ignores.
+  SendMessageW(list_, LVM_CANCELEDITLABEL, 0, 0);
+}
+
 Point ListRows::MenuPointAt(std::optional<int32_t> row) {
   POINT at{0, 0};
   RECT icon{};

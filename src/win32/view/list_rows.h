@@ -15,6 +15,7 @@ class ListRows : public ListRowState {
   void EnsureRowVisible(int32_t row) override;
   void RedrawRow(int32_t row) override;
   void EditCaption(int32_t row) override;
+  void CancelCaptionEdit() override;
   Point MenuPointAt(std::optional<int32_t> row) override;
 
  private:
