@@ -52,7 +52,14 @@ void LaunchBar::RunShellCommand(ItemShellMenu& menu, uint32_t offset, const std:
 
 std::string ItemMenuCaption(std::string_view name) {
   std::string caption;
-  for (const char c : name) {
+  size_t characters = 0;
+  for (size_t i = 0; i < name.size(); ++i) {
+    const char c = name[i];
+    const bool continuation = (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+    if (!continuation && ++characters > kItemMenuCaptionMax) {
+      caption += "\u2026";  // the ellipsis, never inside a character
+      break;
+    }
     caption += c;
     if (c == '&') caption += '&';
   }
