@@ -20,7 +20,7 @@ two_menus() { [ "$(probe windows | grep -c 'visible=1 class=#32768')" = 2 ]; }
 # Opens the bar's menu on the item, then the item's submenu (its first
 # entry) with the mouse; prints the submenu's top-left corner "x y".
 open_item_menu() {
-  open_menu "$ix" "$iy" || return 1
+  open_menu "$ix" "$iy" >&2 || return 1
   local ml mt mr mb
   IFS=, read -r ml mt mr mb <<<"$(probe info '#32768' | sed -n 's/^rect=//p')"
   sleep 0.3
@@ -31,21 +31,24 @@ open_item_menu() {
 }
 # Clicks the submenu's entry at `dy` pixels below its top (Wine's item
 # menu: Select, Open | Cut, Copy | Create Link, Delete, Rename | Properties).
-click_entry() { xdotool mousemove $(($1 + 30)) $(($2 + $3 - 12)) sleep 0.2 mousemove $(($1 + 30)) $(($2 + $3)) sleep 0.3 click 1; }
+click_entry() {
+  [ -n "$1" ] || return 1  # the submenu did not open
+  xdotool mousemove $(($1 + 30)) $(($2 + $3 - 12)) sleep 0.2 mousemove $(($1 + 30)) $(($2 + $3)) sleep 0.3 click 1
+}
 
-check "a right click on the item opens the item's submenu" open_item_menu
+check "a right click on the item opens the item's submenu" open_item_menu >/dev/null
 screenshot item-menu
 xdotool key Escape Escape
 probe gone '#32768' 5000
 
 read -r sx sy <<<"$(open_item_menu)"
-click_entry "$sx" "$sy" 68
+click_entry "$sx" "${sy:-0}" 68
 check "Copy in it closes the menus" probe gone '#32768' 5000
-check "and puts the file on the clipboard as a file list" \
-  wait_until 3000 test "$(probe clipfiles)" = 'C:\users\'"$(whoami)"'\AppData\Roaming\Ovel Launch Bar\Notes.txt'
+notes_copied() { [ "$(probe clipfiles)" = "C:\\users\\$(whoami)\\AppData\\Roaming\\Ovel Launch Bar\\Notes.txt" ]; }
+check "and puts the file on the clipboard as a file list" wait_until 3000 notes_copied
 
 read -r sx sy <<<"$(open_item_menu)"
-click_entry "$sx" "$sy" 150
+click_entry "$sx" "${sy:-0}" 150
 props_up() { probe windows | grep -q 'visible=1 class=#32770 title=Properties for Notes.txt'; }
 props_gone() { ! props_up; }
 check "Properties in it opens the shell's property window for the file" wait_until 5000 props_up
