@@ -56,6 +56,15 @@ screenshot item-properties
 xdotool key Escape
 check "Escape closes the property window" wait_until 5000 props_gone
 
+# Its Rename is the bar's own: the caption is edited in place.
+read -r sx sy <<<"$(open_item_menu)"
+click_entry "$sx" "${sy:-0}" 125
+sleep 0.6
+xdotool key ctrl+a type --delay 30 "Memo.txt"
+xdotool key Return
+renamed() { [ -f "$(root_folder_unix)/Memo.txt" ] && [ ! -e "$(root_folder_unix)/Notes.txt" ]; }
+check "Rename in it edits the caption in place and renames the file" wait_until 5000 renamed
+
 # The Menu key on the selected item opens the same menu at the item.
 xdotool mousemove "$ix" "$iy" sleep 0.2 click 1
 sleep 0.3
