@@ -38,8 +38,9 @@ class SimBarForm : public BarForm {
   bool IsActive() override { return active; }
   Point CursorPos() override { return cursor; }
   Size DoubleClickDistance() override { return {4, 4}; }
-  std::optional<CommandId> TrackMenu(Point screen) override {
+  std::optional<CommandId> TrackMenu(Point screen, const ItemMenu* item) override {
     menuAt = screen;
+    itemMenuCaption = item ? std::optional<std::string>(item->caption) : std::nullopt;
     return std::exchange(nextChoice, std::nullopt);
   }
   void ShowError(const std::string& message) override {
@@ -74,7 +75,8 @@ class SimBarForm : public BarForm {
   Point cursor;
   std::optional<CommandId> nextChoice;
   std::optional<Point> menuAt;
-  std::function<void()> whileErrorShown;  // runs while an error box is up
+  std::optional<std::string> itemMenuCaption;  // the item submenu's, when the menu had one
+  std::function<void()> whileErrorShown;       // runs while an error box is up
   std::vector<std::string> errors;
   bool confirmAnswer = true;
   int aboutShown = 0;

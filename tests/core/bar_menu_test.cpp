@@ -4,6 +4,7 @@
 
 #include "core/docking/auto_hide_timers.h"
 #include "core/bar/ids.h"
+#include "core/bar/item_menu.h"
 #include "core/bar/popup_menu.h"
 
 namespace olb {
@@ -86,6 +87,13 @@ TEST(Timer2, OneShotStartedByTheFirstFrameMove) {
   EXPECT_FALSE(t.running());
   EXPECT_TRUE(t.OnNcMouseMove());
   EXPECT_TRUE(t.OnTick({99, 767}, bar));
+}
+
+TEST(ItemMenu, CaptionCutsALongNameBetweenCharacters) {
+  std::string fits;
+  for (size_t i = 0; i < kItemMenuCaptionMax; ++i) fits += "\xC3\xA9";  // two bytes each
+  EXPECT_EQ(ItemMenuCaption(fits), fits);
+  EXPECT_EQ(ItemMenuCaption(fits + "\xC3\xA9x"), fits + "\u2026");
 }
 
 }  // namespace

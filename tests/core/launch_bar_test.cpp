@@ -17,6 +17,7 @@
 #include "fs_fixture.h"
 #include "sim/command_doubles.h"
 #include "sim/drop_doubles.h"
+#include "sim/sim_item_shell_menu.h"
 #include "sim/linux/fs_file_ops.h"
 #include "sim/linux/unicode_text_case.h"
 #include "sim/marking_list.h"
@@ -126,9 +127,11 @@ class LaunchBarSession : public FsFixture {
   sim::SimBarForm form{window};
   sim::QueuedIconFetcher icons{shell, allocator};
   sim::UnicodeTextCase letters;
-  LaunchBar bar{{connection, window,   world.desktop, registry, shell,    allocator,     list,
-                 list.view,  strips,   cursor,        time,     launcher, files,         chooser,
-                 list,       programs, watcher,       form,     letters,  "C:\\bar.exe", &icons}};
+  sim::SimItemShellMenus itemMenus;
+  LaunchBar bar{{connection, window,        world.desktop, registry,  shell,   allocator,
+                 list,       list.view,     strips,        cursor,    time,    launcher,
+                 files,      chooser,       list,          programs,  watcher, form,
+                 letters,    "C:\\bar.exe", &icons,        &itemMenus}};
   AcceptingWizard wizard;
   int wizardsMade = 0;
   std::function<WizardWindow&()> makeWizard = [this]() -> WizardWindow& {
@@ -513,6 +516,78 @@ TEST_F(LaunchBarSession, FileWindowKeysRenameOpenTheMenuAtTheItemAndTheHelp) {
   EXPECT_FALSE(bar.OnListKey(kVkF2, kModCtrl));
   EXPECT_TRUE(bar.OnListKey(kVkF1, 0));
   EXPECT_EQ(form.topics, std::vector<std::string>{"C:\\bar.CHM::/introduction.htm"});
+}
+
+// The shell's menu for an item heads the bar's menu only on an item; its
+// entries run in the shell, except Delete and Rename, which are the bar's.
+TEST_F(LaunchBarSession, ItemMenuOnlyOnAnItemWithDeleteAndRenameTheBars) {
+  File("AppData/Ovel Launch Bar/Tom & Jerry.txt");
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  const int32_t row = Row("Tom & Jerry.txt");
+  ASSERT_GE(row, 0);
+  list.selected = std::nullopt;
+  bar.OnListRightClick({0, 0}, {5, 5});
+  EXPECT_FALSE(form.itemMenuCaption) << "on an empty spot";
+  list.selected = row;
+  bar.OnRightClick({0, 0}, {5, 5});
+  EXPECT_FALSE(form.itemMenuCaption) << "on the grip, with an item still selected";
+  EXPECT_TRUE(itemMenus.builtFor.empty());
+
+  const auto entry = [](uint32_t offset) { return CommandId(kFirstShellCommand + offset); };
+  form.nextChoice = entry(1);  // copy
+  bar.OnListRightClick({0, 0}, {5, 5});
+  EXPECT_EQ(form.itemMenuCaption, "Tom && Jerry.txt");
+  EXPECT_EQ(itemMenus.builtFor, std::vector<std::string>{"Tom & Jerry.txt"});
+  EXPECT_EQ(itemMenus.invoked, std::vector<uint32_t>{1});
+
+  form.nextChoice = entry(3);  // rename: the bar's caption editor
+  EXPECT_TRUE(bar.OnListKey(kVkApps, 0));
+  EXPECT_EQ(form.itemMenuCaption, "Tom && Jerry.txt") << "the Menu key's menu is the same";
+  EXPECT_EQ(list.editing, row);
+
+  form.nextChoice = entry(2);  // delete: the bar's, through the Recycle Bin
+  bar.OnListRightClick({0, 0}, {5, 5});
+  EXPECT_EQ(itemMenus.invoked, std::vector<uint32_t>{1}) << "the shell ran neither";
+  EXPECT_TRUE(std::filesystem::exists(root() / "RecycleBin" / "Tom & Jerry.txt"));
+  EXPECT_EQ(Row("Tom & Jerry.txt"), -1);
+  EXPECT_TRUE(form.errors.empty()) << form.errors.front();
+}
+
+// An extension that fails or throws costs the submenu or its one entry,
+// named in a message; the bar's own entries still run.
+TEST_F(LaunchBarSession, FailingShellMenusLeaveTheBarsMenuWorking) {
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  list.selected = Row("Games");
+  for (const bool throws : {false, true}) {
+    itemMenus.buildResult = throws ? kResultOk : kResultFail;
+    itemMenus.throwOnBuild = throws;
+    form.nextChoice = CommandId::SmallIcons1;
+    bar.OnListRightClick({0, 0}, {5, 5});
+    EXPECT_FALSE(form.itemMenuCaption) << throws;
+    EXPECT_EQ(bar.viewMode(), ViewMode::SmallIcons) << throws;
+    bar.RunCommand(CommandId::LargeIcons1);
+  }
+  itemMenus.buildResult = kResultOk;
+  itemMenus.throwOnBuild = false;
+
+  for (const bool throws : {false, true}) {
+    itemMenus.invokeResult = kResultAccessDenied;
+    itemMenus.throwOnInvoke = throws;
+    form.errors.clear();
+    form.nextChoice = CommandId(kFirstShellCommand + 4);
+    bar.OnListRightClick({0, 0}, {5, 5});
+    ASSERT_EQ(form.errors.size(), 1u) << throws;
+    EXPECT_NE(form.errors[0].find("\"Games\""), std::string::npos) << form.errors[0];
+  }
+  // The user cancelling the shell's own dialog is no failure.
+  itemMenus.throwOnInvoke = false;
+  itemMenus.invokeResult = kResultCancelled;
+  form.errors.clear();
+  form.nextChoice = CommandId(kFirstShellCommand + 4);
+  bar.OnListRightClick({0, 0}, {5, 5});
+  EXPECT_TRUE(form.errors.empty()) << form.errors.front();
 }
 
 // A category deleted outside the bar, double-clicked before the watcher's

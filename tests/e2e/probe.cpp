@@ -39,6 +39,9 @@
 //   olb_probe rename FROM TO      renames a file or folder (MoveFileW)
 //   olb_probe firsticon FILE      prints the first icon group of a program
 //                                 file (its name, or # and its number)
+//   olb_probe clipfiles           prints the files of the clipboard's file
+//                                 list (CF_HDROP), one per line; exit 1
+//                                 when it holds none
 //   olb_probe resources CLASS     prints the handles, GDI and USER objects
 //                                 and private memory of the window's process
 //   olb_probe question CLASS MS   waits for a dialog box of the process that
@@ -512,6 +515,22 @@ int Menu() {
   return 0;
 }
 
+int ClipboardFiles() {
+  if (!OpenClipboard(nullptr)) return 1;
+  int found = 0;
+  if (const auto drop = static_cast<HDROP>(GetClipboardData(CF_HDROP))) {
+    const UINT n = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < n; ++i) {
+      wchar_t path[MAX_PATH] = {};
+      if (DragQueryFileW(drop, i, path, MAX_PATH) == 0) continue;
+      std::wprintf(L"%ls\n", path);
+      ++found;
+    }
+  }
+  CloseClipboard();
+  return found > 0 ? 0 : 1;
+}
+
 BOOL CALLBACK PrintWindow(HWND w, LPARAM) {
   wchar_t title[128] = {};
   GetWindowTextW(w, title, 128);
@@ -744,6 +763,7 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (argc == 2 && std::wstring(argv[1]) == L"menu") return Menu();
+  if (argc == 2 && std::wstring(argv[1]) == L"clipfiles") return ClipboardFiles();
   if (argc < 3) return 2;
   const std::wstring cmd = argv[1];
   const wchar_t* cls = argv[2];

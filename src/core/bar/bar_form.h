@@ -8,6 +8,7 @@
 
 #include "core/bar/ids.h"
 #include "core/platform/geometry.h"
+#include "core/platform/item_shell_menu.h"
 #include "core/layout/bar_layout.h"
 #include "core/wizard/help_file.h"
 
@@ -51,8 +52,10 @@ class BarForm {
   virtual Size DoubleClickDistance() = 0;
 
   // Shows the popup menu at `screen` with the marks the controller's state
-  // gives and waits for it; the chosen command or nothing.
-  virtual std::optional<CommandId> TrackMenu(Point screen) = 0;
+  // gives and waits for it; the chosen command or nothing. With `item`, the
+  // shell's menu for it heads the menu as a submenu; an identifier from
+  // kFirstShellCommand on is one of its entries.
+  virtual std::optional<CommandId> TrackMenu(Point screen, const ItemMenu* item) = 0;
   // The application's error box.
   virtual void ShowError(const std::string& message) = 0;
   // A modal OK message box owned by the application.

@@ -175,7 +175,7 @@ bool LaunchBar::RunKeyCommand(ListKeyAction action) {
       RereadKeepingPlace();
       return true;
     case ListKeyAction::ShowMenu:
-      ShowPopupMenu(s_.rows.MenuPointAt(selected));
+      ShowPopupMenu(s_.rows.MenuPointAt(selected), selected);
       return true;
     case ListKeyAction::ShowHelp:
       Help1Click();

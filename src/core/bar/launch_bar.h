@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -54,8 +55,9 @@ struct BarServices {
   FolderWatcher& watcher;
   BarForm& form;
   TextCase& textCase;
-  std::string exePath;           // what the Run value starts and where the help file lies
-  IconFetcher* icons = nullptr;  // none: icons are looked up on the spot
+  std::string exePath;                  // what the Run value starts and where the help file lies
+  IconFetcher* icons = nullptr;         // none: icons are looked up on the spot
+  ItemShellMenus* itemMenus = nullptr;  // none: the menu has no item submenu
 };
 
 class LaunchBar : private BarUi, private NavigationHost, private CommandHost, private DropHost {
@@ -97,6 +99,9 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   void OnTimer(TimerId id);
   // A right click on a part at `controlOffset` in the form, `click` in the part.
   void OnRightClick(Point controlOffset, Point click);
+  // A right click in the list, which has selected the item under the
+  // pointer (or none): the menu gains the shell's menu for that item.
+  void OnListRightClick(Point listOffset, Point click);
   // A wheel turn of `delta` (positive: up, or left on a horizontal wheel
   // negated by the caller) at `inForm`.
   void OnWheel(int32_t delta, Point inForm);
@@ -222,7 +227,12 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
 
   void Timer1Timer();
   void Timer2Timer();
-  void ShowPopupMenu(Point screen);
+  // The bar's menu; on `row`, headed by the shell's menu for that item.
+  void ShowPopupMenu(Point screen, std::optional<int32_t> row = std::nullopt);
+  // The shell's menu for `row`, or nothing when it cannot be had.
+  std::unique_ptr<ItemShellMenu> BuildItemShellMenu(int32_t row);
+  // Runs the shell's entry `offset` on the item called `name`.
+  void RunShellCommand(ItemShellMenu& menu, uint32_t offset, const std::string& name);
   void SetViewMode(ViewMode mode);
   void AutoHide1Click();
   void Alwaysontop1Click();

@@ -1,5 +1,6 @@
 // The controller's popup menu and the commands that belong to the bar itself.
 #include "core/bar/launch_bar.h"
+#include "core/bar/item_menu.h"
 #include "core/bar/popup_menu.h"
 #include "core/wizard/autoload.h"
 
@@ -12,12 +13,32 @@ void LaunchBar::OnRightClick(Point controlOffset, Point click) {
   ShowPopupMenu(MenuScreenPoint(s_.window.WindowRect(), controlOffset, click));
 }
 
-void LaunchBar::ShowPopupMenu(Point screen) {
+void LaunchBar::OnListRightClick(Point listOffset, Point click) {
+  s_.form.ProcessMessages();
+  ShowPopupMenu(MenuScreenPoint(s_.window.WindowRect(), listOffset, click),
+                s_.items.SelectedIndex());
+}
+
+void LaunchBar::ShowPopupMenu(Point screen, std::optional<int32_t> row) {
   engine_.MenuOpened();
-  const std::optional<CommandId> chosen = s_.form.TrackMenu(screen);
+  // The item's name is taken now: a re-read while the menu is up may
+  // replace the records.
+  const PShellItem* item = row ? model_.NamedItem(*row) : nullptr;
+  const std::string name = item ? item->ItemName : std::string();
+  std::unique_ptr<ItemShellMenu> shellMenu = item ? BuildItemShellMenu(*row) : nullptr;
+  std::optional<ItemMenu> itemMenu;
+  if (shellMenu) itemMenu.emplace(ItemMenu{ItemMenuCaption(name), *shellMenu});
+  const std::optional<CommandId> chosen =
+      s_.form.TrackMenu(screen, itemMenu ? &*itemMenu : nullptr);
   engine_.MenuClosed();
   s_.form.ProcessMessages();
-  if (chosen) RunCommand(*chosen);
+  if (!chosen) return;
+  const auto id = static_cast<uint16_t>(*chosen);
+  if (id < kFirstShellCommand) {
+    RunCommand(*chosen);
+  } else if (shellMenu && id <= kLastShellCommand) {
+    RunShellCommand(*shellMenu, id - kFirstShellCommand, name);
+  }
 }
 
 void LaunchBar::RunCommand(CommandId command) {

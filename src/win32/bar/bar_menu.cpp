@@ -18,9 +18,17 @@ void BuildViewsMenu(HMENU menu, const BarOptions& options, ViewMode mode) {
   }
 }
 
-std::optional<CommandId> BarWindow::TrackMenu(Point screen) {
+std::optional<CommandId> BarWindow::TrackMenu(Point screen, const ItemMenu* item) {
   PopupMenu popup;
   BuildViewsMenu(popup.get(), controller_->options(), controller_->viewMode());
+  // The shell's menu for the item heads the bar's: the Win32 build makes no
+  // other kind than its own adapter's.
+  auto* shellMenu = item ? static_cast<Win32ItemShellMenu*>(&item->shell) : nullptr;
+  if (shellMenu) {
+    InsertMenuW(popup.get(), 0, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+    InsertMenuW(popup.get(), 0, MF_BYPOSITION | MF_POPUP | MF_STRING,
+                reinterpret_cast<UINT_PTR>(shellMenu->popup()), Widen(item->caption).c_str());
+  }
   // Autoload's mark is read from the Run value each time: other programs
   // (and the user) change it too.
   if (controller_->AutoloadIsOn())
@@ -28,9 +36,16 @@ std::optional<CommandId> BarWindow::TrackMenu(Point screen) {
   // The menu needs the bar as foreground window to close when the user
   // clicks elsewhere.
   SetForegroundWindow(hwnd_);
-  const UINT chosen = static_cast<UINT>(TrackPopupMenu(
-      popup.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
-      screen.x, screen.y, 0, hwnd_, nullptr));
+  // The shell fills and draws its submenus from the window's menu messages,
+  // which the shell's menu needs sent.
+  UINT flags = TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD;
+  if (!shellMenu) flags |= TPM_NONOTIFY;
+  openShellMenu_ = shellMenu;
+  const UINT chosen =
+      static_cast<UINT>(TrackPopupMenu(popup.get(), flags, screen.x, screen.y, 0, hwnd_, nullptr));
+  openShellMenu_ = nullptr;
+  // The shell's popup is its menu's to destroy, not the bar's.
+  if (shellMenu) RemoveMenu(popup.get(), 0, MF_BYPOSITION);
   if (chosen == 0) return std::nullopt;
   return static_cast<CommandId>(chosen);
 }

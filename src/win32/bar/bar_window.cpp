@@ -52,11 +52,14 @@ BarWindow::BarWindow(HINSTANCE instance, HWND owner, Registry& registry, UINT ap
   ops_ = std::make_unique<HwndBarOps>(hwnd_);
   watcher_ = std::make_unique<Win32FolderWatcher>(hwnd_, kFolderChangedMessage);
   icons_ = std::make_unique<Win32IconFetcher>(hwnd_, kIconsFetchedMessage);
+  itemMenus_ = std::make_unique<Win32ItemShellMenus>(hwnd_);
   FolderView& f = *folder_;
-  controller_ = std::make_unique<LaunchBar>(BarServices{
-      *shell_,  *ops_,      desktop_,   registry, f.shell(),    f.allocator(),    f.list(),
-      f.list(), f.strips(), f.cursor(), f.time(), f.launcher(), files_,           *chooser_,
-      *rows_,   programs_,  *watcher_,  *this,    textCase_,    ExecutablePath(), icons_.get()});
+  controller_ = std::make_unique<LaunchBar>(
+      BarServices{*shell_,       *ops_,           desktop_, registry,   f.shell(),
+                  f.allocator(), f.list(),        f.list(), f.strips(), f.cursor(),
+                  f.time(),      f.launcher(),    files_,   *chooser_,  *rows_,
+                  programs_,     *watcher_,       *this,    textCase_,  ExecutablePath(),
+                  icons_.get(),  itemMenus_.get()});
   folder_->Attach(*controller_);
   dragDrop_ = std::make_unique<BarDragDrop>(hwnd_, *folder_, *controller_);
   // The form's creation handler.
@@ -284,6 +287,7 @@ LRESULT BarWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT result = 0;
   if (controller_ && controller_->created() && DockingMessage(msg, wp, lp, result)) return result;
   if (folder_ && folder_->HandleFormMessage(msg, wp, lp, result)) return result;
+  if (openShellMenu_ && openShellMenu_->HandleMenuMessage(msg, wp, lp, result)) return result;
 
   switch (msg) {
     case WM_GETMINMAXINFO:

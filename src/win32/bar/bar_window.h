@@ -18,6 +18,7 @@
 #include "win32/adapters/win32_file_chooser.h"
 #include "win32/adapters/win32_folder_watcher.h"
 #include "win32/adapters/win32_icon_fetcher.h"
+#include "win32/adapters/win32_item_shell_menu.h"
 #include "win32/adapters/win32_file_ops.h"
 #include "win32/adapters/win32_desktop.h"
 #include "win32/adapters/win32_program_starter.h"
@@ -76,7 +77,7 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
   bool IsActive() override { return GetActiveWindow() == hwnd_; }
   Point CursorPos() override;
   Size DoubleClickDistance() override;
-  std::optional<CommandId> TrackMenu(Point screen) override;
+  std::optional<CommandId> TrackMenu(Point screen, const ItemMenu* item) override;
   void ShowError(const std::string& message) override;
   bool Confirm(const std::string& question) override;
   void ShowMessage(std::string_view text, std::string_view caption) override;
@@ -110,6 +111,9 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
   std::unique_ptr<Win32FolderWatcher> watcher_;
   // Outlives the controller, whose folder model asks it for icons.
   std::unique_ptr<Win32IconFetcher> icons_;
+  // The shell's item menus, and the one open in the bar's menu.
+  std::unique_ptr<Win32ItemShellMenus> itemMenus_;
+  Win32ItemShellMenu* openShellMenu_ = nullptr;
   std::unique_ptr<LaunchBar> controller_;
   // Files dropped onto the bar and items dragged out of the list.
   std::unique_ptr<BarDragDrop> dragDrop_;

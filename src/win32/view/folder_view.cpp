@@ -34,7 +34,7 @@ void FolderView::Attach(LaunchBar& bar) {
   h.scrolled = [this] { bar_->OnListScrolled(); };
   h.rightClick = [this](POINT inList) {
     const Rect& l = bar_->layout().list;
-    bar_->OnRightClick({l.left, l.top}, {inList.x, inList.y});
+    bar_->OnListRightClick({l.left, l.top}, {inList.x, inList.y});
   };
 }
 
