@@ -4,8 +4,8 @@
 
 #include "core/docking/dock_geometry.h"
 #include "core/settings/dpi_scale.h"
+#include "core/settings/monitor_store.h"
 #include "core/settings/options_store.h"
-#include "core/settings/placement.h"
 
 namespace olb {
 
@@ -19,6 +19,8 @@ DockingEngine::DockingEngine(BarOptions& options, AppBarShell& shell, BarWindowO
       registry_(registry) {
   state_.TaskbarState = shell_.GetState();
   defaultFloat_ = window_.WindowRect();
+  FollowMonitors();
+  autoHideMonitor_ = monitor_.area;
 }
 
 void DockingEngine::Register() {
@@ -38,8 +40,14 @@ void DockingEngine::LoadOptions() {
   const LoadedOptions loaded = ReadOptions(registry_, ScaleRecord(options_, dpi_, kDesignDpi),
                                            ScaleForDpi(windowRect, dpi_, kDesignDpi));
   options_ = ScaleRecord(loaded.live, kDesignDpi, dpi_);
+  wanted_ = ReadMonitorPlace(registry_);
+  FollowMonitors();
   ApplyEdge(CurrentEdge());
-  if (loaded.formWidth) {
+  // A bar hidden on an inner edge keeps to its strip.
+  const bool innerStrip = IsDocked(options_.Edge) && options_.AutoHide != 0 &&
+                          !state_.AutoHideShown &&
+                          IsInnerEdge(desktop_.Monitors(), monitor_.area, options_.Edge);
+  if (loaded.formWidth && !innerStrip) {
     // The same reach as the docked thickness: a hand-edited width never
     // makes the bar cover the screen.
     const uint32_t stored = std::min<uint32_t>(*loaded.formWidth, INT32_MAX);
@@ -53,7 +61,9 @@ void DockingEngine::LoadOptions() {
 }
 
 bool DockingEngine::SaveOptions() {
-  return WriteOptions(registry_, ScaleRecord(options_, dpi_, kDesignDpi));
+  const bool saved = WriteOptions(registry_, ScaleRecord(options_, dpi_, kDesignDpi));
+  if (saved && wanted_) WriteMonitorPlace(registry_, *wanted_);
+  return saved;
 }
 
 void DockingEngine::OnDpiChanged(uint32_t dpi, const Rect& suggested) {
@@ -100,16 +110,28 @@ void DockingEngine::MenuClosed() {
 
 Edge DockingEngine::FindAutoHideEdge() {
   for (Edge e : {Edge::Left, Edge::Top, Edge::Right, Edge::Bottom}) {
-    if (shell_.GetAutoHideBar(e) == AutoHideOwner::ThisBar) return e;
+    if (shell_.GetAutoHideBar(e, autoHideMonitor_) == AutoHideOwner::ThisBar) return e;
   }
   return Edge::None;
 }
 
 Edge DockingEngine::ProposeEdge(Point p) {
+  // The edges proposed are those of the monitor under the pointer, inner
+  // edges between two monitors included.
+  const std::vector<MonitorInfo> monitors = desktop_.Monitors();
+  if (!monitors.empty()) proposedMonitor_ = monitors[MonitorAt(monitors, p)];
   if (desktop_.CtrlKeyDown() && (state_.fdwFlags & kAllowFloat) != 0) return Edge::Float;
-  const Rect floatZone = desktop_.WorkArea().Inflated(-desktop_.GetMetric(Metric::VScrollWidth),
-                                                      -desktop_.GetMetric(Metric::HScrollHeight));
-  return EdgeFromPoint(state_.fdwFlags, p, desktop_.ScreenSize(), floatZone);
+  const MonitorInfo& m = proposedMonitor_ ? *proposedMonitor_ : monitor_;
+  const Rect zone = m.work.Inflated(-desktop_.GetMetric(Metric::VScrollWidth),
+                                    -desktop_.GetMetric(Metric::HScrollHeight));
+  // In the monitor's own coordinates, 64-bit: a message position may lie far off.
+  const auto local = [&](int64_t v, int32_t origin) {
+    return static_cast<int32_t>(std::clamp<int64_t>(v - origin, INT32_MIN, INT32_MAX));
+  };
+  const Rect localZone{local(zone.left, m.area.left), local(zone.top, m.area.top),
+                       local(zone.right, m.area.left), local(zone.bottom, m.area.top)};
+  return EdgeFromPoint(state_.fdwFlags, {local(p.x, m.area.left), local(p.y, m.area.top)},
+                       {m.area.Width(), m.area.Height()}, localZone);
 }
 
 Edge DockingEngine::CurrentEdge() const {
@@ -117,20 +139,64 @@ Edge DockingEngine::CurrentEdge() const {
 }
 
 int32_t DockingEngine::PlacedThickness(Edge edge) {
-  const BarOptions placed =
-      PlaceableOptions(options_, defaultFloat_, {desktop_.VirtualScreen(), desktop_.WorkArea()});
+  const MonitorInfo& m = CurrentMonitor();
+  const BarOptions placed = PlaceableOptions(options_, defaultFloat_, {m.area, m.work});
   return static_cast<int32_t>(placed.DockSize[static_cast<size_t>(EdgeIndex(edge))]);
 }
 
 Rect DockingEngine::PlacedFloatRect() {
-  return PlaceableOptions(options_, defaultFloat_, {desktop_.VirtualScreen(), desktop_.WorkArea()})
-      .FloatRect;
+  return PlaceableOptions(options_, defaultFloat_, FloatAreas(options_.FloatRect)).FloatRect;
+}
+
+const MonitorInfo& DockingEngine::CurrentMonitor() const {
+  return state_.ProposedEdge != Edge::None && proposedMonitor_ ? *proposedMonitor_ : monitor_;
+}
+
+void DockingEngine::FollowMonitors() {
+  const std::vector<MonitorInfo> monitors = desktop_.Monitors();
+  if (monitors.empty()) return;
+  const std::optional<size_t> wanted = wanted_ ? FindMonitor(monitors, *wanted_) : std::nullopt;
+  monitor_ = monitors[wanted.value_or(PrimaryMonitor(monitors))];
+}
+
+ScreenAreas DockingEngine::FloatAreas(const Rect& rc) {
+  const std::vector<MonitorInfo> monitors = desktop_.Monitors();
+  if (monitors.empty()) return {desktop_.VirtualScreen(), desktop_.WorkArea()};
+  const MonitorInfo& m = monitors[MonitorOfRect(monitors, rc)];
+  return {m.area, m.work};
+}
+
+bool DockingEngine::ForegroundOnOwnMonitor() {
+  const Rect foreground = desktop_.ForegroundRect();
+  const std::vector<MonitorInfo> monitors = desktop_.Monitors();
+  if (foreground.IsEmpty() || monitors.empty()) return true;
+  // An auto-hidden bar lies mostly off its monitor: a docked bar is where its monitor is.
+  const Rect own = IsDocked(options_.Edge) ? monitor_.area : window_.WindowRect();
+  return MonitorOfRect(monitors, foreground) == MonitorOfRect(monitors, own);
+}
+
+bool DockingEngine::MoveToMonitor(const std::string& device) {
+  const std::vector<MonitorInfo> monitors = desktop_.Monitors();
+  const auto it = std::find_if(monitors.begin(), monitors.end(),
+                               [&](const MonitorInfo& m) { return m.device == device; });
+  if (it == monitors.end() || state_.Unregistered || options_.Edge == Edge::None) return false;
+  if (options_.Edge == Edge::Float) {
+    // The same place relative to the new monitor; the placement keeps it in reach.
+    const Rect from = PlacedFloatRect();
+    const Rect was = FloatAreas(from).virtualScreen;
+    options_.FloatRect =
+        from.MovedTo(from.left - was.left + it->area.left, from.top - was.top + it->area.top);
+  }
+  monitor_ = *it;
+  wanted_ = MonitorPlace{it->device, it->area};
+  ApplyEdge(options_.Edge);
+  SaveOptions();
+  return true;
 }
 
 void DockingEngine::ComputeDockRect(Edge edge, Rect& rc) {
   if (!IsDocked(edge)) return;
-  const Size screen = desktop_.ScreenSize();
-  rc = {0, 0, screen.cx, screen.cy};
+  rc = CurrentMonitor().area;
   if (options_.AutoHide == 0) shell_.QueryPos(edge, rc);
   rc = CutToEdge(rc, edge, PlacedThickness(edge));
 }
@@ -140,7 +206,18 @@ bool DockingEngine::AutoHideRect(bool show, Rect& rc) {
   if (!IsDocked(edge) || options_.AutoHide == 0) return false;
   const Size border{desktop_.GetMetric(Metric::BorderWidth),
                     desktop_.GetMetric(Metric::BorderHeight)};
-  rc = AutoHidePlace(rc, edge, show, desktop_.ScreenSize(), border);
+  const Rect area = CurrentMonitor().area;
+  if (IsInnerEdge(desktop_.Monitors(), area, edge)) {
+    // Off an inner edge the bar would stand on the next monitor: hidden, it
+    // shrinks to a strip on its own monitor, wide enough for the pointer to
+    // stop on, and grows back to its docked size when shown.
+    Rect docked;
+    ComputeDockRect(edge, docked);
+    rc = show ? docked : CutToEdge(docked, edge, kInnerEdgeHotZone);
+    return true;
+  }
+  const Rect local = AutoHidePlace(rc, edge, show, {area.Width(), area.Height()}, border);
+  rc = local.MovedTo(local.left + area.left, local.top + area.top);
   return true;
 }
 

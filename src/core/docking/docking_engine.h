@@ -8,12 +8,14 @@
 #include <optional>
 #include <string_view>
 
+#include "core/docking/monitor_choice.h"
 #include "core/platform/app_bar_shell.h"
 #include "core/platform/bar_ui.h"
 #include "core/platform/bar_window.h"
 #include "core/platform/desktop.h"
 #include "core/platform/registry.h"
 #include "core/settings/bar_options.h"
+#include "core/settings/placement.h"
 
 namespace olb {
 
@@ -119,6 +121,12 @@ class DockingEngine {
   void OnDpiChanged(uint32_t dpi, const Rect& suggested);
   // The DPI the live record's pixels are at; the stored record is at 96.
   uint32_t dpi() const { return dpi_; }
+  // The monitor a docked bar lives on.
+  const MonitorInfo& monitor() const { return monitor_; }
+  // Moves the bar to the same edge of the listed monitor with this device
+  // name (a floating bar keeps its place on the monitor, as far as it fits)
+  // and remembers it; false when no such monitor is listed.
+  bool MoveToMonitor(const std::string& device);
 
  protected:
   // Hooks called at fixed points of the operations above.
@@ -138,6 +146,16 @@ class DockingEngine {
   Rect TargetRect(Edge edge);
   // Every placement the engine makes goes through here.
   void PlaceWindow(const Rect& rect, Placement how);
+  // The monitor the bar is on, or during a move the one it is proposed for.
+  const MonitorInfo& CurrentMonitor() const;
+  // Reads the monitors again: the bar belongs to the remembered one while it
+  // is there, else to the primary one.
+  void FollowMonitors();
+  // The screen a floating rectangle is kept reachable on: its monitor.
+  ScreenAreas FloatAreas(const Rect& rc);
+  // Whether the foreground window (a full-screen program the shell reports)
+  // lies on the bar's monitor.
+  bool ForegroundOnOwnMonitor();
 
   BarOptions& options_;
   AppBarShell& shell_;
@@ -154,6 +172,10 @@ class DockingEngine {
   std::optional<Rect> moveOutline_;
   MoveStart moveStart_;
   uint32_t dpi_ = 96;
+  MonitorInfo monitor_;                         // the monitor a docked bar is on
+  std::optional<MonitorInfo> proposedMonitor_;  // its proposal during a move
+  std::optional<MonitorPlace> wanted_;          // where the user put the bar; stored
+  Rect autoHideMonitor_{};                      // where the bar is the auto-hide bar
 };
 
 }  // namespace olb
