@@ -171,6 +171,23 @@ TEST(DockingMonitors, TheRememberedMonitorIsLeftWhileGoneAndTakenBackWhenItRetur
   EXPECT_EQ(again.rect(), (Rect{1024, 0, 2304, 100}));
 }
 
+TEST(DockingMonitors, MovingToAnotherMonitorKeepsTheEdgeOrTheFloatingPlace) {
+  ThreeMonitors three;
+  TestBar bar{three.world, 1};
+  bar.Start(Record(Edge::Bottom, 0, 1));
+  ASSERT_EQ(bar.rect(), (Rect{0, 638, 1024, 738}));
+  EXPECT_TRUE(bar.engine.MoveToMonitor(kLeft.device));
+  EXPECT_EQ(bar.rect(), (Rect{-1280, 724, 0, 824}));
+  EXPECT_EQ(three.world.shell.WorkArea(), (Rect{0, 0, 1024, 738})) << "the strip went along";
+  EXPECT_EQ(ReadMonitorPlace(bar.registry), (MonitorPlace{kLeft.device, kLeft.area}));
+  EXPECT_FALSE(bar.engine.MoveToMonitor("\\\\.\\DISPLAY9"));
+
+  bar.options.FloatRect = {100, 100, 200, 500};
+  bar.engine.ApplyEdge(Edge::Float);
+  EXPECT_TRUE(bar.engine.MoveToMonitor(kRight.device));
+  EXPECT_EQ(bar.rect(), (Rect{1124, 100, 1224, 500}));
+}
+
 TEST(DockingMonitors, MonitorValueRefusesWhatDoesNotDecode) {
   const MonitorPlace place{"\\\\.\\DISPLAY2", {-1280, -200, 0, 824}};
   EXPECT_EQ(DecodeMonitorPlace(EncodeMonitorPlace(place)), place);

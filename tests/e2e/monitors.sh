@@ -45,7 +45,9 @@ monitor_stored() {
 }
 
 check "Wine sees two monitors" test "$(probe monitors | wc -l)" = 2
+rm -rf "$(root_folder_unix)"
 mkdir -p "$(root_folder_unix)"
+reg_clear
 reg_set_options "$(record 0 0 1)"
 check "a stored left bar starts on the primary monitor" start_bar
 check "  at its left edge" rect_becomes "0,0,100,768"
@@ -79,6 +81,26 @@ check "the bar ends with code 0" test $? = 0
 check "after a restart it is back on the second monitor's bottom edge" start_bar
 check "  at 1024,700,2304,800" rect_becomes "1024,700,2304,800"
 screenshot restarted
+
+# The Monitor submenu comes after Always on Top (the fifth entry).
+monitor_menu() {  # the number of Down presses in the submenu
+  local gx gy
+  read -r gx gy <<<"$(grab)"
+  open_menu "$gx" "$gy" || return 1
+  sleep 0.3
+  xdotool key Down Down Down Down Down Right
+  sleep 0.3
+  for _ in $(seq "$1"); do xdotool key Down; done
+}
+# Another process cannot read the menu's entries under Wine: the screenshot
+# shows them; the choices below prove their order.
+monitor_menu 0
+screenshot monitor-menu
+xdotool key Return
+check "choosing the first moves the bar to the same edge there" rect_becomes "0,668,1024,768"
+check "  and remembers it" test "$(monitor_stored)" = '0,0,1024,768,\\.\DISPLAY1'
+monitor_menu 1 && xdotool key Return
+check "choosing the second moves it back" rect_becomes "1024,700,2304,800"
 stop_bar
 
 # One monitor with several modes: the second monitor is gone.

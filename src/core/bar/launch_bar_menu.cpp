@@ -12,6 +12,10 @@ void LaunchBar::OnRightClick(Point controlOffset, Point click) {
   ShowPopupMenu(MenuScreenPoint(s_.window.WindowRect(), controlOffset, click));
 }
 
+std::vector<MonitorEntry> LaunchBar::MonitorMenuEntries() {
+  return MonitorMenu(s_.desktop.Monitors(), engine_.monitor().device);
+}
+
 void LaunchBar::ShowPopupMenu(Point screen) {
   engine_.MenuOpened();
   const std::optional<CommandId> chosen = s_.form.TrackMenu(screen);
@@ -64,7 +68,11 @@ void LaunchBar::RunCommand(CommandId command) {
       s_.form.Close();
       break;
     default:
-      // A value outside the menu does nothing.
+      // A monitor of the Monitor submenu; any other value does nothing.
+      if (const std::optional<size_t> monitor = MonitorOfCommand(command)) {
+        const std::vector<MonitorInfo> monitors = s_.desktop.Monitors();
+        if (*monitor < monitors.size()) engine_.MoveToMonitor(monitors[*monitor].device);
+      }
       break;
   }
   // The commands that may have shown a modal window: About, and the
