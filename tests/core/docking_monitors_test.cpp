@@ -97,6 +97,11 @@ TEST(DockingMonitors, FloatsAtNegativeCoordinatesAndComesBackThereAfterARestart)
   bar.engine.Unregister();
   again.Start(std::nullopt);
   EXPECT_EQ(again.rect(), (Rect{-750, 0, -650, 400}));
+
+  // Its monitor unplugged: the bar is not left where no monitor shows it.
+  three.world.shell.SetMonitors({kPrimary, kRight});
+  again.window.PumpMessages();
+  EXPECT_EQ(again.rect(), (Rect{0, 0, 100, 400}));
 }
 
 TEST(DockingMonitors, AutoHideRevealsAtItsMonitorsEdgeWhichHasItsOwnAutoHideSlot) {
