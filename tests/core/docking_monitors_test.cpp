@@ -193,6 +193,13 @@ TEST(DockingMonitors, MovingToAnotherMonitorKeepsTheEdgeOrTheFloatingPlace) {
   EXPECT_EQ(bar.rect(), (Rect{1124, 100, 1224, 500}));
 }
 
+TEST(DockingMonitors, AStoredThicknessIsKeptWithinHalfOfItsOwnMonitor) {
+  ThreeMonitors three;
+  TestBar bar{three.world, 1};
+  bar.Start(Record(Edge::Left, 0, 1, {1000, 100, 100, 100}));
+  EXPECT_EQ(bar.rect(), (Rect{0, 0, 512, 738}));
+}
+
 TEST(DockingMonitors, MonitorValueRefusesWhatDoesNotDecode) {
   const MonitorPlace place{"\\\\.\\DISPLAY2", {-1280, -200, 0, 824}};
   EXPECT_EQ(DecodeMonitorPlace(EncodeMonitorPlace(place)), place);

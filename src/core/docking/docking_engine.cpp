@@ -53,7 +53,7 @@ void DockingEngine::LoadOptions() {
     const uint32_t stored = std::min<uint32_t>(*loaded.formWidth, INT32_MAX);
     const int32_t scaled = ScaleForDpi(static_cast<int32_t>(stored), kDesignDpi, dpi_);
     const auto width = static_cast<int32_t>(
-        ReachableThickness(static_cast<uint32_t>(scaled), desktop_.VirtualScreen().Width()));
+        ReachableThickness(static_cast<uint32_t>(scaled), monitor_.area.Width()));
     Rect r = window_.WindowRect();
     r.right = r.left + width;
     PlaceWindow(r, Placement::Plain);
