@@ -119,7 +119,9 @@ TEST(DockingMonitors, AutoHideRevealsAtItsMonitorsEdgeWhichHasItsOwnAutoHideSlot
   EXPECT_EQ(onPrimary.engine.FindAutoHideEdge(), Edge::Right);
   // The primary's right edge is an inner one: hidden, the bar keeps to a
   // strip of its own monitor.
-  EXPECT_EQ(onPrimary.rect(), (Rect{1016, 0, 1024, 768}));
+  EXPECT_EQ(onPrimary.rect(), (Rect{1004, 0, 1024, 768}));
+  EXPECT_TRUE(onPrimary.engine.HiddenOnInnerEdge());
+  EXPECT_FALSE(onRight.engine.HiddenOnInnerEdge());
   onPrimary.engine.SetAutoHideShown(true);
   EXPECT_EQ(onPrimary.rect(), (Rect{924, 0, 1024, 768}));
 }

@@ -44,10 +44,7 @@ void DockingEngine::LoadOptions() {
   FollowMonitors();
   ApplyEdge(CurrentEdge());
   // A bar hidden on an inner edge keeps to its strip.
-  const bool innerStrip = IsDocked(options_.Edge) && options_.AutoHide != 0 &&
-                          !state_.AutoHideShown &&
-                          IsInnerEdge(desktop_.Monitors(), monitor_.area, options_.Edge);
-  if (loaded.formWidth && !innerStrip) {
+  if (loaded.formWidth && !HiddenOnInnerEdge()) {
     // The same reach as the docked thickness: a hand-edited width never
     // makes the bar cover the screen.
     const uint32_t stored = std::min<uint32_t>(*loaded.formWidth, INT32_MAX);
@@ -173,6 +170,11 @@ bool DockingEngine::ForegroundOnOwnMonitor() {
   // An auto-hidden bar lies mostly off its monitor: a docked bar is where its monitor is.
   const Rect own = IsDocked(options_.Edge) ? monitor_.area : window_.WindowRect();
   return MonitorOfRect(monitors, foreground) == MonitorOfRect(monitors, own);
+}
+
+bool DockingEngine::HiddenOnInnerEdge() {
+  return IsDocked(options_.Edge) && options_.AutoHide != 0 && !state_.AutoHideShown &&
+         !state_.Unregistered && IsInnerEdge(desktop_.Monitors(), monitor_.area, options_.Edge);
 }
 
 bool DockingEngine::MoveToMonitor(const std::string& device) {

@@ -123,6 +123,9 @@ class DockingEngine {
   uint32_t dpi() const { return dpi_; }
   // The monitor a docked bar lives on.
   const MonitorInfo& monitor() const { return monitor_; }
+  // An auto-hidden bar hidden on an inner edge: its strip is client area,
+  // so the pointer resting on it is watched by the timer, not the frame.
+  bool HiddenOnInnerEdge();
   // Moves the bar to the same edge of the listed monitor with this device
   // name (a floating bar keeps its place on the monitor, as far as it fits)
   // and remembers it; false when no such monitor is listed.
