@@ -47,6 +47,27 @@ monitor_stored() {
 check "Wine sees two monitors" test "$(probe monitors | wc -l)" = 2
 rm -rf "$(root_folder_unix)"
 mkdir -p "$(root_folder_unix)"
+
+# Auto-hidden on the primary's right edge, an inner one: the pointer does
+# not stop there by itself, and the bar must not show on the other monitor.
+reg_clear
+timeout -k 2 30 wine reg add "$options_key" /v Monitor /d '0,0,1024,768,\\.\DISPLAY1' /f \
+  </dev/null >/dev/null 2>&1
+reg_set_options "$(record 2 1 0)"
+check "an auto-hidden bar on an inner edge starts" start_bar
+check "  hidden in a strip of its own monitor" rect_becomes "1004,0,1024,768"
+screenshot inner-hidden
+timeout -k 2 30 wine "$PROBE" hold 8000 </dev/null >/dev/null 2>&1 &
+holder=$!
+probe wait Static 5000 >/dev/null  # another program is the active one
+xdotool mousemove 1010 400 sleep 0.1 mousemove 1011 401
+check "resting the pointer on the strip slides it out" rect_becomes "924,0,1024,768"
+screenshot inner-shown
+xdotool mousemove 730 610 sleep 0.1 mousemove 740 620
+check "moving away slides it back in" rect_becomes "1004,0,1024,768"
+wait "$holder"
+stop_bar
+
 reg_clear
 reg_set_options "$(record 0 0 1)"
 check "a stored left bar starts on the primary monitor" start_bar
