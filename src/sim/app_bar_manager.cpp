@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/docking/monitor_choice.h"
+
 namespace olb::sim {
 namespace {
 
@@ -26,13 +28,33 @@ void ClipAgainst(Rect& rc, Edge stripEdge, const Rect& strip) {
   }
 }
 
-int EdgeSlot(Edge e) {
-  return EdgeIndex(e);
-}
-
 }  // namespace
 
-AppBarManager::AppBarManager(Size screen) : screen_(screen) {}
+AppBarManager::AppBarManager(Size screen)
+    : monitors_{{"\\\\.\\DISPLAY1", {0, 0, screen.cx, screen.cy}}} {}
+
+std::vector<MonitorInfo> AppBarManager::Monitors() const {
+  std::vector<MonitorInfo> out;
+  for (size_t i = 0; i < monitors_.size(); ++i) {
+    out.push_back({monitors_[i].device, monitors_[i].area, WorkArea(i), i == 0});
+  }
+  return out;
+}
+
+Rect AppBarManager::VirtualScreen() const {
+  Rect r = monitors_[0].area;
+  for (const SimMonitor& m : monitors_) {
+    r = {std::min(r.left, m.area.left), std::min(r.top, m.area.top),
+         std::max(r.right, m.area.right), std::max(r.bottom, m.area.bottom)};
+  }
+  return r;
+}
+
+size_t AppBarManager::MonitorOf(const Rect& rc) const {
+  std::vector<MonitorInfo> list;
+  for (const SimMonitor& m : monitors_) list.push_back({m.device, m.area, m.area, false});
+  return MonitorOfRect(list, rc);
+}
 
 void AppBarManager::Log(int window, AppBarMessage m, Edge edge, const Rect& rc, int32_t lParam) {
   log_.push_back({window, m, edge, rc, lParam});
@@ -40,20 +62,20 @@ void AppBarManager::Log(int window, AppBarMessage m, Edge edge, const Rect& rc, 
 
 AppBarManager::Strip AppBarManager::TaskbarStrip() const {
   if (taskbarThickness_ <= 0 || (taskbarState_ & kTaskbarAutoHide) != 0) return {};
-  const Rect whole{0, 0, screen_.cx, screen_.cy};
+  const Rect whole = monitors_[0].area;
   Rect rc = whole;
   switch (taskbarEdge_) {
     case Edge::Left:
-      rc.right = taskbarThickness_;
+      rc.right = rc.left + taskbarThickness_;
       break;
     case Edge::Top:
-      rc.bottom = taskbarThickness_;
+      rc.bottom = rc.top + taskbarThickness_;
       break;
     case Edge::Right:
-      rc.left = screen_.cx - taskbarThickness_;
+      rc.left = rc.right - taskbarThickness_;
       break;
     case Edge::Bottom:
-      rc.top = screen_.cy - taskbarThickness_;
+      rc.top = rc.bottom - taskbarThickness_;
       break;
     default:
       return {};
@@ -61,22 +83,31 @@ AppBarManager::Strip AppBarManager::TaskbarStrip() const {
   return {taskbarEdge_, rc};
 }
 
-std::vector<AppBarManager::Strip> AppBarManager::StripsBefore(int window) const {
+std::vector<AppBarManager::Strip> AppBarManager::StripsBefore(int window, size_t monitor) const {
   std::vector<Strip> strips;
   const Strip taskbar = TaskbarStrip();
-  if (!taskbar.rc.IsEmpty()) strips.push_back(taskbar);
+  if (!taskbar.rc.IsEmpty() && monitor == 0) strips.push_back(taskbar);
   const auto self = bars_.find(window);
   for (const auto& [id, bar] : bars_) {
     const bool earlier = self == bars_.end() || bar.order < self->second.order;
-    if (id != window && earlier && !bar.reserved.rc.IsEmpty()) strips.push_back(bar.reserved);
+    if (id != window && earlier && !bar.reserved.rc.IsEmpty() &&
+        MonitorOf(bar.reserved.rc) == monitor) {
+      strips.push_back(bar.reserved);
+    }
   }
   return strips;
 }
 
-Rect AppBarManager::WorkArea() const {
-  Rect wa{0, 0, screen_.cx, screen_.cy};
-  for (const Strip& s : StripsBefore(0)) ClipAgainst(wa, s.edge, s.rc);
+Rect AppBarManager::WorkArea(size_t monitor) const {
+  Rect wa = monitors_[monitor].area;
+  for (const Strip& s : StripsBefore(0, monitor)) ClipAgainst(wa, s.edge, s.rc);
   return wa;
+}
+
+std::vector<Rect> AppBarManager::WorkAreas() const {
+  std::vector<Rect> out;
+  for (size_t i = 0; i < monitors_.size(); ++i) out.push_back(WorkArea(i));
+  return out;
 }
 
 Rect AppBarManager::Reserved(int window) const {
@@ -97,8 +128,8 @@ void AppBarManager::BroadcastAll(Broadcast message) {
 // Whenever the reserved strips change the work area, the shell sets the new
 // one with SystemParametersInfo(SPI_SETWORKAREA), which broadcasts
 // WM_SETTINGCHANGE with SPI_SETWORKAREA to the top-level windows.
-void AppBarManager::WorkAreaMaybeChanged(const Rect& before) {
-  if (WorkArea() != before) BroadcastAll(Broadcast::WorkAreaChange);
+void AppBarManager::WorkAreaMaybeChanged(const std::vector<Rect>& before) {
+  if (WorkAreas() != before) BroadcastAll(Broadcast::WorkAreaChange);
 }
 
 bool AppBarManager::New(int window) {
@@ -113,12 +144,10 @@ bool AppBarManager::Remove(int window) {
   auto it = bars_.find(window);
   if (it == bars_.end()) return false;
   const bool reserved = !it->second.reserved.rc.IsEmpty();
-  const Rect before = WorkArea();
+  const std::vector<Rect> before = WorkAreas();
   bars_.erase(it);
   WorkAreaMaybeChanged(before);
-  for (int& owner : autoHide_) {
-    if (owner == window) owner = 0;
-  }
+  std::erase_if(autoHide_, [&](const auto& slot) { return slot.second == window; });
   if (reserved) PostAll(AppBarNotification::PosChanged, 0);
   return true;
 }
@@ -126,7 +155,7 @@ bool AppBarManager::Remove(int window) {
 bool AppBarManager::QueryPos(int window, Edge edge, Rect& rc) {
   Log(window, AppBarMessage::QueryPos, edge, rc);
   if (!IsRegistered(window) || !IsDocked(edge)) return false;
-  for (const Strip& s : StripsBefore(window)) ClipAgainst(rc, s.edge, s.rc);
+  for (const Strip& s : StripsBefore(window, MonitorOf(rc))) ClipAgainst(rc, s.edge, s.rc);
   return true;
 }
 
@@ -138,9 +167,9 @@ bool AppBarManager::SetPos(int window, Edge edge, Rect& rc) {
   // strip reserved before, so a bar relying on it shows up in tests.
   if (it == bars_.end() || !IsDocked(edge)) return false;
   Strip strip;
-  for (const Strip& s : StripsBefore(window)) ClipAgainst(rc, s.edge, s.rc);
+  for (const Strip& s : StripsBefore(window, MonitorOf(rc))) ClipAgainst(rc, s.edge, s.rc);
   if (!rc.IsEmpty()) strip = {edge, rc};
-  const Rect before = WorkArea();
+  const std::vector<Rect> before = WorkAreas();
   Strip& held = it->second.reserved;
   const bool changed = held.edge != strip.edge || held.rc != strip.rc;
   if (changed && !(held.rc.IsEmpty() && strip.rc.IsEmpty())) {
@@ -163,22 +192,26 @@ bool AppBarManager::Activate(int window) {
   return IsRegistered(window);
 }
 
-int AppBarManager::GetAutoHideBar(int window, Edge edge) {
-  Log(window, AppBarMessage::GetAutoHideBar, edge);
-  return IsDocked(edge) ? autoHide_[static_cast<size_t>(EdgeSlot(edge))] : 0;
+int AppBarManager::GetAutoHideBar(int window, Edge edge, const Rect& monitor) {
+  Log(window, AppBarMessage::GetAutoHideBar, edge, monitor);
+  if (!IsDocked(edge)) return 0;
+  const auto it = autoHide_.find({monitors_[MonitorOf(monitor)].device, EdgeIndex(edge)});
+  return it == autoHide_.end() ? 0 : it->second;
 }
 
-bool AppBarManager::SetAutoHideBar(int window, Edge edge, bool autoHide) {
-  Log(window, AppBarMessage::SetAutoHideBar, edge, {}, autoHide ? 1 : 0);
+bool AppBarManager::SetAutoHideBar(int window, Edge edge, bool autoHide, const Rect& monitor) {
+  Log(window, AppBarMessage::SetAutoHideBar, edge, monitor, autoHide ? 1 : 0);
   if (!IsRegistered(window) || !IsDocked(edge)) return false;
-  int& owner = autoHide_[static_cast<size_t>(EdgeSlot(edge))];
+  const std::pair<std::string, int> slot{monitors_[MonitorOf(monitor)].device, EdgeIndex(edge)};
+  const auto it = autoHide_.find(slot);
+  const int owner = it == autoHide_.end() ? 0 : it->second;
   if (autoHide) {
     if (owner != 0 && owner != window) return false;
-    owner = window;
+    autoHide_[slot] = window;
     return true;
   }
   if (owner != window) return false;
-  owner = 0;
+  autoHide_.erase(slot);
   return true;
 }
 
@@ -217,9 +250,9 @@ void AppBarManager::DeliverBroadcasts(int window, const std::function<void(Broad
 // "TaskbarCreated", sent to all top-level windows, so that bars (and
 // notification icons) register again.
 void AppBarManager::RestartShell() {
-  const Rect before = WorkArea();
+  const std::vector<Rect> before = WorkAreas();
   bars_.clear();
-  autoHide_ = {};
+  autoHide_.clear();
   BroadcastAll(Broadcast::TaskbarCreated);
   WorkAreaMaybeChanged(before);
 }
@@ -228,14 +261,20 @@ void AppBarManager::RestartShell() {
 // The shell moves its own taskbar to the new edge; the strips other bars
 // reserved stay as they were set until each bar sets its strip again.
 void AppBarManager::SetScreenSize(Size screen) {
-  const Rect before = WorkArea();
-  screen_ = screen;
+  std::vector<SimMonitor> monitors = monitors_;
+  monitors[0].area = {0, 0, screen.cx, screen.cy};
+  SetMonitors(std::move(monitors));
+}
+
+void AppBarManager::SetMonitors(std::vector<SimMonitor> monitors) {
+  const std::vector<Rect> before = WorkAreas();
+  monitors_ = std::move(monitors);
   BroadcastAll(Broadcast::DisplayChange);
   WorkAreaMaybeChanged(before);
 }
 
 void AppBarManager::PlaceTaskbar(Edge edge, int32_t thickness) {
-  const Rect before = WorkArea();
+  const std::vector<Rect> before = WorkAreas();
   taskbarEdge_ = edge;
   taskbarThickness_ = thickness;
   PostAll(AppBarNotification::PosChanged, 0);
@@ -243,7 +282,7 @@ void AppBarManager::PlaceTaskbar(Edge edge, int32_t thickness) {
 }
 
 void AppBarManager::SetTaskbarState(uint32_t state) {
-  const Rect workArea = WorkArea();
+  const std::vector<Rect> workArea = WorkAreas();
   const Strip before = TaskbarStrip();
   taskbarState_ = state;
   PostAll(AppBarNotification::StateChange, 0);
@@ -252,7 +291,8 @@ void AppBarManager::SetTaskbarState(uint32_t state) {
   WorkAreaMaybeChanged(workArea);
 }
 
-void AppBarManager::SetFullScreenApp(bool open) {
+void AppBarManager::SetFullScreenApp(bool open, std::optional<Rect> window) {
+  foreground_ = open ? window.value_or(monitors_[0].area) : Rect{};
   PostAll(AppBarNotification::FullScreenApp, open ? 1 : 0);
 }
 
@@ -270,8 +310,8 @@ std::vector<AppBarMessage> AppBarManager::MessagesOf(int window) const {
   return out;
 }
 
-AutoHideOwner ShellConnection::GetAutoHideBar(Edge edge) {
-  const int owner = manager_.GetAutoHideBar(window_, edge);
+AutoHideOwner ShellConnection::GetAutoHideBar(Edge edge, const Rect& monitor) {
+  const int owner = manager_.GetAutoHideBar(window_, edge, monitor);
   if (owner == 0) return AutoHideOwner::None;
   return owner == window_ ? AutoHideOwner::ThisBar : AutoHideOwner::OtherWindow;
 }

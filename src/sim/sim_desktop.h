@@ -1,5 +1,5 @@
-// A simulated primary display with a clock and input state; the work area
-// comes from the simulated AppBar manager.
+// A simulated desktop with a clock and input state; the monitors and their
+// work areas come from the simulated AppBar manager.
 #pragma once
 
 #include <map>
@@ -16,8 +16,10 @@ class SimDesktop : public Desktop {
   explicit SimDesktop(const AppBarManager& shell);
 
   Size ScreenSize() override { return shell_.screen(); }
-  Rect VirtualScreen() override { return {0, 0, shell_.screen().cx, shell_.screen().cy}; }
+  Rect VirtualScreen() override { return shell_.VirtualScreen(); }
   Rect WorkArea() override { return shell_.WorkArea(); }
+  std::vector<MonitorInfo> Monitors() override { return shell_.Monitors(); }
+  Rect ForegroundRect() override { return shell_.foreground(); }
   int32_t GetMetric(Metric metric) override { return metrics_[metric]; }
   // Each read advances the clock by the tick step, so a busy loop on the
   // clock makes progress; unsigned arithmetic wraps as the real count does.

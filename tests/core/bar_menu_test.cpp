@@ -19,6 +19,21 @@ TEST(ViewsMenu, EveryCommandHasOneEntry) {
   EXPECT_EQ(seen.size(), 13u);
 }
 
+TEST(ViewsMenu, MonitorSubmenuListsTwoOrMoreMonitorsAndChecksTheBarsOwn) {
+  std::vector<MonitorInfo> monitors{{"A", {0, 0, 1024, 768}, {}, true}};
+  EXPECT_TRUE(MonitorMenu(monitors, "A").empty()) << "one monitor: nothing to choose";
+  monitors.push_back({"B", {1024, 0, 2304, 800}, {}, false});
+  const std::vector<MonitorEntry> entries = MonitorMenu(monitors, "B");
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[0].caption, "&1  1024 x 768, primary");
+  EXPECT_EQ(entries[1].caption, "&2  1280 x 800");
+  EXPECT_FALSE(entries[0].checked);
+  EXPECT_TRUE(entries[1].checked);
+  for (size_t i = 0; i < entries.size(); ++i) EXPECT_EQ(MonitorOfCommand(entries[i].command), i);
+  EXPECT_FALSE(MonitorOfCommand(CommandId::Exit1));
+  EXPECT_FALSE(MonitorOfCommand(static_cast<CommandId>(kFirstMonitorCommand + kMaxMonitorEntries)));
+}
+
 TEST(ViewsMenu, ChecksFollowTheRecordAndTheViewMode) {
   BarOptions o = InitialOptions();
   for (uint32_t autoHide : {0u, 1u}) {

@@ -54,7 +54,7 @@ TEST_F(DockingShell, ShellRestartRegistersEachBarAgainOnce) {
   reserving.window.PumpMessages();
   EXPECT_TRUE(world.shell.IsRegistered(1));
   EXPECT_TRUE(world.shell.IsRegistered(2));
-  EXPECT_EQ(world.shell.GetAutoHideBar(2, Edge::Left), 1);
+  EXPECT_EQ(world.shell.GetAutoHideBar(2, Edge::Left, {0, 0, 1024, 768}), 1);
   EXPECT_EQ(world.shell.Reserved(2), (Rect{924, 0, 1024, 738}));
   EXPECT_EQ(world.shell.WorkArea(), (Rect{0, 0, 924, 738}));
   EXPECT_EQ(bar.rect(), (Rect{-98, 0, 2, 768}));

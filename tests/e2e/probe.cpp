@@ -59,6 +59,10 @@
 //   olb_probe decoy CLASS MS      another program's hidden window of CLASS,
 //                                 kept for MS ms; exit 1 when it was shown.
 //                                 The other commands pass it over.
+//   olb_probe monitors            prints each monitor: its device name,
+//                                 rectangle, work area and 1 for the primary
+//   olb_probe mode W H            changes the display mode to W x H
+//                                 (ChangeDisplaySettings); exit 0 on success
 #include <windows.h>
 #include <commctrl.h>
 #include <objidl.h>
@@ -745,6 +749,29 @@ int Decoy(const wchar_t* cls, int ms) {
   return shown ? 1 : 0;
 }
 
+BOOL CALLBACK PrintMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM) {
+  MONITORINFOEXW info{};
+  info.cbSize = sizeof(info);
+  if (!GetMonitorInfoW(monitor, &info)) return TRUE;
+  const RECT& a = info.rcMonitor;
+  const RECT& w = info.rcWork;
+  std::wprintf(L"%ls %ld,%ld,%ld,%ld %ld,%ld,%ld,%ld %d\n", info.szDevice, a.left, a.top, a.right,
+               a.bottom, w.left, w.top, w.right, w.bottom,
+               (info.dwFlags & MONITORINFOF_PRIMARY) ? 1 : 0);
+  return TRUE;
+}
+
+int ChangeMode(int width, int height) {
+  DEVMODEW mode{};
+  mode.dmSize = sizeof(mode);
+  mode.dmPelsWidth = static_cast<DWORD>(width);
+  mode.dmPelsHeight = static_cast<DWORD>(height);
+  mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+  const LONG result = ChangeDisplaySettingsW(&mode, 0);
+  std::wprintf(L"%ld\n", result);
+  return result == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -764,6 +791,11 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (argc == 2 && std::wstring(argv[1]) == L"menu") return Menu();
   if (argc == 2 && std::wstring(argv[1]) == L"clipfiles") return ClipboardFiles();
+  if (argc == 2 && std::wstring(argv[1]) == L"monitors") {
+    return EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0) ? 0 : 1;
+  }
+  if (argc == 4 && std::wstring(argv[1]) == L"mode")
+    return ChangeMode(_wtoi(argv[2]), _wtoi(argv[3]));
   if (argc < 3) return 2;
   const std::wstring cmd = argv[1];
   const wchar_t* cls = argv[2];

@@ -150,6 +150,9 @@ void LaunchBar::Timer1Timer() {
   if (Timer1WantsSlideIn(s_.form.IsActive(), s_.desktop.MessagePos(), s_.window.WindowRect(),
                          s_.form.DoubleClickDistance())) {
     engine_.SetAutoHideShown(false);
+  } else if (engine_.HiddenOnInnerEdge() && s_.window.WindowRect().Contains(s_.form.CursorPos())) {
+    // The reveal timer's tick finds out whether the pointer rests there.
+    StartRevealTimer();
   }
   s_.form.RestartTimer(TimerId::Timer1);
 }

@@ -15,6 +15,7 @@
 
 #include "core/bar/bar_form.h"
 #include "core/bar/ids.h"
+#include "core/bar/popup_menu.h"
 #include "core/commands/item_commands.h"
 #include "core/docking/auto_hide_timers.h"
 #include "core/docking/docking_engine.h"
@@ -156,6 +157,8 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   // Whether the Run value starts this program: Autoload's check mark, read
   // each time the menu opens, as other programs change it too.
   bool AutoloadIsOn();
+  // The Monitor submenu's entries as the monitors are now.
+  std::vector<MonitorEntry> MonitorMenuEntries();
 
   // --- state (read-only for the window) ----------------------------------
   const BarOptions& options() const { return options_; }

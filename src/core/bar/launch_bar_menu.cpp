@@ -19,6 +19,10 @@ void LaunchBar::OnListRightClick(Point listOffset, Point click) {
                 s_.items.SelectedIndex());
 }
 
+std::vector<MonitorEntry> LaunchBar::MonitorMenuEntries() {
+  return MonitorMenu(s_.desktop.Monitors(), engine_.monitor().device);
+}
+
 void LaunchBar::ShowPopupMenu(Point screen, std::optional<int32_t> row) {
   engine_.MenuOpened();
   // The item's name is taken now: a re-read while the menu is up may
@@ -85,7 +89,11 @@ void LaunchBar::RunCommand(CommandId command) {
       s_.form.Close();
       break;
     default:
-      // A value outside the menu does nothing.
+      // A monitor of the Monitor submenu; any other value does nothing.
+      if (const std::optional<size_t> monitor = MonitorOfCommand(command)) {
+        const std::vector<MonitorInfo> monitors = s_.desktop.Monitors();
+        if (*monitor < monitors.size()) engine_.MoveToMonitor(monitors[*monitor].device);
+      }
       break;
   }
   // The commands that may have shown a modal window: About, and the

@@ -4,9 +4,12 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/bar/ids.h"
+#include "core/platform/desktop.h"
 #include "core/platform/geometry.h"
 #include "core/settings/bar_options.h"
 #include "core/layout/view_mode.h"
@@ -41,6 +44,23 @@ inline constexpr std::array<MenuEntry, 17> kViewsMenu{{
     {"N4", "", std::nullopt},
     {"Exit1", "Exit", CommandId::Exit1},
 }};
+
+// The Monitor submenu, after Always on Top while there are two monitors or
+// more: one entry per monitor, in the system's order, the bar's own checked;
+// choosing one moves the bar to the same edge there.
+inline constexpr std::string_view kMonitorMenuCaption = "Monitor";
+inline constexpr uint16_t kFirstMonitorCommand = 1100;
+inline constexpr size_t kMaxMonitorEntries = 32;
+struct MonitorEntry {
+  std::string caption;  // "&2  1280 x 800", "&1  1024 x 768, primary"
+  CommandId command;
+  bool checked = false;
+};
+// No entries with fewer than two monitors (nothing to choose).
+std::vector<MonitorEntry> MonitorMenu(const std::vector<MonitorInfo>& monitors,
+                                      const std::string& barDevice);
+// The index of the monitor a command of that submenu chooses.
+std::optional<size_t> MonitorOfCommand(CommandId command);
 
 // Whether `command`'s entry shows a check mark: the view mode's entry, and
 // AutoHide and Always on Top as the live record says. At start the record

@@ -7,7 +7,7 @@ namespace olb {
 void DockingEngine::ApplyEdge(Edge edge) {
   if (state_.Unregistered) return;
   const Edge autoHideEdge = FindAutoHideEdge();
-  if (autoHideEdge != Edge::None) shell_.SetAutoHideBar(autoHideEdge, false);
+  if (autoHideEdge != Edge::None) shell_.SetAutoHideBar(autoHideEdge, false, autoHideMonitor_);
   options_.Edge = edge;
 
   if (edge == Edge::Float) {
@@ -31,10 +31,14 @@ void DockingEngine::ApplyEdge(Edge edge) {
 }
 
 void DockingEngine::DockTo(Edge edge) {
-  if (options_.AutoHide != 0 && !shell_.SetAutoHideBar(CurrentEdge(), true)) {
-    options_.AutoHide = 0;
-    ui_.UncheckAutoHideMenuItem();
-    AutoHideRefused();
+  if (options_.AutoHide != 0) {
+    if (shell_.SetAutoHideBar(CurrentEdge(), true, CurrentMonitor().area)) {
+      autoHideMonitor_ = CurrentMonitor().area;
+    } else {
+      options_.AutoHide = 0;
+      ui_.UncheckAutoHideMenuItem();
+      AutoHideRefused();
+    }
   }
   Rect rc;
   ComputeDockRect(CurrentEdge(), rc);
@@ -123,14 +127,15 @@ void DockingEngine::OnScreenChanged() {
   // A move in progress applies its edge when it ends; ApplyEdge itself
   // changes the work area, which must not start it again.
   if (options_.Edge == Edge::None || state_.InSizeMove || state_.InApplyEdge) return;
+  // A monitor added, removed or resized: a docked bar goes back to the
+  // remembered monitor when it is there again, else to the primary one.
+  FollowMonitors();
   const Rect now = window_.WindowRect();
   if (options_.Edge == Edge::Float) {
     // A floating bar stays where the user put it while it can be reached.
     BarOptions here = options_;
     here.FloatRect = now;
-    const Rect reachable =
-        PlaceableOptions(here, defaultFloat_, {desktop_.VirtualScreen(), desktop_.WorkArea()})
-            .FloatRect;
+    const Rect reachable = PlaceableOptions(here, defaultFloat_, FloatAreas(now)).FloatRect;
     if (reachable != now) PlaceWindow(reachable, Placement::Plain);
     return;
   }

@@ -18,16 +18,20 @@ void DockingEngine::OnAppBarNotify(uint32_t code, intptr_t lParam) {
     case AppBarNotification::PosChanged:
       TaskbarPosChanged();
       break;
-    case AppBarNotification::FullScreenApp:
+    case AppBarNotification::FullScreenApp: {
+      // The shell tells every bar; a full-screen program on another monitor
+      // leaves this one as it is.
+      const bool open = lParam != 0 && ForegroundOnOwnMonitor();
       if (!state_.MenuActive) {
-        FullScreenAppChanged(lParam != 0);
+        FullScreenAppChanged(open);
       } else {
         // Re-applying the edge would disturb the open menu; remember the
         // state and settle it in MenuClosed.
         if (!fullScreenBeforeMenu_) fullScreenBeforeMenu_ = state_.FullScreenAppOpen;
-        state_.FullScreenAppOpen = lParam != 0;
+        state_.FullScreenAppOpen = open;
       }
       break;
+    }
     case AppBarNotification::WindowArrange:
       WindowArrange(lParam != 0);
       break;
@@ -55,6 +59,7 @@ void DockingEngine::OnSizing(int side, Rect& drag) {
 
 void DockingEngine::OnEnterSizeMove() {
   state_.ProposedEdge = CurrentEdge();
+  proposedMonitor_ = monitor_;
   state_.InSizeMove = true;
   moveStart_ = {options_.Edge, window_.WindowRect()};
   moveOutline_.reset();
@@ -79,6 +84,8 @@ void DockingEngine::OnExitSizeMove() {
   // Without a matching WM_ENTERSIZEMOVE there is no proposal: stay put
   // rather than take "no edge" for unregistering.
   const Edge proposal = state_.ProposedEdge == Edge::None ? options_.Edge : state_.ProposedEdge;
+  const std::optional<MonitorInfo> proposedMonitor = proposedMonitor_;
+  proposedMonitor_.reset();
   state_.ProposedEdge = Edge::None;
   state_.InSizeMove = false;
   if (desktop_.EscapeKeyDown() && moveStart_.edge != Edge::None) {
@@ -99,8 +106,18 @@ void DockingEngine::OnExitSizeMove() {
   // there already; some window managers (Wine's) move it only to the
   // outline's position and keep its old size, which must not become the
   // floating size.
-  if (proposal == Edge::Float) ReadBackFloatRect(moveOutline_.value_or(rc));
+  const Rect floatPixels = moveOutline_.value_or(rc);
+  if (proposal == Edge::Float) ReadBackFloatRect(floatPixels);
   moveOutline_.reset();
+  // The monitor the move ended on is the bar's from now on: a docked bar's
+  // is the one the pointer was on, a floating bar's the one it stands on.
+  if (proposal == Edge::Float) {
+    const std::vector<MonitorInfo> monitors = desktop_.Monitors();
+    if (!monitors.empty()) monitor_ = monitors[MonitorOfRect(monitors, floatPixels)];
+  } else if (proposedMonitor) {
+    monitor_ = *proposedMonitor;
+  }
+  if (IsStorable(proposal)) wanted_ = MonitorPlace{monitor_.device, monitor_.area};
   ApplyEdge(proposal);
   SaveOptions();
 }

@@ -17,6 +17,10 @@ inline constexpr uint32_t kAllowAnywhere = 0x07;
 inline constexpr uint32_t kBarPositionFlags = 0x37;
 
 inline constexpr uint32_t kSlideMs = 400;  // duration of one slide, milliseconds
+// How much of an auto-hidden bar shows on an inner edge between two
+// monitors, where the pointer does not stop by itself: the thinnest the
+// window may be (its minimum tracking width), all on its own monitor.
+inline constexpr int32_t kInnerEdgeHotZone = 20;
 
 // The edge (or floating) that a screen point proposes. `floatZone` is the
 // work area less a scroll-bar-width margin: a point inside it floats when

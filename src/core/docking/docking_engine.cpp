@@ -4,8 +4,8 @@
 
 #include "core/docking/dock_geometry.h"
 #include "core/settings/dpi_scale.h"
+#include "core/settings/monitor_store.h"
 #include "core/settings/options_store.h"
-#include "core/settings/placement.h"
 
 namespace olb {
 
@@ -19,6 +19,8 @@ DockingEngine::DockingEngine(BarOptions& options, AppBarShell& shell, BarWindowO
       registry_(registry) {
   state_.TaskbarState = shell_.GetState();
   defaultFloat_ = window_.WindowRect();
+  FollowMonitors();
+  autoHideMonitor_ = monitor_.area;
 }
 
 void DockingEngine::Register() {
@@ -41,14 +43,17 @@ void DockingEngine::LoadOptions() {
   const LoadedOptions loaded =
       ReadOptions(registry_, options_, ScaleForDpi(windowRect, dpi_, kDesignDpi));
   options_ = loaded.live;
+  wanted_ = ReadMonitorPlace(registry_);
+  FollowMonitors();
   ApplyEdge(CurrentEdge());
-  if (loaded.formWidth) {
+  // A bar hidden on an inner edge keeps to its strip.
+  if (loaded.formWidth && !HiddenOnInnerEdge()) {
     // The same reach as the docked thickness: a hand-edited width never
     // makes the bar cover the screen.
     const uint32_t stored = std::min<uint32_t>(*loaded.formWidth, INT32_MAX);
     const int32_t scaled = ScaleForDpi(static_cast<int32_t>(stored), kDesignDpi, dpi_);
     const auto width = static_cast<int32_t>(
-        ReachableThickness(static_cast<uint32_t>(scaled), desktop_.VirtualScreen().Width()));
+        ReachableThickness(static_cast<uint32_t>(scaled), monitor_.area.Width()));
     Rect r = window_.WindowRect();
     r.right = r.left + width;
     PlaceWindow(r, Placement::Plain);
@@ -56,7 +61,9 @@ void DockingEngine::LoadOptions() {
 }
 
 bool DockingEngine::SaveOptions() {
-  return WriteOptions(registry_, options_);
+  const bool saved = WriteOptions(registry_, options_);
+  if (saved && wanted_) WriteMonitorPlace(registry_, *wanted_);
+  return saved;
 }
 
 void DockingEngine::OnDpiChanged(uint32_t dpi, const Rect& suggested) {
@@ -107,23 +114,35 @@ void DockingEngine::MenuClosed() {
 
 Edge DockingEngine::FindAutoHideEdge() {
   for (Edge e : {Edge::Left, Edge::Top, Edge::Right, Edge::Bottom}) {
-    if (shell_.GetAutoHideBar(e) == AutoHideOwner::ThisBar) return e;
+    if (shell_.GetAutoHideBar(e, autoHideMonitor_) == AutoHideOwner::ThisBar) return e;
   }
   return Edge::None;
 }
 
 Edge DockingEngine::ProposeEdge(Point p) {
+  // The edges proposed are those of the monitor under the pointer, inner
+  // edges between two monitors included.
+  const std::vector<MonitorInfo> monitors = desktop_.Monitors();
+  if (!monitors.empty()) proposedMonitor_ = monitors[MonitorAt(monitors, p)];
   if (desktop_.CtrlKeyDown() && (state_.fdwFlags & kAllowFloat) != 0) return Edge::Float;
-  const Rect floatZone = desktop_.WorkArea().Inflated(-desktop_.GetMetric(Metric::VScrollWidth),
-                                                      -desktop_.GetMetric(Metric::HScrollHeight));
-  return EdgeFromPoint(state_.fdwFlags, p, desktop_.ScreenSize(), floatZone);
+  const MonitorInfo& m = proposedMonitor_ ? *proposedMonitor_ : monitor_;
+  const Rect zone = m.work.Inflated(-desktop_.GetMetric(Metric::VScrollWidth),
+                                    -desktop_.GetMetric(Metric::HScrollHeight));
+  // In the monitor's own coordinates, 64-bit: a message position may lie far off.
+  const auto local = [&](int64_t v, int32_t origin) {
+    return static_cast<int32_t>(std::clamp<int64_t>(v - origin, INT32_MIN, INT32_MAX));
+  };
+  const Rect localZone{local(zone.left, m.area.left), local(zone.top, m.area.top),
+                       local(zone.right, m.area.left), local(zone.bottom, m.area.top)};
+  return EdgeFromPoint(state_.fdwFlags, {local(p.x, m.area.left), local(p.y, m.area.top)},
+                       {m.area.Width(), m.area.Height()}, localZone);
 }
 
 Edge DockingEngine::CurrentEdge() const {
   return state_.ProposedEdge != Edge::None ? state_.ProposedEdge : options_.Edge;
 }
 
-BarOptions DockingEngine::PlacedRecord() {
+BarOptions DockingEngine::PlacedRecord(const std::optional<ScreenAreas>& areas) {
   BarOptions pixels = ScaleRecord(options_, kDesignDpi, dpi_);
   for (size_t i = 0; i < thicknessPixels_.size(); ++i) {
     const auto& kept = thicknessPixels_[i];
@@ -131,22 +150,25 @@ BarOptions DockingEngine::PlacedRecord() {
   }
   const bool keptFloat = floatPixels_ && floatPixels_->design == options_.FloatRect;
   if (keptFloat) pixels.FloatRect = floatPixels_->pixels;
-  BarOptions placed =
-      PlaceableOptions(pixels, defaultFloat_, {desktop_.VirtualScreen(), desktop_.WorkArea()});
+  // A floating bar is placed on the monitor it stands on.
+  const ScreenAreas where = areas ? *areas : FloatAreas(pixels.FloatRect);
+  BarOptions placed = PlaceableOptions(pixels, defaultFloat_, where);
   // Scaling up never takes the bar off the screen: a floating bar that grew
   // with the DPI is kept wholly on the work area, its forward strip in reach.
   if (!keptFloat && dpi_ != kDesignDpi) {
-    placed.FloatRect = WhollyWithin(placed.FloatRect, desktop_.WorkArea());
+    placed.FloatRect = WhollyWithin(placed.FloatRect, where.workArea);
   }
   return placed;
 }
 
 int32_t DockingEngine::PlacedThickness(Edge edge) {
-  return static_cast<int32_t>(PlacedRecord().DockSize[static_cast<size_t>(EdgeIndex(edge))]);
+  const MonitorInfo& m = CurrentMonitor();
+  const BarOptions placed = PlacedRecord(ScreenAreas{m.area, m.work});
+  return static_cast<int32_t>(placed.DockSize[static_cast<size_t>(EdgeIndex(edge))]);
 }
 
 Rect DockingEngine::PlacedFloatRect() {
-  return PlacedRecord().FloatRect;
+  return PlacedRecord(std::nullopt).FloatRect;
 }
 
 void DockingEngine::ReadBackThickness(Edge edge, int32_t pixels) {
@@ -161,10 +183,60 @@ void DockingEngine::ReadBackFloatRect(const Rect& pixels) {
   floatPixels_ = Remembered<Rect>{options_.FloatRect, pixels};
 }
 
+const MonitorInfo& DockingEngine::CurrentMonitor() const {
+  return state_.ProposedEdge != Edge::None && proposedMonitor_ ? *proposedMonitor_ : monitor_;
+}
+
+void DockingEngine::FollowMonitors() {
+  const std::vector<MonitorInfo> monitors = desktop_.Monitors();
+  if (monitors.empty()) return;
+  const std::optional<size_t> wanted = wanted_ ? FindMonitor(monitors, *wanted_) : std::nullopt;
+  monitor_ = monitors[wanted.value_or(PrimaryMonitor(monitors))];
+}
+
+ScreenAreas DockingEngine::FloatAreas(const Rect& rc) {
+  const std::vector<MonitorInfo> monitors = desktop_.Monitors();
+  if (monitors.empty()) return {desktop_.VirtualScreen(), desktop_.WorkArea()};
+  const MonitorInfo& m = monitors[MonitorOfRect(monitors, rc)];
+  return {m.area, m.work};
+}
+
+bool DockingEngine::ForegroundOnOwnMonitor() {
+  const Rect foreground = desktop_.ForegroundRect();
+  const std::vector<MonitorInfo> monitors = desktop_.Monitors();
+  if (foreground.IsEmpty() || monitors.empty()) return true;
+  // An auto-hidden bar lies mostly off its monitor: a docked bar is where its monitor is.
+  const Rect own = IsDocked(options_.Edge) ? monitor_.area : window_.WindowRect();
+  return MonitorOfRect(monitors, foreground) == MonitorOfRect(monitors, own);
+}
+
+bool DockingEngine::HiddenOnInnerEdge() {
+  return IsDocked(options_.Edge) && options_.AutoHide != 0 && !state_.AutoHideShown &&
+         !state_.Unregistered && IsInnerEdge(desktop_.Monitors(), monitor_.area, options_.Edge);
+}
+
+bool DockingEngine::MoveToMonitor(const std::string& device) {
+  const std::vector<MonitorInfo> monitors = desktop_.Monitors();
+  const auto it = std::find_if(monitors.begin(), monitors.end(),
+                               [&](const MonitorInfo& m) { return m.device == device; });
+  if (it == monitors.end() || state_.Unregistered || options_.Edge == Edge::None) return false;
+  if (options_.Edge == Edge::Float) {
+    // The same place relative to the new monitor; the placement keeps it in reach.
+    const Rect from = PlacedFloatRect();
+    const Rect was = FloatAreas(from).virtualScreen;
+    ReadBackFloatRect(
+        from.MovedTo(from.left - was.left + it->area.left, from.top - was.top + it->area.top));
+  }
+  monitor_ = *it;
+  wanted_ = MonitorPlace{it->device, it->area};
+  ApplyEdge(options_.Edge);
+  SaveOptions();
+  return true;
+}
+
 void DockingEngine::ComputeDockRect(Edge edge, Rect& rc) {
   if (!IsDocked(edge)) return;
-  const Size screen = desktop_.ScreenSize();
-  rc = {0, 0, screen.cx, screen.cy};
+  rc = CurrentMonitor().area;
   if (options_.AutoHide == 0) shell_.QueryPos(edge, rc);
   rc = CutToEdge(rc, edge, PlacedThickness(edge));
 }
@@ -174,7 +246,18 @@ bool DockingEngine::AutoHideRect(bool show, Rect& rc) {
   if (!IsDocked(edge) || options_.AutoHide == 0) return false;
   const Size border{desktop_.GetMetric(Metric::BorderWidth),
                     desktop_.GetMetric(Metric::BorderHeight)};
-  rc = AutoHidePlace(rc, edge, show, desktop_.ScreenSize(), border);
+  const Rect area = CurrentMonitor().area;
+  if (IsInnerEdge(desktop_.Monitors(), area, edge)) {
+    // Off an inner edge the bar would stand on the next monitor: hidden, it
+    // shrinks to a strip on its own monitor, wide enough for the pointer to
+    // stop on, and grows back to its docked size when shown.
+    Rect docked;
+    ComputeDockRect(edge, docked);
+    rc = show ? docked : CutToEdge(docked, edge, kInnerEdgeHotZone);
+    return true;
+  }
+  const Rect local = AutoHidePlace(rc, edge, show, {area.Width(), area.Height()}, border);
+  rc = local.MovedTo(local.left + area.left, local.top + area.top);
   return true;
 }
 

@@ -9,12 +9,14 @@
 #include <optional>
 #include <string_view>
 
+#include "core/docking/monitor_choice.h"
 #include "core/platform/app_bar_shell.h"
 #include "core/platform/bar_ui.h"
 #include "core/platform/bar_window.h"
 #include "core/platform/desktop.h"
 #include "core/platform/registry.h"
 #include "core/settings/bar_options.h"
+#include "core/settings/placement.h"
 
 namespace olb {
 
@@ -122,6 +124,15 @@ class DockingEngine {
   void OnDpiChanged(uint32_t dpi, const Rect& suggested);
   // The monitor's DPI, which the window is placed at.
   uint32_t dpi() const { return dpi_; }
+  // The monitor a docked bar lives on.
+  const MonitorInfo& monitor() const { return monitor_; }
+  // An auto-hidden bar hidden on an inner edge: its strip is client area,
+  // so the pointer resting on it is watched by the timer, not the frame.
+  bool HiddenOnInnerEdge();
+  // Moves the bar to the same edge of the listed monitor with this device
+  // name (a floating bar keeps its place on the monitor, as far as it fits)
+  // and remembers it; false when no such monitor is listed.
+  bool MoveToMonitor(const std::string& device);
 
  protected:
   // Hooks called at fixed points of the operations above.
@@ -133,8 +144,9 @@ class DockingEngine {
   virtual void WindowArrange(bool beginning);
 
  private:
-  // The record in the monitor's pixels, within reach of the screen.
-  BarOptions PlacedRecord();
+  // The record in the monitor's pixels, within reach of `areas` (none: of
+  // the monitor the floating rectangle stands on).
+  BarOptions PlacedRecord(const std::optional<ScreenAreas>& areas);
   int32_t PlacedThickness(Edge edge);
   Rect PlacedFloatRect();
   // A user's resize or move read back into the record.
@@ -150,6 +162,16 @@ class DockingEngine {
   Rect TargetRect(Edge edge);
   // Every placement the engine makes goes through here.
   void PlaceWindow(const Rect& rect, Placement how);
+  // The monitor the bar is on, or during a move the one it is proposed for.
+  const MonitorInfo& CurrentMonitor() const;
+  // Reads the monitors again: the bar belongs to the remembered one while it
+  // is there, else to the primary one.
+  void FollowMonitors();
+  // The screen a floating rectangle is kept reachable on: its monitor.
+  ScreenAreas FloatAreas(const Rect& rc);
+  // Whether the foreground window (a full-screen program the shell reports)
+  // lies on the bar's monitor.
+  bool ForegroundOnOwnMonitor();
 
   BarOptions& options_;
   AppBarShell& shell_;
@@ -182,6 +204,10 @@ class DockingEngine {
     bool wanted = false;         // another round is due
     bool registerAgain = false;  // it must register with the shell first
   } reapply_;
+  MonitorInfo monitor_;                         // the monitor a docked bar is on
+  std::optional<MonitorInfo> proposedMonitor_;  // its proposal during a move
+  std::optional<MonitorPlace> wanted_;          // where the user put the bar; stored
+  Rect autoHideMonitor_{};                      // where the bar is the auto-hide bar
 };
 
 }  // namespace olb

@@ -46,11 +46,14 @@ class AppBarShell {
   virtual uint32_t GetState() = 0;
   // ABM_ACTIVATE: tells the shell the bar was activated.
   virtual bool Activate() = 0;
-  // ABM_GETAUTOHIDEBAR for one docked edge.
-  virtual AutoHideOwner GetAutoHideBar(Edge edge) = 0;
-  // ABM_SETAUTOHIDEBAR: registers (true) or unregisters (false) the bar as the
-  // edge's auto-hide bar. False when the edge already has another one.
-  virtual bool SetAutoHideBar(Edge edge, bool autoHide) = 0;
+  // ABM_GETAUTOHIDEBAR(EX) for one docked edge of the monitor whose
+  // rectangle is `monitor`: the shell keeps one auto-hide bar per edge of
+  // each monitor.
+  virtual AutoHideOwner GetAutoHideBar(Edge edge, const Rect& monitor) = 0;
+  // ABM_SETAUTOHIDEBAR(EX): registers (true) or unregisters (false) the bar
+  // as the auto-hide bar of that edge of `monitor`. False when the edge
+  // already has another one.
+  virtual bool SetAutoHideBar(Edge edge, bool autoHide, const Rect& monitor) = 0;
   // ABM_WINDOWPOSCHANGED: the bar's window moved or changed its z-order.
   virtual void WindowPosChanged() = 0;
 };

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "core/platform/geometry.h"
 
@@ -18,6 +20,17 @@ enum class Metric {
 
 enum class MouseButton { Left, Right };
 
+// One display monitor as GetMonitorInfo describes it, in virtual-screen
+// pixels (a monitor left of or above the primary one has negative
+// coordinates; the primary one starts at 0,0).
+struct MonitorInfo {
+  std::string device;  // the display device's name, such as "\\.\DISPLAY2"; UTF-8
+  Rect area;           // the monitor's rectangle
+  Rect work;           // its work area: the rectangle less the strips reserved on it
+  bool primary = false;
+  friend bool operator==(const MonitorInfo&, const MonitorInfo&) = default;
+};
+
 class Desktop {
  public:
   virtual ~Desktop() = default;
@@ -28,6 +41,10 @@ class Desktop {
   virtual Rect VirtualScreen() = 0;
   // The primary display's work area (the screen less the reserved strips).
   virtual Rect WorkArea() = 0;
+  // Every monitor, in the system's enumeration order; never empty.
+  virtual std::vector<MonitorInfo> Monitors() = 0;
+  // The foreground window's rectangle; empty when there is none.
+  virtual Rect ForegroundRect() = 0;
   virtual int32_t GetMetric(Metric metric) = 0;
   // Milliseconds since start-up; wraps around after about 49.7 days.
   virtual uint32_t TickCount() = 0;

@@ -39,14 +39,39 @@ void Win32AppBarShell::WindowPosChanged() {
   Send(ABM_WINDOWPOSCHANGED, Edge::None);
 }
 
-AutoHideOwner Win32AppBarShell::GetAutoHideBar(Edge edge) {
-  const HWND owner = reinterpret_cast<HWND>(Send(ABM_GETAUTOHIDEBAR, edge));
+namespace {
+
+// From Windows 8 on; the headers offer them only for that target.
+constexpr DWORD kGetAutoHideBarEx = 0x0b;
+constexpr DWORD kSetAutoHideBarEx = 0x0c;
+
+// The plain messages serve the primary monitor on every shell; the EX ones,
+// which name the monitor by a rectangle, exist only on newer shells.
+bool OnPrimary(const Rect& monitor) {
+  const RECT r{monitor.left, monitor.top, monitor.right, monitor.bottom};
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  const HMONITOR handle = MonitorFromRect(&r, MONITOR_DEFAULTTOPRIMARY);
+  return !GetMonitorInfoW(handle, &info) || (info.dwFlags & MONITORINFOF_PRIMARY) != 0;
+}
+
+}  // namespace
+
+AutoHideOwner Win32AppBarShell::GetAutoHideBar(Edge edge, const Rect& monitor) {
+  Rect rc = monitor;
+  const HWND owner = reinterpret_cast<HWND>(
+      OnPrimary(monitor) ? Send(ABM_GETAUTOHIDEBAR, edge) : Send(kGetAutoHideBarEx, edge, 0, &rc));
   if (!owner) return AutoHideOwner::None;
   return owner == bar_ ? AutoHideOwner::ThisBar : AutoHideOwner::OtherWindow;
 }
 
-bool Win32AppBarShell::SetAutoHideBar(Edge edge, bool autoHide) {
-  return Send(ABM_SETAUTOHIDEBAR, edge, autoHide ? 1 : 0) != 0;
+bool Win32AppBarShell::SetAutoHideBar(Edge edge, bool autoHide, const Rect& monitor) {
+  Rect rc = monitor;
+  if (OnPrimary(monitor)) return Send(ABM_SETAUTOHIDEBAR, edge, autoHide ? 1 : 0) != 0;
+  if (Send(kSetAutoHideBarEx, edge, autoHide ? 1 : 0, &rc) != 0) return true;
+  // An older shell answers 0 to a message it does not know, and no owner
+  // either: the bar then hides unregistered rather than be refused.
+  return autoHide && GetAutoHideBar(edge, monitor) == AutoHideOwner::None;
 }
 
 }  // namespace olb::win

@@ -18,8 +18,8 @@ class Win32AppBarShell : public AppBarShell {
   bool SetPos(Edge edge, Rect& rc) override;
   uint32_t GetState() override;
   bool Activate() override;
-  AutoHideOwner GetAutoHideBar(Edge edge) override;
-  bool SetAutoHideBar(Edge edge, bool autoHide) override;
+  AutoHideOwner GetAutoHideBar(Edge edge, const Rect& monitor) override;
+  bool SetAutoHideBar(Edge edge, bool autoHide, const Rect& monitor) override;
   void WindowPosChanged() override;
 
  private:

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "win32/base/unicode.h"
+
 namespace olb::win {
 
 Size Win32Desktop::ScreenSize() {
@@ -17,6 +19,44 @@ Rect Win32Desktop::WorkArea() {
   RECT r{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
   return {r.left, r.top, r.right, r.bottom};
+}
+
+namespace {
+
+Rect ToRect(const RECT& r) {
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+  MONITORINFOEXW info{};
+  info.cbSize = sizeof(info);
+  if (!GetMonitorInfoW(monitor, &info)) return TRUE;
+  // The name is a fixed array that the system terminates; never read past it.
+  const std::wstring_view name(info.szDevice, wcsnlen(info.szDevice, CCHDEVICENAME));
+  reinterpret_cast<std::vector<MonitorInfo>*>(data)->push_back(
+      {Narrow(name), ToRect(info.rcMonitor), ToRect(info.rcWork),
+       (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<MonitorInfo> Win32Desktop::Monitors() {
+  std::vector<MonitorInfo> monitors;
+  EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+  if (monitors.empty()) {
+    // No answer: the primary screen alone, as the system metrics tell it.
+    const Size screen = ScreenSize();
+    monitors.push_back({"", {0, 0, screen.cx, screen.cy}, WorkArea(), true});
+  }
+  return monitors;
+}
+
+Rect Win32Desktop::ForegroundRect() {
+  RECT r{};
+  const HWND foreground = GetForegroundWindow();
+  if (!foreground || !GetWindowRect(foreground, &r)) return {};
+  return ToRect(r);
 }
 
 int32_t Win32Desktop::GetMetric(Metric metric) {

@@ -10,6 +10,8 @@ class Win32Desktop : public Desktop {
   Size ScreenSize() override;
   Rect VirtualScreen() override;
   Rect WorkArea() override;
+  std::vector<MonitorInfo> Monitors() override;
+  Rect ForegroundRect() override;
   int32_t GetMetric(Metric metric) override;
   uint32_t TickCount() override;
   bool CtrlKeyDown() override;

@@ -1,4 +1,6 @@
 // The bar's popup menu as a real menu.
+#include <algorithm>
+
 #include "core/bar/popup_menu.h"
 #include "win32/bar/bar_window.h"
 #include "win32/bar/bar_menu.h"
@@ -21,6 +23,24 @@ void BuildViewsMenu(HMENU menu, const BarOptions& options, ViewMode mode) {
 std::optional<CommandId> BarWindow::TrackMenu(Point screen, const ItemMenu* item) {
   PopupMenu popup;
   BuildViewsMenu(popup.get(), controller_->options(), controller_->viewMode());
+  const std::vector<MonitorEntry> monitors = controller_->MonitorMenuEntries();
+  PopupMenu monitorMenu;
+  if (!monitors.empty()) {
+    for (const MonitorEntry& m : monitors) {
+      AppendMenuW(monitorMenu.get(), MF_STRING | (m.checked ? MF_CHECKED : 0),
+                  static_cast<UINT_PTR>(m.command), Widen(m.caption).c_str());
+    }
+    // After Always on Top; the menu owns the submenu from then on.
+    const UINT after = static_cast<UINT>(
+        std::find_if(kViewsMenu.begin(), kViewsMenu.end(),
+                     [](const MenuEntry& e) { return e.command == CommandId::Alwaysontop1; }) -
+        kViewsMenu.begin() + 1);
+    if (InsertMenuW(popup.get(), after, MF_BYPOSITION | MF_POPUP,
+                    reinterpret_cast<UINT_PTR>(monitorMenu.get()),
+                    Widen(kMonitorMenuCaption).c_str())) {
+      monitorMenu.Release();
+    }
+  }
   // The shell's menu for the item heads the bar's: the Win32 build makes no
   // other kind than its own adapter's.
   auto* shellMenu = item ? static_cast<Win32ItemShellMenu*>(&item->shell) : nullptr;

@@ -313,6 +313,13 @@ LRESULT TMyListView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (model_ && !model_->Paths().CurrentPath.empty() && ItemCount() == 0) PaintEmptyHint();
       return result;
     }
+    case WM_SIZE: {
+      // The hint is centred and broken to the control's width: a new size
+      // moves every line of it, not only what the control uncovers.
+      const LRESULT result = DefSubclassProc(hwnd_, msg, wp, lp);
+      if (ItemCount() == 0) InvalidateRect(hwnd_, nullptr, TRUE);
+      return result;
+    }
     case WM_MOUSEMOVE:
       OnCaptionTipMove({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       if (handlers_.mouseMove) handlers_.mouseMove(wp, {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
