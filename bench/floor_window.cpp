@@ -2,7 +2,8 @@
 // WM_CLOSE like the bar.
 //   floor_window [items N]
 //     a hidden owner window and one window with an owner-data list view
-//     showing a few captions (or N), nothing else;
+//     showing a few captions, nothing else (or N captions, each with the
+//     same icon, so that the list has the bar's shape: one column of icons);
 //   floor_window shell EDGE AUTOHIDE THICKNESS ROOT
 //     the same window with the least the bar's first paint needs from the
 //     shell: OLE initialised, the desktop folder, ROOT parsed, bound,
@@ -91,6 +92,7 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
           std::swprintf(info->item.pszText, static_cast<size_t>(info->item.cchTextMax), L"Item %d",
                         i + 1);
         }
+        if (info->item.mask & LVIF_IMAGE) info->item.iImage = 0;
         return 0;
       }
       if (i < 0 || i >= static_cast<int>(shell.items.size())) return 0;
@@ -245,7 +247,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR command, int) {
   listProc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListProc)));
   int count = kItems;
-  if (int n = 0; std::swscanf(command, L"items %d", &n) == 1 && n > 0) count = n;
+  if (int n = 0; std::swscanf(command, L"items %d", &n) == 1 && n > 0) {
+    count = n;
+    HIMAGELIST icons = ImageList_Create(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
+                                        ILC_COLOR32 | ILC_MASK, 1, 0);
+    ImageList_AddIcon(icons, LoadIconW(nullptr, IDI_APPLICATION));
+    SendMessageW(list, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(icons));
+  }
   if (withShell) {
     if (!ReadRoot(command + rootAt, bar)) return 1;
     count = static_cast<int>(shell.items.size());
