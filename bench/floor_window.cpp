@@ -13,7 +13,8 @@
 //     pixels thick: registered, its strip asked for and set or, with
 //     AUTOHIDE 1, registered as the edge's auto-hide bar and placed hidden.
 // In both, a wheel notch scrolls the list by one row of items (the icon
-// spacing), as the bar's wheel does, rather than by the control's own line.
+// spacing), as the bar's wheel does, rather than by the control's own line,
+// and the list shows no scroll bars, as the bar's does not.
 // The shell's libraries are loaded only for the second: the first maps
 // user32 and comctl32 alone.
 #include <windows.h>
@@ -72,6 +73,14 @@ void Describe(int i) {
 WNDPROC listProc = nullptr;
 
 LRESULT CALLBACK ListProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCALCSIZE) {
+    // No scroll bars, as in the bar: the wheel alone scrolls.
+    const auto style = static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE));
+    if (style & (WS_VSCROLL | WS_HSCROLL)) {
+      SetWindowLongW(hwnd, GWL_STYLE,
+                     static_cast<LONG>(style & ~static_cast<DWORD>(WS_VSCROLL | WS_HSCROLL)));
+    }
+  }
   if (msg == WM_MOUSEWHEEL) {
     const auto spacing = static_cast<DWORD>(SendMessageW(hwnd, LVM_GETITEMSPACING, FALSE, 0));
     const int notches = GET_WHEEL_DELTA_WPARAM(wp) / WHEEL_DELTA;
