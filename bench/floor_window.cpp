@@ -1,8 +1,9 @@
 // The floor programs of the start-up and memory figures. Both close on
 // WM_CLOSE like the bar.
-//   floor_window
+//   floor_window [items N]
 //     a hidden owner window and one window with an owner-data list view
-//     showing a few captions, nothing else;
+//     showing a few captions, nothing else (or N captions, each with the
+//     same icon, so that the list has the bar's shape: one column of icons);
 //   floor_window shell EDGE AUTOHIDE THICKNESS ROOT
 //     the same window with the least the bar's first paint needs from the
 //     shell: OLE initialised, the desktop folder, ROOT parsed, bound,
@@ -11,6 +12,9 @@
 //     item shown. On a docked EDGE (0-3) the window is an AppBar THICKNESS
 //     pixels thick: registered, its strip asked for and set or, with
 //     AUTOHIDE 1, registered as the edge's auto-hide bar and placed hidden.
+// In both, a wheel notch scrolls the list by one row of items (the icon
+// spacing), as the bar's wheel does, rather than by the control's own line,
+// and the list shows no scroll bars, as the bar's does not.
 // The shell's libraries are loaded only for the second: the first maps
 // user32 and comctl32 alone.
 #include <windows.h>
@@ -66,6 +70,26 @@ void Describe(int i) {
   shell.icons[i] = info.iIcon;
 }
 
+WNDPROC listProc = nullptr;
+
+LRESULT CALLBACK ListProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCALCSIZE) {
+    // No scroll bars, as in the bar: the wheel alone scrolls.
+    const auto style = static_cast<DWORD>(GetWindowLongW(hwnd, GWL_STYLE));
+    if (style & (WS_VSCROLL | WS_HSCROLL)) {
+      SetWindowLongW(hwnd, GWL_STYLE,
+                     static_cast<LONG>(style & ~static_cast<DWORD>(WS_VSCROLL | WS_HSCROLL)));
+    }
+  }
+  if (msg == WM_MOUSEWHEEL) {
+    const auto spacing = static_cast<DWORD>(SendMessageW(hwnd, LVM_GETITEMSPACING, FALSE, 0));
+    const int notches = GET_WHEEL_DELTA_WPARAM(wp) / WHEEL_DELTA;
+    SendMessageW(hwnd, LVM_SCROLL, 0, -notches * static_cast<int>(HIWORD(spacing)));
+    return 0;
+  }
+  return CallWindowProcW(listProc, hwnd, msg, wp, lp);
+}
+
 LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_NOTIFY: {
@@ -77,6 +101,7 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
           std::swprintf(info->item.pszText, static_cast<size_t>(info->item.cchTextMax), L"Item %d",
                         i + 1);
         }
+        if (info->item.mask & LVIF_IMAGE) info->item.iImage = 0;
         return 0;
       }
       if (i < 0 || i >= static_cast<int>(shell.items.size())) return 0;
@@ -228,7 +253,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR command, int) {
   HWND list = CreateWindowExW(
       0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_ICON | LVS_OWNERDATA | LVS_SHAREIMAGELISTS,
       0, 0, 92, 437, bar, nullptr, instance, nullptr);
+  listProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListProc)));
   int count = kItems;
+  if (int n = 0; std::swscanf(command, L"items %d", &n) == 1 && n > 0) {
+    count = n;
+    HIMAGELIST icons = ImageList_Create(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
+                                        ILC_COLOR32 | ILC_MASK, 1, 0);
+    ImageList_AddIcon(icons, LoadIconW(nullptr, IDI_APPLICATION));
+    SendMessageW(list, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(icons));
+  }
   if (withShell) {
     if (!ReadRoot(command + rootAt, bar)) return 1;
     count = static_cast<int>(shell.items.size());
