@@ -11,6 +11,8 @@
 #include "core/folder/list_answers.h"
 #include "core/folder/list_keys.h"
 #include "core/layout/nearest_item.h"
+#include "core/bar/popup_menu.h"
+#include "core/settings/view_store.h"
 #include "core/wizard/root_folder.h"
 #include "docking_harness.h"
 #include "fs_fixture.h"
@@ -263,6 +265,22 @@ TEST_F(LaunchBarSession, DropOntoSmallIconsInColumnsFindsTheFolderUnderThePointe
   const Point p = list.view.ItemPosition(box6);
   EXPECT_EQ(bar.DropHighlightAt({client.left + l.left + p.x + 3, client.top + l.top + p.y + 3}),
             box6);
+}
+
+// The stored view mode is the one the bar starts in, its pitch measured for
+// it; a pick from the menu is stored for the next start.
+TEST_F(LaunchBarSession, StartsInTheStoredViewModeAndStoresThePick) {
+  WriteViewMode(registry, ViewMode::SmallIcons);
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  EXPECT_EQ(bar.viewMode(), ViewMode::SmallIcons);
+  EXPECT_EQ(list.view.style(), ListViewStyle::SmallIcons);
+  EXPECT_EQ(bar.scroller().itemPitchY(), sim::kSmallIconSpacing.height);
+  EXPECT_TRUE(IsMenuChecked(CommandId::SmallIcons1, bar.options(), bar.viewMode()));
+  bar.RunCommand(CommandId::LargeIcons1);
+  EXPECT_EQ(ReadViewMode(registry), ViewMode::LargeIcons);
+  bar.RunCommand(CommandId::SmallIcons1);
+  EXPECT_EQ(ReadViewMode(registry), ViewMode::SmallIcons);
 }
 
 TEST_F(LaunchBarSession, OutsideChangesAreReadOnceKeepingTheSelection) {

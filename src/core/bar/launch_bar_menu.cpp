@@ -1,6 +1,7 @@
 // The controller's popup menu and the commands that belong to the bar itself.
 #include "core/bar/launch_bar.h"
 #include "core/bar/popup_menu.h"
+#include "core/settings/view_store.h"
 #include "core/wizard/autoload.h"
 
 namespace olb {
@@ -82,9 +83,11 @@ void LaunchBar::RunCommand(CommandId command) {
 }
 
 // LargeIcons1Click / SmallIcons1Click: the menu's check marks follow the
-// mode, as the menu is built from it each time it opens.
+// mode, as the menu is built from it each time it opens; the next start
+// shows it again.
 void LaunchBar::SetViewMode(ViewMode mode) {
   scroller_.SetViewMode(mode);
+  WriteViewMode(s_.registry, mode);
   s_.form.InvalidateList();
   s_.form.ProcessMessages();
 }

@@ -44,7 +44,7 @@ inline constexpr std::array<MenuEntry, 17> kViewsMenu{{
 
 // Whether `command`'s entry shows a check mark: the view mode's entry, and
 // AutoHide and Always on Top as the live record says. At start the record
-// as read and large icons give the initial marks.
+// as read and the stored view mode give the initial marks.
 bool IsMenuChecked(CommandId command, const BarOptions& options, ViewMode mode);
 
 // Where a right click opens the menu: the bar window's outer top-left, plus

@@ -1,9 +1,10 @@
-// The list's two user-visible view modes, switched from the bar's menu.
+// The list's user-visible view modes, switched from the bar's menu.
 #pragma once
 
 namespace olb {
 
-// Every start begins with large icons; the mode is not stored.
+// Large icons (32 pixels) and small icons (16). The mode is kept beside
+// the settings record (view_store.h).
 enum class ViewMode { LargeIcons, SmallIcons };
 
 }  // namespace olb
