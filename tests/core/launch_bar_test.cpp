@@ -220,7 +220,8 @@ TEST_F(LaunchBarSession, ArrowKeysStepAlongAndAcrossTheBarOnEveryEdgeAndView) {
     }
     return seen;
   };
-  for (CommandId view : {CommandId::LargeIcons1, CommandId::SmallIcons1}) {
+  for (CommandId view :
+       {CommandId::LargeIcons1, CommandId::ExtraLargeIcons1, CommandId::SmallIcons1}) {
     bar.RunCommand(view);
     for (Point to :
          {Point{512, 2}, Point{2, 384}, Point{512, 766}, Point{1021, 384}, Point{500, 300}}) {
@@ -268,19 +269,32 @@ TEST_F(LaunchBarSession, DropOntoSmallIconsInColumnsFindsTheFolderUnderThePointe
 }
 
 // The stored view mode is the one the bar starts in, its pitch measured for
-// it; a pick from the menu is stored for the next start.
-TEST_F(LaunchBarSession, StartsInTheStoredViewModeAndStoresThePick) {
-  WriteViewMode(registry, ViewMode::SmallIcons);
+// it; each pick from the menu is stored for the next start, and the list is
+// cut to whole pitches of the mode's cells.
+TEST_F(LaunchBarSession, StartsInTheStoredViewModeAndStoresEachPick) {
+  WriteViewMode(registry, ViewMode::ExtraLargeIcons);
   bar.Create();
   bar.Start(Win("AppData"), makeWizard);
-  EXPECT_EQ(bar.viewMode(), ViewMode::SmallIcons);
-  EXPECT_EQ(list.view.style(), ListViewStyle::SmallIcons);
-  EXPECT_EQ(bar.scroller().itemPitchY(), sim::kSmallIconSpacing.height);
-  EXPECT_TRUE(IsMenuChecked(CommandId::SmallIcons1, bar.options(), bar.viewMode()));
-  bar.RunCommand(CommandId::LargeIcons1);
-  EXPECT_EQ(ReadViewMode(registry), ViewMode::LargeIcons);
-  bar.RunCommand(CommandId::SmallIcons1);
-  EXPECT_EQ(ReadViewMode(registry), ViewMode::SmallIcons);
+  EXPECT_EQ(bar.viewMode(), ViewMode::ExtraLargeIcons);
+  EXPECT_EQ(list.view.style(), ListViewStyle::ExtraLargeIcons);
+  EXPECT_TRUE(IsMenuChecked(CommandId::ExtraLargeIcons1, bar.options(), bar.viewMode()));
+  list.selected = Row("Games");
+  bar.OnDoubleClick();
+  const struct {
+    CommandId pick;
+    ViewMode mode;
+    int32_t pitch;
+  } picks[] = {{CommandId::ExtraLargeIcons1, ViewMode::ExtraLargeIcons, 91},
+               {CommandId::LargeIcons1, ViewMode::LargeIcons, 75},
+               {CommandId::SmallIcons1, ViewMode::SmallIcons, 17}};
+  for (const auto& p : picks) {
+    bar.RunCommand(p.pick);
+    SCOPED_TRACE(p.pitch);
+    EXPECT_EQ(ReadViewMode(registry), p.mode);
+    EXPECT_EQ(bar.scroller().itemPitchY(), p.pitch);
+    EXPECT_EQ(bar.layout().list.Height() % p.pitch, 0);
+    EXPECT_TRUE(bar.scroller().strips().forwardActive) << "20 items overflow";
+  }
 }
 
 TEST_F(LaunchBarSession, OutsideChangesAreReadOnceKeepingTheSelection) {

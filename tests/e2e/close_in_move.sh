@@ -29,7 +29,7 @@ mkdir -p "$root/Keep me"
 check "the bar starts again" start_bar
 read -r x y _ _ <<<"$(probe itemrect TOVB_Form1 0 | tr , ' ')"
 xdotool mousemove $((x + 5)) $((y + 5)) click 1
-open_menu $((x + 5)) $((y + 5)) && menu_pick_down 7
+open_menu $((x + 5)) $((y + 5)) && menu_pick_down 8
 check "Delete asks to confirm" probe wait '#32770' 5000
 probe close TOVB_Form1 >/dev/null
 sleep 1

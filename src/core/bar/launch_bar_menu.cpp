@@ -27,6 +27,9 @@ void LaunchBar::RunCommand(CommandId command) {
     case CommandId::LargeIcons1:
       SetViewMode(ViewMode::LargeIcons);
       break;
+    case CommandId::ExtraLargeIcons1:
+      SetViewMode(ViewMode::ExtraLargeIcons);
+      break;
     case CommandId::SmallIcons1:
       SetViewMode(ViewMode::SmallIcons);
       break;
@@ -82,7 +85,7 @@ void LaunchBar::RunCommand(CommandId command) {
   }
 }
 
-// LargeIcons1Click / SmallIcons1Click: the menu's check marks follow the
+// LargeIcons1Click / ExtraLargeIcons1Click / SmallIcons1Click: the menu's check marks follow the
 // mode, as the menu is built from it each time it opens; the next start
 // shows it again.
 void LaunchBar::SetViewMode(ViewMode mode) {

@@ -21,8 +21,9 @@ struct MenuEntry {
   bool IsSeparator() const { return !command.has_value(); }
 };
 
-inline constexpr std::array<MenuEntry, 17> kViewsMenu{{
+inline constexpr std::array<MenuEntry, 18> kViewsMenu{{
     {"LargeIcons1", "&Large Icons", CommandId::LargeIcons1},
+    {"ExtraLargeIcons1", "&Extra Large Icons", CommandId::ExtraLargeIcons1},
     {"SmallIcons1", "&Small Icons", CommandId::SmallIcons1},
     {"N2", "", std::nullopt},
     {"AutoHide1", "AutoHide", CommandId::AutoHide1},

@@ -18,6 +18,8 @@ ViewMode ReadViewMode(Registry& registry) {
   switch (n) {
     case 1:
       return ViewMode::SmallIcons;
+    case 2:
+      return ViewMode::ExtraLargeIcons;
     default:
       return ViewMode::LargeIcons;
   }
@@ -31,6 +33,9 @@ bool WriteViewMode(Registry& registry, ViewMode mode) {
       break;
     case ViewMode::SmallIcons:
       n = 1;
+      break;
+    case ViewMode::ExtraLargeIcons:
+      n = 2;
       break;
   }
   const RegistryValue value{static_cast<uint32_t>(RegistryType::Dword), {n, 0, 0, 0}};

@@ -10,7 +10,7 @@ namespace olb {
 
 inline constexpr std::string_view kViewValueName = "View";
 
-// The stored mode: a 4-byte number, 0 large, 1 small icons.
+// The stored mode: a 4-byte number, 0 large, 1 small, 2 extra-large icons.
 // Anything else (missing, another type or length, an unknown number) is
 // large icons, the mode a first start shows.
 ViewMode ReadViewMode(Registry& registry);
