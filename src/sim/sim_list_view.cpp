@@ -5,7 +5,14 @@
 namespace olb::sim {
 
 Size SimListView::Cell() const {
-  return style_ == ListViewStyle::LargeIcons ? largeCell_ : smallCell_;
+  switch (style_) {
+    case ListViewStyle::LargeIcons:
+      return largeCell_;
+    case ListViewStyle::ExtraLargeIcons:
+      return extraLargeCell_;
+    default:
+      return smallCell_;
+  }
 }
 
 int32_t SimListView::PerLine() const {
@@ -97,7 +104,9 @@ void SimListView::SetItemCount(int32_t count) {
 }
 
 void SimListView::SetSpacing(ListViewStyle style, Size cell) {
-  Size& target = style == ListViewStyle::LargeIcons ? largeCell_ : smallCell_;
+  Size& target = style == ListViewStyle::LargeIcons        ? largeCell_
+                 : style == ListViewStyle::ExtraLargeIcons ? extraLargeCell_
+                                                           : smallCell_;
   target.cx = cell.cx > 1 ? cell.cx : 1;
   target.cy = cell.cy > 1 ? cell.cy : 1;
   Arrange();

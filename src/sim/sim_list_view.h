@@ -15,6 +15,8 @@ namespace olb::sim {
 // Grid cells as Wine's list view spaces them.
 inline constexpr Size kLargeIconSpacing{75, 75};
 inline constexpr Size kSmallIconSpacing{128, 17};
+// Large-icon cells, taller by the 16 pixels a 48-pixel icon adds to a 32.
+inline constexpr Size kExtraLargeIconSpacing{75, 91};
 
 class SimListView : public ListScrollPort {
  public:
@@ -51,6 +53,7 @@ class SimListView : public ListScrollPort {
   Point origin_;
   Size largeCell_ = kLargeIconSpacing;
   Size smallCell_ = kSmallIconSpacing;
+  Size extraLargeCell_ = kExtraLargeIconSpacing;
   std::vector<ListViewStyle> styleLog_;
   int arrangementChanges_ = 0;
   int32_t perLine_ = 1;

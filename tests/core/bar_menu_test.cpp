@@ -16,7 +16,7 @@ TEST(ViewsMenu, EveryCommandHasOneEntry) {
     if (e.IsSeparator()) continue;
     EXPECT_TRUE(seen.insert(*e.command).second) << e.name;
   }
-  EXPECT_EQ(seen.size(), 13u);
+  EXPECT_EQ(seen.size(), 14u);
 }
 
 TEST(ViewsMenu, MonitorSubmenuListsTwoOrMoreMonitorsAndChecksTheBarsOwn) {
@@ -38,15 +38,21 @@ TEST(ViewsMenu, ChecksFollowTheRecordAndTheViewMode) {
   BarOptions o = InitialOptions();
   for (uint32_t autoHide : {0u, 1u}) {
     for (uint32_t onTop : {0u, 1u}) {
-      for (ViewMode mode : {ViewMode::LargeIcons, ViewMode::SmallIcons}) {
+      for (ViewMode mode :
+           {ViewMode::LargeIcons, ViewMode::ExtraLargeIcons, ViewMode::SmallIcons}) {
         o.AutoHide = autoHide;
         o.AlwaysOnTop = onTop;
         EXPECT_EQ(IsMenuChecked(CommandId::AutoHide1, o, mode), autoHide == 1);
         EXPECT_EQ(IsMenuChecked(CommandId::Alwaysontop1, o, mode), onTop == 1);
         EXPECT_EQ(IsMenuChecked(CommandId::LargeIcons1, o, mode), mode == ViewMode::LargeIcons);
         EXPECT_EQ(IsMenuChecked(CommandId::SmallIcons1, o, mode), mode == ViewMode::SmallIcons);
+        EXPECT_EQ(IsMenuChecked(CommandId::ExtraLargeIcons1, o, mode),
+                  mode == ViewMode::ExtraLargeIcons);
         for (const MenuEntry& e : kViewsMenu) {
-          if (e.IsSeparator() || e.command <= CommandId::Alwaysontop1) continue;
+          if (e.IsSeparator() || e.command <= CommandId::Alwaysontop1 ||
+              e.command == CommandId::ExtraLargeIcons1) {
+            continue;
+          }
           EXPECT_FALSE(IsMenuChecked(*e.command, o, mode)) << e.name;
         }
       }

@@ -12,6 +12,8 @@
 #include "core/folder/list_answers.h"
 #include "core/folder/list_keys.h"
 #include "core/layout/nearest_item.h"
+#include "core/bar/popup_menu.h"
+#include "core/settings/view_store.h"
 #include "core/wizard/root_folder.h"
 #include "docking_harness.h"
 #include "fs_fixture.h"
@@ -223,7 +225,8 @@ TEST_F(LaunchBarSession, ArrowKeysStepAlongAndAcrossTheBarOnEveryEdgeAndView) {
     }
     return seen;
   };
-  for (CommandId view : {CommandId::LargeIcons1, CommandId::SmallIcons1}) {
+  for (CommandId view :
+       {CommandId::LargeIcons1, CommandId::ExtraLargeIcons1, CommandId::SmallIcons1}) {
     bar.RunCommand(view);
     for (Point to :
          {Point{512, 2}, Point{2, 384}, Point{512, 766}, Point{1021, 384}, Point{500, 300}}) {
@@ -268,6 +271,35 @@ TEST_F(LaunchBarSession, DropOntoSmallIconsInColumnsFindsTheFolderUnderThePointe
   const Point p = list.view.ItemPosition(box6);
   EXPECT_EQ(bar.DropHighlightAt({client.left + l.left + p.x + 3, client.top + l.top + p.y + 3}),
             box6);
+}
+
+// The stored view mode is the one the bar starts in, its pitch measured for
+// it; each pick from the menu is stored for the next start, and the list is
+// cut to whole pitches of the mode's cells.
+TEST_F(LaunchBarSession, StartsInTheStoredViewModeAndStoresEachPick) {
+  WriteViewMode(registry, ViewMode::ExtraLargeIcons);
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  EXPECT_EQ(bar.viewMode(), ViewMode::ExtraLargeIcons);
+  EXPECT_EQ(list.view.style(), ListViewStyle::ExtraLargeIcons);
+  EXPECT_TRUE(IsMenuChecked(CommandId::ExtraLargeIcons1, bar.options(), bar.viewMode()));
+  list.selected = Row("Games");
+  bar.OnDoubleClick();
+  const struct {
+    CommandId pick;
+    ViewMode mode;
+    int32_t pitch;
+  } picks[] = {{CommandId::ExtraLargeIcons1, ViewMode::ExtraLargeIcons, 91},
+               {CommandId::LargeIcons1, ViewMode::LargeIcons, 75},
+               {CommandId::SmallIcons1, ViewMode::SmallIcons, 17}};
+  for (const auto& p : picks) {
+    bar.RunCommand(p.pick);
+    SCOPED_TRACE(p.pitch);
+    EXPECT_EQ(ReadViewMode(registry), p.mode);
+    EXPECT_EQ(bar.scroller().itemPitchY(), p.pitch);
+    EXPECT_EQ(bar.layout().list.Height() % p.pitch, 0);
+    EXPECT_TRUE(bar.scroller().strips().forwardActive) << "20 items overflow";
+  }
 }
 
 TEST_F(LaunchBarSession, OutsideChangesAreReadOnceKeepingTheSelection) {

@@ -5,6 +5,7 @@
 #include "core/settings/placement.h"
 #include "core/settings/portable_registry.h"
 #include "core/wizard/autoload.h"
+#include "core/settings/view_store.h"
 #include "sim/memory_registry.h"
 
 namespace olb {
@@ -166,6 +167,27 @@ TEST(WriteOptions, ToggleRoundTripsThroughTheStore) {
   live.AutoHide = 1;
   WriteOptions(reg, live);
   EXPECT_EQ(ReadOptions(reg, InitialOptions(), {}).live, live);
+}
+
+// The view mode is its own value: writing it leaves the record alone, and
+// only a 4-byte number the program wrote reads back as anything but large.
+TEST(ViewStore, RoundTripsBesideTheRecordAndReadsAnythingElseAsLarge) {
+  sim::MemoryRegistry reg;
+  EXPECT_EQ(ReadViewMode(reg), ViewMode::LargeIcons);
+  WriteOptions(reg, Stored(Edge::Left));
+  const auto record = reg.Read(RegistryRoot::CurrentUser, kOptionsKey, kOptionsValueName);
+  ASSERT_TRUE(WriteViewMode(reg, ViewMode::SmallIcons));
+  EXPECT_EQ(ReadViewMode(reg), ViewMode::SmallIcons);
+  EXPECT_EQ(reg.Read(RegistryRoot::CurrentUser, kOptionsKey, kOptionsValueName)->data,
+            record->data);
+  const uint32_t dword = static_cast<uint32_t>(RegistryType::Dword);
+  for (const RegistryValue& v :
+       {RegistryValue{dword, {7, 0, 0, 0}}, RegistryValue{dword, {1, 0, 0, 1}},
+        RegistryValue{dword, {1, 0, 0}}, RegistryValue{dword, {1, 0, 0, 0, 0}},
+        RegistryValue{dword, {}}, Binary({1, 0, 0, 0})}) {
+    reg.Write(RegistryRoot::CurrentUser, kOptionsKey, kViewValueName, v);
+    EXPECT_EQ(ReadViewMode(reg), ViewMode::LargeIcons) << v.data.size();
+  }
 }
 
 const ScreenAreas kScreen{{0, 0, 1024, 768}, {0, 0, 1024, 738}};

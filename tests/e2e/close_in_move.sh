@@ -29,11 +29,13 @@ mkdir -p "$root/Keep me"
 check "the bar starts again" start_bar
 read -r x y _ _ <<<"$(probe itemrect TOVB_Form1 0 | tr , ' ')"
 xdotool mousemove $((x + 5)) $((y + 5)) click 1
-open_menu $((x + 5)) $((y + 5)) && menu_pick_down 7
+# The item's own shell submenu heads the menu opened on an item.
+open_menu $((x + 5)) $((y + 5)) && menu_pick_down 9
 # Only a box of the bar's own process counts: a crash report is a dialog
 # box too.
 asked=$(probe question TOVB_Form1 5000)
 check "Delete asks to confirm, in the bar's own process" test $? = 0
+check "and the question is the shell's delete confirmation" grep -q '^title=Confirm .*deletion' <<<"$asked"
 echo "$asked" | sed 's/^/     /'
 probe close TOVB_Form1 >/dev/null
 sleep 1

@@ -160,12 +160,16 @@ title_point() {
     *) echo $((l + 8)) $((t + $1)) ;;
   esac
 }
-# Sets the view (large | small) through the bar's menu on its title strip.
+# Sets the view (large | xlarge | small) through the bar's menu on its title strip.
 set_mode() {
   local x y
   read -r x y <<<"$(title_point 200)"
   open_menu "$x" "$y" || return 1
-  if [ "$1" = large ]; then menu_pick_down 1; else menu_pick_down 2; fi
+  case $1 in
+    large) menu_pick_down 1 ;;
+    xlarge) menu_pick_down 2 ;;
+    *) menu_pick_down 3 ;;
+  esac
   sleep 0.5
 }
 

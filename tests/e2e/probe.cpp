@@ -155,6 +155,8 @@ int View(HWND bar) {
                static_cast<int>(
                    SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)));
   std::wprintf(L"list_style=%lx\n", static_cast<unsigned long>(GetWindowLongW(list, GWL_STYLE)));
+  const auto spacing = static_cast<DWORD>(SendMessageW(list, LVM_GETITEMSPACING, FALSE, 0));
+  std::wprintf(L"list_spacing=%u,%u\n", LOWORD(spacing), HIWORD(spacing));
   PrintRect(L"list_rect", list);
   const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
   int hilited = -1;

@@ -22,17 +22,26 @@ bool Checked(HMENU menu, CommandId id) {
 TEST(ViewsMenu, HasEveryEntryInOrderWithItsCaption) {
   PopupMenu menu;
   BuildViewsMenu(menu.get(), DefaultOptions({}), ViewMode::LargeIcons);
-  const wchar_t* expected[] = {L"&Large Icons",  L"&Small Icons",
-                               nullptr,          L"AutoHide",
-                               L"Always on Top", nullptr,
-                               L"New Folder",    L"New Shortcut",
-                               L"Delete",        L"Open real folder with shortcuts",
-                               L"Update Bar",    nullptr,
-                               L"Autoload",      L"Help",
-                               L"About",         nullptr,
+  const wchar_t* expected[] = {L"&Large Icons",
+                               L"&Extra Large Icons",
+                               L"&Small Icons",
+                               nullptr,
+                               L"AutoHide",
+                               L"Always on Top",
+                               nullptr,
+                               L"New Folder",
+                               L"New Shortcut",
+                               L"Delete",
+                               L"Open real folder with shortcuts",
+                               L"Update Bar",
+                               nullptr,
+                               L"Autoload",
+                               L"Help",
+                               L"About",
+                               nullptr,
                                L"Exit"};
-  ASSERT_EQ(GetMenuItemCount(menu.get()), 17);
-  for (int i = 0; i < 17; ++i) {
+  ASSERT_EQ(GetMenuItemCount(menu.get()), 18);
+  for (int i = 0; i < 18; ++i) {
     const UINT state = GetMenuState(menu.get(), static_cast<UINT>(i), MF_BYPOSITION);
     if (expected[i]) {
       EXPECT_EQ(MenuText(menu.get(), i), expected[i]);
@@ -55,6 +64,7 @@ TEST(ViewsMenu, CheckMarksFollowTheRecordAndTheViewMode) {
       EXPECT_EQ(Checked(menu.get(), CommandId::Alwaysontop1), onTop != 0);
       EXPECT_TRUE(Checked(menu.get(), CommandId::SmallIcons1));
       EXPECT_FALSE(Checked(menu.get(), CommandId::LargeIcons1));
+      EXPECT_FALSE(Checked(menu.get(), CommandId::ExtraLargeIcons1));
       EXPECT_FALSE(Checked(menu.get(), CommandId::Exit1));
     }
   }

@@ -400,5 +400,33 @@ TEST_F(FolderViewTest, ArrowKeysAndTypeAheadWithASpaceMoveTheSelection) {
   EXPECT_EQ(Caption(selected()), L"note b.txt");
 }
 
+// Extra-large icons show the shell's 48-pixel list in taller cells, and
+// keep it across the report style a folder is filled in.
+TEST_F(FolderViewTest, ExtraLargeIconsShowTheShellsExtraLargeListInTallerCells) {
+  AddFiles(3);
+  StartAtRoot();
+  TMyListView& list = bar->folderView().list();
+  const auto iconSize = [&] {
+    int cx = 0, cy = 0;
+    ImageList_GetIconSize(
+        reinterpret_cast<HIMAGELIST>(SendMessageW(List(), LVM_GETIMAGELIST, LVSIL_NORMAL, 0)), &cx,
+        &cy);
+    return cy;
+  };
+  const auto spacing = [&] { return SendMessageW(List(), LVM_GETITEMSPACING, FALSE, 0); };
+  list.SetStyle(ListViewStyle::LargeIcons);
+  const LRESULT large = spacing();
+  ASSERT_EQ(iconSize(), 32);
+  list.SetStyle(ListViewStyle::ExtraLargeIcons);
+  list.SetStyle(ListViewStyle::Report);
+  list.SetStyle(ListViewStyle::ExtraLargeIcons);
+  EXPECT_EQ(list.Style(), ListViewStyle::ExtraLargeIcons);
+  EXPECT_EQ(iconSize(), 48);
+  EXPECT_EQ(spacing(), MAKELONG(LOWORD(large), HIWORD(large) + 16));
+  list.SetStyle(ListViewStyle::LargeIcons);
+  EXPECT_EQ(iconSize(), 32);
+  EXPECT_EQ(spacing(), large);
+}
+
 }  // namespace
 }  // namespace olb::win

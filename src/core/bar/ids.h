@@ -21,6 +21,7 @@ enum class CommandId : uint16_t {
   Help1,
   About1,
   Exit1,
+  ExtraLargeIcons1,
 };
 
 // Window timers of the bar form.

@@ -3,6 +3,7 @@
 #include "core/commands/row_finder.h"
 #include "core/dragdrop/drag_start.h"
 #include "core/folder/launch_rules.h"
+#include "core/settings/view_store.h"
 #include "core/wizard/autoload.h"
 #include "core/wizard/first_start.h"
 #include "core/wizard/root_folder.h"
@@ -33,9 +34,8 @@ void LaunchBar::Create() {
 
 void LaunchBar::Start(std::string_view appDataFolder,
                       const std::function<WizardWindow&()>& wizard) {
-  // The list is filled in report style; the style it had comes back before
-  // the item pitch is measured, which depends on it.
-  const ListViewStyle style = s_.items.Style();
+  // The list is filled in report style; the stored view mode's style
+  // follows before the item pitch is measured, which depends on it.
   s_.items.SetStyle(ListViewStyle::Report);
 
   paths_.RootPath = RootPathFor(appDataFolder);
@@ -48,9 +48,7 @@ void LaunchBar::Start(std::string_view appDataFolder,
   // Without its root folder the bar has nothing to show: opening fails loudly.
   if (!s_.files.DirectoryExists(paths_.RootPath)) model_.Raise(kResultPathNotFound);
   model_.OpenFolderByPath(paths_.RootPath);
-  s_.items.SetStyle(style);
-  scroller_.MeasureItemPitch();
-  scroller_.UpdateScrollStrips();
+  scroller_.SetViewMode(ReadViewMode(s_.registry));
   s_.form.ShowBar();
   // The bar is at its root: there is nothing above to go up to.
   s_.form.SetUpButtonEnabled(false);

@@ -2,6 +2,7 @@
 #include "core/bar/launch_bar.h"
 #include "core/bar/item_menu.h"
 #include "core/bar/popup_menu.h"
+#include "core/settings/view_store.h"
 #include "core/wizard/autoload.h"
 
 namespace olb {
@@ -50,6 +51,9 @@ void LaunchBar::RunCommand(CommandId command) {
   switch (command) {
     case CommandId::LargeIcons1:
       SetViewMode(ViewMode::LargeIcons);
+      break;
+    case CommandId::ExtraLargeIcons1:
+      SetViewMode(ViewMode::ExtraLargeIcons);
       break;
     case CommandId::SmallIcons1:
       SetViewMode(ViewMode::SmallIcons);
@@ -110,10 +114,12 @@ void LaunchBar::RunCommand(CommandId command) {
   }
 }
 
-// LargeIcons1Click / SmallIcons1Click: the menu's check marks follow the
-// mode, as the menu is built from it each time it opens.
+// LargeIcons1Click / ExtraLargeIcons1Click / SmallIcons1Click: the menu's check marks follow the
+// mode, as the menu is built from it each time it opens; the next start
+// shows it again.
 void LaunchBar::SetViewMode(ViewMode mode) {
   scroller_.SetViewMode(mode);
+  WriteViewMode(s_.registry, mode);
   s_.form.InvalidateList();
   s_.form.ProcessMessages();
 }

@@ -6,6 +6,8 @@ bool IsMenuChecked(CommandId command, const BarOptions& options, ViewMode mode) 
   switch (command) {
     case CommandId::LargeIcons1:
       return mode == ViewMode::LargeIcons;
+    case CommandId::ExtraLargeIcons1:
+      return mode == ViewMode::ExtraLargeIcons;
     case CommandId::SmallIcons1:
       return mode == ViewMode::SmallIcons;
     case CommandId::AutoHide1:

@@ -24,8 +24,9 @@ struct MenuEntry {
   bool IsSeparator() const { return !command.has_value(); }
 };
 
-inline constexpr std::array<MenuEntry, 17> kViewsMenu{{
+inline constexpr std::array<MenuEntry, 18> kViewsMenu{{
     {"LargeIcons1", "&Large Icons", CommandId::LargeIcons1},
+    {"ExtraLargeIcons1", "&Extra Large Icons", CommandId::ExtraLargeIcons1},
     {"SmallIcons1", "&Small Icons", CommandId::SmallIcons1},
     {"N2", "", std::nullopt},
     {"AutoHide1", "AutoHide", CommandId::AutoHide1},
@@ -64,7 +65,7 @@ std::optional<size_t> MonitorOfCommand(CommandId command);
 
 // Whether `command`'s entry shows a check mark: the view mode's entry, and
 // AutoHide and Always on Top as the live record says. At start the record
-// as read and large icons give the initial marks.
+// as read and the stored view mode give the initial marks.
 bool IsMenuChecked(CommandId command, const BarOptions& options, ViewMode mode);
 
 // Where a right click opens the menu: the bar window's outer top-left, plus

@@ -152,7 +152,8 @@ void FolderModel::ClearItemList() {
 
 void FolderModel::FillItemDetails(int32_t first, int32_t last) {
   const ListViewStyle style = services_.list.Style();
-  const bool smallIcon = style != ListViewStyle::LargeIcons;
+  const bool smallIcon =
+      style != ListViewStyle::LargeIcons && style != ListViewStyle::ExtraLargeIcons;
   const bool report = style == ListViewStyle::Report;
   const int32_t from = std::max(first, 0);
   const int32_t to = std::min(last, ItemCount() - 1);

@@ -127,8 +127,17 @@ void ListScroller::OnMouseWheel(int32_t delta, Point inForm) {
 
 void ListScroller::SetViewMode(ViewMode mode) {
   // One change of style; the control arranges its items once for it.
-  list_.SetViewStyle(mode == ViewMode::LargeIcons ? ListViewStyle::LargeIcons
-                                                  : ListViewStyle::SmallIcons);
+  switch (mode) {
+    case ViewMode::LargeIcons:
+      list_.SetViewStyle(ListViewStyle::LargeIcons);
+      break;
+    case ViewMode::SmallIcons:
+      list_.SetViewStyle(ListViewStyle::SmallIcons);
+      break;
+    case ViewMode::ExtraLargeIcons:
+      list_.SetViewStyle(ListViewStyle::ExtraLargeIcons);
+      break;
+  }
   viewMode_ = mode;
   list_.ScrollToTop();
   // The top is the start of a vertical bar only: a horizontal bar goes back

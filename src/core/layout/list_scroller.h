@@ -44,7 +44,7 @@ class ListScroller {
   // wheel negated by the caller) and its position in form client
   // coordinates: one pitch per notch, smaller deltas adding up.
   void OnMouseWheel(int32_t delta, Point inForm);
-  // LargeIcons1Click / SmallIcons1Click (the caller then lets pending
+  // LargeIcons1Click / ExtraLargeIcons1Click / SmallIcons1Click (the caller then lets pending
   // messages run).
   void SetViewMode(ViewMode mode);
 

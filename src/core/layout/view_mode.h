@@ -1,9 +1,10 @@
-// The list's two user-visible view modes, switched from the bar's menu.
+// The list's user-visible view modes, switched from the bar's menu.
 #pragma once
 
 namespace olb {
 
-// Every start begins with large icons; the mode is not stored.
-enum class ViewMode { LargeIcons, SmallIcons };
+// Large icons (32 pixels), small icons (16) and the shell's extra-large
+// icons (48). The mode is kept beside the settings record (view_store.h).
+enum class ViewMode { LargeIcons, SmallIcons, ExtraLargeIcons };
 
 }  // namespace olb

@@ -3,8 +3,9 @@
 
 namespace olb {
 
-// Only the two icon styles are ever left on; report and list are passed
-// through transiently.
-enum class ListViewStyle { LargeIcons, SmallIcons, List, Report };
+// Only the three icon styles are ever left on; report and list are passed
+// through transiently. Extra-large icons are the large-icon style showing
+// the shell's 48-pixel icons.
+enum class ListViewStyle { LargeIcons, SmallIcons, List, Report, ExtraLargeIcons };
 
 }  // namespace olb

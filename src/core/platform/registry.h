@@ -11,7 +11,7 @@ namespace olb {
 
 enum class RegistryRoot { CurrentUser, ClassesRoot };
 
-enum class RegistryType : uint32_t { String = 1, ExpandString = 2, Binary = 3 };
+enum class RegistryType : uint32_t { String = 1, ExpandString = 2, Binary = 3, Dword = 4 };
 
 // String values (types String and ExpandString) carry their text as UTF-8
 // without a terminator; the platform adapter converts. Other types carry

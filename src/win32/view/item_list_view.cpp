@@ -1,5 +1,6 @@
 #include "win32/view/item_list_view.h"
 
+#include <commoncontrols.h>
 #include <shellapi.h>
 #include <windowsx.h>
 
@@ -26,6 +27,7 @@ constexpr WPARAM kMoveByCaption = SC_MOVE | HTCAPTION;  // 0xF012
 DWORD StyleBitsOf(ListViewStyle style) {
   switch (style) {
     case ListViewStyle::LargeIcons:
+    case ListViewStyle::ExtraLargeIcons:
       return LVS_ICON;
     case ListViewStyle::SmallIcons:
       return LVS_SMALLICON;
@@ -123,6 +125,28 @@ void TMyListView::SetupSystemImageLists() {
   auto large = reinterpret_cast<HIMAGELIST>(
       SHGetFileInfoW(L"C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX));
   SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(large));
+  // The default spacing is the large icons'; extra-large icons get cells
+  // taller by what their icons add. The width stays: the bar is as thick
+  // as for large icons, and a wider cell would push captions past the
+  // list's edge on a left or right bar.
+  SendMessageW(hwnd_, LVM_SETICONSPACING, 0, static_cast<LPARAM>(-1));
+  if (!extraLarge_) return;
+  IImageList* shared = nullptr;
+  if (FAILED(SHGetImageList(SHIL_EXTRALARGE, __uuidof(IImageList),
+                            reinterpret_cast<void**>(&shared))) ||
+      !shared) {
+    return;  // no extra-large list: large icons in larger cells
+  }
+  // The shell keeps its list alive; the control only borrows it.
+  const auto extra = reinterpret_cast<HIMAGELIST>(shared);
+  shared->Release();
+  int largeX = 0, largeY = 0, extraX = 0, extraY = 0;
+  ImageList_GetIconSize(large, &largeX, &largeY);
+  ImageList_GetIconSize(extra, &extraX, &extraY);
+  const auto spacing = static_cast<DWORD>(SendMessageW(hwnd_, LVM_GETITEMSPACING, FALSE, 0));
+  SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(extra));
+  const int cy = HIWORD(spacing) + std::max(extraY - largeY, 0);
+  SendMessageW(hwnd_, LVM_SETICONSPACING, 0, MAKELPARAM(LOWORD(spacing), cy));
 }
 
 // --- ItemListControl -----------------------------------------------------
@@ -150,7 +174,8 @@ void TMyListView::SetItemCount(int32_t count) {
 // then every item reads as (0, 0) and the pitch would measure 0.
 void TMyListView::ArrangeIcons() {
   const ListViewStyle style = Style();
-  if (style == ListViewStyle::LargeIcons || style == ListViewStyle::SmallIcons) {
+  if (style == ListViewStyle::LargeIcons || style == ListViewStyle::ExtraLargeIcons ||
+      style == ListViewStyle::SmallIcons) {
     SendMessageW(hwnd_, LVM_ARRANGE, LVA_DEFAULT, 0);
   }
 }
@@ -178,11 +203,24 @@ void TMyListView::Repaint() {
 }
 
 ListViewStyle TMyListView::Style() {
-  return StyleFromBits(static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)));
+  const ListViewStyle style = StyleFromBits(static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)));
+  return style == ListViewStyle::LargeIcons && extraLarge_ ? ListViewStyle::ExtraLargeIcons : style;
 }
 
 void TMyListView::SetStyle(ListViewStyle style) {
+  // Report and list styles pass through while a folder is filled: the
+  // icon size stays for the icon style that follows.
+  const bool iconStyle = style != ListViewStyle::Report && style != ListViewStyle::List;
+  const bool extraLarge = style == ListViewStyle::ExtraLargeIcons;
+  const bool sizeChanged = iconStyle && extraLarge != extraLarge_;
+  const DWORD before = static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)) & LVS_TYPEMASK;
+  if (sizeChanged) {
+    extraLarge_ = extraLarge;
+    SetupSystemImageLists();
+  }
   SetStyleBits(LVS_TYPEMASK, StyleBitsOf(style));
+  // The same style bits with another icon size: the cells changed.
+  if (sizeChanged && before == StyleBitsOf(style)) ArrangeIcons();
 }
 
 void TMyListView::SetStyleBits(DWORD mask, DWORD bits) {
@@ -392,7 +430,10 @@ std::wstring TMyListView::CutCaptionAtCursor() {
   {
     WindowDc dc(hwnd_);
     SelectionScope useFont(dc.get(), font_.get());
-    const UINT wrap = Style() == ListViewStyle::LargeIcons ? DT_WORDBREAK : DT_SINGLELINE;
+    const ListViewStyle style = Style();
+    const bool below =
+        style == ListViewStyle::LargeIcons || style == ListViewStyle::ExtraLargeIcons;
+    const UINT wrap = below ? DT_WORDBREAK : DT_SINGLELINE;
     DrawTextW(dc.get(), text.c_str(), -1, &need, DT_CALCRECT | DT_NOPREFIX | wrap);
   }
   const bool cut = need.bottom > label.bottom - label.top + 1 ||

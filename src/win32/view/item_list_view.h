@@ -73,7 +73,8 @@ class TMyListView : public ItemListControl, public ListScrollPort {
   // creation and after every system colour change.
   void ApplySystemColors();
 
-  // SetupSystemImageLists: the shell's small and large lists, shared.
+  // SetupSystemImageLists: the shell's small and large lists, shared; the
+  // extra-large list instead of the large one in extra-large icons.
   void SetupSystemImageLists();
   // The form's font and the column's width, designed for 96 DPI, at `dpi`.
   void SetDpi(UINT dpi);
@@ -132,6 +133,7 @@ class TMyListView : public ItemListControl, public ListScrollPort {
   HWND hwnd_ = nullptr;
   GdiObject font_;
   std::optional<std::string> labelCandidate_;  // the caption the control measures
+  bool extraLarge_ = false;                    // the large-icon style shows the extra-large list
   FolderModel* model_ = nullptr;
   ListViewHandlers handlers_;
   int updateDepth_ = 0;

@@ -110,6 +110,7 @@ LRESULT TMyListView::OnGetDispInfo(LVITEMW& item, bool wide) {
           text = SmallIconText(item.iItem, shown->caption);
           break;
         case ListViewStyle::LargeIcons:
+        case ListViewStyle::ExtraLargeIcons:
           text = LargeIconText(item.iItem, shown->caption);
           break;
         default:
