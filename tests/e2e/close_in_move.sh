@@ -33,10 +33,7 @@ xdotool mousemove $((x + 5)) $((y + 5)) click 1
 open_menu $((x + 5)) $((y + 5)) && menu_pick_down 9
 # Only a box of the bar's own process counts: a crash report is a dialog
 # box too.
-asked=$(probe question TOVB_Form1 5000)
-check "Delete asks to confirm, in the bar's own process" test $? = 0
-check "and the question is the shell's delete confirmation" grep -q '^title=Confirm .*deletion' <<<"$asked"
-echo "$asked" | sed 's/^/     /'
+check "Delete asks to confirm, in the bar's own process" delete_question_up
 probe close TOVB_Form1 >/dev/null
 sleep 1
 check "a close request leaves the question up" probe question TOVB_Form1 100

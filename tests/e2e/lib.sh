@@ -149,6 +149,14 @@ menu_pick_down() {
   xdotool key Return
 }
 
+# Waits for the shell's delete confirmation in the bar's own process: another
+# box of the bar's (a file dialog after a wrong menu pick) does not count.
+delete_question_up() {
+  local asked
+  asked=$(probe question TOVB_Form1 5000) || return 1
+  grep -q '^title=Confirm .*deletion' <<<"$asked"
+}
+
 # A point "x y" on the title strip of a bar on $edge (top, bottom, right, or
 # any other word for a left or floating bar), $1 pixels along it.
 title_point() {
