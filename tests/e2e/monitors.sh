@@ -109,7 +109,7 @@ monitor_menu() {  # the number of Down presses in the submenu
   read -r gx gy <<<"$(grab)"
   open_menu "$gx" "$gy" || return 1
   sleep 0.3
-  xdotool key Down Down Down Down Down Right
+  xdotool key Down Down Down Down Down Down Right  # below Always on Top
   sleep 0.3
   for _ in $(seq "$1"); do xdotool key Down; done
 }
