@@ -99,7 +99,7 @@ menu_marks() {
   xdotool key Escape
   probe gone '#32768' 5000
 }
-choose_autoload() { open_menu "$mx" "$my" && menu_pick_down 11 && probe gone '#32768' 5000; }
+choose_autoload() { open_menu "$mx" "$my" && menu_pick Autoload1 && probe gone '#32768' 5000; }
 run_value_is() { [ "$(reg_run_value)" = "$1" ]; }
 
 marks_on=$(menu_marks)
@@ -124,7 +124,7 @@ xdotool key shift+alt+F11
 check "Shift+Alt+F11 in the list writes the quoted path" \
   wait_until 5000 run_value_is "\"$exe_windows\""
 
-open_menu "$mx" "$my" && menu_pick_down 13
+open_menu "$mx" "$my" && menu_pick About1
 check "About opens from the menu" wait_page "Product Name"
 check "no text of the About page is cut or reaches the panel's edge" look_at_page about
 probe command TForm6 2

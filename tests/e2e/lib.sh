@@ -148,6 +148,13 @@ menu_pick_down() {
   for _ in $(seq "$1"); do xdotool key Down; done
   xdotool key Return
 }
+# Picks the bar's menu entry by its component name (Alwaysontop1, Delete1 ...);
+# with "item", on the menu opened on an item. The probe counts the entries.
+menu_pick() {
+  local downs
+  downs=$(probe menupos "$@" | tr -d '\r') || return 1
+  menu_pick_down "$downs"
+}
 
 # Waits for the shell's delete confirmation in the bar's own process: another
 # box of the bar's (a file dialog after a wrong menu pick) does not count.
@@ -174,9 +181,9 @@ set_mode() {
   read -r x y <<<"$(title_point 200)"
   open_menu "$x" "$y" || return 1
   case $1 in
-    large) menu_pick_down 1 ;;
-    xlarge) menu_pick_down 2 ;;
-    *) menu_pick_down 3 ;;
+    large) menu_pick LargeIcons1 ;;
+    xlarge) menu_pick ExtraLargeIcons1 ;;
+    *) menu_pick SmallIcons1 ;;
   esac
   sleep 0.5
 }

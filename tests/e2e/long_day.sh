@@ -67,10 +67,10 @@ rename_misc() {  # new-name
   sleep 0.6
 }
 
-view_mode() {  # 1 large, 3 small: the first entries of the bar's menu
+view_mode() {  # LargeIcons1 or SmallIcons1
   local x y
   read -r x y <<<"$(empty_point)"
-  open_menu "$x" "$y" && menu_pick_down "$1" && probe gone '#32768' 3000
+  open_menu "$x" "$y" && menu_pick "$1" && probe gone '#32768' 3000
 }
 
 # Docked at the left edge: the list runs the screen's height, with room
@@ -88,8 +88,8 @@ for round in 1 2; do
     check "pass $pass: Internet opens and Up comes back" open_and_up 1 2
     check "pass $pass: a file dropped onto Misc moves into it" drop_into_misc "$pass"
     check "pass $pass: the folder is renamed in place" rename_misc "${names[pass % 2]}"
-    check "pass $pass: small icons" view_mode 3
-    check "pass $pass: large icons again" view_mode 1
+    check "pass $pass: small icons" view_mode SmallIcons1
+    check "pass $pass: large icons again" view_mode LargeIcons1
     check "pass $pass: the list still shows five items" wait_until 3000 view_is list_count 5
   done
   sleep 2  # icons fetched, timers settled

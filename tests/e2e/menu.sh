@@ -29,16 +29,16 @@ xdotool key Escape
 probe gone '#32768' 5000
 
 open_menu 10 300
-menu_pick_down 5
+menu_pick Alwaysontop1
 check "Always on Top from the menu makes the bar topmost" wait_until 3000 info_is topmost 1
 check "and writes the record at once" test "$(reg_options)" = "$(record 0 0 1)"
 open_menu 10 300
-menu_pick_down 5
+menu_pick Alwaysontop1
 check "choosing it again drops the topmost state" wait_until 3000 info_is topmost 0
 check "and writes that too" test "$(reg_options)" = "$(record 0 0 0)"
 
 open_menu 10 300
-menu_pick_down 13
+menu_pick About1
 check "About from the menu opens the About page" wait_text TForm6 1 OK 5000
 check "its caption is the About one" \
   test "$(probe info TForm6 | sed -n 's/^caption=//p')" = "Ovel Launch Bar: About"
@@ -51,7 +51,7 @@ check "Cancel closes it" probe gone TForm6 5000
 # Wine's viewer shows the compiled help's contents (its pages stay blank
 # without a browser engine); the bar goes on, and Exit closes the viewer.
 open_menu 10 300
-menu_pick_down 12
+menu_pick Help1
 check "Help from the menu opens the help viewer" probe wait "HH Parent" 5000
 check "on the help file beside the program (its title)" \
   test "$(probe info "HH Parent" | sed -n 's/^caption=//p')" = "Ovel Launch Bar Help"

@@ -36,6 +36,10 @@
 //                                 of the window lies outside its client area
 //   olb_probe menu                prints the open popup menu's entries with
 //                                 their check marks, one per line
+//   olb_probe menupos NAME [item] prints how many Down presses reach the
+//                                 bar's menu entry NAME (its component name,
+//                                 e.g. Alwaysontop1) from the menu's top; with
+//                                 "item", on the menu opened on an item
 //   olb_probe rename FROM TO      renames a file or folder (MoveFileW)
 //   olb_probe firsticon FILE      prints the first icon group of a program
 //                                 file (its name, or # and its number)
@@ -75,6 +79,8 @@
 #include <cwchar>
 #include <string>
 #include <vector>
+
+#include "core/bar/popup_menu.h"
 
 namespace {
 
@@ -521,6 +527,25 @@ int Menu() {
   return 0;
 }
 
+// Counted from the bar's own menu table, so that a journey does not break
+// when an entry is added. Inserted submenus count too: the item's shell
+// submenu at the top, the Monitor submenu after Always on Top while the
+// system has two monitors or more.
+int MenuPosition(const std::wstring& name, bool onItem) {
+  int downs = onItem ? 1 : 0;
+  for (const olb::MenuEntry& entry : olb::kViewsMenu) {
+    if (entry.IsSeparator()) continue;
+    ++downs;
+    if (std::wstring(entry.name.begin(), entry.name.end()) == name) {
+      std::wprintf(L"%d\n", downs);
+      return 0;
+    }
+    if (entry.command == olb::CommandId::Alwaysontop1 && GetSystemMetrics(SM_CMONITORS) >= 2)
+      ++downs;
+  }
+  return 1;
+}
+
 int ClipboardFiles() {
   if (!OpenClipboard(nullptr)) return 1;
   int found = 0;
@@ -793,6 +818,8 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (argc == 2 && std::wstring(argv[1]) == L"menu") return Menu();
   if (argc == 2 && std::wstring(argv[1]) == L"clipfiles") return ClipboardFiles();
+  if ((argc == 3 || argc == 4) && std::wstring(argv[1]) == L"menupos")
+    return MenuPosition(argv[2], argc == 4 && std::wstring(argv[3]) == L"item");
   if (argc == 2 && std::wstring(argv[1]) == L"monitors") {
     return EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0) ? 0 : 1;
   }
