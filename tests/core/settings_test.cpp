@@ -4,6 +4,7 @@
 #include "core/settings/options_store.h"
 #include "core/settings/placement.h"
 #include "core/settings/portable_registry.h"
+#include "core/settings/portable_values.h"
 #include "core/wizard/autoload.h"
 #include "core/settings/view_store.h"
 #include "sim/memory_registry.h"
@@ -209,7 +210,7 @@ struct MemoryFile : SettingsFile {
   }
 };
 
-TEST(PortableRegistry, KeepsTheRecordInTheFileAndNothingOfItInTheRegistry) {
+TEST(PortableRegistry, KeepsEveryValueOfTheKeyInTheFileAndNothingInTheRegistry) {
   sim::MemoryRegistry system;
   system.AddKey(RegistryRoot::CurrentUser, kRunKey);
   MemoryFile file;
@@ -218,20 +219,84 @@ TEST(PortableRegistry, KeepsTheRecordInTheFileAndNothingOfItInTheRegistry) {
 
   const BarOptions stored = Stored(Edge::Left);
   ASSERT_TRUE(WriteOptions(portable, stored));
-  EXPECT_EQ(file.bytes, Bytes(stored));
-  EXPECT_FALSE(system.Read(RegistryRoot::CurrentUser, kOptionsKey, kOptionsValueName));
+  ASSERT_TRUE(WriteViewMode(portable, ViewMode::SmallIcons));
+  // A long text value, as a stored order of a big folder is, and a name
+  // written in another case replacing the value it names.
+  const RegistryValue order{static_cast<uint32_t>(RegistryType::String),
+                            std::vector<uint8_t>(200000, 'n')};
+  ASSERT_TRUE(portable.Write(RegistryRoot::CurrentUser, kOptionsKey, "Order A", Binary({1})));
+  ASSERT_TRUE(portable.Write(RegistryRoot::CurrentUser, kOptionsKey, "ORDER a", order));
   EXPECT_FALSE(system.HasKey(RegistryRoot::CurrentUser, kOptionsKey));
-  EXPECT_EQ(ReadOptions(portable, InitialOptions(), kWindow).live, stored);
 
-  // A file longer than the record reads as no record, as a long value does.
-  file.bytes->push_back(0);
-  EXPECT_EQ(ReadOptions(portable, InitialOptions(), kWindow).live.Edge, Edge::Float);
+  // A new start reads them back from the file alone.
+  PortableRegistry again(system, file);
+  EXPECT_EQ(ReadOptions(again, InitialOptions(), kWindow).live, stored);
+  EXPECT_EQ(ReadViewMode(again), ViewMode::SmallIcons);
+  const auto read = again.Read(RegistryRoot::CurrentUser, kOptionsKey, "order a");
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->type, order.type);
+  EXPECT_EQ(read->data, order.data);
+
+  EXPECT_TRUE(again.DeleteValue(RegistryRoot::CurrentUser, kOptionsKey, "Order A"));
+  EXPECT_FALSE(again.Read(RegistryRoot::CurrentUser, kOptionsKey, "Order A"));
+  EXPECT_EQ(ReadViewMode(again), ViewMode::SmallIcons) << "the others stay";
+
+  // Past the file's bound a write is refused and the file is left as it was.
+  const std::vector<uint8_t> before = *file.bytes;
+  EXPECT_FALSE(again.Write(RegistryRoot::CurrentUser, kOptionsKey, "Huge",
+                           Binary(std::vector<uint8_t>(kPortableFileLimit, 0))));
+  EXPECT_EQ(file.bytes, before);
   file.full = true;
   EXPECT_FALSE(WriteOptions(portable, stored));
 
   // What the user asks of Windows itself still reaches the registry.
   WriteAutoloadValue(portable, "C:\\Stick\\OvelLaunchBar.exe");
   EXPECT_TRUE(AutoloadIsOn(system, "C:\\Stick\\OvelLaunchBar.exe"));
+}
+
+TEST(PortableRegistry, AnOlderCopysRecordOnlyFileIsReadAndKept) {
+  sim::MemoryRegistry system;
+  MemoryFile file;
+  PortableRegistry portable(system, file);
+  const BarOptions stored = Stored(Edge::Bottom);
+  file.bytes = Bytes(stored);
+  EXPECT_EQ(ReadOptions(portable, InitialOptions(), kWindow).live, stored);
+  ASSERT_TRUE(WriteViewMode(portable, ViewMode::ExtraLargeIcons));
+  EXPECT_EQ(ReadOptions(portable, InitialOptions(), kWindow).live, stored);
+  EXPECT_EQ(ReadViewMode(portable), ViewMode::ExtraLargeIcons);
+
+  // A record-only file longer than the record reads as no record.
+  file.bytes = Bytes(stored);
+  file.bytes->push_back(0);
+  EXPECT_EQ(ReadOptions(portable, InitialOptions(), kWindow).live.Edge, Edge::Float);
+}
+
+TEST(PortableValues, DamagedFilesKeepWhatCameBeforeTheDamage) {
+  const std::vector<NamedValue> values{{"View", {4, {1, 0, 0, 0}}}, {"Monitor", {1, {'x'}}}};
+  const std::vector<uint8_t> good = *EncodePortableValues(values);
+  EXPECT_EQ(DecodePortableValues(good), values);
+
+  // Every cut short of the end keeps the whole entries before it.
+  for (size_t cut = 8; cut < good.size(); ++cut) {
+    const std::vector<NamedValue> read =
+        DecodePortableValues({good.begin(), good.begin() + static_cast<ptrdiff_t>(cut)});
+    EXPECT_EQ(read, std::vector<NamedValue>(values.begin(), values.begin() + (cut >= 26 ? 1 : 0)))
+        << cut;
+  }
+  // A length that runs past the end, a nameless entry, a repeated name.
+  std::vector<uint8_t> hostile = good;
+  hostile[8 + 2 + 4 + 4] = 0xFF;  // the first entry's data length, low byte
+  hostile[8 + 2 + 4 + 4 + 3] = 0xFF;
+  EXPECT_TRUE(DecodePortableValues(hostile).empty());
+  std::vector<uint8_t> nameless = good;
+  nameless.insert(nameless.end(), {0, 0, 1, 0, 0, 0, 0, 0, 0, 0});
+  EXPECT_EQ(DecodePortableValues(nameless), values);
+  std::vector<uint8_t> twice = good;
+  twice.insert(twice.end(), good.begin() + 8, good.end());
+  EXPECT_EQ(DecodePortableValues(twice), values);
+
+  EXPECT_FALSE(EncodePortableValues({{"", {1, {}}}}));
+  EXPECT_FALSE(EncodePortableValues({{std::string(kPortableNameLimit + 1, 'n'), {1, {}}}}));
 }
 
 TEST(PlaceableOptions, ThinOrHugeThicknessIsPlacedWithinReach) {

@@ -234,7 +234,8 @@ check "the portable program's first start asks its setup questions" answer_wizar
 check "and the bar shows" probe wait TOVB_Form1 15000
 check "its shortcuts folder is beside it" test -d "$portable/Ovel Launch Bar/Games"
 check "not in the user's application data" test ! -e "$root"
-check "its settings are a 48-byte file beside it" test "$(stat -c %s "$portable/Settings.dat")" = 48
+check "its settings are a file beside it" test "$(head -c 7 "$portable/Settings.dat")" = OLBVALS
+check "holding the record" grep -qa Options "$portable/Settings.dat"
 stop_bar
 check "nothing of it is in the registry" key_absent "$options_key"
 check "nor does it start with Windows" key_absent "$run_key" "Ovel Launch Bar"

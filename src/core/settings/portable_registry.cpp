@@ -1,8 +1,10 @@
 #include "core/settings/portable_registry.h"
 
+#include <algorithm>
+
 #include "core/paths/path_text.h"
-#include "core/settings/bar_options.h"
 #include "core/settings/options_store.h"
+#include "core/settings/portable_values.h"
 
 namespace olb {
 namespace {
@@ -12,29 +14,44 @@ bool IsSettingsKey(RegistryRoot root, std::string_view key) {
   return root == RegistryRoot::CurrentUser && EqualNoCase(key, kOptionsKey);
 }
 
-bool IsRecord(std::string_view name) {
-  return EqualNoCase(name, kOptionsValueName);
+std::vector<NamedValue>::iterator Find(std::vector<NamedValue>& values, std::string_view name) {
+  return std::find_if(values.begin(), values.end(),
+                      [&](const NamedValue& v) { return EqualNoCase(v.name, name); });
 }
 
 }  // namespace
 
+std::vector<NamedValue> PortableRegistry::Load() {
+  // One byte more than the bound: the entry it cuts off is dropped.
+  const std::optional<std::vector<uint8_t>> bytes = file_.Load(kPortableFileLimit + 1);
+  return bytes ? DecodePortableValues(*bytes) : std::vector<NamedValue>{};
+}
+
+bool PortableRegistry::Save(const std::vector<NamedValue>& values) {
+  const std::optional<std::vector<uint8_t>> bytes = EncodePortableValues(values);
+  return bytes && file_.Save(*bytes);
+}
+
 std::optional<RegistryValue> PortableRegistry::Read(RegistryRoot root, std::string_view key,
                                                     std::string_view name) {
   if (!IsSettingsKey(root, key)) return system_.Read(root, key, name);
-  if (!IsRecord(name)) return std::nullopt;
-  // One byte more than a record: a longer file reads as too long, as a
-  // longer registry value would, without reading all of it.
-  auto bytes = file_.Load(kBarOptionsBytes + 1);
-  if (!bytes) return std::nullopt;
-  return RegistryValue{static_cast<uint32_t>(RegistryType::Binary), std::move(*bytes)};
+  std::vector<NamedValue> values = Load();
+  const auto found = Find(values, name);
+  if (found == values.end()) return std::nullopt;
+  return std::move(found->value);
 }
 
 bool PortableRegistry::Write(RegistryRoot root, std::string_view key, std::string_view name,
                              const RegistryValue& value) {
   if (!IsSettingsKey(root, key)) return system_.Write(root, key, name, value);
-  // The file holds the record's bytes and nothing else.
-  return IsRecord(name) && value.type == static_cast<uint32_t>(RegistryType::Binary) &&
-         file_.Save(value.data);
+  std::vector<NamedValue> values = Load();
+  const auto found = Find(values, name);
+  if (found != values.end()) {
+    found->value = value;
+  } else {
+    values.push_back({std::string(name), value});
+  }
+  return Save(values);
 }
 
 bool PortableRegistry::WriteExisting(RegistryRoot root, std::string_view key, std::string_view name,
@@ -45,7 +62,11 @@ bool PortableRegistry::WriteExisting(RegistryRoot root, std::string_view key, st
 
 bool PortableRegistry::DeleteValue(RegistryRoot root, std::string_view key, std::string_view name) {
   if (!IsSettingsKey(root, key)) return system_.DeleteValue(root, key, name);
-  return !IsRecord(name) || file_.Save({});
+  std::vector<NamedValue> values = Load();
+  const auto found = Find(values, name);
+  if (found == values.end()) return true;
+  values.erase(found);
+  return Save(values);
 }
 
 }  // namespace olb

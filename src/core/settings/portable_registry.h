@@ -1,11 +1,12 @@
 // The registry as a portable copy sees it: the settings record lives in a
 // small file beside the program, so that nothing of it is left on the
-// computer; every other value (file types, the Run value the user asks
-// for) is the system's.
+// computer: every value of the program's key, whatever its name. Every
+// other key (file types, the Run value the user asks for) is the system's.
 #pragma once
 
 #include "core/platform/registry.h"
 #include "core/platform/settings_file.h"
+#include "core/settings/portable_values.h"
 
 namespace olb {
 
@@ -28,6 +29,9 @@ class PortableRegistry : public Registry {
   bool DeleteValue(RegistryRoot root, std::string_view key, std::string_view name) override;
 
  private:
+  std::vector<NamedValue> Load();
+  bool Save(const std::vector<NamedValue>& values);
+
   Registry& system_;
   SettingsFile& file_;
 };
