@@ -54,9 +54,12 @@ enum class Broadcast {
 };
 
 // One simulated monitor; the first of a list is the primary one, at 0,0.
+// `dpi` is its effective DPI (GetDpiForMonitor with MDT_EFFECTIVE_DPI):
+// 96 at 100%, 144 at 150%.
 struct SimMonitor {
   std::string device;
   Rect area;
+  uint32_t dpi = 96;
 };
 
 class AppBarManager {
@@ -110,6 +113,10 @@ class AppBarManager {
   // Every monitor with its work area, as GetMonitorInfo tells them.
   std::vector<MonitorInfo> Monitors() const;
   Rect VirtualScreen() const;
+  // The DPI of the monitor a window of this rectangle is on (the one it
+  // overlaps most, as MonitorFromRect decides): the DPI a per-monitor aware
+  // window is scaled for there.
+  uint32_t DpiOf(const Rect& rc) const { return monitors_[MonitorOf(rc)].dpi; }
   Rect foreground() const { return foreground_; }
   bool IsRegistered(int window) const { return bars_.count(window) != 0; }
   // The strip a window reserves; empty when it reserves none.

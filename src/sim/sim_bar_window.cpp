@@ -1,5 +1,7 @@
 #include "sim/sim_bar_window.h"
 
+#include "core/settings/dpi_scale.h"
+
 namespace olb::sim {
 
 SimBarWindow::SimBarWindow(const Rect& rect, Size frame) : rect_(rect), frame_(frame) {}
@@ -14,6 +16,12 @@ void SimBarWindow::SetPosition(Rect rect) {
   if (onPosChanging) onPosChanging(x, y);
   rect_ = rect.MovedTo(x, y);
   if (onPosChanged) onPosChanged();
+  const uint32_t dpi = monitorDpi ? monitorDpi(rect_) : dpi_;
+  if (dpi == dpi_) return;
+  const Rect suggested{rect_.left, rect_.top, rect_.left + ScaleForDpi(rect_.Width(), dpi_, dpi),
+                       rect_.top + ScaleForDpi(rect_.Height(), dpi_, dpi)};
+  dpi_ = dpi;
+  if (onDpiChanged) onDpiChanged(dpi, suggested);
 }
 
 void SimBarWindow::Place(const Rect& rect, Placement how) {

@@ -46,6 +46,15 @@ class SimBarWindow : public BarWindowOps {
   // notifications); runs after the window's own posted messages.
   std::function<void()> onPump;
 
+  // Per-monitor DPI awareness: once a move leaves the window mostly on a
+  // monitor whose DPI (`monitorDpi` of its new rectangle) differs from its
+  // own, the window takes that DPI and gets WM_DPICHANGED with the new DPI
+  // and the system's suggested rectangle, "the size and position of the
+  // current window scaled for the new DPI": here its top-left corner kept
+  // and its size scaled. Unset, the window keeps the DPI given by SetDpi.
+  std::function<uint32_t(const Rect&)> monitorDpi;
+  std::function<void(uint32_t dpi, const Rect& suggested)> onDpiChanged;
+
   // WM_WINDOWPOSCHANGING of a move or size the window did not ask for: true
   // declines it (the window sets SWP_NOMOVE | SWP_NOSIZE).
   std::function<bool()> declinesPlacement;

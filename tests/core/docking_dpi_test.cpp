@@ -4,6 +4,7 @@
 
 #include "core/settings/dpi_scale.h"
 #include "docking_harness.h"
+#include "sim/app_bar_manager.h"
 
 namespace olb {
 namespace {
@@ -118,6 +119,46 @@ TEST(DockingDpi, ScaledFloatingBarLiesWhollyOnTheWorkAreaAndTheRecordIsKept) {
     b.engine.SaveOptions();
     EXPECT_EQ(b.Saved(), stored);
   }
+}
+
+// A 96-DPI primary monitor and a 150% one to its right, as a per-monitor
+// aware bar sees them: dragged across, the window takes the DPI of the
+// monitor it is mostly on and is laid out for it; the record stays in
+// 96-DPI pixels wherever it was written.
+TEST(DockingDpi, MixedDpiMonitorsScaleTheBarWhereItIsAndStoreDesignPixels) {
+  DockWorld w;
+  const sim::SimMonitor primary{"\\\\.\\DISPLAY1", {0, 0, 1024, 768}};
+  const sim::SimMonitor scaled{"\\\\.\\DISPLAY2", {1024, 0, 2944, 1080}, 144};
+  w.shell.SetMonitors({primary, scaled});
+  w.shell.PlaceTaskbar(Edge::Bottom, 30);
+  TestBar b{w, 1};
+  b.window.monitorDpi = [&w](const Rect& r) { return w.shell.DpiOf(r); };
+  const BarOptions stored = Record(Edge::Float, 0, 1);
+  b.Start(stored);
+
+  testing::DragAlong(b, {350, 300}, {{1500, 400}, {2940, 500}});
+  EXPECT_EQ(b.engine.dpi(), 144u);
+  EXPECT_EQ(b.options.Edge, Edge::Right);
+  EXPECT_EQ(b.rect(), (Rect{2794, 0, 2944, 1080})) << "100 design pixels at 150%";
+  BarOptions expected = stored;
+  expected.Edge = Edge::Right;
+  EXPECT_EQ(b.Saved(), expected);
+
+  // Back on the 96-DPI monitor the same record gives 100 pixels again.
+  testing::DragAlong(b, {2900, 500}, {{1500, 400}, {5, 300}});
+  EXPECT_EQ(b.engine.dpi(), 96u);
+  EXPECT_EQ(b.options.Edge, Edge::Left);
+  EXPECT_EQ(b.rect(), (Rect{0, 0, 100, 738}));
+  expected.Edge = Edge::Left;
+  EXPECT_EQ(b.Saved(), expected);
+
+  // A resize on the scaled monitor is stored in 96-DPI pixels.
+  ASSERT_TRUE(b.engine.MoveToMonitor(scaled.device));
+  EXPECT_EQ(b.rect(), (Rect{1024, 0, 1174, 1080}));
+  b.engine.OnEnterSizeMove();
+  b.window.MoveBySystem({1024, 0, 1324, 1080});
+  b.engine.OnExitSizeMove();
+  EXPECT_EQ(b.Saved()->DockSize[0], 200u);
 }
 
 }  // namespace

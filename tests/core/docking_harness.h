@@ -49,6 +49,7 @@ class TestBar {
     window.onPosChanging = [this](int32_t& x, int32_t& y) { engine.OnWindowPosChanging(x, y); };
     window.onPosChanged = [this] { engine.OnWindowPosChanged(); };
     window.declinesPlacement = [this] { return engine.DeclinesPlacement(); };
+    window.onDpiChanged = [this](uint32_t dpi, const Rect& r) { engine.OnDpiChanged(dpi, r); };
     world.shell.AddTopLevelWindow(id);
     window.onPump = [this] {
       world_.shell.DeliverPending(connection.window(), [this](const sim::Notification& n) {
