@@ -2,6 +2,8 @@
 // scaling to a monitor's DPI and the placement guard: no crash, a live copy
 // of Size 48 whose edge is one the bar knows, pixel fields scaled to the
 // nearest pixel and nothing else changed, and a placement on the screen.
+// The same bytes as a portable copy's settings file: no crash, within the
+// bounds, and what is read is written back to the same values.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -9,9 +11,21 @@
 #include "core/settings/dpi_scale.h"
 #include "core/settings/options_store.h"
 #include "core/settings/placement.h"
+#include "core/settings/portable_values.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace olb;
+  // The input as it stands (an older copy's file) and after the format's
+  // mark, which an empty file of the format is.
+  std::vector<uint8_t> marked = *EncodePortableValues({});
+  marked.insert(marked.end(), data, data + size);
+  for (const std::vector<uint8_t>& bytes : {std::vector<uint8_t>(data, data + size), marked}) {
+    const std::vector<NamedValue> values = DecodePortableValues(bytes);
+    if (values.size() > kPortableValueLimit) std::abort();
+    const auto file = EncodePortableValues(values);
+    if (!file || DecodePortableValues(*file) != values) std::abort();
+  }
+
   // The first byte picks the monitor's DPI, 96 to 480 in steps of 24.
   const uint32_t dpi = size > 0 ? kDesignDpi + 24 * (data[0] % 17) : kDesignDpi;
   const RegistryValue stored{3, {data + (size > 0), data + size}};

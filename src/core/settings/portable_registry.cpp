@@ -22,8 +22,9 @@ std::vector<NamedValue>::iterator Find(std::vector<NamedValue>& values, std::str
 }  // namespace
 
 std::vector<NamedValue> PortableRegistry::Load() {
-  // One byte more than the bound: the entry it cuts off is dropped.
-  const std::optional<std::vector<uint8_t>> bytes = file_.Load(kPortableFileLimit + 1);
+  // Up to the bound: an entry it cuts off is dropped, so that what is read
+  // can always be written back.
+  const std::optional<std::vector<uint8_t>> bytes = file_.Load(kPortableFileLimit);
   return bytes ? DecodePortableValues(*bytes) : std::vector<NamedValue>{};
 }
 
