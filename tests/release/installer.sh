@@ -236,6 +236,14 @@ check "its shortcuts folder is beside it" test -d "$portable/Ovel Launch Bar/Gam
 check "not in the user's application data" test ! -e "$root"
 check "its settings are a file beside it" test "$(head -c 7 "$portable/Settings.dat")" = OLBVALS
 check "holding the record" grep -qa Options "$portable/Settings.dat"
+edge=float
+check "small icons are chosen from its menu" set_mode small
+stop_bar
+check "the view is kept in the file too" grep -qa View "$portable/Settings.dat"
+wine "$EXE" </dev/null >"$OUT/bar.log" 2>&1 &
+BAR_PID=$!
+check "started again, the bar shows" probe wait TOVB_Form1 15000
+check "in small icons" test $((0x$(view_of list_style) & 3)) -eq 2
 stop_bar
 check "nothing of it is in the registry" key_absent "$options_key"
 check "nor does it start with Windows" key_absent "$run_key" "Ovel Launch Bar"
