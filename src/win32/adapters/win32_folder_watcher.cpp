@@ -13,39 +13,15 @@ constexpr LONG kEvents = SHCNE_CREATE | SHCNE_DELETE | SHCNE_MKDIR | SHCNE_RMDIR
                          SHCNE_RENAMEITEM | SHCNE_RENAMEFOLDER | SHCNE_UPDATEDIR |
                          SHCNE_UPDATEITEM | SHCNE_ATTRIBUTES;
 
-void CALLBACK Signalled(void* context, BOOLEAN) {
-  auto& change = *static_cast<ChangeWait*>(context);
-  change.fired = true;
-  PostMessageW(change.window, change.message, 0, 0);
-}
-
 }  // namespace
 
 bool ChangeWait::Open(const std::wstring& path, DWORD filter) {
   handle.Reset(FindFirstChangeNotificationW(path.c_str(), FALSE, filter));
-  return handle && Arm();
-}
-
-bool ChangeWait::Arm() {
-  fired = false;
-  HANDLE registered = nullptr;
-  if (!RegisterWaitForSingleObject(&registered, handle.get(), Signalled, this, INFINITE,
-                                   WT_EXECUTEONLYONCE)) {
-    return false;
-  }
-  wait.Reset(registered);
-  return true;
-}
-
-void ChangeWait::Rearm() {
-  // A message left over from a folder no longer watched finds nothing fired.
-  if (!fired.exchange(false) || !handle) return;
-  wait.Reset();
-  if (!FindNextChangeNotification(handle.get()) || !Arm()) handle.Reset();
+  return static_cast<bool>(handle);
 }
 
 bool ChangeWait::Poll() {
-  if (!handle || wait) return false;
+  if (!handle) return false;
   bool changed = false;
   while (WaitForSingleObject(handle.get(), 0) == WAIT_OBJECT_0) {
     changed = true;
@@ -57,19 +33,8 @@ bool ChangeWait::Poll() {
   return changed;
 }
 
-void ChangeWait::Close() {
-  wait.Reset();
-  handle.Reset();
-  fired = false;
-}
-
 Win32FolderWatcher::Win32FolderWatcher(HWND window, UINT message)
-    : window_(window), message_(message) {
-  for (ChangeWait* change : {&entries_, &parent_}) {
-    change->window = window;
-    change->message = message;
-  }
-}
+    : window_(window), message_(message), stop_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
 
 bool Win32FolderWatcher::Watch(std::string_view path) {
   Stop();
@@ -90,10 +55,36 @@ bool Win32FolderWatcher::Watch(std::string_view path) {
   if (!parent.empty() && parent.size() < WithoutTrailingBackslashes(path).size()) {
     parent_.Open(Widen(parent), FILE_NOTIFY_CHANGE_DIR_NAME);
   }
-  const bool armed =
+  const bool opened =
       entries_.Open(wide, FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME |
                               FILE_NOTIFY_CHANGE_LAST_WRITE);
-  return armed || registered();
+  return (opened && StartWaiter()) || registered();
+}
+
+bool Win32FolderWatcher::StartWaiter() {
+  if (!stop_ || !ResetEvent(stop_.get())) return false;
+  waiter_.Reset(CreateThread(nullptr, 0, Waiter, this, 0, nullptr));
+  return static_cast<bool>(waiter_);
+}
+
+// Waits on the handles opened before it started, until the stop event. A
+// signalled handle is re-armed at once: a change made while the message
+// waits is seen by the read that the message starts, or posts it again.
+DWORD WINAPI Win32FolderWatcher::Waiter(void* context) {
+  auto& watcher = *static_cast<Win32FolderWatcher*>(context);
+  HANDLE handles[3] = {watcher.stop_.get()};
+  DWORD count = 1;
+  for (const ChangeWait* change : {&watcher.entries_, &watcher.parent_}) {
+    if (change->handle) handles[count++] = change->handle.get();
+  }
+  for (;;) {
+    const DWORD got = WaitForMultipleObjects(count, handles, FALSE, INFINITE);
+    if (got == WAIT_OBJECT_0 || got >= WAIT_OBJECT_0 + count) return 0;
+    const DWORD i = got - WAIT_OBJECT_0;
+    // A handle that cannot be re-armed is no longer waited on.
+    if (!FindNextChangeNotification(handles[i])) handles[i] = handles[--count];
+    if (!watcher.posted_.exchange(true)) PostMessageW(watcher.window_, watcher.message_, 0, 0);
+  }
 }
 
 void Win32FolderWatcher::Received(WPARAM wp, LPARAM lp) {
@@ -107,20 +98,26 @@ void Win32FolderWatcher::Received(WPARAM wp, LPARAM lp) {
     }
     return;
   }
-  entries_.Rearm();
-  parent_.Rearm();
+  posted_ = false;
 }
 
 bool Win32FolderWatcher::Poll() {
+  if (waiter_) return false;
   const bool entries = entries_.Poll();
   return parent_.Poll() || entries;
 }
 
 void Win32FolderWatcher::Stop() {
   registration_.Reset();
-  // Waits for a callback under way, so none runs after the handle is gone.
-  entries_.Close();
-  parent_.Close();
+  // The waiter ends before the handles it waits on are closed.
+  if (waiter_) {
+    SetEvent(stop_.get());
+    WaitForSingleObject(waiter_.get(), INFINITE);
+    waiter_.Reset();
+  }
+  entries_.handle.Reset();
+  parent_.handle.Reset();
+  posted_ = false;
 }
 
 }  // namespace olb::win

@@ -3,7 +3,9 @@
 // folder watched. A shell that takes the registration but does not hear the
 // file system (Wine's) would miss changes made by other programs, so a wait
 // on the folder's change notification handle posts the same message; the
-// controller reads a burst of messages once. Only when neither can be set up
+// controller reads a burst of messages once. One thread of the watcher's
+// own waits on both handles (Wine's thread pool would start two, each
+// costing a megabyte of memory). Only when neither can be set up
 // does the controller poll the handle. A wait on the parent folder's folder
 // names tells of the folder itself moved away, removed or made anew, which
 // its own handle never sees.
@@ -27,32 +29,14 @@ struct ChangeNotificationClose {
   void Close(HANDLE handle) const { FindCloseChangeNotification(handle); }
 };
 
-// A registered wait, unregistered after any callback under way has run, so
-// none runs after what it uses is gone.
-struct WaitUnregister {
-  using Handle = HANDLE;
-  void Close(HANDLE wait) const { UnregisterWaitEx(wait, INVALID_HANDLE_VALUE); }
-};
-
-// A change notification handle of one folder and the wait on it, which
-// posts the watcher's message each time the handle is signalled.
+// A change notification handle of one folder.
 struct ChangeWait {
   UniqueHandle<ChangeNotificationClose> handle;
-  UniqueHandle<WaitUnregister> wait;
-  std::atomic<bool> fired{false};
-  HWND window = nullptr;
-  UINT message = 0;
 
-  // Opens the handle on `path` for `filter` and arms the wait; false when
-  // the wait cannot be armed (the handle may still be polled).
+  // Opens the handle on `path` for `filter`; false when it cannot.
   bool Open(const std::wstring& path, DWORD filter);
-  bool Arm();
-  // After the message: arms the wait again when it fired.
-  void Rearm();
-  // True when signalled since the last call; for a handle without a wait.
+  // True when signalled since the last call; for handles no thread waits on.
   bool Poll();
-  // The wait first (it waits for a callback under way), then the handle.
-  void Close();
 };
 
 class Win32FolderWatcher : public FolderWatcher {
@@ -73,9 +57,16 @@ class Win32FolderWatcher : public FolderWatcher {
 
  private:
   void Stop();
+  bool StartWaiter();
+  static DWORD WINAPI Waiter(void* context);
 
   HWND window_;
   UINT message_;
+  // Set when the waiter posted the message, cleared when it arrives: a
+  // burst of changes posts it once.
+  std::atomic<bool> posted_{false};
+  KernelHandle stop_;
+  KernelHandle waiter_;
   UniqueHandle<ClosedBy<ULONG, SHChangeNotifyDeregister>> registration_;
   // The folder's own entries; and the folders of its parent, where a
   // folder moved away, removed or made anew under the same path shows.
