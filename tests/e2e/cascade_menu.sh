@@ -30,6 +30,7 @@ for i in $(seq 1 30); do echo "$i" >"$root/Apps/Zeta/File $i.txt"; done
 
 reg_set_options "$(record 0 0 0)"  # left, large icons
 check "the bar starts" start_bar
+edge=left
 read -r tx ty <<<"$(title_point 200)"
 open_menu "$tx" "$ty" && menu_pick OpenCategoriesasMenus1
 check "Open Categories as Menus is stored on" wait_until 3000 test "$(category_menus_value)" = 0x1
