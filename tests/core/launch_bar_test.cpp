@@ -740,7 +740,7 @@ TEST_F(LaunchBarSession, MissingRootThatCannotBeMadeFailsLoudly) {
 // submenu opens, and an item chosen there starts as a double click starts it.
 TEST_F(LaunchBarSession, CategoriesOpenAsMenusListedOnOpeningAndLaunchedAsADoubleClick) {
   Dir("AppData/Ovel Launch Bar/Games/Sub");
-  File("AppData/Ovel Launch Bar/Games/Sub/Marker.lnk");
+  File("AppData/Ovel Launch Bar/Games/Sub/Notes.txt");  // opened with its folder as directory
   bar.Create();
   bar.Start(Win("AppData"), makeWizard);
   list.selected = Row("Games");
@@ -785,7 +785,7 @@ TEST_F(LaunchBarSession, CategoriesOpenAsMenusListedOnOpeningAndLaunchedAsADoubl
   list.selected = 0;
   bar.OnDoubleClick();
   ASSERT_EQ(launcher.requests.size(), 2u);
-  EXPECT_EQ(launcher.requests[1].file, Win("AppData/Ovel Launch Bar/Games/Sub/Marker.lnk"));
+  EXPECT_EQ(launcher.requests[1].file, Win("AppData/Ovel Launch Bar/Games/Sub/Notes.txt"));
   EXPECT_TRUE(launcher.requests[1] == fromMenu);
   EXPECT_TRUE(form.errors.empty()) << form.errors.front();
 }
