@@ -8,12 +8,19 @@
 // details) is printed too.
 //   folder_open_wine FOLDER [runs]     prints per run "pair <floor ms> <open ms>"
 //                                      and "listpair <floor ms> <listed ms>"
+//   folder_open_wine menu X Y FOLDER [runs]
+//                                      with the running bar opening categories as
+//                                      menus and the category FOLDER at screen point
+//                                      (X, Y): the time from a click there to the
+//                                      menu shown, beside the shell's loop on the
+//                                      folder; per run "menupair <floor ms> <menu ms>"
 #include <windows.h>
 #include <ole2.h>
 #include <shlobj.h>
 
 #include <algorithm>
 #include <chrono>
+#include <initializer_list>
 #include <cstdio>
 #include <vector>
 
@@ -68,10 +75,67 @@ int ShellLoop(const std::wstring& path) {
   return static_cast<int>(children.size());
 }
 
+HWND ShownMenu() {
+  const HWND menu = FindWindowW(L"#32768", nullptr);
+  return menu && IsWindowVisible(menu) ? menu : nullptr;
+}
+
+void Send(std::initializer_list<INPUT> inputs) {
+  std::vector<INPUT> all(inputs);
+  SendInput(static_cast<UINT>(all.size()), all.data(), sizeof(INPUT));
+}
+
+INPUT Mouse(DWORD flags) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = flags;
+  return in;
+}
+
+INPUT Key(WORD key, DWORD flags) {
+  INPUT in{};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = key;
+  in.ki.dwFlags = flags;
+  return in;
+}
+
+// Clicks the category at (x, y) and waits for its menu; Escape closes it.
+int MenuFigures(int x, int y, const std::wstring& path, int runs) {
+  std::vector<double> floor, shown;
+  for (int run = 0; run < runs; ++run) {
+    auto start = Clock::now();
+    if (ShellLoop(path) < 0) return 1;
+    floor.push_back(MsSince(start));
+    SetCursorPos(x, y);
+    Sleep(200);
+    start = Clock::now();
+    Send({Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)});
+    while (!ShownMenu() && MsSince(start) < 20000) Sleep(1);
+    if (!ShownMenu()) return 1;
+    shown.push_back(MsSince(start));
+    std::printf("menupair %.3f %.3f\n", floor.back(), shown.back());
+    Send({Key(VK_ESCAPE, 0), Key(VK_ESCAPE, KEYEVENTF_KEYUP)});
+    const auto closing = Clock::now();
+    while (ShownMenu() && MsSince(closing) < 5000) Sleep(10);
+    Sleep(500);  // the system finishes the menu before the next click counts
+  }
+  std::printf("menu median %.1f ms, floor median %.1f ms\n", Median(shown), Median(floor));
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) return 2;
+  if (std::wstring(argv[1]) == L"menu") {
+    if (argc < 5) return 2;
+    OleInitialize(nullptr);
+    const int rc =
+        MenuFigures(_wtoi(argv[2]), _wtoi(argv[3]), argv[4], argc > 5 ? _wtoi(argv[5]) : 3);
+    OleUninitialize();
+    return rc;
+  }
   const std::wstring path = argv[1];
   const int runs = argc > 2 ? _wtoi(argv[2]) : 3;
   OleInitialize(nullptr);

@@ -43,6 +43,14 @@ class SimBarForm : public BarForm {
     itemMenuCaption = item ? std::optional<std::string>(item->caption) : std::nullopt;
     return std::exchange(nextChoice, std::nullopt);
   }
+  std::optional<uint16_t> TrackCascadeMenu(Point screen, CascadeMenu& menu) override {
+    cascadeAt = screen;
+    return whileCascade ? whileCascade(menu) : std::nullopt;
+  }
+  std::optional<uint32_t> TrackShellMenu(Point screen, ItemShellMenu&) override {
+    shellMenuAt = screen;
+    return std::exchange(nextShellChoice, std::nullopt);
+  }
   void ShowError(const std::string& message) override {
     errors.push_back(message);
     if (whileErrorShown) whileErrorShown();
@@ -77,6 +85,11 @@ class SimBarForm : public BarForm {
   std::optional<Point> menuAt;
   std::optional<std::string> itemMenuCaption;  // the item submenu's, when the menu had one
   std::function<void()> whileErrorShown;       // runs while an error box is up
+  // Stands for the user in an open cascading menu: opens submenus, chooses.
+  std::function<std::optional<uint16_t>(CascadeMenu&)> whileCascade;
+  std::optional<Point> cascadeAt;
+  std::optional<Point> shellMenuAt;
+  std::optional<uint32_t> nextShellChoice;
   std::vector<std::string> errors;
   bool confirmAnswer = true;
   int aboutShown = 0;

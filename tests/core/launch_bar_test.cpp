@@ -13,6 +13,8 @@
 #include "core/folder/list_keys.h"
 #include "core/layout/nearest_item.h"
 #include "core/bar/popup_menu.h"
+#include "core/settings/category_menus_store.h"
+#include "core/settings/options_store.h"
 #include "core/settings/view_store.h"
 #include "core/wizard/root_folder.h"
 #include "docking_harness.h"
@@ -731,6 +733,101 @@ TEST_F(LaunchBarSession, MissingRootThatCannotBeMadeFailsLoudly) {
   bar.Create();
   EXPECT_THROW(bar.Start(Win("AppData"), makeWizard), ComError);
   EXPECT_FALSE(form.visible);
+}
+
+// With "Open Categories as Menus" on, a click on a category opens its items
+// as a menu in the folder's order; a subfolder is listed only when its
+// submenu opens, and an item chosen there starts as a double click starts it.
+TEST_F(LaunchBarSession, CategoriesOpenAsMenusListedOnOpeningAndLaunchedAsADoubleClick) {
+  Dir("AppData/Ovel Launch Bar/Games/Sub");
+  File("AppData/Ovel Launch Bar/Games/Sub/Notes.txt");  // opened with its folder as directory
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  list.selected = Row("Games");
+  bar.OnListClick({40, 50});
+  EXPECT_FALSE(form.cascadeAt) << "off by default";
+
+  registry.Write(RegistryRoot::CurrentUser, kOptionsKey, kCategoryMenusValueName,
+                 {static_cast<uint32_t>(RegistryType::String), {1, 0, 0, 0}});
+  EXPECT_FALSE(bar.CategoryMenusOn()) << "a value of another type is off";
+  bar.RunCommand(CommandId::OpenCategoriesasMenus1);
+  EXPECT_TRUE(bar.CategoryMenusOn());
+
+  std::vector<std::string> listed;
+  std::optional<size_t> sub;
+  size_t levelsBeforeOpening = 0;
+  form.whileCascade = [&](CascadeMenu& menu) -> std::optional<uint16_t> {
+    for (const CascadeEntry& e : menu.Level(0).entries) listed.push_back(e.name);
+    levelsBeforeOpening = menu.LevelCount();
+    const auto at = std::find(listed.begin(), listed.end(), "Sub") - listed.begin();
+    sub = menu.Submenu(0, static_cast<size_t>(at));
+    if (!sub || menu.Level(*sub).entries.size() != 1) return std::nullopt;
+    return menu.Level(*sub).entries[0].command;
+  };
+  bar.OnListClick({40, 50});
+  EXPECT_EQ(form.cascadeAt, (Point{40, 50}));
+  EXPECT_EQ(levelsBeforeOpening, 1u) << "the subfolder is listed when it opens";
+  ASSERT_TRUE(sub);
+  EXPECT_EQ(bar.paths().CurrentPath, Win("AppData/Ovel Launch Bar")) << "the bar stays";
+  ASSERT_EQ(launcher.requests.size(), 1u);
+  const ShellOpenRequest fromMenu = launcher.requests[0];
+
+  // The in-place view: the same order, and a double click asks the same.
+  list.selected = Row("Games");
+  bar.RunCommand(CommandId::OpenCategoriesasMenus1);
+  bar.OnDoubleClick();
+  std::vector<std::string> shown;
+  for (int32_t i = 0; i < bar.model().ItemCount(); ++i)
+    shown.push_back(bar.model().NamedItem(i)->ItemName);
+  EXPECT_EQ(listed, shown);
+  list.selected = Row("Sub");
+  bar.OnDoubleClick();
+  list.selected = 0;
+  bar.OnDoubleClick();
+  ASSERT_EQ(launcher.requests.size(), 2u);
+  EXPECT_EQ(launcher.requests[1].file, Win("AppData/Ovel Launch Bar/Games/Sub/Notes.txt"));
+  EXPECT_TRUE(launcher.requests[1] == fromMenu);
+  EXPECT_TRUE(form.errors.empty()) << form.errors.front();
+}
+
+// A folder of 10,000 items lists the first ones and "More…", which opens
+// it in place; the shell's menu of an entry runs once the menu has closed,
+// its Delete the bar's own on that item.
+TEST_F(LaunchBarSession, AHugeCategoryIsCappedAndTheShellMenuOfAnEntryRunsAfterClosing) {
+  Dir("AppData/Ovel Launch Bar/Huge");
+  for (int i = 0; i < 10000; ++i) File("AppData/Ovel Launch Bar/Huge/" + std::to_string(i));
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  bar.RunCommand(CommandId::OpenCategoriesasMenus1);
+  list.selected = Row("Huge");
+  size_t entries = 0;
+  form.whileCascade = [&](CascadeMenu& menu) -> std::optional<uint16_t> {
+    entries = menu.Level(0).entries.size();
+    return menu.Level(0).moreCommand;
+  };
+  bar.OnListClick({40, 50});
+  EXPECT_EQ(entries, kCascadeEntryCap);
+  EXPECT_EQ(bar.paths().CurrentPath, Win("AppData/Ovel Launch Bar/Huge"));
+  EXPECT_EQ(bar.model().ItemCount(), 10000);
+
+  bar.UpOneLevel();
+  list.selected = Row("Games");
+  std::string named;
+  form.whileCascade = [&](CascadeMenu& menu) -> std::optional<uint16_t> {
+    named = menu.Level(0).entries[1].name;
+    form.nextShellChoice = 2;  // delete
+    EXPECT_TRUE(bar.OnCascadeRightClick(menu, 0, 1, {7, 8}));
+    EXPECT_TRUE(itemMenus.invoked.empty()) << "nothing runs under the open menu";
+    return std::nullopt;
+  };
+  bar.OnListClick({40, 50});
+  EXPECT_EQ(form.shellMenuAt, (Point{7, 8}));
+  EXPECT_TRUE(itemMenus.invoked.empty()) << "the bar's Delete, not the shell's";
+  EXPECT_EQ(bar.paths().CurrentPath, Win("AppData/Ovel Launch Bar/Games"));
+  EXPECT_EQ(Row(named), -1);
+  EXPECT_TRUE(std::filesystem::exists(root() / "RecycleBin" / (named + ".lnk")) ||
+              std::filesystem::exists(root() / "RecycleBin" / named));
+  EXPECT_TRUE(form.errors.empty()) << form.errors.front();
 }
 
 }  // namespace

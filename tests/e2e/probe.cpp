@@ -15,7 +15,7 @@
 //                                 (or its label)
 //   olb_probe captions CLASS      prints the caption of each item of the bar's
 //                                 list, one per line, as the list has it
-//   olb_probe mklink LINK TARGET  saves a shell link LINK to TARGET
+//   olb_probe mklink LINK TARGET [ARGS]  saves a shell link LINK to TARGET (with ARGS)
 //   olb_probe text CLASS ID       prints the text of the window's control ID
 //                                 (at any depth)
 //   olb_probe command CLASS ID    posts WM_COMMAND ID (a button press) to it
@@ -208,13 +208,14 @@ int View(HWND bar) {
   return 0;
 }
 
-int MakeLink(const wchar_t* link, const wchar_t* target) {
+int MakeLink(const wchar_t* link, const wchar_t* target, const wchar_t* arguments) {
   CoInitialize(nullptr);
   IShellLinkW* shellLink = nullptr;
   IPersistFile* file = nullptr;
   HRESULT hr = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                 reinterpret_cast<void**>(&shellLink));
   if (SUCCEEDED(hr)) hr = shellLink->SetPath(target);
+  if (SUCCEEDED(hr) && arguments) hr = shellLink->SetArguments(arguments);
   if (SUCCEEDED(hr))
     hr = shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
   if (SUCCEEDED(hr)) hr = file->Save(link, TRUE);
@@ -832,7 +833,8 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"wait") return WaitFor(cls, ms, true) ? 0 : 1;
   if (cmd == L"gone") return WaitFor(cls, ms, false) ? 0 : 1;
   if (cmd == L"dismiss") return Dismiss(argv[2], ms);
-  if (cmd == L"mklink") return argc > 3 ? MakeLink(argv[2], argv[3]) : 2;
+  if (cmd == L"mklink")
+    return argc > 3 ? MakeLink(argv[2], argv[3], argc > 4 ? argv[4] : nullptr) : 2;
   if (cmd == L"firsticon") return FirstIconGroup(argv[2]);
   if (cmd == L"rename") return argc > 3 && MoveFileW(argv[2], argv[3]) ? 0 : 1;
   if (cmd == L"decoy") return Decoy(cls, ms);

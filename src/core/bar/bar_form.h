@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/bar/cascade_menu.h"
 #include "core/bar/ids.h"
 #include "core/platform/geometry.h"
 #include "core/platform/item_shell_menu.h"
@@ -56,6 +57,14 @@ class BarForm {
   // shell's menu for it heads the menu as a submenu; an identifier from
   // kFirstShellCommand on is one of its entries.
   virtual std::optional<CommandId> TrackMenu(Point screen, const ItemMenu* item) = 0;
+  // Shows `menu`, a category's items as a cascading menu, at `screen` and
+  // waits for it: the chosen entry's identifier, or nothing. Each submenu
+  // is listed through `menu` when it opens.
+  virtual std::optional<uint16_t> TrackCascadeMenu(Point screen, CascadeMenu& menu) = 0;
+  // Shows the shell's menu for an item on its own at `screen`, over an open
+  // menu, and waits: the chosen entry's offset past kFirstShellCommand, or
+  // nothing.
+  virtual std::optional<uint32_t> TrackShellMenu(Point screen, ItemShellMenu& menu) = 0;
   // The application's error box.
   virtual void ShowError(const std::string& message) = 0;
   // A modal OK message box owned by the application.

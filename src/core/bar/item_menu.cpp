@@ -10,12 +10,18 @@ namespace olb {
 std::unique_ptr<ItemShellMenu> LaunchBar::BuildItemShellMenu(int32_t row) {
   ShellFolder* folder = model_.CurrentFolder();
   const PShellItem* item = model_.GetItem(row);
-  if (!s_.itemMenus || !folder || !item || !item->RelPidl) return nullptr;
+  if (!folder || !item || !item->RelPidl) return nullptr;
+  return GuardedShellMenu(*folder, item->RelPidl.get());
+}
+
+std::unique_ptr<ItemShellMenu> LaunchBar::GuardedShellMenu(ShellFolder& folder,
+                                                           const uint8_t* relative) {
+  if (!s_.itemMenus || !relative) return nullptr;
   // Extensions of the shell run inside this call: one that fails or throws
   // costs the submenu, never the bar's own menu.
   try {
     std::unique_ptr<ItemShellMenu> menu;
-    if (Failed(s_.itemMenus->MenuFor(*folder, item->RelPidl.get(), &menu))) return nullptr;
+    if (Failed(s_.itemMenus->MenuFor(folder, relative, &menu))) return nullptr;
     return menu;
   } catch (...) {
     return nullptr;
@@ -24,12 +30,7 @@ std::unique_ptr<ItemShellMenu> LaunchBar::BuildItemShellMenu(int32_t row) {
 
 void LaunchBar::RunShellCommand(ItemShellMenu& menu, uint32_t offset, const std::string& name) {
   const BusyScope busy(*this);  // the shell's command may wait in its own dialogs
-  std::string verb;
-  try {
-    verb = menu.Verb(offset);
-  } catch (...) {
-    verb.clear();  // no name: the shell runs the entry itself
-  }
+  const std::string verb = GuardedVerb(menu, offset);
   // The bar's own Delete and Rename keep their name rules, exact paths and
   // questions; both act on the selection, which is the item.
   if (verb == "delete") {
@@ -48,6 +49,14 @@ void LaunchBar::RunShellCommand(ItemShellMenu& menu, uint32_t offset, const std:
   }
   if (Succeeded(result) || result == kResultCancelled) return;
   s_.form.ShowError(ShellCommandFailedText(name, s_.shell.MessageText(result)));
+}
+
+std::string LaunchBar::GuardedVerb(ItemShellMenu& menu, uint32_t offset) {
+  try {
+    return menu.Verb(offset);
+  } catch (...) {
+    return {};  // no name: the shell runs the entry itself
+  }
 }
 
 std::string ItemMenuCaption(std::string_view name) {

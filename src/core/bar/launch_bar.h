@@ -103,6 +103,15 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   // A right click in the list, which has selected the item under the
   // pointer (or none): the menu gains the shell's menu for that item.
   void OnListRightClick(Point listOffset, Point click);
+  // A left click on the item now selected, at `screen`: with categories
+  // opened as menus, a category opens as a cascading menu there.
+  void OnListClick(Point screen);
+  // A right click at `screen` on the entry `command` of the cascading menu
+  // `menu` while it is open: the shell's menu for that item.
+  // The shell's menu for entry `entry` of `level` in the open cascading menu
+  // `menu`, shown at `screen`: true when one of its entries was chosen,
+  // which runs once the cascading menu has closed.
+  bool OnCascadeRightClick(const CascadeMenu& menu, size_t level, size_t entry, Point screen);
   // A wheel turn of `delta` (positive: up, or left on a horizontal wheel
   // negated by the caller) at `inForm`.
   void OnWheel(int32_t delta, Point inForm);
@@ -157,6 +166,9 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   // Whether the Run value starts this program: Autoload's check mark, read
   // each time the menu opens, as other programs change it too.
   bool AutoloadIsOn();
+  // Whether a click on a category opens it as a menu: the mark of "Open
+  // Categories as Menus", read from its stored value each time.
+  bool CategoryMenusOn();
   // The Monitor submenu's entries as the monitors are now.
   std::vector<MonitorEntry> MonitorMenuEntries();
 
@@ -234,8 +246,14 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   void ShowPopupMenu(Point screen, std::optional<int32_t> row = std::nullopt);
   // The shell's menu for `row`, or nothing when it cannot be had.
   std::unique_ptr<ItemShellMenu> BuildItemShellMenu(int32_t row);
+  // The shell's menu for the child `relative` of `folder`, or nothing.
+  std::unique_ptr<ItemShellMenu> GuardedShellMenu(ShellFolder& folder, const uint8_t* relative);
   // Runs the shell's entry `offset` on the item called `name`.
   void RunShellCommand(ItemShellMenu& menu, uint32_t offset, const std::string& name);
+  // The entry's verb; empty when it has none or the shell fails to say.
+  static std::string GuardedVerb(ItemShellMenu& menu, uint32_t offset);
+  // Runs the shell entry chosen in the cascading menu `menu`.
+  void RunCascadeShellCommand(const CascadeMenu& menu);
   void SetViewMode(ViewMode mode);
   void AutoHide1Click();
   void Alwaysontop1Click();
@@ -268,6 +286,14 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   bool closePending_ = false;  // a close came while one was
   bool closing_ = false;       // the close was let through: the form goes
   bool aboutShown_ = false;    // the About window is up
+  // The shell's entry chosen for an item of the open cascading menu.
+  struct CascadeShellCommand {
+    std::unique_ptr<ItemShellMenu> menu;
+    uint32_t offset = 0;
+    size_t level = 0;
+    size_t entry = 0;
+  };
+  std::optional<CascadeShellCommand> cascadeCommand_;
 };
 
 }  // namespace olb

@@ -2,6 +2,7 @@
 #include "core/bar/launch_bar.h"
 #include "core/bar/item_menu.h"
 #include "core/bar/popup_menu.h"
+#include "core/settings/category_menus_store.h"
 #include "core/settings/view_store.h"
 #include "core/wizard/autoload.h"
 
@@ -63,6 +64,9 @@ void LaunchBar::RunCommand(CommandId command) {
       break;
     case CommandId::Alwaysontop1:
       Alwaysontop1Click();
+      break;
+    case CommandId::OpenCategoriesasMenus1:
+      WriteCategoryMenus(s_.registry, !CategoryMenusOn());
       break;
     case CommandId::NewFolder1:
       commands_.NewFolder1Click();

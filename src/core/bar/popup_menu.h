@@ -24,13 +24,14 @@ struct MenuEntry {
   bool IsSeparator() const { return !command.has_value(); }
 };
 
-inline constexpr std::array<MenuEntry, 18> kViewsMenu{{
+inline constexpr std::array<MenuEntry, 19> kViewsMenu{{
     {"LargeIcons1", "&Large Icons", CommandId::LargeIcons1},
     {"ExtraLargeIcons1", "&Extra Large Icons", CommandId::ExtraLargeIcons1},
     {"SmallIcons1", "&Small Icons", CommandId::SmallIcons1},
     {"N2", "", std::nullopt},
     {"AutoHide1", "AutoHide", CommandId::AutoHide1},
     {"Alwaysontop1", "Always on Top", CommandId::Alwaysontop1},
+    {"OpenCategoriesasMenus1", "Open Categories as Menus", CommandId::OpenCategoriesasMenus1},
     {"N3", "", std::nullopt},
     {"NewFolder1", "New Folder", CommandId::NewFolder1},
     {"NewShortut1", "New Shortcut", CommandId::NewShortut1},

@@ -113,27 +113,36 @@ std::optional<std::string> FolderModel::TakeListProblem() {
   return problem;
 }
 
-void FolderModel::FillItemList(std::shared_ptr<ShellFolder> folder) {
-  WaitCursor wait(services_.cursor);
+HResult ListChildren(ShellFolder& folder, ItemList* out) {
   std::unique_ptr<ShellEnumerator> children;
-  Check(folder->EnumObjects(kEnumEverything, &children));
-  if (!children) Raise(kResultFail);
-
-  current_ = std::move(folder);
-  ClearItemList();
-  // Names are not needed to sort: they are asked for when the list first
-  // shows an item or type-ahead reaches it.
+  const HResult started = folder.EnumObjects(kEnumEverything, &children);
+  if (Failed(started)) return started;
+  if (!children) return kResultFail;
+  ItemList items;
+  // Names are not needed to sort: they are asked for when first shown.
   OwnedPidl relative;
   while (children->Next(&relative) == kResultOk) {
     if (!relative) continue;
     auto item = std::make_unique<PShellItem>();
     item->RelPidl = std::move(relative);
-    items_.push_back(std::move(item));
+    items.push_back(std::move(item));
   }
   // A stable merge sort stays inside the list even if a shell's comparison
   // is not a consistent order.
-  std::stable_sort(items_.begin(), items_.end(),
-                   [this](const auto& a, const auto& b) { return CompareItems(*a, *b) < 0; });
+  std::stable_sort(items.begin(), items.end(), [&folder](const auto& a, const auto& b) {
+    return OrderFromCompareResult(folder.CompareIDs(0, a->RelPidl.get(), b->RelPidl.get())) < 0;
+  });
+  *out = std::move(items);
+  return kResultOk;
+}
+
+void FolderModel::FillItemList(std::shared_ptr<ShellFolder> folder) {
+  WaitCursor wait(services_.cursor);
+  ItemList children;
+  Check(ListChildren(*folder, &children));
+  current_ = std::move(folder);
+  ClearItemList();
+  items_ = std::move(children);
   services_.list.SetItemCount(ItemCount());
   services_.list.Repaint();
 }

@@ -48,6 +48,11 @@ inline constexpr size_t kShellPathLimit = 260;
 // reason, and a note when its path is too long for the shell to list.
 std::string FolderProblemText(std::string_view path, std::string_view reason);
 
+// The children of `folder` in its own order (its first column), as fresh
+// records without details. A failing start of the enumeration gives its
+// code and leaves `out` alone; a reading that stops early keeps what came.
+HResult ListChildren(ShellFolder& folder, ItemList* out);
+
 class FolderModel {
  public:
   FolderModel(const FolderServices& services, FolderPaths& paths);

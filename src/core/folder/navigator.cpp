@@ -37,7 +37,7 @@ void Navigator::ListViewDblClick() {
   if (model_.ItemIsFolder(*folder, item->RelPidl.get())) {
     OpenFolderItem(*item);
   } else {
-    LaunchItem(*item);
+    LaunchChild(item->ItemName, model_.CurrentPidl(), item->RelPidl.get());
   }
 }
 
@@ -45,7 +45,13 @@ void Navigator::OpenFolderItem(const PShellItem& item) {
   OwnedPidl absolute = ConcatPidls(model_.Allocator(), model_.CurrentPidl(), item.RelPidl.get());
   if (!absolute) model_.Raise(kResultOutOfMemory);
   // `item` belongs to the records that OpenFolder replaces: not used after
-  // this. The path names the folder if it turns out to be gone.
+  // this.
+  OpenFolderAt(std::move(absolute));
+}
+
+void Navigator::OpenFolderAt(OwnedPidl absolute) {
+  if (!absolute) model_.Raise(kResultInvalidArg);
+  // The path names the folder if it turns out to be gone.
   ShellFolder* desktop = model_.DesktopFolder();
   const std::string path = desktop ? model_.GetDisplayName(*desktop, absolute.get(), true) : "";
   bool opened = false;
@@ -73,20 +79,20 @@ void Navigator::OpenFolderItem(const PShellItem& item) {
   if (std::optional<std::string> problem = model_.TakeListProblem()) host_.ShowError(*problem);
 }
 
-void Navigator::LaunchItem(const PShellItem& item) {
+void Navigator::LaunchChild(std::string caption, const uint8_t* folderAbsolute,
+                            const uint8_t* relative) {
   ShellOpenRequest request;
   try {
-    OwnedPidl absolute = ConcatPidls(model_.Allocator(), model_.CurrentPidl(), item.RelPidl.get());
+    OwnedPidl absolute = ConcatPidls(model_.Allocator(), folderAbsolute, relative);
     ShellFolder* desktop = model_.DesktopFolder();
     if (!absolute) model_.Raise(kResultOutOfMemory);
     if (!desktop) return;
     request = LaunchRequestFor(model_.GetDisplayName(*desktop, absolute.get(), true));
   } catch (const std::exception& e) {
-    host_.ShowError("Cannot open \"" + item.ItemName + "\": " + e.what());
+    host_.ShowError("Cannot open \"" + caption + "\": " + e.what());
     return;
   }
   // The shell says nothing of a broken shortcut or a file it cannot open.
-  const std::string caption = item.ItemName;
   const intptr_t answer = launcher_.ShellOpen(request);
   std::optional<std::string> failed = LaunchFailureMessage(caption, request.file, answer);
   // Not found: the item itself may have gone, which is not its target's fault.

@@ -60,10 +60,16 @@ class Navigator {
   void UpOneLevel();
   // Runs the key's action; false when the key is left to the control.
   bool ListViewKeyDown(uint16_t virtualKey, uint32_t modifiers);
+  // Opens the folder at `absolute` (taken over) in place, as a double click
+  // on it does.
+  void OpenFolderAt(OwnedPidl absolute);
+  // Starts the child `relative` of the folder at `folderAbsolute`, called
+  // `caption`, as a double click on it does: the same launch rules, the
+  // same messages.
+  void LaunchChild(std::string caption, const uint8_t* folderAbsolute, const uint8_t* relative);
 
  private:
   void OpenFolderItem(const PShellItem& item);
-  void LaunchItem(const PShellItem& item);
 
   FolderModel& model_;
   Launcher& launcher_;

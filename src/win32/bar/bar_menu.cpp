@@ -53,6 +53,11 @@ std::optional<CommandId> BarWindow::TrackMenu(Point screen, const ItemMenu* item
   // (and the user) change it too.
   if (controller_->AutoloadIsOn())
     CheckMenuItem(popup.get(), static_cast<UINT>(CommandId::Autoload1), MF_BYCOMMAND | MF_CHECKED);
+  // So is the stored choice of opening categories as menus.
+  if (controller_->CategoryMenusOn()) {
+    CheckMenuItem(popup.get(), static_cast<UINT>(CommandId::OpenCategoriesasMenus1),
+                  MF_BYCOMMAND | MF_CHECKED);
+  }
   // The menu needs the bar as foreground window to close when the user
   // clicks elsewhere.
   SetForegroundWindow(hwnd_);

@@ -1,4 +1,5 @@
 #include "win32/bar/bar_window.h"
+#include "win32/bar/cascade_popup.h"
 
 #include "core/settings/placement.h"
 #include "win32/adapters/win32_help_viewer.h"
@@ -288,6 +289,7 @@ LRESULT BarWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   if (controller_ && controller_->created() && DockingMessage(msg, wp, lp, result)) return result;
   if (folder_ && folder_->HandleFormMessage(msg, wp, lp, result)) return result;
   if (openShellMenu_ && openShellMenu_->HandleMenuMessage(msg, wp, lp, result)) return result;
+  if (openCascade_ && openCascade_->HandleMenuMessage(msg, wp, lp, result)) return result;
 
   switch (msg) {
     case WM_GETMINMAXINFO:

@@ -31,6 +31,8 @@
 
 namespace olb::win {
 
+class CascadePopup;
+
 // The bar window's class: a second start finds the first copy by it.
 inline constexpr wchar_t kBarClassName[] = L"TOVB_Form1";
 
@@ -78,6 +80,8 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
   Point CursorPos() override;
   Size DoubleClickDistance() override;
   std::optional<CommandId> TrackMenu(Point screen, const ItemMenu* item) override;
+  std::optional<uint16_t> TrackCascadeMenu(Point screen, CascadeMenu& menu) override;
+  std::optional<uint32_t> TrackShellMenu(Point screen, ItemShellMenu& menu) override;
   void ShowError(const std::string& message) override;
   bool Confirm(const std::string& question) override;
   void ShowMessage(std::string_view text, std::string_view caption) override;
@@ -114,6 +118,8 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
   // The shell's item menus, and the one open in the bar's menu.
   std::unique_ptr<Win32ItemShellMenus> itemMenus_;
   Win32ItemShellMenu* openShellMenu_ = nullptr;
+  // The category's cascading menu while it is open.
+  CascadePopup* openCascade_ = nullptr;
   std::unique_ptr<LaunchBar> controller_;
   // Files dropped onto the bar and items dragged out of the list.
   std::unique_ptr<BarDragDrop> dragDrop_;

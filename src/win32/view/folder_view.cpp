@@ -26,6 +26,12 @@ void FolderView::Attach(LaunchBar& bar) {
   list_.SetModel(&bar.model());
   ListViewHandlers& h = list_.handlers();
   h.dblClick = [this] { bar_->OnDoubleClick(); };
+  // A category opened as a menu opens at the pointer.
+  h.click = [this] {
+    POINT at{};
+    GetCursorPos(&at);
+    bar_->OnListClick({at.x, at.y});
+  };
   h.editBegan = [this](int row) { bar_->OnLabelEditBegan(row); };
   h.keyDown = [this](uint16_t key, uint32_t mods) { return bar_->OnListKey(key, mods); };
   h.typed = [this](char16_t unit, uint32_t timeMs) { return bar_->OnListChar(unit, timeMs); };

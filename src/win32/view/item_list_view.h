@@ -22,6 +22,8 @@ namespace olb::win {
 
 struct ListViewHandlers {
   std::function<void()> dblClick;  // also Enter, through keyDown
+  // A left click released where it was pressed (no drag).
+  std::function<void()> click;
   // The in-place editor opened on `row`.
   std::function<void(int row)> editBegan;
   // The key's action ran: true; left to the control: false.

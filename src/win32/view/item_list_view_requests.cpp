@@ -74,6 +74,9 @@ bool TMyListView::OnNotify(NMHDR& header, LRESULT& result) {
     case NM_DBLCLK:
       if (handlers_.dblClick) handlers_.dblClick();
       return true;
+    case NM_CLICK:
+      if (handlers_.click) handlers_.click();
+      return true;
     case LVN_BEGINLABELEDITW:
     case LVN_BEGINLABELEDITA: {
       // The editor starts from the whole name, not a caption cut to fit.
