@@ -57,6 +57,7 @@ class SimBarForm : public BarForm {
     if (whileAbout) whileAbout();
   }
   void CloseAbout() override { ++aboutClosed; }
+  void ShowSettings() override { ++settingsShown; }
   HelpViewer& Help() override { return help_; }
   void HideBar() override { visible = false; }
   void ShowBar() override { visible = true; }
@@ -81,6 +82,7 @@ class SimBarForm : public BarForm {
   bool confirmAnswer = true;
   int aboutShown = 0;
   int aboutClosed = 0;
+  int settingsShown = 0;
   std::function<void()> whileAbout;
   bool visible = true;
   bool closed = false;

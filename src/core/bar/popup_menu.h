@@ -24,7 +24,7 @@ struct MenuEntry {
   bool IsSeparator() const { return !command.has_value(); }
 };
 
-inline constexpr std::array<MenuEntry, 18> kViewsMenu{{
+inline constexpr std::array<MenuEntry, 19> kViewsMenu{{
     {"LargeIcons1", "&Large Icons", CommandId::LargeIcons1},
     {"ExtraLargeIcons1", "&Extra Large Icons", CommandId::ExtraLargeIcons1},
     {"SmallIcons1", "&Small Icons", CommandId::SmallIcons1},
@@ -40,6 +40,7 @@ inline constexpr std::array<MenuEntry, 18> kViewsMenu{{
     {"UpdateBar1", "Update Bar", CommandId::UpdateBar1},
     {"N1", "", std::nullopt},
     {"Autoload1", "Autoload", CommandId::Autoload1},
+    {"Settings1", "Settings\u2026", CommandId::Settings1},
     {"Help1", "Help", CommandId::Help1},
     {"About1", "About", CommandId::About1},
     {"N4", "", std::nullopt},

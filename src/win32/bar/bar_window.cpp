@@ -53,13 +53,20 @@ BarWindow::BarWindow(HINSTANCE instance, HWND owner, Registry& registry, UINT ap
   watcher_ = std::make_unique<Win32FolderWatcher>(hwnd_, kFolderChangedMessage);
   icons_ = std::make_unique<Win32IconFetcher>(hwnd_, kIconsFetchedMessage);
   itemMenus_ = std::make_unique<Win32ItemShellMenus>(hwnd_);
+  hotkey_ = std::make_unique<Win32HotkeyPort>(hwnd_, folder_->list().hwnd());
   FolderView& f = *folder_;
-  controller_ = std::make_unique<LaunchBar>(
-      BarServices{*shell_,       *ops_,           desktop_, registry,   f.shell(),
-                  f.allocator(), f.list(),        f.list(), f.strips(), f.cursor(),
-                  f.time(),      f.launcher(),    files_,   *chooser_,  *rows_,
-                  programs_,     *watcher_,       *this,    textCase_,  ExecutablePath(),
-                  icons_.get(),  itemMenus_.get()});
+  controller_ = std::make_unique<LaunchBar>(BarServices{*shell_,      *ops_,
+                                                        desktop_,     registry,
+                                                        f.shell(),    f.allocator(),
+                                                        f.list(),     f.list(),
+                                                        f.strips(),   f.cursor(),
+                                                        f.time(),     f.launcher(),
+                                                        files_,       *chooser_,
+                                                        *rows_,       programs_,
+                                                        *watcher_,    *this,
+                                                        textCase_,    ExecutablePath(),
+                                                        icons_.get(), itemMenus_.get(),
+                                                        hotkey_.get()});
   folder_->Attach(*controller_);
   dragDrop_ = std::make_unique<BarDragDrop>(hwnd_, *folder_, *controller_);
   // The form's creation handler.
@@ -184,7 +191,10 @@ void BarWindow::FormPaint() {
 // the bar is no such window: the system makes it active when another
 // program's window closes, and a click on the bar then comes "from" it.
 void BarWindow::OnActivate(WPARAM wp, LPARAM lp) {
-  if (LOWORD(wp) == WA_INACTIVE) return;
+  if (LOWORD(wp) == WA_INACTIVE) {
+    controller_->OnDeactivate();
+    return;
+  }
   const HWND previous = reinterpret_cast<HWND>(lp);
   controller_->OnActivate(previous && previous != GetWindow(hwnd_, GW_OWNER) &&
                           GetWindowThreadProcessId(previous, nullptr) == GetCurrentThreadId());
@@ -325,6 +335,9 @@ LRESULT BarWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case kIconsFetchedMessage:
       if (controller_) controller_->OnIconsFetched();
+      return 0;
+    case WM_HOTKEY:
+      if (controller_ && wp == Win32HotkeyPort::kHotkeyId) controller_->OnHotkey();
       return 0;
     case WM_RBUTTONDOWN:
     case WM_LBUTTONDOWN:

@@ -17,6 +17,7 @@
 #include "win32/adapters/win32_app_bar_shell.h"
 #include "win32/adapters/win32_file_chooser.h"
 #include "win32/adapters/win32_folder_watcher.h"
+#include "win32/adapters/win32_hotkey_port.h"
 #include "win32/adapters/win32_icon_fetcher.h"
 #include "win32/adapters/win32_item_shell_menu.h"
 #include "win32/adapters/win32_file_ops.h"
@@ -55,6 +56,8 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
   // Open and close the About window (set by start-up).
   std::function<void()> showAboutPage;
   std::function<void()> closeAboutPage;
+  // Shows the Settings window modally (set by start-up).
+  std::function<void()> showSettings;
   // Replaces the HTML Help viewer that Help opens topics in.
   void SetHelpViewer(std::unique_ptr<HelpViewer> viewer) { help_ = std::move(viewer); }
 
@@ -83,6 +86,9 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
   void ShowMessage(std::string_view text, std::string_view caption) override;
   void ShowAbout() override;
   void CloseAbout() override;
+  void ShowSettings() override {
+    if (showSettings) showSettings();
+  }
   HelpViewer& Help() override;
   void HideBar() override { ShowWindow(hwnd_, SW_HIDE); }
   void ShowBar() override { ShowWindow(hwnd_, SW_SHOW); }
@@ -114,6 +120,8 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
   // The shell's item menus, and the one open in the bar's menu.
   std::unique_ptr<Win32ItemShellMenus> itemMenus_;
   Win32ItemShellMenu* openShellMenu_ = nullptr;
+  // The global hotkey, held while the controller lives.
+  std::unique_ptr<Win32HotkeyPort> hotkey_;
   std::unique_ptr<LaunchBar> controller_;
   // Files dropped onto the bar and items dragged out of the list.
   std::unique_ptr<BarDragDrop> dragDrop_;

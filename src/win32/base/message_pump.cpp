@@ -1,8 +1,56 @@
 #include "win32/base/message_pump.h"
 
-#include <windows.h>
+#include <vector>
 
 namespace olb::win {
+namespace {
+
+struct ThreadWindows {
+  HWND except;
+  std::vector<HWND> disabled;
+};
+
+BOOL CALLBACK DisableOne(HWND w, LPARAM lp) {
+  auto* t = reinterpret_cast<ThreadWindows*>(lp);
+  if (w != t->except && IsWindowVisible(w) && IsWindowEnabled(w)) {
+    EnableWindow(w, FALSE);
+    t->disabled.push_back(w);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+bool RunModal(HWND window, HWND focus, const std::function<bool()>& done,
+              const std::function<void()>& shown) {
+  // Undoes the modal state however the loop ends.
+  struct ModalScope {
+    HWND window;
+    ThreadWindows others;
+    ~ModalScope() {
+      for (HWND w : others.disabled) EnableWindow(w, TRUE);
+      ShowWindow(window, SW_HIDE);
+    }
+  } scope{window, {window, {}}};
+  EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&scope.others));
+  ShowWindow(window, SW_SHOW);
+  SetForegroundWindow(window);
+  SetFocus(focus);
+  if (shown) shown();
+  MSG msg;
+  while (!done()) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+      return false;
+    }
+    if (!IsDialogMessageW(window, &msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }
+  return true;
+}
 
 void RunMessageLoop(const std::function<bool()>& done) {
   MSG msg;
