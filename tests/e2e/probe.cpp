@@ -6,6 +6,9 @@
 //   olb_probe close CLASS         posts WM_CLOSE to it
 //   olb_probe windows             lists the top-level windows
 //   olb_probe hold MS             keeps a window of its own active for MS ms
+//   olb_probe takehotkey MS       holds the hotkey Ctrl+Alt+Space for MS ms,
+//                                 as another program may (exit 1 when it is
+//                                 held already)
 //   olb_probe dismiss TITLE MS    waits for a message box with this title,
 //                                 prints its text and presses its OK button
 //   olb_probe view CLASS          prints facts about the bar's item list and
@@ -589,6 +592,13 @@ int Hold(int ms) {
   return 0;
 }
 
+int TakeHotkey(int ms) {
+  if (!RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, VK_SPACE)) return 1;
+  Sleep(static_cast<DWORD>(ms));
+  UnregisterHotKey(nullptr, 1);
+  return 0;
+}
+
 struct ClassCount {
   const wchar_t* cls;
   int count;
@@ -804,6 +814,7 @@ int ChangeMode(int width, int height) {
 int wmain(int argc, wchar_t** argv) {
   if (argc == 2 && std::wstring(argv[1]) == L"windows") return EnumWindows(PrintWindow, 0) ? 0 : 1;
   if (argc == 3 && std::wstring(argv[1]) == L"hold") return Hold(_wtoi(argv[2]));
+  if (argc == 3 && std::wstring(argv[1]) == L"takehotkey") return TakeHotkey(_wtoi(argv[2]));
   if (argc == 2 && std::wstring(argv[1]) == L"taskbarcreated") {
     const UINT created = RegisterWindowMessageW(L"TaskbarCreated");
     DWORD_PTR ignored = 0;

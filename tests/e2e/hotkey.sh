@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# The global hotkey with real keys: with another program active, Ctrl+Alt+
+# Space brings an auto-hidden bar out with the keyboard on its list; Esc and
+# a second press give the keyboard back. The Settings window opens from the
+# menu with every label whole, and says so when another program holds the
+# hotkey.
+set -u
+EXE=$1 PROBE=$2 OUT=$3
+. "$(dirname "$0")/lib.sh"
+trap 'stop_bar >/dev/null 2>&1; finish' EXIT
+
+hidden="-98,0,2,768"
+shown="0,0,100,768"
+edge=left
+
+reg_clear
+root=$(root_folder_unix)
+rm -rf "$root"
+mkdir -p "$root"
+for n in Alpha Beta Gamma; do echo "$n" >"$root/$n.txt"; done
+xdotool mousemove 600 300
+reg_set_options "$(record 0 1 0)"
+check "an auto-hidden left bar starts" start_bar
+check "it waits hidden" rect_becomes "$hidden"
+
+other_has_keyboard() { [ "$(probe info Static | sed -n 's/^foreground=//p')" = 1 ]; }
+bar_has_keyboard() { info_is foreground 1 && view_is list_focused 1; }
+probe_text_has() { probe text "$1" "$2" | grep -qF "$3"; }
+
+timeout -k 2 60 wine "$PROBE" hold 40000 </dev/null >/dev/null 2>&1 &
+holder=$!
+probe wait Static 5000 >/dev/null
+check "another program has the keyboard" wait_until 5000 other_has_keyboard
+
+xdotool key ctrl+alt+space
+check "the hotkey slides the bar out" rect_becomes "$shown"
+check "and gives its list the keyboard" wait_until 3000 bar_has_keyboard
+screenshot hotkey-forward
+sleep 1
+check "it stays out while it has the keyboard" test "$(info_of rect)" = "$shown"
+
+xdotool key Escape
+check "Esc gives the keyboard back" wait_until 3000 other_has_keyboard
+# Wine follows the pointer only over its own windows: it goes onto the
+# other program's.
+xdotool mousemove 730 610 sleep 0.1 mousemove 740 620
+check "and the bar slides back in" rect_becomes "$hidden"
+
+xdotool key ctrl+alt+space
+check "a press brings it out again" wait_until 3000 bar_has_keyboard
+xdotool key ctrl+alt+space
+check "the next press gives the keyboard back" wait_until 3000 other_has_keyboard
+kill "$holder" 2>/dev/null
+wait "$holder" 2>/dev/null
+
+# The Settings window, from the menu of the bar brought out by the hotkey.
+xdotool key ctrl+alt+space
+wait_until 3000 bar_has_keyboard
+check "the menu opens on the title strip" open_menu $(title_point 300)
+menu_pick Settings1
+check "Settings opens from the menu" probe wait TSettingsForm 5000
+check "its labels fit" probe labels TSettingsForm
+screenshot hotkey-settings
+xdotool key Escape
+check "Esc closes it" probe gone TSettingsForm 5000
+check "the list has the keyboard back" wait_until 3000 bar_has_keyboard
+stop_bar
+
+# Another program holds the hotkey: the bar runs without and says so in
+# its Settings window.
+timeout -k 2 60 wine "$PROBE" takehotkey 30000 </dev/null >/dev/null 2>&1 &
+taker=$!
+sleep 1
+reg_set_options "$(record 0 0 0)"
+check "the bar starts while the hotkey is taken" start_bar
+check "the menu opens" open_menu $(title_point 300)
+menu_pick Settings1
+check "Settings says the hotkey is held by another program" \
+  wait_until 5000 probe_text_has TSettingsForm 231 "Another program holds this hotkey"
+check "the note fits too" probe labels TSettingsForm
+screenshot hotkey-taken
+xdotool key Escape
+probe gone TSettingsForm 5000 >/dev/null
+kill "$taker" 2>/dev/null
+wait "$taker" 2>/dev/null
