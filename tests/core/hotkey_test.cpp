@@ -60,6 +60,8 @@ TEST(HotkeySummon, ATakenHotkeyIsReportedAndTheBarRunsWithout) {
   EXPECT_FALSE(summon.taken());
   EXPECT_EQ(port.held, free);
   EXPECT_EQ(ReadHotkey(registry), free) << "the choice is stored";
+  EXPECT_FALSE(summon.Change(kDefaultHotkey));
+  EXPECT_TRUE(summon.taken()) << "choosing a taken one says so too";
 
   EXPECT_TRUE(summon.Change(Hotkey{}));
   EXPECT_FALSE(summon.taken()) << "no hotkey is not a taken one";

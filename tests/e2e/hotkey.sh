@@ -3,7 +3,8 @@
 # Space brings an auto-hidden bar out with the keyboard on its list; Esc and
 # a second press give the keyboard back. The Settings window opens from the
 # menu with every label whole, and says so when another program holds the
-# hotkey.
+# hotkey. A screen reader's calls (AccessibleObjectFromWindow) name the
+# title strip, the Up button and the scroll strips of a category.
 set -u
 EXE=$1 PROBE=$2 OUT=$3
 . "$(dirname "$0")/lib.sh"
@@ -18,6 +19,8 @@ root=$(root_folder_unix)
 rm -rf "$root"
 mkdir -p "$root"
 for n in Alpha Beta Gamma; do echo "$n" >"$root/$n.txt"; done
+mkdir "$root/Games"
+for n in Chess Go Poker; do echo "$n" >"$root/Games/$n.txt"; done
 xdotool mousemove 600 300
 reg_set_options "$(record 0 1 0)"
 check "an auto-hidden left bar starts" start_bar
@@ -55,7 +58,7 @@ wait "$holder" 2>/dev/null
 
 # The Settings window, from the menu of the bar brought out by the hotkey.
 xdotool key ctrl+alt+space
-wait_until 3000 bar_has_keyboard
+rect_becomes "$shown" && wait_until 3000 bar_has_keyboard
 check "the menu opens on the title strip" open_menu $(title_point 300)
 menu_pick Settings1
 check "Settings opens from the menu" probe wait TSettingsForm 5000
@@ -64,6 +67,21 @@ screenshot hotkey-settings
 xdotool key Escape
 check "Esc closes it" probe gone TSettingsForm 5000
 check "the list has the keyboard back" wait_until 3000 bar_has_keyboard
+
+# The category Games (folders come first), opened with the keyboard.
+xdotool key Home Return
+title_is_games() { probe accnames TOVB_Form1 | grep -qx "Ovel Launch Bar — Games|title bar"; }
+check "the title strip is named for the folder shown" wait_until 3000 title_is_games
+names=$(probe accnames TOVB_Form1)
+printf '     %s\n' "$names"
+check "the Up button is named for where it goes" grep -qx "Up to Ovel Launch Bar|push button" <<<"$names"
+check "the strips are named" \
+  bash -c 'grep -qx "Scroll back|push button" <<<"$0" && grep -qx "Scroll forward|push button" <<<"$0"' "$names"
+# Wine's oleacc has no items for a list view; the names the list control's
+# own accessibility gives on Windows are its item texts, read here.
+check "the first three items are named" \
+  test "$(probe captions TOVB_Form1 | head -n 3 | tr '\n' ,)" = "Chess.txt,Go.txt,Poker.txt,"
+screenshot hotkey-category
 stop_bar
 
 # Another program holds the hotkey: the bar runs without and says so in

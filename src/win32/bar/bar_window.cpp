@@ -69,6 +69,12 @@ BarWindow::BarWindow(HINSTANCE instance, HWND owner, Registry& registry, UINT ap
                                                         hotkey_.get()});
   folder_->Attach(*controller_);
   dragDrop_ = std::make_unique<BarDragDrop>(hwnd_, *folder_, *controller_);
+  accessibility_ = std::make_unique<BarAccessibility>(hwnd_, folder_->list().hwnd(), [this] {
+    const FolderPaths& p = controller_->paths();
+    return AccessibleParts(layout(), controller_->scroller().strips(), p.CurrentPath, p.RootPath);
+  });
+  // The keyboard focus is always drawn, whatever input came last.
+  SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
   // The form's creation handler.
   SetWindowPos(hwnd_, nullptr, 0, 0, ScaleToDpi(kCreatedWidth, dpi), WindowRectOf(hwnd_).Height(),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -101,6 +107,16 @@ FormSizes BarWindow::Sizes() {
 void BarWindow::PlaceParts(const BarLayout& layout) {
   folder_->Place(layout);
   InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void BarWindow::InvalidateTitle() {
+  InvalidateRect(hwnd_, nullptr, FALSE);
+  // A reader that meets the button window itself reads its window text (it
+  // draws a glyph only).
+  const FolderPaths& p = controller_->paths();
+  SetWindowTextW(folder_->upButton().button(),
+                 Widen(UpButtonName(p.CurrentPath, p.RootPath)).c_str());
+  if (accessibility_) accessibility_->TitleChanged();
 }
 
 void BarWindow::InvalidateList() {
@@ -336,6 +352,9 @@ LRESULT BarWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case kIconsFetchedMessage:
       if (controller_) controller_->OnIconsFetched();
       return 0;
+    case WM_GETOBJECT:
+      if (accessibility_ && accessibility_->Answer(wp, lp, result)) return result;
+      break;
     case WM_HOTKEY:
       if (controller_ && wp == Win32HotkeyPort::kHotkeyId) controller_->OnHotkey();
       return 0;

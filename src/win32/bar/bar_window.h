@@ -24,6 +24,7 @@
 #include "win32/adapters/win32_desktop.h"
 #include "win32/adapters/win32_program_starter.h"
 #include "win32/adapters/win32_text_case.h"
+#include "win32/bar/bar_accessible.h"
 #include "win32/bar/bar_drag_drop.h"
 #include "win32/bar/hwnd_bar_ops.h"
 #include "win32/base/window.h"
@@ -72,7 +73,7 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
   FormSizes Sizes() override;
   void PlaceParts(const BarLayout& layout) override;
   void SetUpButtonEnabled(bool enabled) override { folder_->SetUpButtonEnabled(enabled); }
-  void InvalidateTitle() override { InvalidateRect(hwnd_, nullptr, FALSE); }
+  void InvalidateTitle() override;
   void InvalidateList() override;
   void RestartTimer(TimerId id) override;
   void StopTimer(TimerId id) override;
@@ -125,6 +126,8 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
   std::unique_ptr<LaunchBar> controller_;
   // Files dropped onto the bar and items dragged out of the list.
   std::unique_ptr<BarDragDrop> dragDrop_;
+  // What screen readers are told of the painted parts.
+  std::unique_ptr<BarAccessibility> accessibility_;
   // Made on the first Help request.
   std::unique_ptr<HelpViewer> help_;
 };
