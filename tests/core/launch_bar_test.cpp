@@ -695,6 +695,16 @@ TEST_F(LaunchBarSession, TheHotkeyBringsAHiddenBarForwardAndGivesTheKeyboardBack
   bar.OnHotkey();
   EXPECT_EQ(hotkeys.foreground, kEditor) << "the second press gives the keyboard back";
 
+  // A press that came while the bar slid in: it ends hidden, and comes out
+  // again at the next tick while it has the keyboard.
+  bar.OnHotkey();
+  bar.engine().SetAutoHideShown(false);
+  form.active = true;
+  bar.OnTimer(TimerId::Timer1);
+  EXPECT_TRUE(bar.engine().state().AutoHideShown);
+  bar.OnHotkey();
+  form.active = false;
+
   bar.OnHotkey();
   EXPECT_TRUE(bar.OnListKey(kVkEscape, 0));
   EXPECT_EQ(hotkeys.foreground, kEditor) << "so does Esc";
@@ -705,7 +715,7 @@ TEST_F(LaunchBarSession, TheHotkeyBringsAHiddenBarForwardAndGivesTheKeyboardBack
   bar.OnDeactivate();
   bar.OnHotkey();
   EXPECT_EQ(hotkeys.foreground, sim::SimHotkeyPort::kBar);
-  EXPECT_EQ(hotkeys.broughtForward, 4);
+  EXPECT_EQ(hotkeys.broughtForward, 5);
   bar.Destroy();
   EXPECT_FALSE(hotkeys.held);
 }

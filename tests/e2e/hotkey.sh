@@ -53,10 +53,10 @@ xdotool key ctrl+alt+space
 check "a press brings it out again" wait_until 3000 bar_has_keyboard
 xdotool key ctrl+alt+space
 check "the next press gives the keyboard back" wait_until 3000 other_has_keyboard
-kill "$holder" 2>/dev/null
-wait "$holder" 2>/dev/null
 
-# The Settings window, from the menu of the bar brought out by the hotkey.
+# The Settings window, from the menu of the bar brought out by the hotkey
+# (while the other program lives: without a window of Wine's own having
+# the display's keyboard, no key reaches Wine).
 xdotool key ctrl+alt+space
 rect_becomes "$shown" && wait_until 3000 bar_has_keyboard
 check "the menu opens on the title strip" open_menu $(title_point 300)
@@ -83,6 +83,8 @@ check "the first three items are named" \
   test "$(probe captions TOVB_Form1 | head -n 3 | tr '\n' ,)" = "Chess.txt,Go.txt,Poker.txt,"
 screenshot hotkey-category
 stop_bar
+kill "$holder" 2>/dev/null
+wait "$holder" 2>/dev/null
 
 # Another program holds the hotkey: the bar runs without and says so in
 # its Settings window.

@@ -11,7 +11,7 @@ void HotkeySummon::Start() {
 
 void HotkeySummon::Stop() {
   port_.Unregister();
-  previous_ = 0;
+  OnDeactivated();
 }
 
 bool HotkeySummon::Change(const Hotkey& hotkey) {
@@ -26,9 +26,11 @@ HotkeySummon::Press HotkeySummon::OnPress() {
   const WindowToken foreground = port_.Foreground();
   if (foreground != 0 && port_.IsBar(foreground)) {
     if (GiveBack()) return Press::GaveBack;
+    forward_ = true;
     return Press::BringForward;  // the keyboard goes to the list again
   }
   previous_ = foreground;
+  forward_ = true;
   return Press::BringForward;
 }
 
@@ -39,6 +41,7 @@ bool HotkeySummon::OnEscape() {
 bool HotkeySummon::GiveBack() {
   const WindowToken previous = previous_;
   previous_ = 0;
+  forward_ = false;
   return previous != 0 && port_.GiveFocusTo(previous);
 }
 

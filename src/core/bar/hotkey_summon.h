@@ -34,7 +34,12 @@ class HotkeySummon {
   // hotkey took it from.
   bool OnEscape();
   // The bar lost the keyboard: the user went elsewhere on their own.
-  void OnDeactivated() { previous_ = 0; }
+  void OnDeactivated() {
+    previous_ = 0;
+    forward_ = false;
+  }
+  // The hotkey brought the bar forward and it has kept the keyboard since.
+  bool forward() const { return forward_; }
 
  private:
   bool GiveBack();
@@ -44,6 +49,7 @@ class HotkeySummon {
   Hotkey hotkey_;
   bool taken_ = false;
   WindowToken previous_ = 0;  // where the keyboard returns; 0: nowhere
+  bool forward_ = false;
 };
 
 }  // namespace olb

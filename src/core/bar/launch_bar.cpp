@@ -162,8 +162,13 @@ void LaunchBar::StartRevealTimer() {
 }
 
 void LaunchBar::Timer1Timer() {
-  if (Timer1WantsSlideIn(s_.form.IsActive(), s_.desktop.MessagePos(), s_.window.WindowRect(),
-                         s_.form.DoubleClickDistance())) {
+  // A bar the hotkey brought forward stays out while it has the keyboard,
+  // even if a slide in that was under way when the key came ended hidden.
+  if (hotkey_ && hotkey_->forward() && options_.AutoHide && s_.form.IsActive() &&
+      !engine_.state().AutoHideShown) {
+    engine_.SetAutoHideShown(true);
+  } else if (Timer1WantsSlideIn(s_.form.IsActive(), s_.desktop.MessagePos(), s_.window.WindowRect(),
+                                s_.form.DoubleClickDistance())) {
     engine_.SetAutoHideShown(false);
   } else if (engine_.HiddenOnInnerEdge() && s_.window.WindowRect().Contains(s_.form.CursorPos())) {
     // The reveal timer's tick finds out whether the pointer rests there.

@@ -5,6 +5,7 @@
 #include "win32/base/message_pump.h"
 #include "win32/base/dpi.h"
 #include "win32/base/error_box.h"
+#include "win32/base/high_contrast.h"
 #include "win32/bar/title_painter.h"
 #include "win32/base/module_path.h"
 #include "win32/base/unicode.h"
@@ -194,9 +195,15 @@ void BarWindow::FormPaint() {
   const int saved = SaveDC(dc);
   IntersectClipRect(dc, grip.left, grip.top, grip.right, grip.bottom);
   SetViewportOrgEx(dc, grip.left, grip.top, nullptr);
-  PaintTitle(dc, instance_,
-             PlaceTitleForDpi(options().Edge, {grip.Width(), grip.Height()}, engine().dpi()),
-             controller_->titleText());
+  TitlePlacement title =
+      PlaceTitleForDpi(options().Edge, {grip.Width(), grip.Height()}, engine().dpi());
+  if (HighContrastOn()) {
+    // The system's colours instead of the designed picture and colours.
+    title.bitmap = {};
+    title.text = SystemRgb(COLOR_BTNTEXT);
+    title.background = SystemRgb(COLOR_BTNFACE);
+  }
+  PaintTitle(dc, instance_, title, controller_->titleText());
   RestoreDC(dc, saved);
   folder_->PaintStrips(dc);
   EndPaint(hwnd_, &ps);
@@ -352,6 +359,10 @@ LRESULT BarWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case kIconsFetchedMessage:
       if (controller_) controller_->OnIconsFetched();
       return 0;
+    case WM_SYSCOLORCHANGE:
+      // The title strip follows the colours (High Contrast on or off).
+      InvalidateRect(hwnd_, nullptr, TRUE);
+      break;
     case WM_GETOBJECT:
       if (accessibility_ && accessibility_->Answer(wp, lp, result)) return result;
       break;

@@ -24,14 +24,18 @@ BOOL CALLBACK DisableOne(HWND w, LPARAM lp) {
 bool RunModal(HWND window, HWND focus, const std::function<bool()>& done,
               const std::function<void()>& shown) {
   // Undoes the modal state however the loop ends.
+  // The window that had activation before gets it back (a hidden window
+  // would hand it to whatever lies below, another program's window even).
   struct ModalScope {
     HWND window;
+    HWND before;
     ThreadWindows others;
     ~ModalScope() {
       for (HWND w : others.disabled) EnableWindow(w, TRUE);
+      if (before && GetActiveWindow() == window && IsWindowVisible(before)) SetActiveWindow(before);
       ShowWindow(window, SW_HIDE);
     }
-  } scope{window, {window, {}}};
+  } scope{window, GetActiveWindow(), {window, {}}};
   EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&scope.others));
   ShowWindow(window, SW_SHOW);
   SetForegroundWindow(window);

@@ -17,7 +17,7 @@ void RunMessageLoop(const std::function<bool()>& done);
 // messages (with the dialog keys: Tab, Enter, Esc) are handled until `done`
 // says it is over or the program is ending (false then; the quit message is
 // put back for the main loop). The other windows are enabled again before
-// the window hides, so that activation goes back to them.
+// the window hides, and the one active before gets activation back.
 bool RunModal(HWND window, HWND focus, const std::function<bool()>& done,
               const std::function<void()>& shown);
 
