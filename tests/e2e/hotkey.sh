@@ -72,6 +72,8 @@ check "the list has the keyboard back" wait_until 3000 bar_has_keyboard
 xdotool key Home Return
 title_is_games() { probe accnames TOVB_Form1 | grep -qx "Ovel Launch Bar — Games|title bar"; }
 check "the title strip is named for the folder shown" wait_until 3000 title_is_games
+check "the bar stays out with the category open" rect_becomes "$shown"
+screenshot hotkey-category
 names=$(probe accnames TOVB_Form1)
 printf '     %s\n' "$names"
 check "the Up button is named for where it goes" grep -qx "Up to Ovel Launch Bar|push button" <<<"$names"
@@ -81,7 +83,6 @@ check "the strips are named" \
 # own accessibility gives on Windows are its item texts, read here.
 check "the first three items are named" \
   test "$(probe captions TOVB_Form1 | head -n 3 | tr '\n' ,)" = "Chess.txt,Go.txt,Poker.txt,"
-screenshot hotkey-category
 stop_bar
 kill "$holder" 2>/dev/null
 wait "$holder" 2>/dev/null

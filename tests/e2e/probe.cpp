@@ -11,10 +11,6 @@
 //                                 AccessibleObjectFromWindow gives it), then
 //                                 "item|name|role" of its item list's first
 //                                 three items
-//   olb_probe contrast on|off     switches High Contrast on (black button
-//                                 faces, white text, yellow highlight) or
-//                                 off (the colours as they were); exit 1
-//                                 when the system does not report it after
 //   olb_probe takehotkey MS       holds the hotkey Ctrl+Alt+Space for MS ms,
 //                                 as another program may (exit 1 when it is
 //                                 held already)
@@ -670,24 +666,6 @@ int AccessibleNames(HWND bar) {
   return count > 0 ? 0 : 1;
 }
 
-int Contrast(bool on) {
-  HIGHCONTRASTW hc{};
-  hc.cbSize = sizeof hc;
-  hc.dwFlags = on ? HCF_HIGHCONTRASTON : 0;
-  SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof hc, &hc, SPIF_SENDCHANGE);
-  const int which[] = {COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_HIGHLIGHT, COLOR_WINDOW,
-                       COLOR_WINDOWTEXT};
-  const COLORREF contrast[] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(255, 255, 0), RGB(0, 0, 0),
-                               RGB(255, 255, 255)};
-  const COLORREF standard[] = {RGB(240, 240, 240), RGB(0, 0, 0), RGB(0, 120, 215),
-                               RGB(255, 255, 255), RGB(0, 0, 0)};
-  SetSysColors(5, which, on ? contrast : standard);
-  HIGHCONTRASTW now{};
-  now.cbSize = sizeof now;
-  SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof now, &now, 0);
-  return ((now.dwFlags & HCF_HIGHCONTRASTON) != 0) == on ? 0 : 1;
-}
-
 int TakeHotkey(int ms) {
   if (!RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, VK_SPACE)) return 1;
   Sleep(static_cast<DWORD>(ms));
@@ -910,8 +888,6 @@ int ChangeMode(int width, int height) {
 int wmain(int argc, wchar_t** argv) {
   if (argc == 2 && std::wstring(argv[1]) == L"windows") return EnumWindows(PrintWindow, 0) ? 0 : 1;
   if (argc == 3 && std::wstring(argv[1]) == L"hold") return Hold(_wtoi(argv[2]));
-  if (argc == 3 && std::wstring(argv[1]) == L"contrast")
-    return Contrast(std::wstring(argv[2]) == L"on");
   if (argc == 3 && std::wstring(argv[1]) == L"takehotkey") return TakeHotkey(_wtoi(argv[2]));
   if (argc == 2 && std::wstring(argv[1]) == L"taskbarcreated") {
     const UINT created = RegisterWindowMessageW(L"TaskbarCreated");

@@ -130,7 +130,7 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   // it), or, brought so before, gives the keyboard back. Nothing happens
   // while a command waits in a modal window.
   void OnHotkey();
-  // The bar lost activation to another window.
+  // The bar lost activation to another program's window.
   void OnDeactivate() {
     if (hotkey_) hotkey_->OnDeactivated();
   }

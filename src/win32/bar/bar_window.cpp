@@ -215,7 +215,11 @@ void BarWindow::FormPaint() {
 // program's window closes, and a click on the bar then comes "from" it.
 void BarWindow::OnActivate(WPARAM wp, LPARAM lp) {
   if (LOWORD(wp) == WA_INACTIVE) {
-    controller_->OnDeactivate();
+    // Only another program's window takes the keyboard away: the bar's
+    // menu and its modal windows give it back when they close.
+    const HWND next = reinterpret_cast<HWND>(lp);
+    if (!next || GetWindowThreadProcessId(next, nullptr) != GetCurrentThreadId())
+      controller_->OnDeactivate();
     return;
   }
   const HWND previous = reinterpret_cast<HWND>(lp);
