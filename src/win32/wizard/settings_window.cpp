@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -45,8 +46,7 @@ Hotkey HotkeyOf(WORD value) {
 
 }  // namespace
 
-SettingsWindow::SettingsWindow(HINSTANCE instance, HWND owner)
-    : instance_(instance), owner_(owner) {
+SettingsWindow::SettingsWindow(HINSTANCE instance, HWND owner) : instance_(instance) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_HOTKEY_CLASS};
   InitCommonControlsEx(&icc);
   RegisterFormClass(instance, WndProc, kSettingsClassName);
@@ -92,7 +92,7 @@ void SettingsWindow::Destroy() {
 
 void SettingsWindow::Create(const SettingsValues& v) {
   Destroy();
-  dpi_ = WindowDpi(owner_);
+  dpi_ = WindowDpi(hwnd_);
   font_ = GdiObject(MakeFont(ScaleToDpi(kPanelFontHeight, dpi_), false));
   panel_ = CreateWindowExW(WS_EX_CONTROLPARENT, kPanelClass, nullptr, WS_CHILD | WS_VISIBLE, 0, 0,
                            1, 1, hwnd_, nullptr, instance_, nullptr);
@@ -243,6 +243,19 @@ LRESULT SettingsWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return MAKELRESULT(IDOK, DC_HASDEFID);
     case WM_CLOSE:
       result_ = Result::Cancel;
+      return 0;
+    case WM_DPICHANGED:
+      // Moved to a monitor of another DPI: the fonts and places follow.
+      if (const std::optional<DpiChange> change = ReadDpiChanged(wp, lp); change && panel_) {
+        dpi_ = change->dpi;
+        GdiObject font(MakeFont(ScaleToDpi(kPanelFontHeight, dpi_), false));
+        for (HWND w = GetWindow(panel_, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+          SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+        for (HWND w : {ok_, cancel_})
+          SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+        font_ = std::move(font);
+        LayOut();
+      }
       return 0;
     default:
       break;

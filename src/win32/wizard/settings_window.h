@@ -53,7 +53,6 @@ class SettingsWindow : public BaseWindow<SettingsWindow> {
   SettingsValues Chosen(const SettingsValues& shown) const;
 
   HINSTANCE instance_;
-  HWND owner_;
   HWND panel_ = nullptr;
   HWND ok_ = nullptr, cancel_ = nullptr;
   std::vector<Row> rows_;
