@@ -60,6 +60,8 @@ check "the next press gives the keyboard back" wait_until 3000 other_has_keyboar
 xdotool key ctrl+alt+space
 rect_becomes "$shown" && wait_until 3000 bar_has_keyboard
 check "the menu opens on the title strip" open_menu $(title_point 300)
+sleep 0.3
+screenshot hotkey-menu
 menu_pick Settings1
 check "Settings opens from the menu" probe wait TSettingsForm 5000
 check "its labels fit" probe labels TSettingsForm
