@@ -13,6 +13,7 @@
 #include "core/folder/list_keys.h"
 #include "core/layout/nearest_item.h"
 #include "core/bar/popup_menu.h"
+#include "core/bar/settings_values.h"
 #include "core/settings/hotkey_store.h"
 #include "core/settings/view_store.h"
 #include "core/wizard/root_folder.h"
@@ -718,6 +719,25 @@ TEST_F(LaunchBarSession, TheHotkeyBringsAHiddenBarForwardAndGivesTheKeyboardBack
   EXPECT_EQ(hotkeys.broughtForward, 5);
   bar.Destroy();
   EXPECT_FALSE(hotkeys.held);
+}
+
+TEST_F(LaunchBarSession, SettingsAppliesWhatWasChangedAsTheMenuWould) {
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  const SettingsValues shown = ReadSettings(bar);
+  EXPECT_EQ(shown.rootFolder, bar.paths().RootPath);
+  EXPECT_EQ(shown.hotkey, kDefaultHotkey);
+  EXPECT_EQ(kIconSizes[shown.iconSize].mode, ViewMode::LargeIcons);
+  EXPECT_TRUE(shown.monitors.empty()) << "one monitor: nothing to choose";
+
+  SettingsValues chosen = shown;
+  chosen.iconSize = 2;
+  chosen.hotkey = {kHotkeyWin, 'K'};
+  ApplySettings(bar, shown, chosen);
+  EXPECT_EQ(bar.viewMode(), kIconSizes[2].mode);
+  EXPECT_EQ(ReadViewMode(registry), kIconSizes[2].mode) << "stored as the menu's pick is";
+  EXPECT_EQ(hotkeys.held, chosen.hotkey);
+  EXPECT_EQ(ReadSettings(bar), chosen);
 }
 
 TEST_F(LaunchBarSession, FirstStartRunsTheWizardWithTheBarHidden) {
