@@ -65,6 +65,7 @@ class SimBarForm : public BarForm {
     if (whileAbout) whileAbout();
   }
   void CloseAbout() override { ++aboutClosed; }
+  void ShowSettings() override { ++settingsShown; }
   HelpViewer& Help() override { return help_; }
   void HideBar() override { visible = false; }
   void ShowBar() override { visible = true; }
@@ -94,6 +95,7 @@ class SimBarForm : public BarForm {
   bool confirmAnswer = true;
   int aboutShown = 0;
   int aboutClosed = 0;
+  int settingsShown = 0;
   std::function<void()> whileAbout;
   bool visible = true;
   bool closed = false;

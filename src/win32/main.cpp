@@ -17,6 +17,7 @@
 #include "win32/app/single_instance.h"
 #include "win32/app/startup.h"
 #include "win32/bar/bar_window.h"
+#include "win32/wizard/settings_window.h"
 #include "win32/wizard/setup_window.h"
 
 namespace {
@@ -65,8 +66,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
       return *settingsForm;
     };
     bar.showAboutPage = [&form6] { form6().ShowAboutPage(); };
-    bar.closeAboutPage = [&settingsForm] {
+    std::unique_ptr<SettingsWindow> settingsWindow;
+    bar.showSettings = [&] {
+      if (!settingsWindow)
+        settingsWindow = std::make_unique<SettingsWindow>(instance, app.handle());
+      settingsWindow->Show(bar.controller());
+    };
+    // A close from outside is not held up by a window that only informs
+    // or asks for settings.
+    bar.closeAboutPage = [&settingsForm, &settingsWindow] {
       if (settingsForm) settingsForm->Cancel();
+      if (settingsWindow) settingsWindow->Cancel();
     };
     FinishStartup(bar, form6, app.handle(), portableFolder);
     app.Run();

@@ -15,6 +15,8 @@
 #include "core/bar/popup_menu.h"
 #include "core/settings/category_menus_store.h"
 #include "core/settings/options_store.h"
+#include "core/bar/settings_values.h"
+#include "core/settings/hotkey_store.h"
 #include "core/settings/view_store.h"
 #include "core/wizard/root_folder.h"
 #include "docking_harness.h"
@@ -28,6 +30,7 @@
 #include "sim/queued_icon_fetcher.h"
 #include "sim/sim_bar_form.h"
 #include "sim/sim_folder_watcher.h"
+#include "sim/sim_hotkey_port.h"
 #include "sim/sim_list_view.h"
 #include "sim/sim_strip_surface.h"
 
@@ -132,10 +135,11 @@ class LaunchBarSession : public FsFixture {
   sim::QueuedIconFetcher icons{shell, allocator};
   sim::UnicodeTextCase letters;
   sim::SimItemShellMenus itemMenus;
-  LaunchBar bar{{connection, window,        world.desktop, registry,  shell,   allocator,
-                 list,       list.view,     strips,        cursor,    time,    launcher,
-                 files,      chooser,       list,          programs,  watcher, form,
-                 letters,    "C:\\bar.exe", &icons,        &itemMenus}};
+  sim::SimHotkeyPort hotkeys;
+  LaunchBar bar{{connection, window,        world.desktop, registry,   shell,   allocator,
+                 list,       list.view,     strips,        cursor,     time,    launcher,
+                 files,      chooser,       list,          programs,   watcher, form,
+                 letters,    "C:\\bar.exe", &icons,        &itemMenus, &hotkeys}};
   AcceptingWizard wizard;
   int wizardsMade = 0;
   std::function<WizardWindow&()> makeWizard = [this]() -> WizardWindow& {
@@ -676,6 +680,66 @@ TEST_F(LaunchBarSession, CloseDuringAModalCommandComesAfterIt) {
   EXPECT_EQ(allowed, false);
   EXPECT_EQ(form.aboutClosed, 1);
   EXPECT_TRUE(form.closed);
+}
+
+TEST_F(LaunchBarSession, TheHotkeyBringsAHiddenBarForwardAndGivesTheKeyboardBack) {
+  WriteOptions(registry, Record(Edge::Left, 1, 0, {100, 100, 100, 100}, {300, 100, 400, 600}));
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  EXPECT_EQ(hotkeys.held, kDefaultHotkey);
+  ASSERT_FALSE(bar.engine().state().AutoHideShown);
+  constexpr WindowToken kEditor = 42;
+  hotkeys.live.insert(kEditor);
+  hotkeys.foreground = kEditor;
+
+  bar.OnHotkey();
+  EXPECT_TRUE(bar.engine().state().AutoHideShown) << "an auto-hidden bar slides out";
+  EXPECT_EQ(hotkeys.foreground, sim::SimHotkeyPort::kBar);
+  bar.OnHotkey();
+  EXPECT_EQ(hotkeys.foreground, kEditor) << "the second press gives the keyboard back";
+
+  // A press that came while the bar slid in: it ends hidden, and comes out
+  // again at the next tick while it has the keyboard.
+  bar.OnHotkey();
+  bar.engine().SetAutoHideShown(false);
+  form.active = true;
+  bar.OnTimer(TimerId::Timer1);
+  EXPECT_TRUE(bar.engine().state().AutoHideShown);
+  bar.OnHotkey();
+  form.active = false;
+
+  bar.OnHotkey();
+  EXPECT_TRUE(bar.OnListKey(kVkEscape, 0));
+  EXPECT_EQ(hotkeys.foreground, kEditor) << "so does Esc";
+  EXPECT_FALSE(bar.OnListKey(kVkEscape, 0)) << "with nowhere to go back to, Esc is the list's";
+
+  // The user left the bar on their own: the next press brings it back.
+  bar.OnHotkey();
+  bar.OnDeactivate();
+  bar.OnHotkey();
+  EXPECT_EQ(hotkeys.foreground, sim::SimHotkeyPort::kBar);
+  EXPECT_EQ(hotkeys.broughtForward, 5);
+  bar.Destroy();
+  EXPECT_FALSE(hotkeys.held);
+}
+
+TEST_F(LaunchBarSession, SettingsAppliesWhatWasChangedAsTheMenuWould) {
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  const SettingsValues shown = ReadSettings(bar);
+  EXPECT_EQ(shown.rootFolder, bar.paths().RootPath);
+  EXPECT_EQ(shown.hotkey, kDefaultHotkey);
+  EXPECT_EQ(kIconSizes[shown.iconSize].mode, ViewMode::LargeIcons);
+  EXPECT_TRUE(shown.monitors.empty()) << "one monitor: nothing to choose";
+
+  SettingsValues chosen = shown;
+  chosen.iconSize = 2;
+  chosen.hotkey = {kHotkeyWin, 'K'};
+  ApplySettings(bar, shown, chosen);
+  EXPECT_EQ(bar.viewMode(), kIconSizes[2].mode);
+  EXPECT_EQ(ReadViewMode(registry), kIconSizes[2].mode) << "stored as the menu's pick is";
+  EXPECT_EQ(hotkeys.held, chosen.hotkey);
+  EXPECT_EQ(ReadSettings(bar), chosen);
 }
 
 TEST_F(LaunchBarSession, FirstStartRunsTheWizardWithTheBarHidden) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/layout/accessible_parts.h"
 #include "core/layout/title.h"
 #include "sim/linux/unicode_text_case.h"
 
@@ -64,6 +65,33 @@ TEST(TitleText, OddPathsGiveATitleWithoutFault) {
   EXPECT_EQ(TitleText("C:\\R", "C:\\R/"), "OVEL LAUNCH BAR - ");
   EXPECT_EQ(TitleText(std::string("C:\\R\\x\0y", 8), "C:\\R\\"),
             std::string("OVEL LAUNCH BAR - X\0Y", 21));
+}
+
+TEST(AccessibleParts, NameTheFolderShownAndWhereUpGoes) {
+  const std::string root(kRoot.substr(0, kRoot.size() - 1));
+  BarLayout layout;
+  layout.panel = {0, 20, 100, 44};
+  layout.upButton = {2, 1, 24, 23};
+  StripState strips;
+  strips.forwardActive = true;
+  std::vector<AccessiblePart> parts = AccessibleParts(layout, strips, root, kRoot);
+  ASSERT_EQ(parts.size(), 4u);
+  EXPECT_EQ(parts[0].name, "Ovel Launch Bar");
+  EXPECT_EQ(parts[0].role, AccessibleRole::TitleBar);
+  EXPECT_EQ(parts[1].name, "Up");
+  EXPECT_TRUE(parts[1].unavailable) << "no Up at the root";
+  EXPECT_EQ(parts[1].bounds, (Rect{2, 21, 24, 43})) << "the button's place in the form";
+  EXPECT_TRUE(parts[2].unavailable) << "nothing to scroll back to";
+  EXPECT_FALSE(parts[3].unavailable);
+
+  parts = AccessibleParts(layout, strips, Below("Games"), kRoot);
+  EXPECT_EQ(parts[0].name, "Ovel Launch Bar \u2014 Games");
+  EXPECT_EQ(parts[1].name, "Up to Ovel Launch Bar");
+  EXPECT_FALSE(parts[1].unavailable);
+  parts = AccessibleParts(layout, strips, Below("Games\\Old"), kRoot);
+  EXPECT_EQ(parts[0].name, "Ovel Launch Bar \u2014 Games \u2014 Old")
+      << "as written, not in capitals";
+  EXPECT_EQ(parts[1].name, "Up to Games");
 }
 
 TEST(TitlePlacement, PerEdge) {

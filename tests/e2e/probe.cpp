@@ -6,6 +6,14 @@
 //   olb_probe close CLASS         posts WM_CLOSE to it
 //   olb_probe windows             lists the top-level windows
 //   olb_probe hold MS             keeps a window of its own active for MS ms
+//   olb_probe accnames CLASS      prints "name|role" of each child of the
+//                                 window's accessible client object (as
+//                                 AccessibleObjectFromWindow gives it), then
+//                                 "item|name|role" of its item list's first
+//                                 three items
+//   olb_probe takehotkey MS       holds the hotkey Ctrl+Alt+Space for MS ms,
+//                                 as another program may (exit 1 when it is
+//                                 held already)
 //   olb_probe dismiss TITLE MS    waits for a message box with this title,
 //                                 prints its text and presses its OK button
 //   olb_probe view CLASS          prints facts about the bar's item list and
@@ -70,6 +78,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <objidl.h>
+#include <oleacc.h>
 #include <psapi.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -590,6 +599,81 @@ int Hold(int ms) {
   return 0;
 }
 
+std::wstring RoleText(const VARIANT& role) {
+  if (role.vt != VT_I4) return L"?";
+  wchar_t text[128] = {};
+  GetRoleTextW(static_cast<DWORD>(role.lVal), text, 128);
+  return text;
+}
+
+// One child of `parent`: the child's own object when it has one, else the
+// parent answers for it.
+void PrintAccessibleChild(IAccessible* parent, LONG id, const wchar_t* prefix) {
+  VARIANT child;
+  child.vt = VT_I4;
+  child.lVal = id;
+  IDispatch* dispatch = nullptr;
+  IAccessible* object = nullptr;
+  if (parent->get_accChild(child, &dispatch) == S_OK && dispatch) {
+    dispatch->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&object));
+    dispatch->Release();
+  }
+  IAccessible* asked = object ? object : parent;
+  VARIANT self = child;
+  if (object) self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  VARIANT role;
+  VariantInit(&role);
+  asked->get_accName(self, &name);
+  asked->get_accRole(self, &role);
+  // As UTF-8: the console's code page has no dash.
+  const std::wstring line =
+      std::wstring(prefix) + (name ? name : L"") + L"|" + RoleText(role) + L"\n";
+  std::string utf8(line.size() * 3, '\0');
+  utf8.resize(static_cast<size_t>(
+      WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()), utf8.data(),
+                          static_cast<int>(utf8.size()), nullptr, nullptr)));
+  std::fflush(stdout);
+  std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+  SysFreeString(name);
+  if (object) object->Release();
+}
+
+int AccessibleNames(HWND bar) {
+  CoInitialize(nullptr);
+  IAccessible* client = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(bar, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                        reinterpret_cast<void**>(&client))) ||
+      !client) {
+    return 1;
+  }
+  LONG count = 0;
+  client->get_accChildCount(&count);
+  for (LONG i = 1; i <= count; ++i) PrintAccessibleChild(client, i, L"");
+  client->Release();
+  const HWND list = FindWindowExW(bar, nullptr, WC_LISTVIEWW, nullptr);
+  IAccessible* items = nullptr;
+  if (list &&
+      SUCCEEDED(AccessibleObjectFromWindow(list, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                           reinterpret_cast<void**>(&items))) &&
+      items) {
+    LONG n = 0;
+    items->get_accChildCount(&n);
+    std::wprintf(L"items=%ld\n", n);
+    for (LONG i = 1; i <= std::min<LONG>(n, 3); ++i) PrintAccessibleChild(items, i, L"item|");
+    items->Release();
+  }
+  CoUninitialize();
+  return count > 0 ? 0 : 1;
+}
+
+int TakeHotkey(int ms) {
+  if (!RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, VK_SPACE)) return 1;
+  Sleep(static_cast<DWORD>(ms));
+  UnregisterHotKey(nullptr, 1);
+  return 0;
+}
+
 struct ClassCount {
   const wchar_t* cls;
   int count;
@@ -805,6 +889,7 @@ int ChangeMode(int width, int height) {
 int wmain(int argc, wchar_t** argv) {
   if (argc == 2 && std::wstring(argv[1]) == L"windows") return EnumWindows(PrintWindow, 0) ? 0 : 1;
   if (argc == 3 && std::wstring(argv[1]) == L"hold") return Hold(_wtoi(argv[2]));
+  if (argc == 3 && std::wstring(argv[1]) == L"takehotkey") return TakeHotkey(_wtoi(argv[2]));
   if (argc == 2 && std::wstring(argv[1]) == L"taskbarcreated") {
     const UINT created = RegisterWindowMessageW(L"TaskbarCreated");
     DWORD_PTR ignored = 0;
@@ -864,6 +949,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (cmd == L"text" && argc > 3) return Text(w, _wtoi(argv[3]));
   if (cmd == L"labels") return Labels(w);
+  if (cmd == L"accnames") return AccessibleNames(w);
   if (cmd == L"resources") return Resources(w);
   if (cmd == L"hostile") return Hostile(w, ms);
   if (cmd == L"idle") {

@@ -3,7 +3,8 @@
 # times their design: every control of each wizard page inside the window,
 # every text fitting its control in the font of that DPI. The record the
 # wizard stores brings the next start's bar up where and as large as the
-# first start showed it, wholly on the 1024 x 768 screen.
+# first start showed it, wholly on the 1024 x 768 screen. The Settings
+# window's texts fit at that DPI too.
 set -u
 EXE=$1 PROBE=$2 OUT=$3
 . "$(dirname "$0")/lib.sh"
@@ -58,5 +59,18 @@ echo "     first start $first_rect, second start $second_rect"
 check "where the first start left it" test "$second_rect" = "$first_rect"
 IFS=, read -r left top right bottom <<<"$second_rect"
 check "wholly on the screen" test "$left" -ge 0 -a "$top" -ge 0 -a "$right" -le 1024 -a "$bottom" -le 768
+
+# The Settings window at 144 DPI: no text cut either.
+edge=float
+check "the menu opens on the title strip" open_menu $(title_point 100)
+menu_pick Settings1
+check "Settings opens" probe wait TSettingsForm 5000
+sleep 0.3
+screenshot scaled-settings
+probe labels TSettingsForm >"$OUT/scaled-settings-labels.txt"
+check "every Settings label fits at 144 DPI" test $? = 0
+grep -v '^fits' "$OUT/scaled-settings-labels.txt" | sed 's/^/     /'
+xdotool key Escape
+probe gone TSettingsForm 5000 >/dev/null
 stop_bar
 check "the second start ends with code 0" test $? = 0

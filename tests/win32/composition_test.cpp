@@ -37,6 +37,7 @@ TEST(ViewsMenu, HasEveryEntryInOrderWithItsCaption) {
                                L"Update Bar",
                                nullptr,
                                L"Autoload",
+                               L"Settings\u2026",
                                L"Help",
                                L"About",
                                nullptr,

@@ -72,6 +72,8 @@ class BarForm {
   // A modal Yes/No question; true for Yes.
   virtual bool Confirm(const std::string& question) = 0;
   virtual void ShowAbout() = 0;
+  // The Settings window, modally.
+  virtual void ShowSettings() = 0;
   // Closes the About window, if it is up, as its Cancel button would.
   virtual void CloseAbout() = 0;
   // The help viewer, made on first use.

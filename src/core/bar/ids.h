@@ -23,6 +23,7 @@ enum class CommandId : uint16_t {
   Exit1,
   ExtraLargeIcons1,
   OpenCategoriesasMenus1,
+  Settings1,
 };
 
 // Window timers of the bar form.

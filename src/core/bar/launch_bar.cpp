@@ -19,7 +19,9 @@ LaunchBar::LaunchBar(const BarServices& services)
       scroller_(s_.scroll, s_.strips),
       commands_(model_,
                 CommandServices{s_.files, s_.chooser, s_.launcher, s_.rows, s_.programs, *this}),
-      drop_(DropServices{model_, s_.files, s_.programs, s_.rows, *this}) {}
+      drop_(DropServices{model_, s_.files, s_.programs, s_.rows, *this}) {
+  if (s_.hotkey) hotkey_ = std::make_unique<HotkeySummon>(*s_.hotkey, s_.registry);
+}
 
 void LaunchBar::Create() {
   engine_.Register();
@@ -53,6 +55,7 @@ void LaunchBar::Start(std::string_view appDataFolder,
   // The bar is at its root: there is nothing above to go up to.
   s_.form.SetUpButtonEnabled(false);
   WatchShownFolder();
+  if (hotkey_) hotkey_->Start();
   s_.form.ReturnFocusToList();
 }
 
@@ -73,6 +76,7 @@ void LaunchBar::Destroy() {
   s_.form.StopTimer(TimerId::FolderWatch);
   s_.watcher.Watch({});
   watchedPath_.clear();
+  if (hotkey_) hotkey_->Stop();
   engine_.Unregister();
 }
 
@@ -126,6 +130,19 @@ void LaunchBar::OnStripTimer(StripId strip) {
 
 // --- activation and timers -----------------------------------------------
 
+void LaunchBar::OnHotkey() {
+  if (!hotkey_ || busy_ > 0) return;
+  if (hotkey_->OnPress() == HotkeySummon::Press::GaveBack) return;
+  if (options_.AutoHide) engine_.SetAutoHideShown(true);
+  s_.hotkey->BringBarForward();
+}
+
+bool LaunchBar::OnListKey(uint16_t key, uint32_t modifiers) {
+  if (key == kVkEscape && modifiers == 0 && hotkey_ && hotkey_->OnEscape()) return true;
+  const BusyScope busy(*this);  // Enter launches as a double click does
+  return navigator_.ListViewKeyDown(key, modifiers);
+}
+
 // Switching from another program does not count, so clicking a slid-out bar
 // keeps it out.
 void LaunchBar::OnActivate(bool fromOwnWindow) {
@@ -145,8 +162,13 @@ void LaunchBar::StartRevealTimer() {
 }
 
 void LaunchBar::Timer1Timer() {
-  if (Timer1WantsSlideIn(s_.form.IsActive(), s_.desktop.MessagePos(), s_.window.WindowRect(),
-                         s_.form.DoubleClickDistance())) {
+  // A bar the hotkey brought forward stays out while it has the keyboard,
+  // even if a slide in that was under way when the key came ended hidden.
+  if (hotkey_ && hotkey_->forward() && options_.AutoHide && s_.form.IsActive() &&
+      !engine_.state().AutoHideShown) {
+    engine_.SetAutoHideShown(true);
+  } else if (Timer1WantsSlideIn(s_.form.IsActive(), s_.desktop.MessagePos(), s_.window.WindowRect(),
+                                s_.form.DoubleClickDistance())) {
     engine_.SetAutoHideShown(false);
   } else if (engine_.HiddenOnInnerEdge() && s_.window.WindowRect().Contains(s_.form.CursorPos())) {
     // The reveal timer's tick finds out whether the pointer rests there.

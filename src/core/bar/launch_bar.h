@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "core/bar/bar_form.h"
+#include "core/bar/hotkey_summon.h"
 #include "core/bar/ids.h"
 #include "core/bar/popup_menu.h"
 #include "core/commands/item_commands.h"
@@ -59,6 +60,7 @@ struct BarServices {
   std::string exePath;                  // what the Run value starts and where the help file lies
   IconFetcher* icons = nullptr;         // none: icons are looked up on the spot
   ItemShellMenus* itemMenus = nullptr;  // none: the menu has no item submenu
+  HotkeyPort* hotkey = nullptr;         // none: the bar has no global hotkey
 };
 
 class LaunchBar : private BarUi, private NavigationHost, private CommandHost, private DropHost {
@@ -131,9 +133,15 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
     navigator_.ListViewDblClick();
   }
   void UpOneLevel() { navigator_.UpOneLevel(); }
-  bool OnListKey(uint16_t key, uint32_t modifiers) {
-    const BusyScope busy(*this);  // Enter launches as a double click does
-    return navigator_.ListViewKeyDown(key, modifiers);
+  bool OnListKey(uint16_t key, uint32_t modifiers);
+  // The global hotkey was pressed: the bar comes forward with the keyboard
+  // on its list (an auto-hidden bar slides out and stays out while it has
+  // it), or, brought so before, gives the keyboard back. Nothing happens
+  // while a command waits in a modal window.
+  void OnHotkey();
+  // The bar lost activation to another program's window.
+  void OnDeactivate() {
+    if (hotkey_) hotkey_->OnDeactivated();
   }
   // One UTF-16 unit of a character typed into the list: type-ahead selects
   // and shows the item found. False: the character is left to the control.
@@ -186,6 +194,8 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   Navigator& navigator() { return navigator_; }
   ListScroller& scroller() { return scroller_; }
   ItemCommands& commands() { return commands_; }
+  // The global hotkey's state; null without the port.
+  HotkeySummon* hotkey() { return hotkey_.get(); }
 
  private:
   // Marks a command at work, which may wait in a modal window; the last to
@@ -257,7 +267,8 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   void SetViewMode(ViewMode mode);
   void AutoHide1Click();
   void Alwaysontop1Click();
-  void About1Click();
+  // About1Click and the Settings entry: `show` the window modally.
+  void ShowFormWindow(void (BarForm::*show)());
   void Help1Click();
 
   BarServices s_;
@@ -279,6 +290,7 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   uint64_t changesSeen_ = 0;  // the watcher's messages so far
   WatchDebounce watchDebounce_{1000 / static_cast<int>(kFolderWatchMs)};  // read once a second
   TypeAhead typeAhead_;
+  std::unique_ptr<HotkeySummon> hotkey_;
   bool rereading_ = false;
   bool created_ = false;
   bool activatedOnce_ = false;
@@ -294,6 +306,7 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
     size_t entry = 0;
   };
   std::optional<CascadeShellCommand> cascadeCommand_;
+  bool aboutShown_ = false;    // the About or Settings window is up
 };
 
 }  // namespace olb

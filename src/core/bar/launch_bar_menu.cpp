@@ -91,7 +91,10 @@ void LaunchBar::RunCommand(CommandId command) {
       Help1Click();
       break;
     case CommandId::About1:
-      About1Click();
+      ShowFormWindow(&BarForm::ShowAbout);
+      break;
+    case CommandId::Settings1:
+      ShowFormWindow(&BarForm::ShowSettings);
       break;
     case CommandId::Exit1:
       s_.form.Close();
@@ -108,6 +111,7 @@ void LaunchBar::RunCommand(CommandId command) {
   // shell's dialogs of the item commands.
   switch (command) {
     case CommandId::About1:
+    case CommandId::Settings1:
     case CommandId::NewFolder1:
     case CommandId::NewShortut1:
     case CommandId::Delete1:
@@ -147,9 +151,11 @@ void LaunchBar::Alwaysontop1Click() {
   engine_.SaveOptions();
 }
 
-void LaunchBar::About1Click() {
-  // While the About window is up, a full-screen notification must not
-  // re-apply the edge under it; the flags are cleared even if it fails.
+// The About and Settings windows. While one is up, a full-screen
+// notification must not re-apply the edge under it, and a close from outside
+// cancels it rather than waiting for it; the flags are cleared even if it
+// fails.
+void LaunchBar::ShowFormWindow(void (BarForm::*show)()) {
   engine_.MenuOpened();
   aboutShown_ = true;
   struct Closed {
@@ -160,7 +166,7 @@ void LaunchBar::About1Click() {
       engine.MenuClosed();
     }
   } closed{engine_, aboutShown_};
-  s_.form.ShowAbout();
+  (s_.form.*show)();
 }
 
 void LaunchBar::Help1Click() {

@@ -41,6 +41,7 @@ inline constexpr std::array<MenuEntry, 19> kViewsMenu{{
     {"UpdateBar1", "Update Bar", CommandId::UpdateBar1},
     {"N1", "", std::nullopt},
     {"Autoload1", "Autoload", CommandId::Autoload1},
+    {"Settings1", "Settings\u2026", CommandId::Settings1},
     {"Help1", "Help", CommandId::Help1},
     {"About1", "About", CommandId::About1},
     {"N4", "", std::nullopt},

@@ -14,6 +14,7 @@ enum KeyModifier : uint32_t {
 
 constexpr uint16_t kVkBack = 0x08;
 constexpr uint16_t kVkReturn = 0x0D;
+constexpr uint16_t kVkEscape = 0x1B;
 constexpr uint16_t kVkEnd = 0x23;
 constexpr uint16_t kVkHome = 0x24;
 constexpr uint16_t kVkLeft = 0x25;

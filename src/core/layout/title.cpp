@@ -8,7 +8,7 @@
 namespace olb {
 namespace {
 
-std::vector<std::string_view> Components(std::string_view relative) {
+std::vector<std::string_view> SplitComponents(std::string_view relative) {
   std::vector<std::string_view> parts;
   std::size_t start = 0;
   for (std::size_t slash; (slash = relative.find('\\', start)) != std::string_view::npos;) {
@@ -23,12 +23,17 @@ std::vector<std::string_view> Components(std::string_view relative) {
 
 }  // namespace
 
-std::string TitleText(std::string_view currentPath, std::string_view rootPath, TextCase& letters) {
-  std::string title(kBarTitle);
-  if (IsRootFolder(currentPath, rootPath)) return title;
+std::vector<std::string_view> ComponentsBelowRoot(std::string_view currentPath,
+                                                  std::string_view rootPath) {
+  if (IsRootFolder(currentPath, rootPath)) return {};
   const std::string_view relative =
       currentPath.size() > rootPath.size() ? currentPath.substr(rootPath.size()) : "";
-  for (std::string_view part : Components(relative)) {
+  return SplitComponents(relative);
+}
+
+std::string TitleText(std::string_view currentPath, std::string_view rootPath, TextCase& letters) {
+  std::string title(kBarTitle);
+  for (std::string_view part : ComponentsBelowRoot(currentPath, rootPath)) {
     title += " - ";
     title += letters.Upper(part);
   }

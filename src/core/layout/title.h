@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/platform/color.h"
 #include "core/platform/edge.h"
@@ -20,6 +21,11 @@ inline constexpr std::string_view kBarTitle = "OVEL LAUNCH BAR";
 // no trailing backslash, `rootPath` has one; the comparison is exact. Every
 // component is shown, however deep.
 std::string TitleText(std::string_view currentPath, std::string_view rootPath, TextCase& letters);
+
+// The folders from the root down to the folder shown, as written; none at
+// the root.
+std::vector<std::string_view> ComponentsBelowRoot(std::string_view currentPath,
+                                                  std::string_view rootPath);
 
 // The base height PaintTitle is called with.
 inline constexpr int32_t kTitleBaseHeight = 12;

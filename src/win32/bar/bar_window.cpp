@@ -6,6 +6,7 @@
 #include "win32/base/message_pump.h"
 #include "win32/base/dpi.h"
 #include "win32/base/error_box.h"
+#include "win32/base/high_contrast.h"
 #include "win32/bar/title_painter.h"
 #include "win32/base/module_path.h"
 #include "win32/base/unicode.h"
@@ -54,15 +55,28 @@ BarWindow::BarWindow(HINSTANCE instance, HWND owner, Registry& registry, UINT ap
   watcher_ = std::make_unique<Win32FolderWatcher>(hwnd_, kFolderChangedMessage);
   icons_ = std::make_unique<Win32IconFetcher>(hwnd_, kIconsFetchedMessage);
   itemMenus_ = std::make_unique<Win32ItemShellMenus>(hwnd_);
+  hotkey_ = std::make_unique<Win32HotkeyPort>(hwnd_, folder_->list().hwnd());
   FolderView& f = *folder_;
-  controller_ = std::make_unique<LaunchBar>(
-      BarServices{*shell_,       *ops_,           desktop_, registry,   f.shell(),
-                  f.allocator(), f.list(),        f.list(), f.strips(), f.cursor(),
-                  f.time(),      f.launcher(),    files_,   *chooser_,  *rows_,
-                  programs_,     *watcher_,       *this,    textCase_,  ExecutablePath(),
-                  icons_.get(),  itemMenus_.get()});
+  controller_ = std::make_unique<LaunchBar>(BarServices{*shell_,      *ops_,
+                                                        desktop_,     registry,
+                                                        f.shell(),    f.allocator(),
+                                                        f.list(),     f.list(),
+                                                        f.strips(),   f.cursor(),
+                                                        f.time(),     f.launcher(),
+                                                        files_,       *chooser_,
+                                                        *rows_,       programs_,
+                                                        *watcher_,    *this,
+                                                        textCase_,    ExecutablePath(),
+                                                        icons_.get(), itemMenus_.get(),
+                                                        hotkey_.get()});
   folder_->Attach(*controller_);
   dragDrop_ = std::make_unique<BarDragDrop>(hwnd_, *folder_, *controller_);
+  accessibility_ = std::make_unique<BarAccessibility>(hwnd_, folder_->list().hwnd(), [this] {
+    const FolderPaths& p = controller_->paths();
+    return AccessibleParts(layout(), controller_->scroller().strips(), p.CurrentPath, p.RootPath);
+  });
+  // The keyboard focus is always drawn, whatever input came last.
+  SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
   // The form's creation handler.
   SetWindowPos(hwnd_, nullptr, 0, 0, ScaleToDpi(kCreatedWidth, dpi), WindowRectOf(hwnd_).Height(),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -95,6 +109,16 @@ FormSizes BarWindow::Sizes() {
 void BarWindow::PlaceParts(const BarLayout& layout) {
   folder_->Place(layout);
   InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void BarWindow::InvalidateTitle() {
+  InvalidateRect(hwnd_, nullptr, FALSE);
+  // A reader that meets the button window itself reads its window text (it
+  // draws a glyph only).
+  const FolderPaths& p = controller_->paths();
+  SetWindowTextW(folder_->upButton().button(),
+                 Widen(UpButtonName(p.CurrentPath, p.RootPath)).c_str());
+  if (accessibility_) accessibility_->TitleChanged();
 }
 
 void BarWindow::InvalidateList() {
@@ -172,9 +196,15 @@ void BarWindow::FormPaint() {
   const int saved = SaveDC(dc);
   IntersectClipRect(dc, grip.left, grip.top, grip.right, grip.bottom);
   SetViewportOrgEx(dc, grip.left, grip.top, nullptr);
-  PaintTitle(dc, instance_,
-             PlaceTitleForDpi(options().Edge, {grip.Width(), grip.Height()}, engine().dpi()),
-             controller_->titleText());
+  TitlePlacement title =
+      PlaceTitleForDpi(options().Edge, {grip.Width(), grip.Height()}, engine().dpi());
+  if (HighContrastOn()) {
+    // The system's colours instead of the designed picture and colours.
+    title.bitmap = {};
+    title.text = SystemRgb(COLOR_BTNTEXT);
+    title.background = SystemRgb(COLOR_BTNFACE);
+  }
+  PaintTitle(dc, instance_, title, controller_->titleText());
   RestoreDC(dc, saved);
   folder_->PaintStrips(dc);
   EndPaint(hwnd_, &ps);
@@ -185,7 +215,14 @@ void BarWindow::FormPaint() {
 // the bar is no such window: the system makes it active when another
 // program's window closes, and a click on the bar then comes "from" it.
 void BarWindow::OnActivate(WPARAM wp, LPARAM lp) {
-  if (LOWORD(wp) == WA_INACTIVE) return;
+  if (LOWORD(wp) == WA_INACTIVE) {
+    // Only another program's window takes the keyboard away: the bar's
+    // menu and its modal windows give it back when they close.
+    const HWND next = reinterpret_cast<HWND>(lp);
+    if (!next || GetWindowThreadProcessId(next, nullptr) != GetCurrentThreadId())
+      controller_->OnDeactivate();
+    return;
+  }
   const HWND previous = reinterpret_cast<HWND>(lp);
   controller_->OnActivate(previous && previous != GetWindow(hwnd_, GW_OWNER) &&
                           GetWindowThreadProcessId(previous, nullptr) == GetCurrentThreadId());
@@ -327,6 +364,16 @@ LRESULT BarWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case kIconsFetchedMessage:
       if (controller_) controller_->OnIconsFetched();
+      return 0;
+    case WM_SYSCOLORCHANGE:
+      // The title strip follows the colours (High Contrast on or off).
+      InvalidateRect(hwnd_, nullptr, TRUE);
+      break;
+    case WM_GETOBJECT:
+      if (accessibility_ && accessibility_->Answer(wp, lp, result)) return result;
+      break;
+    case WM_HOTKEY:
+      if (controller_ && wp == Win32HotkeyPort::kHotkeyId) controller_->OnHotkey();
       return 0;
     case WM_RBUTTONDOWN:
     case WM_LBUTTONDOWN:

@@ -17,12 +17,14 @@
 #include "win32/adapters/win32_app_bar_shell.h"
 #include "win32/adapters/win32_file_chooser.h"
 #include "win32/adapters/win32_folder_watcher.h"
+#include "win32/adapters/win32_hotkey_port.h"
 #include "win32/adapters/win32_icon_fetcher.h"
 #include "win32/adapters/win32_item_shell_menu.h"
 #include "win32/adapters/win32_file_ops.h"
 #include "win32/adapters/win32_desktop.h"
 #include "win32/adapters/win32_program_starter.h"
 #include "win32/adapters/win32_text_case.h"
+#include "win32/bar/bar_accessible.h"
 #include "win32/bar/bar_drag_drop.h"
 #include "win32/bar/hwnd_bar_ops.h"
 #include "win32/base/window.h"
@@ -57,6 +59,8 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
   // Open and close the About window (set by start-up).
   std::function<void()> showAboutPage;
   std::function<void()> closeAboutPage;
+  // Shows the Settings window modally (set by start-up).
+  std::function<void()> showSettings;
   // Replaces the HTML Help viewer that Help opens topics in.
   void SetHelpViewer(std::unique_ptr<HelpViewer> viewer) { help_ = std::move(viewer); }
 
@@ -71,7 +75,7 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
   FormSizes Sizes() override;
   void PlaceParts(const BarLayout& layout) override;
   void SetUpButtonEnabled(bool enabled) override { folder_->SetUpButtonEnabled(enabled); }
-  void InvalidateTitle() override { InvalidateRect(hwnd_, nullptr, FALSE); }
+  void InvalidateTitle() override;
   void InvalidateList() override;
   void RestartTimer(TimerId id) override;
   void StopTimer(TimerId id) override;
@@ -87,6 +91,9 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
   void ShowMessage(std::string_view text, std::string_view caption) override;
   void ShowAbout() override;
   void CloseAbout() override;
+  void ShowSettings() override {
+    if (showSettings) showSettings();
+  }
   HelpViewer& Help() override;
   void HideBar() override { ShowWindow(hwnd_, SW_HIDE); }
   void ShowBar() override { ShowWindow(hwnd_, SW_SHOW); }
@@ -120,9 +127,13 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
   Win32ItemShellMenu* openShellMenu_ = nullptr;
   // The category's cascading menu while it is open.
   CascadePopup* openCascade_ = nullptr;
+  // The global hotkey, held while the controller lives.
+  std::unique_ptr<Win32HotkeyPort> hotkey_;
   std::unique_ptr<LaunchBar> controller_;
   // Files dropped onto the bar and items dragged out of the list.
   std::unique_ptr<BarDragDrop> dragDrop_;
+  // What screen readers are told of the painted parts.
+  std::unique_ptr<BarAccessibility> accessibility_;
   // Made on the first Help request.
   std::unique_ptr<HelpViewer> help_;
 };

@@ -23,8 +23,16 @@ void PaintTitle(HDC dc, HINSTANCE resources, const TitlePlacement& p, std::strin
   SetBkColor(dc, p.background.ColorRef());
   SetBkMode(dc, OPAQUE);
 
+  // No bitmap (High Contrast): the strip is the text's background colour.
+  if (p.bitmap.empty()) {
+    const RECT all{p.target.left, p.target.top, p.target.right, p.target.bottom};
+    GdiObject fill(CreateSolidBrush(p.background.ColorRef()));
+    FillRect(dc, &all, static_cast<HBRUSH>(fill.get()));
+  }
   const std::wstring name = Widen(p.bitmap);
-  GdiObject bitmap(LoadImageW(resources, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  GdiObject bitmap(p.bitmap.empty() ? nullptr
+                                    : LoadImageW(resources, name.c_str(), IMAGE_BITMAP, 0, 0,
+                                                 LR_CREATEDIBSECTION));
   if (bitmap) {
     MemoryDc source(dc);
     SelectionScope keep(source.get(), bitmap.get());

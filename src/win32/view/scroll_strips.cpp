@@ -2,6 +2,7 @@
 
 #include "core/bar/ids.h"
 #include "core/layout/arrow.h"
+#include "win32/base/high_contrast.h"
 
 namespace olb::win {
 namespace {
@@ -53,8 +54,14 @@ void ScrollStrips::ShowStrip(StripId s, StripLook look, const Triangle& arrow) {
     const RECT all{0, 0, size.cx + 1, size.cy + 1};
     FillRect(dc.get(), &all, GetSysColorBrush(COLOR_BTNFACE));
     if (look != StripLook::Blank) {
-      GdiObject pen(CreatePen(PS_SOLID, 1, kArrowOutline.ColorRef()));
-      GdiObject brush(CreateSolidBrush(ArrowFill(look).ColorRef()));
+      // High Contrast: the system's text colour, its highlight under the pointer.
+      const bool contrast = HighContrastOn();
+      const Rgb outline = contrast ? SystemRgb(COLOR_BTNTEXT) : kArrowOutline;
+      const Rgb fill = !contrast                       ? ArrowFill(look)
+                       : look == StripLook::HoverArrow ? SystemRgb(COLOR_HIGHLIGHT)
+                                                       : SystemRgb(COLOR_BTNTEXT);
+      GdiObject pen(CreatePen(PS_SOLID, 1, outline.ColorRef()));
+      GdiObject brush(CreateSolidBrush(fill.ColorRef()));
       SelectionScope usePen(dc.get(), pen.get());
       SelectionScope useBrush(dc.get(), brush.get());
       const POINT points[3] = {

@@ -8,6 +8,7 @@
 
 #include "core/settings/dpi_scale.h"
 #include "win32/base/dpi.h"
+#include "win32/base/message_pump.h"
 #include "win32/base/unicode.h"
 
 namespace olb::win {
@@ -25,20 +26,6 @@ RECT CentredRect(SIZE client, UINT dpi) {
   const int x = (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
   return {x, y, x + w, y + h};
-}
-
-struct ThreadWindows {
-  HWND except;
-  std::vector<HWND> disabled;
-};
-
-BOOL CALLBACK DisableOne(HWND w, LPARAM lp) {
-  auto* t = reinterpret_cast<ThreadWindows*>(lp);
-  if (w != t->except && IsWindowVisible(w) && IsWindowEnabled(w)) {
-    EnableWindow(w, FALSE);
-    t->disabled.push_back(w);
-  }
-  return TRUE;
 }
 
 }  // namespace
@@ -91,40 +78,21 @@ void TForm6::ShowAboutPage() {
 
 TForm6::ModalResult TForm6::ShowModal() {
   if (modal_) throw std::logic_error("The settings window is already open");
-  // Undoes the modal state however the loop ends. The others are enabled
-  // before the window hides, so that activation goes back to them.
-  struct ModalScope {
-    TForm6& form;
-    ThreadWindows others;
-    ~ModalScope() {
-      for (HWND w : others.disabled) EnableWindow(w, TRUE);
-      ShowWindow(form.hwnd_, SW_HIDE);
-      form.modal_ = false;
-    }
-  } scope{*this, {hwnd_, {}}};
-  EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&scope.others));
   modal_ = true;
+  struct Modal {
+    bool& on;
+    ~Modal() { on = false; }
+  } modal{modal_};
   modalResult_ = ModalResult::None;
   // The screen's DPI may have changed while the window was hidden.
   if (WindowDpi(hwnd_) != controls_.dpi) FitToDpi();
-  ShowWindow(hwnd_, SW_SHOW);
-  SetForegroundWindow(hwnd_);
-  SetFocus(controls_.okButton);
-  if (onPageShown) onPageShown(page_);
-  MSG msg;
-  while (modalResult_ == ModalResult::None) {
-    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got <= 0) {
-      // The program is ending: put the quit message back for the main loop.
-      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
-      modalResult_ = ModalResult::Cancel;
-      break;
-    }
-    if (!IsDialogMessageW(hwnd_, &msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-  }
+  const bool ended = RunModal(
+      hwnd_, controls_.okButton, [this] { return modalResult_ != ModalResult::None; },
+      [this] {
+        if (onPageShown) onPageShown(page_);
+      });
+  // The program is ending: the page was not answered.
+  if (!ended) modalResult_ = ModalResult::Cancel;
   return modalResult_;
 }
 

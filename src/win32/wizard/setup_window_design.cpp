@@ -13,12 +13,11 @@
 namespace olb::win {
 namespace {
 
-constexpr wchar_t kPanelClass[] = L"TWizardPanel";
 constexpr wchar_t kSidePicture[] = L"SIDEPIC";
 constexpr int kCheckWidth = 97, kCheckHeight = 17;
 constexpr int kLabelHeight = 16;
 constexpr int kWrappedWidth = 247, kWrappedHeight = 26;
-constexpr int kFormFontHeight = -11, kPanelFontHeight = -12;
+constexpr int kFormFontHeight = -11;
 constexpr int kButtonGlyphSize = 16;
 constexpr wchar_t kStepIntro[] = L"Wizard will guide you through the adjusting process";
 
@@ -80,11 +79,15 @@ LRESULT CALLBACK PanelProc(HWND panel, UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcW(panel, msg, wp, lp);
 }
 
+}  // namespace
+
 HFONT MakeFont(int height, bool underline) {
   return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, underline, FALSE, DEFAULT_CHARSET,
                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                      DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
 }
+
+namespace {
 
 HWND Child(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w,
            int h, int id, HINSTANCE instance, const GdiObject& font) {
@@ -104,6 +107,8 @@ int CheckBoxTextOffset() {
 // draws it. Glyphs may reach past their advance widths (a colon at the end
 // of a line was drawn three pixels further than measured here), so every
 // line gets the font's average character width to spare.
+}  // namespace
+
 Size MeasureText(HWND control, PageControlKind kind, int32_t wrapWidth) {
   const int length = GetWindowTextLengthW(control);
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
@@ -123,6 +128,8 @@ Size MeasureText(HWND control, PageControlKind kind, int32_t wrapWidth) {
   ReleaseDC(control, dc);
   return {r.right + spare, r.bottom};
 }
+
+namespace {
 
 void CreatePageControl(const Design& d, HWND panel, HINSTANCE instance, SetupWindowControls& c) {
   PageChild child;
@@ -161,7 +168,7 @@ void CreatePageControl(const Design& d, HWND panel, HINSTANCE instance, SetupWin
 }  // namespace
 
 void CreateSetupWindowControls(HWND form, HINSTANCE instance, SetupWindowControls& c) {
-  RegisterWindowClass(instance, {kPanelClass, PanelProc, 0, false, true});  // a plain panel
+  RegisterPanelClass(instance);
   c.instance = instance;
   // Fonts, pictures and places follow once every control exists.
 
@@ -187,6 +194,10 @@ void CreateSetupWindowControls(HWND form, HINSTANCE instance, SetupWindowControl
     CreatePageControl(d, c.panels[static_cast<size_t>(d.panel)], instance, c);
   }
   ApplySetupWindowDpi(c, WindowDpi(form), 0);
+}
+
+void RegisterPanelClass(HINSTANCE instance) {
+  RegisterWindowClass(instance, {kPanelClass, PanelProc, 0, false, true});  // a plain panel
 }
 
 void ApplySetupWindowDpi(SetupWindowControls& c, UINT dpi, int shownPage) {

@@ -79,6 +79,20 @@ void LayOutPageControls(const SetupWindowControls& controls, int page);
 // The check box CheckBox<n> (1 to 8) wherever its panel is.
 HWND CheckBox(const SetupWindowControls& controls, int n);
 
+// The extent of a control's text in the font it uses, broken into lines no
+// wider than `wrapWidth` (0: one line), as a static control or a button
+// draws it, with room to spare for glyphs that reach past their advance.
+Size MeasureText(HWND control, PageControlKind kind, int32_t wrapWidth);
+
+// The panel holding a page's controls: it hands their notifications to the
+// form. Registering it again does no harm.
+inline constexpr wchar_t kPanelClass[] = L"TWizardPanel";
+void RegisterPanelClass(HINSTANCE instance);
+
+// The form's typeface at `height` (negative: the character height).
+HFONT MakeFont(int height, bool underline);
+inline constexpr int kPanelFontHeight = -12;
+
 // Whether `control` is one of the two link labels.
 bool IsLink(HWND control);
 
