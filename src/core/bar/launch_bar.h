@@ -297,7 +297,6 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   int busy_ = 0;               // commands at work, nested
   bool closePending_ = false;  // a close came while one was
   bool closing_ = false;       // the close was let through: the form goes
-  bool aboutShown_ = false;    // the About window is up
   // The shell's entry chosen for an item of the open cascading menu.
   struct CascadeShellCommand {
     std::unique_ptr<ItemShellMenu> menu;

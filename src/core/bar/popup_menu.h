@@ -24,7 +24,7 @@ struct MenuEntry {
   bool IsSeparator() const { return !command.has_value(); }
 };
 
-inline constexpr std::array<MenuEntry, 19> kViewsMenu{{
+inline constexpr auto kViewsMenu = std::to_array<MenuEntry>({
     {"LargeIcons1", "&Large Icons", CommandId::LargeIcons1},
     {"ExtraLargeIcons1", "&Extra Large Icons", CommandId::ExtraLargeIcons1},
     {"SmallIcons1", "&Small Icons", CommandId::SmallIcons1},
@@ -46,7 +46,7 @@ inline constexpr std::array<MenuEntry, 19> kViewsMenu{{
     {"About1", "About", CommandId::About1},
     {"N4", "", std::nullopt},
     {"Exit1", "Exit", CommandId::Exit1},
-}};
+});
 
 // The Monitor submenu, after Always on Top while there are two monitors or
 // more: one entry per monitor, in the system's order, the bar's own checked;
