@@ -56,16 +56,11 @@ class LaunchBarSession : public FsFixture {
     for (int i = 0; i < 20; ++i)
       File("AppData/Ovel Launch Bar/Games/Game " + std::to_string(i) + ".lnk");
     world.shell.PlaceTaskbar(Edge::Bottom, 30);
-    window.onPosChanging = [this](int32_t& x, int32_t& y) {
-      bar.engine().OnWindowPosChanging(x, y);
-    };
-    window.onPosChanged = [this] { bar.engine().OnWindowPosChanged(); };
-    window.onPump = [this] {
-      world.shell.DeliverPending(connection.window(), [this](const sim::Notification& n) {
-        bar.engine().OnAppBarNotify(n.code, n.lParam);
-      });
-    };
+    window.handler = [this](const WindowEvent& e) { return bar.OnEvent(e); };
+    window.HearShell(world.shell, connection.window());
   }
+
+  void Tick(TimerId timer) { window.Send(event::Timer{static_cast<uint32_t>(timer)}); }
 
   int32_t Row(const std::string& name) {
     for (int32_t i = 0; i < bar.model().ItemCount(); ++i) {
@@ -79,15 +74,15 @@ class LaunchBarSession : public FsFixture {
     const Rect r = window.WindowRect();
     Point from{r.left + 5, r.top + 5};
     Rect drag = r;
-    bar.engine().OnEnterSizeMove();
+    window.Send(event::EnterSizeMove{});
     for (int step = 1; step <= 4; ++step) {
       const Point p{from.x + (to.x - from.x) * step / 4, from.y + (to.y - from.y) * step / 4};
       drag = drag.MovedTo(drag.left + p.x - from.x, drag.top + p.y - from.y);
       from = p;
-      bar.engine().OnMoving(drag, p);
+      drag = *window.Send(event::Moving{drag, p}).drag;
       window.MoveBySystem(drag);
     }
-    bar.engine().OnExitSizeMove();
+    window.Send(event::ExitSizeMove{});
   }
 
   // The items run along the bar: the second item follows the first along it,
@@ -317,14 +312,14 @@ TEST_F(LaunchBarSession, OutsideChangesAreReadOnceKeepingTheSelection) {
   bar.OnFolderChanged();
   ASSERT_TRUE(form.timers[TimerId::FolderWatch]);
   form.busy = true;  // a caption is being edited: the re-read waits
-  bar.OnTimer(TimerId::FolderWatch);
-  bar.OnTimer(TimerId::FolderWatch);
+  Tick(TimerId::FolderWatch);
+  Tick(TimerId::FolderWatch);
   EXPECT_EQ(bar.model().ItemCount(), 20);
   form.busy = false;
-  bar.OnTimer(TimerId::FolderWatch);
+  Tick(TimerId::FolderWatch);
   EXPECT_EQ(bar.model().ItemCount(), 21);
   EXPECT_EQ(list.selected, Row("Game 7")) << "the same item stays selected";
-  bar.OnTimer(TimerId::FolderWatch);
+  Tick(TimerId::FolderWatch);
   EXPECT_FALSE(form.timers[TimerId::FolderWatch]) << "the ticks stop once read";
 
   // A command's modal window lets the ticks run: the re-read waits for the
@@ -333,13 +328,13 @@ TEST_F(LaunchBarSession, OutsideChangesAreReadOnceKeepingTheSelection) {
   chooser.whileShown = [&] {
     File("AppData/Ovel Launch Bar/Games/Bbb.lnk");
     bar.OnFolderChanged();
-    bar.OnTimer(TimerId::FolderWatch);
-    bar.OnTimer(TimerId::FolderWatch);
+    Tick(TimerId::FolderWatch);
+    Tick(TimerId::FolderWatch);
     countDuring = bar.model().ItemCount();
   };
   bar.RunCommand(CommandId::NewShortut1);
   EXPECT_EQ(countDuring, 21);
-  bar.OnTimer(TimerId::FolderWatch);
+  Tick(TimerId::FolderWatch);
   EXPECT_EQ(bar.model().ItemCount(), 22);
 
   // A watcher that cannot deliver is polled on the timer.
@@ -349,8 +344,8 @@ TEST_F(LaunchBarSession, OutsideChangesAreReadOnceKeepingTheSelection) {
   EXPECT_TRUE(form.timers[TimerId::FolderWatch]);
   Dir("AppData/Ovel Launch Bar/Tools");
   watcher.changed = true;
-  bar.OnTimer(TimerId::FolderWatch);
-  bar.OnTimer(TimerId::FolderWatch);
+  Tick(TimerId::FolderWatch);
+  Tick(TimerId::FolderWatch);
   EXPECT_GE(Row("Tools"), 0);
 
   bar.Destroy();
@@ -376,8 +371,8 @@ TEST_F(LaunchBarSession, TheWatchFollowsEveryReadAndASteadyWriterIsReadEverySeco
   Dir("AppData/Ovel Launch Bar/Games");
   watches = watcher.watches;
   bar.OnFolderChanged();  // the old folder's last change
-  bar.OnTimer(TimerId::FolderWatch);
-  bar.OnTimer(TimerId::FolderWatch);
+  Tick(TimerId::FolderWatch);
+  Tick(TimerId::FolderWatch);
   EXPECT_EQ(bar.model().ItemCount(), 0);
   EXPECT_EQ(watcher.watched, games);
   EXPECT_EQ(watcher.watches, watches + 1) << "the new folder is watched";
@@ -390,7 +385,7 @@ TEST_F(LaunchBarSession, TheWatchFollowsEveryReadAndASteadyWriterIsReadEverySeco
     if (form.now % 100 == 0) bar.OnFolderChanged();
     const int64_t since = form.now - form.startedAt[TimerId::FolderWatch];
     if (form.timers[TimerId::FolderWatch] && since > 0 && since % kFolderWatchMs == 0)
-      bar.OnTimer(TimerId::FolderWatch);
+      Tick(TimerId::FolderWatch);
     if (bar.model().FillTicket() != fill) ++reads;
     fill = bar.model().FillTicket();
     if (form.now == 1300) {
@@ -418,8 +413,8 @@ TEST_F(LaunchBarSession, TheChosenItemIsKeptByIdentityAndAGoneOneIsNamed) {
   list.selected = shortcut;
   File("AppData/Ovel Launch Bar/Aaa.lnk");
   bar.OnFolderChanged();
-  bar.OnTimer(TimerId::FolderWatch);
-  bar.OnTimer(TimerId::FolderWatch);
+  Tick(TimerId::FolderWatch);
+  Tick(TimerId::FolderWatch);
   ASSERT_TRUE(list.selected);
   EXPECT_EQ(pathAt(*list.selected), link);
 
@@ -472,8 +467,8 @@ TEST_F(LaunchBarSession, ARootRemovedWhileRunningShowsNothingStaleAndCanBeMadeAg
 
   form.confirmAnswer = true;
   bar.OnFolderChanged();
-  bar.OnTimer(TimerId::FolderWatch);
-  bar.OnTimer(TimerId::FolderWatch);
+  Tick(TimerId::FolderWatch);
+  Tick(TimerId::FolderWatch);
   EXPECT_TRUE(std::filesystem::is_directory(root() / "AppData/Ovel Launch Bar"));
   EXPECT_EQ(bar.paths().CurrentPath, rootFolder);
   EXPECT_EQ(form.errors.size(), 2u);
