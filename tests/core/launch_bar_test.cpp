@@ -166,6 +166,16 @@ TEST_F(LaunchBarSession, WholeSession) {
   EXPECT_EQ(bar.options().Edge, Edge::Right);
   EXPECT_EQ(form.placed, bar.layout()) << "the form placed the one layout";
 
+  // The shell restarts, then the screen grows: the bar registers again and
+  // spans the new right edge.
+  world.shell.RestartShell();
+  window.PumpMessages();
+  EXPECT_TRUE(world.shell.IsRegistered(1));
+  world.shell.SetScreenSize({1280, 800});
+  window.PumpMessages();
+  EXPECT_EQ(window.WindowRect(), (Rect{1180, 0, 1280, 770}));
+  ExpectLaidOutAlong(Edge::Right);
+
   // Drop a file onto the bar: a plain drop moves it into the folder shown.
   Dir("Downloads");
   const auto dropped = File("Downloads/Tool.txt");
@@ -202,6 +212,52 @@ TEST_F(LaunchBarSession, WholeSession) {
 // direction: along the bar they step a line at a time, across it they stay
 // on the line; on every edge and in both views. Every edge change paints
 // the labels anew.
+TEST_F(LaunchBarSession, MaximiseIsRefusedAndOnlyTheProgramsOwnWindowsReactivate) {
+  using event::ActivatedFrom;
+  const auto maximise = [this](uint32_t command) {
+    return window.Send(event::SystemCommand{command}).handled;
+  };
+  EXPECT_FALSE(maximise(0xF030)) << "the window as made, before the record";
+  WriteOptions(registry, Record(Edge::Left, 0, 1));
+  bar.Create();
+  EXPECT_TRUE(maximise(0xF030));
+  EXPECT_TRUE(maximise(0xF032)) << "the low bits are the system's";
+  EXPECT_FALSE(maximise(0xF010)) << "a move stays the system's";
+
+  const auto activations = [this] {
+    const auto sent = world.shell.MessagesOf(connection.window());
+    return std::count(sent.begin(), sent.end(), sim::AppBarMessage::Activate);
+  };
+  const auto before = activations();
+  for (ActivatedFrom from : {ActivatedFrom::Elsewhere, ActivatedFrom::Application,
+                             ActivatedFrom::Elsewhere, ActivatedFrom::Nothing}) {
+    window.Send(event::Activated{from});
+  }
+  EXPECT_EQ(activations(), before + 1) << "the first activation counts, from anywhere";
+  window.Send(event::Activated{ActivatedFrom::OwnWindow});
+  EXPECT_EQ(activations(), before + 2);
+}
+
+TEST_F(LaunchBarSession, ADragRestingOnAStripArmsItsTimerOnceAndTheTimerScrolls) {
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  list.selected = Row("Games");
+  bar.OnDoubleClick();
+  const Rect strip = bar.layout().forwardStrip;
+  ASSERT_TRUE(bar.scroller().strips().forwardActive);
+  const Point on{strip.left + strip.Width() / 2, strip.top + strip.Height() / 2};
+  for (int i = 0; i < 3; ++i) window.Send(event::DragOver{on});
+  EXPECT_EQ(strips.restarts(StripId::Forward), 1);
+  window.Send(event::DragLeft{});
+  window.Send(event::DragOver{on});
+  EXPECT_EQ(strips.restarts(StripId::Forward), 2) << "a drag that comes back arms it again";
+
+  const Point origin = list.view.origin();
+  strips.MoveCursor(on);
+  window.Send(event::Timer{static_cast<uint32_t>(RepeatTimerOf(StripId::Forward))});
+  EXPECT_NE(list.view.origin(), origin);
+}
+
 TEST_F(LaunchBarSession, ArrowKeysStepAlongAndAcrossTheBarOnEveryEdgeAndView) {
   bar.Create();
   bar.Start(Win("AppData"), makeWizard);
