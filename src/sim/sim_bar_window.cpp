@@ -10,28 +10,48 @@ Rect SimBarWindow::ClientRectOnScreen() {
   return rect_.Inflated(-frame_.cx / 2, -frame_.cy / 2);
 }
 
-void SimBarWindow::SetPosition(Rect rect) {
-  int32_t x = rect.left;
-  int32_t y = rect.top;
-  if (onPosChanging) onPosChanging(x, y);
-  rect_ = rect.MovedTo(x, y);
-  if (onPosChanged) onPosChanged();
+// WM_WINDOWPOSCHANGING, then WM_WINDOWPOSCHANGED, as Windows sends them
+// synchronously for every move or size, the window's own or another's.
+// Only a placement by someone else is ever declined: the engine's own are
+// made while it says so.
+void SimBarWindow::SetPosition(Rect rect, bool foreign) {
+  // Every placement here moves and sizes (no SWP_NOMOVE or SWP_NOSIZE).
+  const EventAnswer a = Send(event::PosChanging{{rect.left, rect.top}, true, true});
+  if (a.keepPlace && foreign) return;
+  if (a.position) rect = rect.MovedTo(a.position->x, a.position->y);
+  rect_ = rect;
+  Send(event::PosChanged{});
   const uint32_t dpi = monitorDpi ? monitorDpi(rect_) : dpi_;
   if (dpi == dpi_) return;
   const Rect suggested{rect_.left, rect_.top, rect_.left + ScaleForDpi(rect_.Width(), dpi_, dpi),
                        rect_.top + ScaleForDpi(rect_.Height(), dpi_, dpi)};
   dpi_ = dpi;
-  if (onDpiChanged) onDpiChanged(dpi, suggested);
+  Send(event::DpiChanged{dpi, suggested});
 }
 
 void SimBarWindow::Place(const Rect& rect, Placement how) {
   placements_.push_back({rect, how});
-  SetPosition(rect);
+  SetPosition(rect, false);
 }
 
 void SimBarWindow::Foreign(const Rect& rect) {
-  if (declinesPlacement && declinesPlacement()) return;
-  SetPosition(rect);
+  SetPosition(rect, true);
+}
+
+void SimBarWindow::HearShell(AppBarManager& shell, int id) {
+  shell.AddTopLevelWindow(id);
+  onPump = [this, &shell, id] {
+    shell.DeliverPending(id, [this](const Notification& n) {
+      Send(event::AppBarNotify{n.code, n.lParam});
+    });
+    shell.DeliverBroadcasts(id, [this](Broadcast b) {
+      if (b == Broadcast::TaskbarCreated) {
+        Send(event::ShellRestarted{});
+      } else {
+        Send(event::ScreenChanged{});
+      }
+    });
+  };
 }
 
 void SimBarWindow::MoveBySystem(const Rect& rect) {
@@ -57,7 +77,7 @@ void SimBarWindow::SetZOrder(ZOrder order) {
       zstate_ = ZState::Bottom;
       break;
   }
-  if (onPosChanged) onPosChanged();
+  Send(event::PosChanged{});
 }
 
 void SimBarWindow::PumpMessages() {

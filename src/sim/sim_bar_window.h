@@ -7,7 +7,9 @@
 #include <optional>
 #include <vector>
 
+#include "core/docking/window_event.h"
 #include "core/platform/bar_window.h"
+#include "sim/app_bar_manager.h"
 
 namespace olb::sim {
 
@@ -38,26 +40,26 @@ class SimBarWindow : public BarWindowOps {
   void SetDpi(uint32_t dpi) { dpi_ = dpi; }
   void PumpMessages() override;
 
-  // The window procedure's side, as Windows calls it synchronously:
-  // WM_WINDOWPOSCHANGING may change the position, WM_WINDOWPOSCHANGED follows.
-  std::function<void(int32_t& x, int32_t& y)> onPosChanging;
-  std::function<void()> onPosChanged;
-  // Delivers the messages other parties queued for the window (the shell's
-  // notifications); runs after the window's own posted messages.
+  // The window procedure: every event the window hears goes to it (the
+  // controller's OnEvent, or the docking engine's for a bare engine).
+  std::function<EventAnswer(const WindowEvent&)> handler;
+  // Hands `event` to the handler, as the window procedure does.
+  EventAnswer Send(const WindowEvent& event) { return handler ? handler(event) : EventAnswer{}; }
+  // The window hears the shell's messages for window `id`: each pump
+  // delivers its AppBar notifications and the system's broadcasts (shell
+  // restarted, display or work area changed) as events.
+  void HearShell(AppBarManager& shell, int id);
+  // Runs after the window's own posted messages at each pump; HearShell
+  // sets it to deliver the shell's messages.
   std::function<void()> onPump;
 
   // Per-monitor DPI awareness: once a move leaves the window mostly on a
   // monitor whose DPI (`monitorDpi` of its new rectangle) differs from its
-  // own, the window takes that DPI and gets WM_DPICHANGED with the new DPI
+  // own, the window takes that DPI and hears WM_DPICHANGED with the new DPI
   // and the system's suggested rectangle, "the size and position of the
   // current window scaled for the new DPI": here its top-left corner kept
   // and its size scaled. Unset, the window keeps the DPI given by SetDpi.
   std::function<uint32_t(const Rect&)> monitorDpi;
-  std::function<void(uint32_t dpi, const Rect& suggested)> onDpiChanged;
-
-  // WM_WINDOWPOSCHANGING of a move or size the window did not ask for: true
-  // declines it (the window sets SWP_NOMOVE | SWP_NOSIZE).
-  std::function<bool()> declinesPlacement;
 
   // A message for the window, run at the next pump.
   void Post(std::function<void()> message) { posted_.push_back(std::move(message)); }
@@ -86,7 +88,7 @@ class SimBarWindow : public BarWindowOps {
   int frameWaits() const { return frameWaits_; }
 
  private:
-  void SetPosition(Rect rect);
+  void SetPosition(Rect rect, bool foreign);
   void Foreign(const Rect& rect);
 
   Rect rect_;

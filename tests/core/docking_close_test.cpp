@@ -39,9 +39,9 @@ TEST(DockingClose, MoveEndingAfterTheCloseSavesTheEdgeItHad) {
   DockWorld world;
   TestBar bar{world, 1};
   bar.Start(Record(Edge::Right, 0, 1));
-  bar.engine.OnEnterSizeMove();
+  bar.window.Send(event::EnterSizeMove{});
   bar.engine.Unregister();
-  bar.engine.OnExitSizeMove();
+  bar.window.Send(event::ExitSizeMove{});
   ASSERT_TRUE(bar.Saved());
   EXPECT_EQ(bar.Saved()->Edge, Edge::Right);
 }

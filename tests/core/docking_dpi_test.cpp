@@ -43,9 +43,9 @@ TEST(DockingDpi, ScaledMonitorsPlaceScaledSizesAndStoreDesignPixels) {
     // A resize in the monitor's pixels is stored in design pixels, and the
     // bar keeps the size the user gave it when placed again.
     b.engine.ApplyEdge(Edge::Left);
-    b.engine.OnEnterSizeMove();
+    b.window.Send(event::EnterSizeMove{});
     b.window.MoveBySystem({0, 0, 181, 1506});
-    b.engine.OnExitSizeMove();
+    b.window.Send(event::ExitSizeMove{});
     EXPECT_EQ(b.Saved()->DockSize[0], c.storedThickness);
     EXPECT_EQ(b.rect().Width(), 181);
     b.engine.ApplyEdge(Edge::Left);
@@ -54,9 +54,9 @@ TEST(DockingDpi, ScaledMonitorsPlaceScaledSizesAndStoreDesignPixels) {
     // So does a floating bar the user moved.
     const Rect moved{451, 301, 601, 901};
     b.engine.ApplyEdge(Edge::Float);
-    b.engine.OnEnterSizeMove();
+    b.window.Send(event::EnterSizeMove{});
     b.window.MoveBySystem(moved);
-    b.engine.OnExitSizeMove();
+    b.window.Send(event::ExitSizeMove{});
     EXPECT_EQ(b.Saved()->FloatRect, ScaleForDpi(moved, c.dpi, kDesignDpi));
     b.engine.ApplyEdge(Edge::Float);
     EXPECT_EQ(b.rect(), moved);
@@ -83,8 +83,9 @@ TEST(DockingDpi, DpiRoundTripLeavesTheRecordAndTheBarAsTheyWere) {
       // The system's rectangle for a floating bar keeps its corner and
       // scales its size (97 x 396).
       const Rect r = b.rect();
-      b.engine.OnDpiChanged(s.dpi, {r.left, r.top, r.left + ScaleForDpi(97, kDesignDpi, s.dpi),
-                                    r.top + ScaleForDpi(396, kDesignDpi, s.dpi)});
+      b.window.Send(event::DpiChanged{s.dpi,
+                                      {r.left, r.top, r.left + ScaleForDpi(97, kDesignDpi, s.dpi),
+                                       r.top + ScaleForDpi(396, kDesignDpi, s.dpi)}});
       if (stored.Edge == Edge::Right) {
         EXPECT_EQ(b.rect().Width(), s.thickness) << s.dpi;
       }

@@ -1,5 +1,6 @@
-// A bar window wired to the docking engine the way the window procedure
-// wires them, on a simulated desktop shared by any number of bars.
+// A bar window whose events go to the docking engine's entry, as the
+// controller hands them on, on a simulated desktop shared by any number of
+// bars.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -46,23 +47,8 @@ class TestBar {
         connection(world.shell, id),
         window(rect),
         engine(options, connection, window, ui, world.desktop, registry) {
-    window.onPosChanging = [this](int32_t& x, int32_t& y) { engine.OnWindowPosChanging(x, y); };
-    window.onPosChanged = [this] { engine.OnWindowPosChanged(); };
-    window.declinesPlacement = [this] { return engine.DeclinesPlacement(); };
-    window.onDpiChanged = [this](uint32_t dpi, const Rect& r) { engine.OnDpiChanged(dpi, r); };
-    world.shell.AddTopLevelWindow(id);
-    window.onPump = [this] {
-      world_.shell.DeliverPending(connection.window(), [this](const sim::Notification& n) {
-        engine.OnAppBarNotify(n.code, n.lParam);
-      });
-      world_.shell.DeliverBroadcasts(connection.window(), [this](sim::Broadcast b) {
-        if (b == sim::Broadcast::TaskbarCreated) {
-          engine.OnShellRestarted();
-        } else {
-          engine.OnScreenChanged();
-        }
-      });
-    };
+    window.handler = [this](const WindowEvent& e) { return engine.OnEvent(e); };
+    window.HearShell(world.shell, id);
   }
 
   // The creation handler's order: register, then load (and apply) the record.
@@ -128,18 +114,18 @@ inline void DragAlong(TestBar& bar, Point from, const std::vector<Point>& path,
                       Follow follow = Follow::Whole, Release release = Release::Button) {
   const Rect origin = bar.rect();
   Rect drag = origin;
-  bar.engine.OnEnterSizeMove();
+  bar.window.Send(event::EnterSizeMove{});
   for (Point p : path) {
     drag = drag.MovedTo(drag.left + p.x - from.x, drag.top + p.y - from.y);
     from = p;
-    bar.engine.OnMoving(drag, p);
+    drag = bar.window.Send(event::Moving{drag, p}).drag.value_or(drag);
     const Rect now = bar.rect();
     bar.window.MoveBySystem(follow == Follow::Whole ? drag : now.MovedTo(drag.left, drag.top));
   }
   // WM_EXITSIZEMOVE comes first; the restore after Esc, or the snap, follow.
   sim::SimDesktop& desktop = bar.desktop();
   desktop.SetEscape(release == Release::Escape);
-  bar.engine.OnExitSizeMove();
+  bar.window.Send(event::ExitSizeMove{});
   desktop.SetEscape(false);
   if (release == Release::Escape) bar.window.MoveBySystem(origin);
   if (release == Release::ButtonSnapped && !path.empty()) {

@@ -93,14 +93,14 @@ TEST_F(DockingMessages, UnregisteringRemovesTheBar) {
 TEST_F(DockingMessages, MovingQueriesOnlyForDockedProposalsOfABarThatDoesNotHide) {
   bar.Start(Record(Edge::Float, 0, 0));
   Take();
-  bar.engine.OnEnterSizeMove();
+  bar.window.Send(event::EnterSizeMove{});
   Rect drag = bar.rect();
-  bar.engine.OnMoving(drag, {512, 384});
+  drag = *bar.window.Send(event::Moving{drag, {512, 384}}).drag;
   EXPECT_TRUE(Take().empty());
-  bar.engine.OnMoving(drag, {1020, 384});
+  drag = *bar.window.Send(event::Moving{drag, {1020, 384}}).drag;
   EXPECT_EQ(Kinds(Take()), std::vector<M>{M::QueryPos});
   bar.options.AutoHide = 1;
-  bar.engine.OnMoving(drag, {1020, 300});
+  drag = *bar.window.Send(event::Moving{drag, {1020, 300}}).drag;
   EXPECT_TRUE(Take().empty());
 }
 

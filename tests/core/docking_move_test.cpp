@@ -46,15 +46,15 @@ TEST_F(DockingMove, FloatingSizeSurvivesAWindowThatFollowsOnlyThePosition) {
 
 TEST_F(DockingMove, OutlineSnapsToTheDockedRectangleNearAnEdge) {
   bar.Start(Record(Edge::Float, 0, 1, {100, 100, 90, 100}));
-  bar.engine.OnEnterSizeMove();
+  bar.window.Send(event::EnterSizeMove{});
   EXPECT_EQ(bar.engine.state().ProposedEdge, Edge::Float);
   Rect drag{600, 100, 700, 500};
-  bar.engine.OnMoving(drag, {1015, 380});
+  drag = *bar.window.Send(event::Moving{drag, {1015, 380}}).drag;
   EXPECT_EQ(drag, (Rect{934, 0, 1024, 738}));
   EXPECT_EQ(bar.engine.CurrentEdge(), Edge::Right);
   EXPECT_EQ(bar.ui.scrollsToTop, 1);
   // Back in the floating zone: the floating size, centred under the pointer.
-  bar.engine.OnMoving(drag, {601, 50});
+  drag = *bar.window.Send(event::Moving{drag, {601, 50}}).drag;
   EXPECT_EQ(drag, (Rect{551, 50, 651, 450}));
   EXPECT_EQ(bar.ui.scrollsToTop, 2);
 }
@@ -96,12 +96,12 @@ TEST_F(DockingMove, MovingToAnotherEdgeKeepsBothThicknesses) {
 
 TEST_F(DockingMove, ResizeIsStoredForItsEdgeAndSurvivesAMoveAndARestart) {
   bar.Start(Record(Edge::Left, 0, 1));
-  bar.engine.OnEnterSizeMove();
+  bar.window.Send(event::EnterSizeMove{});
   Rect drag{0, 0, 163, 738};
-  bar.engine.OnSizing(sizing::Right, drag);
+  drag = *bar.window.Send(event::Sizing{sizing::Right, drag}).drag;
   EXPECT_EQ(drag, (Rect{0, 0, 163, 738}));
   bar.window.MoveBySystem(drag);
-  bar.engine.OnExitSizeMove();
+  bar.window.Send(event::ExitSizeMove{});
   EXPECT_EQ(bar.options.DockSize[0], 163u);
   EXPECT_EQ(bar.Saved()->DockSize[0], 163u);
 
@@ -120,12 +120,13 @@ TEST_F(DockingMove, ResizeIsStoredForItsEdgeAndSurvivesAMoveAndARestart) {
 TEST_F(DockingMove, PressOnTheClientAreaStartsAMoveWithThePrimaryButton) {
   bar.Start(Record(Edge::Top, 0, 1));
   world.desktop.SetButton(MouseButton::Left, true);
-  EXPECT_EQ(bar.engine.OnNcHitTest(hit::Client, {50, 20}), hit::Caption);
-  EXPECT_EQ(bar.engine.OnNcHitTest(hit::Bottom, {50, 99}), hit::Bottom) << "borders stay";
+  EXPECT_EQ(bar.window.Send(event::HitTest{hit::Client, {50, 20}}).result, hit::Caption);
+  EXPECT_EQ(bar.window.Send(event::HitTest{hit::Bottom, {50, 99}}).result, hit::Bottom)
+      << "borders stay";
   world.desktop.SetMetric(Metric::SwapButton, 1);
-  EXPECT_EQ(bar.engine.OnNcHitTest(hit::Client, {50, 20}), hit::Client);
+  EXPECT_EQ(bar.window.Send(event::HitTest{hit::Client, {50, 20}}).result, hit::Client);
   world.desktop.SetButton(MouseButton::Right, true);
-  EXPECT_EQ(bar.engine.OnNcHitTest(hit::Client, {50, 20}), hit::Caption);
+  EXPECT_EQ(bar.window.Send(event::HitTest{hit::Client, {50, 20}}).result, hit::Caption);
 }
 
 TEST_F(DockingMove, SizingSnapsToTheIncrementAndLaysTheBarOut) {
@@ -133,7 +134,7 @@ TEST_F(DockingMove, SizingSnapsToTheIncrementAndLaysTheBarOut) {
   EXPECT_EQ(bar.engine.state().SizeInc, (Point{1, 1}));
   const int layouts = bar.ui.layouts;
   Rect drag{300, 200, 417, 611};
-  bar.engine.OnSizing(sizing::BottomRight, drag);
+  drag = *bar.window.Send(event::Sizing{sizing::BottomRight, drag}).drag;
   EXPECT_EQ(drag, (Rect{300, 200, 417, 611}));
   EXPECT_EQ(bar.ui.layouts, layouts + 1);
 }
@@ -180,13 +181,13 @@ TEST_F(DockingMove, AutoHiddenBarDeclinesMovesItDidNotAskFor) {
 TEST_F(DockingMove, NonClientMouseMoveStartsTheRevealTimer) {
   bar.Start(Record(Edge::Left, 1, 0));
   EXPECT_FALSE(bar.ui.revealTimerRunning);
-  bar.engine.OnNcMouseMove();
+  bar.window.Send(event::NcMouseMove{});
   EXPECT_TRUE(bar.ui.revealTimerRunning);
 }
 
 TEST_F(DockingMove, ExitWithoutEnterLeavesTheBarWhereItIs) {
   bar.Start(Record(Edge::Left, 0, 1));
-  bar.engine.OnExitSizeMove();
+  bar.window.Send(event::ExitSizeMove{});
   EXPECT_TRUE(world.shell.IsRegistered(1));
   EXPECT_EQ(bar.options.Edge, Edge::Left);
   EXPECT_EQ(bar.rect(), (Rect{0, 0, 100, 738}));

@@ -61,16 +61,11 @@ class LaunchBarSession : public FsFixture {
     for (int i = 0; i < 20; ++i)
       File("AppData/Ovel Launch Bar/Games/Game " + std::to_string(i) + ".lnk");
     world.shell.PlaceTaskbar(Edge::Bottom, 30);
-    window.onPosChanging = [this](int32_t& x, int32_t& y) {
-      bar.engine().OnWindowPosChanging(x, y);
-    };
-    window.onPosChanged = [this] { bar.engine().OnWindowPosChanged(); };
-    window.onPump = [this] {
-      world.shell.DeliverPending(connection.window(), [this](const sim::Notification& n) {
-        bar.engine().OnAppBarNotify(n.code, n.lParam);
-      });
-    };
+    window.handler = [this](const WindowEvent& e) { return bar.OnEvent(e); };
+    window.HearShell(world.shell, connection.window());
   }
+
+  void Tick(TimerId timer) { window.Send(event::Timer{static_cast<uint32_t>(timer)}); }
 
   int32_t Row(const std::string& name) {
     for (int32_t i = 0; i < bar.model().ItemCount(); ++i) {
@@ -84,15 +79,15 @@ class LaunchBarSession : public FsFixture {
     const Rect r = window.WindowRect();
     Point from{r.left + 5, r.top + 5};
     Rect drag = r;
-    bar.engine().OnEnterSizeMove();
+    window.Send(event::EnterSizeMove{});
     for (int step = 1; step <= 4; ++step) {
       const Point p{from.x + (to.x - from.x) * step / 4, from.y + (to.y - from.y) * step / 4};
       drag = drag.MovedTo(drag.left + p.x - from.x, drag.top + p.y - from.y);
       from = p;
-      bar.engine().OnMoving(drag, p);
+      drag = *window.Send(event::Moving{drag, p}).drag;
       window.MoveBySystem(drag);
     }
-    bar.engine().OnExitSizeMove();
+    window.Send(event::ExitSizeMove{});
   }
 
   // The items run along the bar: the second item follows the first along it,
@@ -177,6 +172,16 @@ TEST_F(LaunchBarSession, WholeSession) {
   EXPECT_EQ(bar.options().Edge, Edge::Right);
   EXPECT_EQ(form.placed, bar.layout()) << "the form placed the one layout";
 
+  // The shell restarts, then the screen grows: the bar registers again and
+  // spans the new right edge.
+  world.shell.RestartShell();
+  window.PumpMessages();
+  EXPECT_TRUE(world.shell.IsRegistered(1));
+  world.shell.SetScreenSize({1280, 800});
+  window.PumpMessages();
+  EXPECT_EQ(window.WindowRect(), (Rect{1180, 0, 1280, 770}));
+  ExpectLaidOutAlong(Edge::Right);
+
   // Drop a file onto the bar: a plain drop moves it into the folder shown.
   Dir("Downloads");
   const auto dropped = File("Downloads/Tool.txt");
@@ -213,6 +218,52 @@ TEST_F(LaunchBarSession, WholeSession) {
 // direction: along the bar they step a line at a time, across it they stay
 // on the line; on every edge and in both views. Every edge change paints
 // the labels anew.
+TEST_F(LaunchBarSession, MaximiseIsRefusedAndOnlyTheProgramsOwnWindowsReactivate) {
+  using event::ActivatedFrom;
+  const auto maximise = [this](uint32_t command) {
+    return window.Send(event::SystemCommand{command}).handled;
+  };
+  EXPECT_FALSE(maximise(0xF030)) << "the window as made, before the record";
+  WriteOptions(registry, Record(Edge::Left, 0, 1));
+  bar.Create();
+  EXPECT_TRUE(maximise(0xF030));
+  EXPECT_TRUE(maximise(0xF032)) << "the low bits are the system's";
+  EXPECT_FALSE(maximise(0xF010)) << "a move stays the system's";
+
+  const auto activations = [this] {
+    const auto sent = world.shell.MessagesOf(connection.window());
+    return std::count(sent.begin(), sent.end(), sim::AppBarMessage::Activate);
+  };
+  const auto before = activations();
+  for (ActivatedFrom from : {ActivatedFrom::Elsewhere, ActivatedFrom::Application,
+                             ActivatedFrom::Elsewhere, ActivatedFrom::Nothing}) {
+    window.Send(event::Activated{from});
+  }
+  EXPECT_EQ(activations(), before + 1) << "the first activation counts, from anywhere";
+  window.Send(event::Activated{ActivatedFrom::OwnWindow});
+  EXPECT_EQ(activations(), before + 2);
+}
+
+TEST_F(LaunchBarSession, ADragRestingOnAStripArmsItsTimerOnceAndTheTimerScrolls) {
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  list.selected = Row("Games");
+  bar.OnDoubleClick();
+  const Rect strip = bar.layout().forwardStrip;
+  ASSERT_TRUE(bar.scroller().strips().forwardActive);
+  const Point on{strip.left + strip.Width() / 2, strip.top + strip.Height() / 2};
+  for (int i = 0; i < 3; ++i) window.Send(event::DragOver{on});
+  EXPECT_EQ(strips.restarts(StripId::Forward), 1);
+  window.Send(event::DragLeft{});
+  window.Send(event::DragOver{on});
+  EXPECT_EQ(strips.restarts(StripId::Forward), 2) << "a drag that comes back arms it again";
+
+  const Point origin = list.view.origin();
+  strips.MoveCursor(on);
+  window.Send(event::Timer{static_cast<uint32_t>(RepeatTimerOf(StripId::Forward))});
+  EXPECT_NE(list.view.origin(), origin);
+}
+
 TEST_F(LaunchBarSession, ArrowKeysStepAlongAndAcrossTheBarOnEveryEdgeAndView) {
   bar.Create();
   bar.Start(Win("AppData"), makeWizard);
@@ -323,14 +374,14 @@ TEST_F(LaunchBarSession, OutsideChangesAreReadOnceKeepingTheSelection) {
   bar.OnFolderChanged();
   ASSERT_TRUE(form.timers[TimerId::FolderWatch]);
   form.busy = true;  // a caption is being edited: the re-read waits
-  bar.OnTimer(TimerId::FolderWatch);
-  bar.OnTimer(TimerId::FolderWatch);
+  Tick(TimerId::FolderWatch);
+  Tick(TimerId::FolderWatch);
   EXPECT_EQ(bar.model().ItemCount(), 20);
   form.busy = false;
-  bar.OnTimer(TimerId::FolderWatch);
+  Tick(TimerId::FolderWatch);
   EXPECT_EQ(bar.model().ItemCount(), 21);
   EXPECT_EQ(list.selected, Row("Game 7")) << "the same item stays selected";
-  bar.OnTimer(TimerId::FolderWatch);
+  Tick(TimerId::FolderWatch);
   EXPECT_FALSE(form.timers[TimerId::FolderWatch]) << "the ticks stop once read";
 
   // A command's modal window lets the ticks run: the re-read waits for the
@@ -339,13 +390,13 @@ TEST_F(LaunchBarSession, OutsideChangesAreReadOnceKeepingTheSelection) {
   chooser.whileShown = [&] {
     File("AppData/Ovel Launch Bar/Games/Bbb.lnk");
     bar.OnFolderChanged();
-    bar.OnTimer(TimerId::FolderWatch);
-    bar.OnTimer(TimerId::FolderWatch);
+    Tick(TimerId::FolderWatch);
+    Tick(TimerId::FolderWatch);
     countDuring = bar.model().ItemCount();
   };
   bar.RunCommand(CommandId::NewShortut1);
   EXPECT_EQ(countDuring, 21);
-  bar.OnTimer(TimerId::FolderWatch);
+  Tick(TimerId::FolderWatch);
   EXPECT_EQ(bar.model().ItemCount(), 22);
 
   // A watcher that cannot deliver is polled on the timer.
@@ -355,8 +406,8 @@ TEST_F(LaunchBarSession, OutsideChangesAreReadOnceKeepingTheSelection) {
   EXPECT_TRUE(form.timers[TimerId::FolderWatch]);
   Dir("AppData/Ovel Launch Bar/Tools");
   watcher.changed = true;
-  bar.OnTimer(TimerId::FolderWatch);
-  bar.OnTimer(TimerId::FolderWatch);
+  Tick(TimerId::FolderWatch);
+  Tick(TimerId::FolderWatch);
   EXPECT_GE(Row("Tools"), 0);
 
   bar.Destroy();
@@ -382,8 +433,8 @@ TEST_F(LaunchBarSession, TheWatchFollowsEveryReadAndASteadyWriterIsReadEverySeco
   Dir("AppData/Ovel Launch Bar/Games");
   watches = watcher.watches;
   bar.OnFolderChanged();  // the old folder's last change
-  bar.OnTimer(TimerId::FolderWatch);
-  bar.OnTimer(TimerId::FolderWatch);
+  Tick(TimerId::FolderWatch);
+  Tick(TimerId::FolderWatch);
   EXPECT_EQ(bar.model().ItemCount(), 0);
   EXPECT_EQ(watcher.watched, games);
   EXPECT_EQ(watcher.watches, watches + 1) << "the new folder is watched";
@@ -396,7 +447,7 @@ TEST_F(LaunchBarSession, TheWatchFollowsEveryReadAndASteadyWriterIsReadEverySeco
     if (form.now % 100 == 0) bar.OnFolderChanged();
     const int64_t since = form.now - form.startedAt[TimerId::FolderWatch];
     if (form.timers[TimerId::FolderWatch] && since > 0 && since % kFolderWatchMs == 0)
-      bar.OnTimer(TimerId::FolderWatch);
+      Tick(TimerId::FolderWatch);
     if (bar.model().FillTicket() != fill) ++reads;
     fill = bar.model().FillTicket();
     if (form.now == 1300) {
@@ -424,8 +475,8 @@ TEST_F(LaunchBarSession, TheChosenItemIsKeptByIdentityAndAGoneOneIsNamed) {
   list.selected = shortcut;
   File("AppData/Ovel Launch Bar/Aaa.lnk");
   bar.OnFolderChanged();
-  bar.OnTimer(TimerId::FolderWatch);
-  bar.OnTimer(TimerId::FolderWatch);
+  Tick(TimerId::FolderWatch);
+  Tick(TimerId::FolderWatch);
   ASSERT_TRUE(list.selected);
   EXPECT_EQ(pathAt(*list.selected), link);
 
@@ -478,8 +529,8 @@ TEST_F(LaunchBarSession, ARootRemovedWhileRunningShowsNothingStaleAndCanBeMadeAg
 
   form.confirmAnswer = true;
   bar.OnFolderChanged();
-  bar.OnTimer(TimerId::FolderWatch);
-  bar.OnTimer(TimerId::FolderWatch);
+  Tick(TimerId::FolderWatch);
+  Tick(TimerId::FolderWatch);
   EXPECT_TRUE(std::filesystem::is_directory(root() / "AppData/Ovel Launch Bar"));
   EXPECT_EQ(bar.paths().CurrentPath, rootFolder);
   EXPECT_EQ(form.errors.size(), 2u);

@@ -268,7 +268,7 @@ TEST_F(HostileInputTest, ForeignMessagesAreNotTakenForTheBarsOwn) {
   Pump();
   const std::string shown = bar->controller().paths().CurrentPath;
   const RECT placed = WindowRectOf(bar->hwnd());
-  const uint32_t dpi = bar->engine().dpi();
+  const uint32_t dpi = bar->controller().dpi();
 
   NMHDR doubleClick{List(), 0, static_cast<UINT>(NM_DBLCLK)};
   const auto notice = reinterpret_cast<LPARAM>(&doubleClick);
@@ -284,7 +284,7 @@ TEST_F(HostileInputTest, ForeignMessagesAreNotTakenForTheBarsOwn) {
   EXPECT_EQ(bar->controller().paths().CurrentPath, shown);
   const RECT now = WindowRectOf(bar->hwnd());
   EXPECT_TRUE(EqualRect(&placed, &now));
-  EXPECT_EQ(bar->engine().dpi(), dpi);
+  EXPECT_EQ(bar->controller().dpi(), dpi);
 
   // The real notice still works.
   SendMessageW(bar->hwnd(), WM_NOTIFY, 0, notice);

@@ -206,7 +206,7 @@ TEST_F(BarWizardTest, AboutIsModalOverTheBarWithTheMenuFlagRaised) {
   std::wstring version, caption, ok;
   form.onPageShown = [&](WizardPage page) {
     EXPECT_EQ(page, WizardPage::About);
-    menuActive = b.engine().state().MenuActive;
+    menuActive = b.controller().engine().state().MenuActive;
     barEnabled = IsWindowEnabled(b.hwnd()) != FALSE;
     version = TextOf(GetDlgItem(form.panel(page), static_cast<int>(SetupControlId::Label10)));
     caption = TextOf(form.hwnd());
@@ -219,7 +219,7 @@ TEST_F(BarWizardTest, AboutIsModalOverTheBarWithTheMenuFlagRaised) {
   EXPECT_EQ(version, L"Version: 3.6.0");
   EXPECT_EQ(caption, L"Ovel Launch Bar: About");
   EXPECT_EQ(ok, L"OK");
-  EXPECT_FALSE(b.engine().state().MenuActive);
+  EXPECT_FALSE(b.controller().engine().state().MenuActive);
   EXPECT_TRUE(IsWindowEnabled(b.hwnd()));
 }
 

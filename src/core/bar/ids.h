@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "core/platform/strip_surface.h"
+
 namespace olb {
 
 // Menu commands of `pmnViews`, one per entry that is not a separator.
@@ -34,6 +36,11 @@ inline constexpr uint32_t kTimer2Ms = 400;       // slides a touched bar out
 inline constexpr uint32_t kTimerUpMs = 100;      // back strip repeat
 inline constexpr uint32_t kTimerBottomMs = 100;  // forward strip repeat
 inline constexpr uint32_t kFolderWatchMs = 250;  // paces re-reads of outside changes
+
+// The repeat timer of a scroll strip.
+constexpr TimerId RepeatTimerOf(StripId strip) {
+  return strip == StripId::Forward ? TimerId::TimerBottom : TimerId::TimerUp;
+}
 
 constexpr uint32_t TimerInterval(TimerId id) {
   switch (id) {

@@ -3,6 +3,7 @@
 #include "core/commands/row_finder.h"
 #include "core/dragdrop/drag_start.h"
 #include "core/folder/launch_rules.h"
+#include "core/platform/window_codes.h"
 #include "core/settings/view_store.h"
 #include "core/wizard/autoload.h"
 #include "core/wizard/first_start.h"
@@ -124,11 +125,49 @@ void LaunchBar::OnStripMouseMove(StripId strip, Point inForm) {
   scroller_.OnStripMouseMove(strip, {inForm.x - r.left, inForm.y - r.top});
 }
 
-void LaunchBar::OnStripTimer(StripId strip) {
-  scroller_.OnRepeatTimer(strip);
+void LaunchBar::OnDragOver(Point inForm) {
+  const std::optional<StripId> strip = StripAt(scroller_.layout(), inForm);
+  if (strip && strip == dragStrip_) return;
+  dragStrip_ = strip;
+  if (strip) OnStripMouseMove(*strip, inForm);
 }
 
-// --- activation and timers -----------------------------------------------
+// --- the window's events -------------------------------------------------
+
+EventAnswer LaunchBar::OnEvent(const WindowEvent& event) {
+  if (const auto* a = std::get_if<event::Activated>(&event)) {
+    OnActivate(a->from);
+    return {};  // the window's default activation goes on
+  }
+  if (const auto* d = std::get_if<event::Deactivated>(&event)) {
+    // Only another program's window takes the keyboard away: the bar's
+    // menu and its modal windows give it back when they close.
+    if (d->to == event::ActivatedFrom::Nothing || d->to == event::ActivatedFrom::Elsewhere)
+      OnDeactivate();
+    return {};
+  }
+  if (const auto* c = std::get_if<event::SystemCommand>(&event)) {
+    // The bar is never maximised (a snap to the top of the screen, say).
+    if (!created_ || (c->command & syscommand::Mask) != syscommand::Maximize) return {};
+    return EventAnswer::Handled();
+  }
+  if (const auto* t = std::get_if<event::Timer>(&event)) {
+    OnTimer(static_cast<TimerId>(t->id));
+    return EventAnswer::Handled();
+  }
+  if (const auto* d = std::get_if<event::DragOver>(&event)) {
+    OnDragOver(d->inForm);
+    return EventAnswer::Handled();
+  }
+  if (std::holds_alternative<event::DragLeft>(event)) {
+    dragStrip_.reset();
+    return EventAnswer::Handled();
+  }
+  // The engine's procedure takes over once the stored record is applied;
+  // before that the window behaves as the toolkit made it.
+  if (!created_) return {};
+  return engine_.OnEvent(event);
+}
 
 void LaunchBar::OnHotkey() {
   if (!hotkey_ || busy_ > 0) return;
@@ -145,16 +184,30 @@ bool LaunchBar::OnListKey(uint16_t key, uint32_t modifiers) {
 
 // Switching from another program does not count, so clicking a slid-out bar
 // keeps it out.
-void LaunchBar::OnActivate(bool fromOwnWindow) {
-  if (activatedOnce_ && !fromOwnWindow) return;
+void LaunchBar::OnActivate(event::ActivatedFrom from) {
+  if (activatedOnce_ && from != event::ActivatedFrom::OwnWindow) return;
   activatedOnce_ = true;
   engine_.OnActivated();
 }
 
 void LaunchBar::OnTimer(TimerId id) {
-  if (id == TimerId::Timer1) Timer1Timer();
-  if (id == TimerId::Timer2) Timer2Timer();
-  if (id == TimerId::FolderWatch) FolderWatchTimer();
+  switch (id) {
+    case TimerId::Timer1:
+      Timer1Timer();
+      break;
+    case TimerId::Timer2:
+      Timer2Timer();
+      break;
+    case TimerId::FolderWatch:
+      FolderWatchTimer();
+      break;
+    case TimerId::TimerUp:
+    case TimerId::TimerBottom:
+      for (StripId s : {StripId::Forward, StripId::Back}) {
+        if (RepeatTimerOf(s) == id) scroller_.OnRepeatTimer(s);
+      }
+      break;
+  }
 }
 
 void LaunchBar::StartRevealTimer() {

@@ -94,12 +94,12 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   // answer the user never gave. False: the form stays for now. True: an
   // open caption editor is cancelled, and no edit is taken from then on.
   bool MayClose();
-  // The form became active; `fromOwnWindow` when focus came from another
-  // window of this program. Only the first activation and those from the
-  // program's own windows count.
-  void OnActivate(bool fromOwnWindow);
-  // The form's timers (the strips' repeat timers go to OnStripTimer).
-  void OnTimer(TimerId id);
+  // Everything the bar window hears: its placement, the move and size
+  // loops, the shell's notices, display and DPI changes, hit tests,
+  // activation, system commands, timers and drags passing over it. The
+  // docking events are the engine's once Create has applied the record;
+  // before, they are left to the window's default handling.
+  EventAnswer OnEvent(const WindowEvent& event);
   // A right click on a part at `controlOffset` in the form, `click` in the part.
   void OnRightClick(Point controlOffset, Point click);
   // A right click in the list, which has selected the item under the
@@ -127,7 +127,6 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   // keeps the selected item and the scroll position where they still exist.
   void RereadKeepingPlace();
   void OnStripMouseMove(StripId strip, Point inForm);
-  void OnStripTimer(StripId strip);
   void OnDoubleClick() {
     const BusyScope busy(*this);  // a launch may wait in the shell's dialogs
     navigator_.ListViewDblClick();
@@ -189,7 +188,9 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   const std::string& titleText() const { return title_; }
   const BarLayout& layout() const { return scroller_.layout(); }
   ViewMode viewMode() const { return scroller_.viewMode(); }
-  DockingEngine& engine() { return engine_; }
+  const DockingEngine& engine() const { return engine_; }
+  // The DPI the bar is placed and painted at.
+  uint32_t dpi() const { return engine_.dpi(); }
   FolderModel& model() { return model_; }
   Navigator& navigator() { return navigator_; }
   ListScroller& scroller() { return scroller_; }
@@ -250,6 +251,20 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   void WatchShownFolder();
   void FolderWatchTimer();
 
+  // The form became active after a window `from`: only the first activation
+  // and those from the program's own windows count (switching from another
+  // program does not, nor does the hidden application window, which the
+  // system activates when another program's window closes).
+  void OnActivate(event::ActivatedFrom from);
+  // The form's timers, the strips' repeat timers among them.
+  void OnTimer(TimerId id);
+  // Files dragged over the form: over a strip's arrow the list scrolls as
+  // it does for the pointer's own moves. OLE reports a resting pointer
+  // every few tens of milliseconds; the strip's repeat timer is armed only
+  // when the drag enters the strip, as restarting it each time would keep
+  // it from ever firing.
+  void OnDragOver(Point inForm);
+
   void Timer1Timer();
   void Timer2Timer();
   // The bar's menu; on `row`, headed by the shell's menu for that item.
@@ -306,6 +321,7 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   };
   std::optional<CascadeShellCommand> cascadeCommand_;
   bool aboutShown_ = false;    // the About or Settings window is up
+  std::optional<StripId> dragStrip_;  // the strip the last drag over the form was over
 };
 
 }  // namespace olb

@@ -1,10 +1,87 @@
-// The post-processing of the bar's window messages.
+// The docking events the bar window hears, after the window's default
+// handling.
 #include "core/docking/dock_geometry.h"
 #include "core/docking/docking_engine.h"
 #include "core/platform/window_codes.h"
 #include "core/settings/placement.h"
 
 namespace olb {
+
+EventAnswer DockingEngine::OnEvent(const WindowEvent& event) {
+  using Answer = EventAnswer;
+  struct Visitor {
+    DockingEngine& e;
+    Answer operator()(const event::AppBarNotify& n) {
+      e.OnAppBarNotify(n.code, n.lParam);
+      return Answer::Handled();
+    }
+    Answer operator()(const event::ShellRestarted&) {
+      e.OnShellRestarted();
+      return Answer::Handled();
+    }
+    Answer operator()(const event::ScreenChanged&) {
+      e.OnScreenChanged();
+      return Answer::Handled();
+    }
+    Answer operator()(const event::DpiChanged& d) {
+      e.OnDpiChanged(d.dpi, d.suggested);
+      return Answer::Handled();
+    }
+    Answer operator()(const event::PosChanging& p) {
+      Answer a = Answer::Handled();
+      // The system snapping or maximising a docked bar: it keeps its place.
+      if ((p.moves || p.sizes) && e.DeclinesPlacement()) {
+        a.keepPlace = true;
+      } else if (p.moves) {
+        int32_t x = p.position.x, y = p.position.y;
+        e.OnWindowPosChanging(x, y);
+        a.position = Point{x, y};
+      }
+      return a;
+    }
+    Answer operator()(const event::PosChanged&) {
+      e.OnWindowPosChanged();
+      return Answer::Handled();
+    }
+    Answer operator()(const event::EnterSizeMove&) {
+      e.OnEnterSizeMove();
+      return Answer::Handled();
+    }
+    Answer operator()(const event::ExitSizeMove&) {
+      e.OnExitSizeMove();
+      return Answer::Handled();
+    }
+    Answer operator()(const event::Moving& m) {
+      Answer a = Answer::Handled(1);
+      Rect drag = m.drag;
+      e.OnMoving(drag, m.pointer);
+      a.drag = drag;
+      return a;
+    }
+    Answer operator()(const event::Sizing& s) {
+      Answer a = Answer::Handled(1);
+      Rect drag = s.drag;
+      e.OnSizing(s.side, drag);
+      a.drag = drag;
+      return a;
+    }
+    Answer operator()(const event::NcMouseMove&) {
+      e.OnNcMouseMove();
+      return Answer::Handled();
+    }
+    Answer operator()(const event::HitTest& h) {
+      return Answer::Handled(e.OnNcHitTest(h.standard, h.screen));
+    }
+    // The bar's own events are the controller's.
+    Answer operator()(const event::Activated&) { return {}; }
+    Answer operator()(const event::Deactivated&) { return {}; }
+    Answer operator()(const event::SystemCommand&) { return {}; }
+    Answer operator()(const event::Timer&) { return {}; }
+    Answer operator()(const event::DragOver&) { return {}; }
+    Answer operator()(const event::DragLeft&) { return {}; }
+  };
+  return std::visit(Visitor{*this}, event);
+}
 
 void DockingEngine::OnAppBarNotify(uint32_t code, intptr_t lParam) {
   switch (static_cast<AppBarNotification>(code)) {

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "core/docking/monitor_choice.h"
+#include "core/docking/window_event.h"
 #include "core/platform/app_bar_shell.h"
 #include "core/platform/bar_ui.h"
 #include "core/platform/bar_window.h"
@@ -92,7 +93,34 @@ class DockingEngine {
   void ApplyEdge(Edge edge);
   void HideCaption();
 
-  // --- window procedure post-processing ----------------------------------
+  // --- what the window hears -------------------------------------------
+  // The docking events (move and size loops, placements, hit tests, the
+  // shell's notices, display and DPI changes); any other event is left
+  // unhandled.
+  EventAnswer OnEvent(const WindowEvent& event);
+  // The monitor's DPI, which the window is placed at.
+  uint32_t dpi() const { return dpi_; }
+  // The monitor a docked bar lives on.
+  const MonitorInfo& monitor() const { return monitor_; }
+  // An auto-hidden bar hidden on an inner edge: its strip is client area,
+  // so the pointer resting on it is watched by the timer, not the frame.
+  bool HiddenOnInnerEdge();
+  // Moves the bar to the same edge of the listed monitor with this device
+  // name (a floating bar keeps its place on the monitor, as far as it fits)
+  // and remembers it; false when no such monitor is listed.
+  bool MoveToMonitor(const std::string& device);
+
+ protected:
+  // Hooks called at fixed points of the operations above.
+  virtual void EdgeChanged(bool proposed, Edge edge);
+  virtual void AutoHideRefused();
+  virtual void FullScreenAppChanged(bool open);
+  virtual void TaskbarPosChanged();
+  virtual void TaskbarStateChanged(uint32_t changed, uint32_t state);
+  virtual void WindowArrange(bool beginning);
+
+ private:
+  // --- the docking events, one handler each ----------------------------
   void OnAppBarNotify(uint32_t code, intptr_t lParam);
   // WM_WINDOWPOSCHANGING: may change the proposed position.
   void OnWindowPosChanging(int32_t& x, int32_t& y);
@@ -122,28 +150,7 @@ class DockingEngine {
   // the system's rectangle for the window at that DPI. The record does not
   // change.
   void OnDpiChanged(uint32_t dpi, const Rect& suggested);
-  // The monitor's DPI, which the window is placed at.
-  uint32_t dpi() const { return dpi_; }
-  // The monitor a docked bar lives on.
-  const MonitorInfo& monitor() const { return monitor_; }
-  // An auto-hidden bar hidden on an inner edge: its strip is client area,
-  // so the pointer resting on it is watched by the timer, not the frame.
-  bool HiddenOnInnerEdge();
-  // Moves the bar to the same edge of the listed monitor with this device
-  // name (a floating bar keeps its place on the monitor, as far as it fits)
-  // and remembers it; false when no such monitor is listed.
-  bool MoveToMonitor(const std::string& device);
 
- protected:
-  // Hooks called at fixed points of the operations above.
-  virtual void EdgeChanged(bool proposed, Edge edge);
-  virtual void AutoHideRefused();
-  virtual void FullScreenAppChanged(bool open);
-  virtual void TaskbarPosChanged();
-  virtual void TaskbarStateChanged(uint32_t changed, uint32_t state);
-  virtual void WindowArrange(bool beginning);
-
- private:
   // The record in the monitor's pixels, within reach of `areas` (none: of
   // the monitor the floating rectangle stands on).
   BarOptions PlacedRecord(const std::optional<ScreenAreas>& areas);

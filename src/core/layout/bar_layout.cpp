@@ -102,6 +102,12 @@ void LayOutHorizontal(BarLayout& r, const BarMetrics& m) {
 
 }  // namespace
 
+std::optional<StripId> StripAt(const BarLayout& layout, Point inForm) {
+  if (layout.forwardStrip.Contains(inForm)) return StripId::Forward;
+  if (layout.backStrip.Contains(inForm)) return StripId::Back;
+  return std::nullopt;
+}
+
 BarLayout DesignLayout() {
   BarLayout d;
   d.grip = {0, 0, kGripThickness, 319};

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "core/platform/edge.h"
 #include "core/platform/geometry.h"
@@ -54,6 +55,9 @@ struct BarLayout {
 
 // The parts as the form is designed, before the first layout.
 BarLayout DesignLayout();
+
+// The scroll strip at `inForm`, if any.
+std::optional<StripId> StripAt(const BarLayout& layout, Point inForm);
 
 // Places the parts for `m.edge`. At another DPI than 96 the parts are laid
 // out as designed for the window's size at 96 DPI and scaled to `m.dpi`;

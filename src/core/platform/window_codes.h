@@ -31,4 +31,11 @@ inline constexpr int BottomLeft = 7;
 inline constexpr int BottomRight = 8;
 }  // namespace sizing
 
+// System-menu commands (WM_SYSCOMMAND's wParam); the low four bits are the
+// system's own.
+namespace syscommand {
+inline constexpr uint32_t Mask = 0xFFF0;
+inline constexpr uint32_t Maximize = 0xF030;
+}  // namespace syscommand
+
 }  // namespace olb

@@ -12,12 +12,14 @@ BarDragDrop::BarDragDrop(HWND bar, FolderView& folder, LaunchBar& controller)
   target_.DropEffects = kBarDropEffects;
   target_.OnDragOverFiles = [this](TShiftState, Point screen, TDropEffects&) {
     controller_.OnDragOverFiles();
-    folder_.DragHover(screen);
+    POINT inForm{screen.x, screen.y};
+    ScreenToClient(bar_, &inForm);
+    controller_.OnEvent(event::DragOver{{inForm.x, inForm.y}});
     folder_.list().SetDropHighlight(controller_.DropHighlightAt(screen));
   };
   target_.OnDragLeaveFiles = [this] {
     folder_.list().SetDropHighlight(std::nullopt);
-    folder_.EndDragHover();
+    controller_.OnEvent(event::DragLeft{});
   };
   target_.OnDropFiles = [this](const FileList& files, TShiftState shift, TDropEffects& effects) {
     effects = dwEffectToDropEffects(KrFileDropTarget1DropFiles(files, {shift, effects}));

@@ -197,7 +197,7 @@ void BarWindow::FormPaint() {
   IntersectClipRect(dc, grip.left, grip.top, grip.right, grip.bottom);
   SetViewportOrgEx(dc, grip.left, grip.top, nullptr);
   TitlePlacement title =
-      PlaceTitleForDpi(options().Edge, {grip.Width(), grip.Height()}, engine().dpi());
+      PlaceTitleForDpi(options().Edge, {grip.Width(), grip.Height()}, controller_->dpi());
   if (HighContrastOn()) {
     // The system's colours instead of the designed picture and colours.
     title.bitmap = {};
@@ -210,120 +210,124 @@ void BarWindow::FormPaint() {
   EndPaint(hwnd_, &ps);
 }
 
-// The form's activation: its first activation, and focus coming back from
-// another window of this program. The hidden application window that owns
-// the bar is no such window: the system makes it active when another
-// program's window closes, and a click on the bar then comes "from" it.
-void BarWindow::OnActivate(WPARAM wp, LPARAM lp) {
-  if (LOWORD(wp) == WA_INACTIVE) {
-    // Only another program's window takes the keyboard away: the bar's
-    // menu and its modal windows give it back when they close.
-    const HWND next = reinterpret_cast<HWND>(lp);
-    if (!next || GetWindowThreadProcessId(next, nullptr) != GetCurrentThreadId())
-      controller_->OnDeactivate();
-    return;
-  }
-  const HWND previous = reinterpret_cast<HWND>(lp);
-  controller_->OnActivate(previous && previous != GetWindow(hwnd_, GW_OWNER) &&
-                          GetWindowThreadProcessId(previous, nullptr) == GetCurrentThreadId());
-}
-
 // --- window procedure ------------------------------------------------------
 
-bool BarWindow::DockingMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-  DockingEngine& e = controller_->engine();
+bool BarWindow::EventMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  // The messages whose default handling comes first: the event is told what
+  // it did, and the default's result stands.
+  const auto afterDefault = [&](const WindowEvent& event) {
+    result = DefWindowProcW(hwnd_, msg, wp, lp);
+    controller_->OnEvent(event);
+    return true;
+  };
+  // The messages the bar answers in place of the default.
+  const auto answered = [&](const WindowEvent& event) {
+    const EventAnswer answer = controller_->OnEvent(event);
+    result = answer.result;
+    return answer.handled;
+  };
+  // The move and size loops' outline, which the answer may change.
+  const auto outline = [&](auto event) {
+    auto* r = reinterpret_cast<RECT*>(lp);
+    event.drag = {r->left, r->top, r->right, r->bottom};
+    const EventAnswer answer = controller_->OnEvent(event);
+    if (answer.drag)
+      *r = {answer.drag->left, answer.drag->top, answer.drag->right, answer.drag->bottom};
+    result = answer.result;
+    return answer.handled;
+  };
   if (msg == appBarNotify_) {
+    answered(event::AppBarNotify{static_cast<uint32_t>(wp), static_cast<intptr_t>(lp)});
     result = 0;
-    e.OnAppBarNotify(static_cast<uint32_t>(wp), static_cast<intptr_t>(lp));
     return true;
   }
   if (msg == taskbarCreated_) {
+    answered(event::ShellRestarted{});
     result = 0;
-    e.OnShellRestarted();
     return true;
   }
   switch (msg) {
     case WM_DISPLAYCHANGE:
+      return afterDefault(event::ScreenChanged{});
     case WM_SETTINGCHANGE:
-      result = DefWindowProcW(hwnd_, msg, wp, lp);
-      if (msg == WM_DISPLAYCHANGE || wp == SPI_SETWORKAREA) e.OnScreenChanged();
-      return true;
+      if (wp != SPI_SETWORKAREA) return false;
+      return afterDefault(event::ScreenChanged{});
     case WM_DPICHANGED:
       // Any program can post it: only values the system could send count.
+      // Until the record is applied the window is left as it was made.
+      if (!controller_->created()) return false;
       if (const std::optional<DpiChange> change = ReadDpiChanged(wp, lp)) {
         folder_->list().SetDpi(change->dpi);
-        e.OnDpiChanged(change->dpi, change->suggested);
+        answered(event::DpiChanged{change->dpi, change->suggested});
       }
       result = 0;
       return true;
     case WM_SYSCOMMAND:
-      // The bar is never maximised (a snap to the top of the screen, say).
-      if ((wp & 0xFFF0) != SC_MAXIMIZE) return false;
-      result = 0;
-      return true;
+      return answered(event::SystemCommand{static_cast<uint32_t>(wp)});
     case WM_WINDOWPOSCHANGING: {
       result = DefWindowProcW(hwnd_, msg, wp, lp);
       auto* pos = reinterpret_cast<WINDOWPOS*>(lp);
-      if ((pos->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE) &&
-          e.DeclinesPlacement()) {
-        pos->flags |= SWP_NOMOVE | SWP_NOSIZE;
-      }
-      if (!(pos->flags & SWP_NOMOVE)) {
-        int32_t x = pos->x, y = pos->y;
-        e.OnWindowPosChanging(x, y);
-        pos->x = x;
-        pos->y = y;
+      const EventAnswer answer = controller_->OnEvent(event::PosChanging{
+          {pos->x, pos->y}, !(pos->flags & SWP_NOMOVE), !(pos->flags & SWP_NOSIZE)});
+      if (answer.keepPlace) pos->flags |= SWP_NOMOVE | SWP_NOSIZE;
+      if (answer.position && !(pos->flags & SWP_NOMOVE)) {
+        pos->x = answer.position->x;
+        pos->y = answer.position->y;
       }
       return true;
     }
     case WM_WINDOWPOSCHANGED:
-      result = DefWindowProcW(hwnd_, msg, wp, lp);
-      e.OnWindowPosChanged();
-      return true;
-    case WM_SIZING: {
-      auto* r = reinterpret_cast<RECT*>(lp);
-      Rect drag{r->left, r->top, r->right, r->bottom};
-      e.OnSizing(static_cast<int>(wp), drag);
-      *r = {drag.left, drag.top, drag.right, drag.bottom};
-      result = TRUE;
-      return true;
-    }
+      return afterDefault(event::PosChanged{});
+    case WM_SIZING:
+      return outline(event::Sizing{static_cast<int>(wp), {}});
     case WM_ENTERSIZEMOVE:
-      result = DefWindowProcW(hwnd_, msg, wp, lp);
-      e.OnEnterSizeMove();
-      return true;
-    case WM_MOVING: {
-      auto* r = reinterpret_cast<RECT*>(lp);
-      Rect drag{r->left, r->top, r->right, r->bottom};
-      e.OnMoving(drag, desktop_.MessagePos());
-      *r = {drag.left, drag.top, drag.right, drag.bottom};
-      result = TRUE;
-      return true;
-    }
+      return afterDefault(event::EnterSizeMove{});
+    case WM_MOVING:
+      return outline(event::Moving{{}, desktop_.MessagePos()});
     case WM_EXITSIZEMOVE:
-      result = DefWindowProcW(hwnd_, msg, wp, lp);
-      e.OnExitSizeMove();
-      return true;
+      return afterDefault(event::ExitSizeMove{});
     case WM_NCMOUSEMOVE:
-      result = DefWindowProcW(hwnd_, msg, wp, lp);
-      e.OnNcMouseMove();
-      return true;
+      return afterDefault(event::NcMouseMove{});
     case WM_NCHITTEST: {
       const int standard = static_cast<int>(DefWindowProcW(hwnd_, msg, wp, lp));
       const Point p{static_cast<int16_t>(LOWORD(lp)), static_cast<int16_t>(HIWORD(lp))};
-      result = e.OnNcHitTest(standard, p);
+      if (!answered(event::HitTest{standard, p})) result = standard;
       return true;
     }
+    case WM_ACTIVATE:
+      // lParam is the window activated or deactivated in turn.
+      if (LOWORD(wp) == WA_INACTIVE) {
+        controller_->OnEvent(event::Deactivated{ActivatedFrom(lp)});
+      } else {
+        controller_->OnEvent(event::Activated{ActivatedFrom(lp)});
+      }
+      return false;  // the default activation goes on
+    case WM_TIMER:
+      answered(event::Timer{static_cast<uint32_t>(wp)});
+      result = 0;
+      return true;
     default:
       return false;
   }
 }
 
+// The window the bar's activation came from: the hidden application window
+// that owns the bar is told apart from the program's other windows.
+event::ActivatedFrom BarWindow::ActivatedFrom(LPARAM lp) const {
+  const HWND previous = reinterpret_cast<HWND>(lp);
+  if (!previous) return event::ActivatedFrom::Nothing;
+  if (previous == GetWindow(hwnd_, GW_OWNER)) return event::ActivatedFrom::Application;
+  if (GetWindowThreadProcessId(previous, nullptr) == GetCurrentThreadId()) {
+    return event::ActivatedFrom::OwnWindow;
+  }
+  return event::ActivatedFrom::Elsewhere;
+}
+
 LRESULT BarWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-  // The engine's procedure takes over once the stored options are applied;
-  // before that the window behaves as the toolkit made it.
+  // What the bar hears goes to its controller as one event; the rest is
+  // the window's own.
   LRESULT result = 0;
-  if (controller_ && controller_->created() && DockingMessage(msg, wp, lp, result)) return result;
+  if (controller_ && EventMessage(msg, wp, lp, result)) return result;
   if (folder_ && folder_->HandleFormMessage(msg, wp, lp, result)) return result;
   if (openShellMenu_ && openShellMenu_->HandleMenuMessage(msg, wp, lp, result)) return result;
   if (openCascade_ && openCascade_->HandleMenuMessage(msg, wp, lp, result)) return result;
@@ -342,16 +346,10 @@ LRESULT BarWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE:
       InvalidateRect(hwnd_, nullptr, FALSE);
       break;
-    case WM_ACTIVATE:
-      if (controller_) OnActivate(wp, lp);
-      break;
     case WM_SETFOCUS:
       // The form itself takes no keys: the item list is its one control
       // that does, as the form's active control.
       if (folder_) SetFocus(folder_->list().hwnd());
-      return 0;
-    case WM_TIMER:
-      if (controller_) controller_->OnTimer(static_cast<TimerId>(wp));
       return 0;
     case kFolderChangedMessage:
       watcher_->Received(wp, lp);

@@ -48,7 +48,6 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
   LaunchBar& controller() { return *controller_; }
   const BarOptions& options() const { return controller_->options(); }
   const BarLayout& layout() const { return controller_->layout(); }
-  DockingEngine& engine() { return controller_->engine(); }
   FolderView& folderView() { return *folder_; }
   BarDragDrop& dragDrop() { return *dragDrop_; }
 
@@ -101,10 +100,11 @@ class BarWindow : public BaseWindow<BarWindow>, private BarForm {
   void ReturnFocusToList() override;
 
   void FormPaint();
-  // Post-processing of the window messages that drive docking; returns true
-  // with `result` set when the message was handled here.
-  bool DockingMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
-  void OnActivate(WPARAM wp, LPARAM lp);
+  // Decodes a message the bar's controller hears into its event, hands it
+  // over and carries out the answer; returns true with `result` set when the
+  // message was handled here.
+  bool EventMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+  event::ActivatedFrom ActivatedFrom(LPARAM lp) const;
 
   HINSTANCE instance_;
   HWND owner_;

@@ -72,19 +72,6 @@ void FolderView::StripHover(Point inForm) {
   if (const std::optional<StripId> s = strips_.StripAt(inForm)) bar_->OnStripMouseMove(*s, inForm);
 }
 
-void FolderView::DragHover(Point screen) {
-  if (!bar_) return;
-  POINT p{screen.x, screen.y};
-  ScreenToClient(form_, &p);
-  const std::optional<StripId> strip = strips_.StripAt({p.x, p.y});
-  // OLE calls DragOver every few tens of milliseconds while the pointer
-  // rests: restarting the repeat timer each time would keep it from ever
-  // firing. Once armed it re-arms itself while the pointer stays on the arrow.
-  if (strip && strip == dragStrip_) return;
-  dragStrip_ = strip;
-  StripHover({p.x, p.y});
-}
-
 bool FolderView::HandleFormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   if (!bar_) return false;
   switch (msg) {
@@ -102,15 +89,6 @@ bool FolderView::HandleFormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resu
       }
       return list_.OnNotify(header, result);
     }
-    case WM_TIMER:
-      for (StripId s : {StripId::Forward, StripId::Back}) {
-        if (wp == ScrollStrips::TimerOf(s)) {
-          bar_->OnStripTimer(s);
-          result = 0;
-          return true;
-        }
-      }
-      return false;
     case WM_MOUSEMOVE:
       StripHover({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       return false;  // the form may want the move too

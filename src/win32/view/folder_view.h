@@ -36,15 +36,9 @@ class FolderView {
   void SetUpButtonEnabled(bool enabled) { panel_.SetEnabled(enabled); }
 
   // Messages of the form that concern the view (notifications from the list,
-  // strip timers, pointer moves over the strips, the wheel). True when the
+  // pointer moves over the strips, the wheel). True when the
   // message is handled and `result` is its answer.
   bool HandleFormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
-  // A drag over the form at `screen`: over a strip's arrow it scrolls the
-  // list as the pointer's own moves do (the repeat timer goes on while the
-  // pointer rests there).
-  void DragHover(Point screen);
-  // The drag left the form or was dropped.
-  void EndDragHover() { dragStrip_.reset(); }
   // Part of the form's WM_PAINT: the strips' bitmaps.
   void PaintStrips(HDC formDc) { strips_.Paint(formDc); }
 
@@ -73,8 +67,6 @@ class FolderView {
   TMyListView list_;
   ScrollStrips strips_;
   UpButtonPanel panel_;
-  // The strip the last drag hover was over.
-  std::optional<StripId> dragStrip_;
 };
 
 }  // namespace olb::win

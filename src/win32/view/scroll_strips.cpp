@@ -22,7 +22,7 @@ GdiObject Make24BitBitmap(Size size) {
 }  // namespace
 
 UINT_PTR ScrollStrips::TimerOf(StripId strip) {
-  return static_cast<UINT_PTR>(strip == StripId::Forward ? TimerId::TimerBottom : TimerId::TimerUp);
+  return static_cast<UINT_PTR>(RepeatTimerOf(strip));
 }
 
 Rect ScrollStrips::RectOf(StripId s) const {
@@ -90,10 +90,8 @@ void ScrollStrips::Paint(HDC formDc) {
 }
 
 std::optional<StripId> ScrollStrips::StripAt(Point inForm) const {
-  for (StripId s : {StripId::Forward, StripId::Back}) {
-    if (RectOf(s).Contains(inForm)) return s;
-  }
-  return std::nullopt;
+  if (!layout_) return std::nullopt;
+  return olb::StripAt(*layout_, inForm);
 }
 
 Point ScrollStrips::CursorInForm() {
