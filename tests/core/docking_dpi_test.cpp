@@ -156,9 +156,9 @@ TEST(DockingDpi, MixedDpiMonitorsScaleTheBarWhereItIsAndStoreDesignPixels) {
   // A resize on the scaled monitor is stored in 96-DPI pixels.
   ASSERT_TRUE(b.engine.MoveToMonitor(scaled.device));
   EXPECT_EQ(b.rect(), (Rect{1024, 0, 1174, 1080}));
-  b.engine.OnEnterSizeMove();
+  b.window.Send(event::EnterSizeMove{});
   b.window.MoveBySystem({1024, 0, 1324, 1080});
-  b.engine.OnExitSizeMove();
+  b.window.Send(event::ExitSizeMove{});
   EXPECT_EQ(b.Saved()->DockSize[0], 200u);
 }
 

@@ -752,9 +752,11 @@ TEST_F(LaunchBarSession, TheHotkeyBringsAHiddenBarForwardAndGivesTheKeyboardBack
   // A press that came while the bar slid in: it ends hidden, and comes out
   // again at the next tick while it has the keyboard.
   bar.OnHotkey();
-  bar.engine().SetAutoHideShown(false);
+  world.desktop.SetMessagePos({900, 500});  // the pointer away from the bar
+  Tick(TimerId::Timer1);
+  ASSERT_FALSE(bar.engine().state().AutoHideShown) << "not yet active: it slid in";
   form.active = true;
-  bar.OnTimer(TimerId::Timer1);
+  Tick(TimerId::Timer1);
   EXPECT_TRUE(bar.engine().state().AutoHideShown);
   bar.OnHotkey();
   form.active = false;

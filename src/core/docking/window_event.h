@@ -94,8 +94,8 @@ using WindowEvent =
     std::variant<event::AppBarNotify, event::ShellRestarted, event::ScreenChanged,
                  event::DpiChanged, event::PosChanging, event::PosChanged, event::EnterSizeMove,
                  event::ExitSizeMove, event::Moving, event::Sizing, event::NcMouseMove,
-                 event::HitTest, event::Activated, event::Deactivated, event::SystemCommand, event::Timer,
-                 event::DragOver, event::DragLeft>;
+                 event::HitTest, event::Activated, event::Deactivated, event::SystemCommand,
+                 event::Timer, event::DragOver, event::DragLeft>;
 
 // What the window does with an event. An event not handled gets the
 // window's own default handling (if it has not had it already).
