@@ -74,19 +74,23 @@ void Navigator::OpenFolderItem(const PShellItem& item) {
 }
 
 void Navigator::LaunchItem(const PShellItem& item) {
-  ShellOpenRequest request;
+  std::string path;
   try {
     OwnedPidl absolute = ConcatPidls(model_.Allocator(), model_.CurrentPidl(), item.RelPidl.get());
     ShellFolder* desktop = model_.DesktopFolder();
     if (!absolute) model_.Raise(kResultOutOfMemory);
     if (!desktop) return;
-    request = LaunchRequestFor(model_.GetDisplayName(*desktop, absolute.get(), true));
+    path = model_.GetDisplayName(*desktop, absolute.get(), true);
   } catch (const std::exception& e) {
     host_.ShowError("Cannot open \"" + item.ItemName + "\": " + e.what());
     return;
   }
+  LaunchPath(path, item.ItemName);
+}
+
+void Navigator::LaunchPath(const std::string& path, const std::string& caption) {
+  const ShellOpenRequest request = LaunchRequestFor(path);
   // The shell says nothing of a broken shortcut or a file it cannot open.
-  const std::string caption = item.ItemName;
   const intptr_t answer = launcher_.ShellOpen(request);
   std::optional<std::string> failed = LaunchFailureMessage(caption, request.file, answer);
   // Not found: the item itself may have gone, which is not its target's fault.
@@ -94,6 +98,25 @@ void Navigator::LaunchItem(const PShellItem& item) {
     failed = ItemGoneMessage("open", caption);
   }
   if (failed) host_.ShowError(*failed);
+}
+
+void Navigator::OpenPath(const std::string& path, const std::string& caption, bool isFolder) {
+  if (!isFolder) {
+    LaunchPath(path, caption);
+    return;
+  }
+  try {
+    ReportStyleWhileChanging style(model_.List());
+    model_.OpenFolderByPath(path);
+  } catch (const ComError&) {
+    if (host_.FallBackFromGoneFolder(path)) return;
+    throw;
+  }
+  host_.UpdateScrollStrips();
+  const FolderPaths& paths = model_.Paths();
+  host_.SetUpButtonEnabled(UpEnabledAt(paths.CurrentPath, paths.RootPath));
+  host_.UpdateTitle();
+  if (std::optional<std::string> problem = model_.TakeListProblem()) host_.ShowError(*problem);
 }
 
 void Navigator::UpOneLevel() {
