@@ -26,7 +26,8 @@ check "the shortcut two categories deep is made" test -f "$root/Games/Emulators/
 focus_list() {
   local x y
   read -r x y <<<"$(view_of list_rect | awk -F, '{ print $1 + 12, $2 + 10 }')"
-  xdotool mousemove "$x" "$y" click 1 sleep 0.3
+  xdotool mousemove "$x" "$y" click 1
+  wait_until 3000 view_is list_focused 1
 }
 find_opens() {  # text: typed into the list
   focus_list
