@@ -39,7 +39,8 @@ std::string Win32TextCase::Fold(std::string_view text) {
   std::wstring kept;
   kept.reserve(wide.size());
   for (size_t i = 0; i < wide.size(); ++i) {
-    if ((types[i] & C3_NONSPACING) == 0) kept += wide[i];
+    // Marks only: the system counts some letters (Ø) as nonspacing too.
+    if ((types[i] & C3_NONSPACING) == 0 || (types[i] & C3_ALPHA) != 0) kept += wide[i];
   }
   if (!kept.empty()) CharLowerBuffW(kept.data(), static_cast<DWORD>(kept.size()));
   return Narrow(kept);
