@@ -214,6 +214,17 @@ int View(HWND bar) {
   gui.cbSize = sizeof gui;
   GetGUIThreadInfo(GetWindowThreadProcessId(bar, nullptr), &gui);
   std::wprintf(L"list_focused=%d\n", gui.hwndFocus == list ? 1 : 0);
+  std::wprintf(L"list_shown=%d\n", IsWindowVisible(list) ? 1 : 0);
+  // The find panel: shown or not, the keyboard in its field, what it holds
+  // and how many items it lists.
+  const HWND find = FindWindowExW(bar, nullptr, L"OlbFindPanel", nullptr);
+  const HWND field = find ? FindWindowExW(find, nullptr, L"Edit", nullptr) : nullptr;
+  const HWND found = find ? FindWindowExW(find, nullptr, L"ListBox", nullptr) : nullptr;
+  std::wprintf(L"find_shown=%d\n", find && IsWindowVisible(find) ? 1 : 0);
+  std::wprintf(L"find_focused=%d\n", field && gui.hwndFocus == field ? 1 : 0);
+  std::wprintf(L"find_count=%d\n",
+               found ? static_cast<int>(SendMessageW(found, LB_GETCOUNT, 0, 0)) : -1);
+  if (find) PrintRect(L"find_rect", find);
   return 0;
 }
 

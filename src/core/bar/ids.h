@@ -73,5 +73,7 @@ inline constexpr uint32_t kIconsFetchedMessage = kFirstPrivateMessage + 1;
 // Posted at creation: the first paint is done first, then the drop target
 // is registered.
 inline constexpr uint32_t kAfterFirstPaintMessage = kFirstPrivateMessage + 2;
+// The find index's reader has folders read or changes seen waiting.
+inline constexpr uint32_t kFindNewsMessage = kFirstPrivateMessage + 3;
 
 }  // namespace olb

@@ -268,6 +268,8 @@ bool LaunchBar::OnListChar(char16_t unit, uint32_t timeMs) {
     s_.rows.FocusRow(*typed.found);
     s_.rows.EnsureRowVisible(*typed.found);
     scroller_.UpdateScrollStrips();
+  } else if (typed.taken && openFind && !(unit >= 0xD800 && unit <= 0xDBFF)) {
+    openFind(typeAhead_.TakeTyped());
   }
   return typed.taken;
 }

@@ -144,7 +144,16 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   }
   // One UTF-16 unit of a character typed into the list: type-ahead selects
   // and shows the item found. False: the character is left to the control.
+  // When no item of the folder shown starts with what was typed, the text
+  // goes to `openFind` (when set), which opens the find field with it.
   bool OnListChar(char16_t unit, uint32_t timeMs);
+  std::function<void(const std::string& typed)> openFind;
+  // An item found by name anywhere under the root, opened as a double
+  // click on it in its folder would.
+  void OpenFound(const std::string& path, const std::string& caption, bool isFolder) {
+    const BusyScope busy(*this);
+    navigator_.OpenPath(path, caption, isFolder);
+  }
   // The in-place editor opened on `row`'s caption.
   void OnLabelEditBegan(int32_t row) { commands_.ListViewEditBegan(row); }
   // An accepted in-place edit of `row`'s caption.

@@ -9,8 +9,6 @@
 namespace olb {
 namespace {
 
-constexpr uint32_t kEnumEverything = kEnumFolders | kEnumNonFolders | kEnumIncludeHidden;
-
 // Shows the hourglass while a folder is read and restores the cursor on
 // every way out.
 class WaitCursor {

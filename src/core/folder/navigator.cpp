@@ -81,17 +81,22 @@ void Navigator::OpenFolderAt(OwnedPidl absolute) {
 
 void Navigator::LaunchChild(std::string caption, const uint8_t* folderAbsolute,
                             const uint8_t* relative) {
-  ShellOpenRequest request;
+  std::string path;
   try {
     OwnedPidl absolute = ConcatPidls(model_.Allocator(), folderAbsolute, relative);
     ShellFolder* desktop = model_.DesktopFolder();
     if (!absolute) model_.Raise(kResultOutOfMemory);
     if (!desktop) return;
-    request = LaunchRequestFor(model_.GetDisplayName(*desktop, absolute.get(), true));
+    path = model_.GetDisplayName(*desktop, absolute.get(), true);
   } catch (const std::exception& e) {
     host_.ShowError("Cannot open \"" + caption + "\": " + e.what());
     return;
   }
+  LaunchPath(path, caption);
+}
+
+void Navigator::LaunchPath(const std::string& path, const std::string& caption) {
+  const ShellOpenRequest request = LaunchRequestFor(path);
   // The shell says nothing of a broken shortcut or a file it cannot open.
   const intptr_t answer = launcher_.ShellOpen(request);
   std::optional<std::string> failed = LaunchFailureMessage(caption, request.file, answer);
@@ -100,6 +105,25 @@ void Navigator::LaunchChild(std::string caption, const uint8_t* folderAbsolute,
     failed = ItemGoneMessage("open", caption);
   }
   if (failed) host_.ShowError(*failed);
+}
+
+void Navigator::OpenPath(const std::string& path, const std::string& caption, bool isFolder) {
+  if (!isFolder) {
+    LaunchPath(path, caption);
+    return;
+  }
+  try {
+    ReportStyleWhileChanging style(model_.List());
+    model_.OpenFolderByPath(path);
+  } catch (const ComError&) {
+    if (host_.FallBackFromGoneFolder(path)) return;
+    throw;
+  }
+  host_.UpdateScrollStrips();
+  const FolderPaths& paths = model_.Paths();
+  host_.SetUpButtonEnabled(UpEnabledAt(paths.CurrentPath, paths.RootPath));
+  host_.UpdateTitle();
+  if (std::optional<std::string> problem = model_.TakeListProblem()) host_.ShowError(*problem);
 }
 
 void Navigator::UpOneLevel() {

@@ -58,6 +58,10 @@ class Navigator {
   // Opens the parent folder unless the folder shown is a desktop child.
   // A failing bind raises ComError with the previous folder kept.
   void UpOneLevel();
+  // Opens the item at `path` (full path), captioned `caption`, from
+  // elsewhere in the tree (found by name) as a double click on it would: a
+  // folder in place, anything else through the shell.
+  void OpenPath(const std::string& path, const std::string& caption, bool isFolder);
   // Runs the key's action; false when the key is left to the control.
   bool ListViewKeyDown(uint16_t virtualKey, uint32_t modifiers);
   // Opens the folder at `absolute` (taken over) in place, as a double click
@@ -70,6 +74,7 @@ class Navigator {
 
  private:
   void OpenFolderItem(const PShellItem& item);
+  void LaunchPath(const std::string& path, const std::string& caption);
 
   FolderModel& model_;
   Launcher& launcher_;

@@ -1,6 +1,7 @@
 #include "core/folder/type_ahead.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/folder/list_answers.h"
 #include "core/platform/utf16.h"
@@ -31,6 +32,10 @@ TypedResult TypeAhead::OnChar(FolderModel& model, char16_t unit, uint32_t timeMs
   }
   if (start < 0 || start >= model.ItemCount()) start = 0;
   return {true, FindItem(model, FindKind::PartialString, Utf16ToUtf8(text), start, true)};
+}
+
+std::string TypeAhead::TakeTyped() {
+  return Utf16ToUtf8(std::exchange(typed_, {}));
 }
 
 }  // namespace olb

@@ -27,6 +27,8 @@ class TypeAhead {
   // surrogate pair is kept for the other.
   TypedResult OnChar(FolderModel& model, char16_t unit, uint32_t timeMs,
                      std::optional<int32_t> selected);
+  // The text typed so far (UTF-8), which starts anew after this.
+  std::string TakeTyped();
 
  private:
   std::u16string typed_;

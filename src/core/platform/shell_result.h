@@ -33,6 +33,8 @@ constexpr bool Failed(HResult r) {
 constexpr uint32_t kEnumFolders = 0x20;
 constexpr uint32_t kEnumNonFolders = 0x40;
 constexpr uint32_t kEnumIncludeHidden = 0x80;
+// Every child the bar shows: folders, files and hidden ones.
+constexpr uint32_t kEnumEverything = kEnumFolders | kEnumNonFolders | kEnumIncludeHidden;
 
 // Display-name kinds (SHGDN_*).
 constexpr uint32_t kNameNormal = 0;

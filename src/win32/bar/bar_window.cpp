@@ -359,6 +359,7 @@ LRESULT BarWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       // Posted messages come before paints: paint what waits, then register.
       RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
       if (dragDrop_) dragDrop_->RegisterTarget();
+      folder_->StartFindIndex();
       return 0;
     case kIconsFetchedMessage:
       if (controller_) controller_->OnIconsFetched();

@@ -15,10 +15,14 @@ FolderView::FolderView(HWND form, HINSTANCE instance, HWND appWindow)
       strips_(form),
       // The button never keeps the keyboard: the list has it before the
       // folder changes (which may disable the button at the root).
-      panel_(form, instance, [this] {
-        SetFocus(list_.hwnd());
-        if (bar_) bar_->UpOneLevel();
-      }) {}
+      panel_(form, instance,
+             [this] {
+               SetFocus(list_.hwnd());
+               if (bar_) bar_->UpOneLevel();
+             }),
+      findSource_(form, kFindNewsMessage),
+      finder_(findSource_, fold_),
+      find_(form, instance) {}
 
 void FolderView::Attach(LaunchBar& bar) {
   bar_ = &bar;
@@ -38,10 +42,29 @@ void FolderView::Attach(LaunchBar& bar) {
   h.wheel = [this](int delta, POINT screen) { Wheel(delta, screen); };
   // Keys, type-ahead and clicks scroll the control by itself.
   h.scrolled = [this] { bar_->OnListScrolled(); };
+  bar.openFind = [this](const std::string& typed) { OpenFind(typed); };
+  FindHandlers& f = find_.handlers();
+  f.query = [this](const std::string& text) { return finder_.Query(text, 200); };
+  f.open = [this](const FindHit& hit) { bar_->OpenFound(hit.path, hit.name, hit.isFolder); };
+  f.closed = [this](bool keyboard) {
+    ShowWindow(list_.hwnd(), SW_SHOWNA);
+    if (keyboard) SetFocus(list_.hwnd());
+  };
   h.rightClick = [this](POINT inList) {
     const Rect& l = bar_->layout().list;
     bar_->OnListRightClick({l.left, l.top}, {inList.x, inList.y});
   };
+}
+
+void FolderView::StartFindIndex() {
+  if (bar_ && !bar_->paths().RootPath.empty()) finder_.Start(bar_->paths().RootPath);
+}
+
+void FolderView::OpenFind(const std::string& typed) {
+  // A root chosen since (or none before the first start) is indexed now.
+  StartFindIndex();
+  find_.Open(typed, reinterpret_cast<HFONT>(SendMessageW(list_.hwnd(), WM_GETFONT, 0, 0)));
+  ShowWindow(list_.hwnd(), SW_HIDE);
 }
 
 void FolderView::Wheel(int delta, POINT screen) {
@@ -89,6 +112,11 @@ bool FolderView::HandleFormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resu
       }
       return list_.OnNotify(header, result);
     }
+    case kFindNewsMessage:
+      finder_.OnNews();
+      find_.Refresh();
+      result = 0;
+      return true;
     case WM_MOUSEMOVE:
       StripHover({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       return false;  // the form may want the move too

@@ -9,11 +9,15 @@
 #include <optional>
 
 #include "core/bar/launch_bar.h"
+#include "core/find/find_indexer.h"
+#include "win32/adapters/win32_folder_tree_source.h"
 #include "win32/adapters/win32_launcher.h"
 #include "win32/adapters/win32_screen_cursor.h"
 #include "win32/adapters/win32_shell_allocator.h"
 #include "win32/adapters/win32_shell_namespace.h"
+#include "win32/adapters/win32_text_case.h"
 #include "win32/adapters/win32_time_format.h"
+#include "win32/view/find_panel.h"
 #include "win32/view/item_list_view.h"
 #include "win32/view/scroll_strips.h"
 #include "win32/view/up_button.h"
@@ -32,7 +36,13 @@ class FolderView {
   // must outlive the view's messages.
   void Attach(LaunchBar& bar);
   // Places the panel with its button.
-  void Place(const BarLayout& layout) { panel_.Place(layout.panel, layout.upButton); }
+  void Place(const BarLayout& layout) {
+    panel_.Place(layout.panel, layout.upButton);
+    find_.Place(layout.list);
+  }
+  // Starts indexing the tree under the root for find (after the first
+  // paint; the index is read on a worker thread).
+  void StartFindIndex();
   void SetUpButtonEnabled(bool enabled) { panel_.SetEnabled(enabled); }
 
   // Messages of the form that concern the view (notifications from the list,
@@ -45,6 +55,8 @@ class FolderView {
   TMyListView& list() { return list_; }
   ScrollStrips& strips() { return strips_; }
   UpButtonPanel& upButton() { return panel_; }
+  FindPanel& findPanel() { return find_; }
+  const FindIndexer& findIndexer() const { return finder_; }
   Launcher& launcher() { return launcher_; }
   ShellNamespace& shell() { return shell_; }
   ShellAllocator& allocator() { return allocator_; }
@@ -56,6 +68,9 @@ class FolderView {
   void StripHover(Point inForm);
   // LVN_ENDLABELEDIT: hands an accepted text to the controller.
   bool LabelEdited(const NMHDR& header);
+  // Typing found no item of the folder shown: the find panel opens over the
+  // list with the text typed.
+  void OpenFind(const std::string& typed);
 
   HWND form_;
   LaunchBar* bar_ = nullptr;
@@ -67,6 +82,10 @@ class FolderView {
   TMyListView list_;
   ScrollStrips strips_;
   UpButtonPanel panel_;
+  Win32TextCase fold_;
+  Win32FolderTreeSource findSource_;
+  FindIndexer finder_;
+  FindPanel find_;
 };
 
 }  // namespace olb::win

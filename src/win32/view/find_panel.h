@@ -1,0 +1,68 @@
+// The find field and its results, shown over the item list while the user
+// finds an item anywhere under the root by part of its name: the field at
+// the top (at the left on a horizontal bar), the items found below it (to
+// its right, in columns), each with its category under its name. Enter or
+// a double click opens the selected one; Esc closes the panel.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/find/find_index.h"
+#include "core/platform/geometry.h"
+#include "win32/base/window.h"
+
+namespace olb::win {
+
+struct FindHandlers {
+  std::function<std::vector<FindHit>(const std::string& text)> query;
+  // The panel has closed itself first.
+  std::function<void(const FindHit& hit)> open;
+  // The panel closed; `keyboard` when it had the keyboard, which goes back.
+  std::function<void(bool keyboard)> closed;
+};
+
+class FindPanel : public BaseWindow<FindPanel> {
+ public:
+  FindPanel(HWND form, HINSTANCE instance);
+
+  // Shows the panel with `text` in the field, the keyboard in it, the caret
+  // at the end, in `font`.
+  void Open(const std::string& text, HFONT font);
+  void Close();
+  bool IsOpen() const { return IsWindowVisible(hwnd_) != FALSE; }
+  // Over `list` (form coordinates).
+  void Place(const Rect& list);
+  // Finds again with the text in the field (the index changed).
+  void Refresh();
+  FindHandlers& handlers() { return handlers_; }
+  HWND field() const { return edit_; }
+  HWND results() const { return results_; }
+
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+
+ private:
+  static LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                    DWORD_PTR self);
+  // The results as columns along a horizontal bar or rows down a vertical one.
+  void MakeResults(bool columns);
+  void Layout();
+  void DrawResult(const DRAWITEMSTRUCT& item);
+  void OpenSelected();
+  void Select(int index);
+  int LineHeight() const;
+
+  HINSTANCE instance_;
+  HWND edit_ = nullptr;
+  HWND results_ = nullptr;
+  bool columns_ = false;
+  HFONT font_ = nullptr;
+  Rect place_{};
+  std::vector<FindHit> hits_;
+  FindHandlers handlers_;
+};
+
+}  // namespace olb::win
