@@ -22,6 +22,7 @@ enum class CommandId : uint16_t {
   About1,
   Exit1,
   ExtraLargeIcons1,
+  SortbyName1,
 };
 
 // Window timers of the bar form.

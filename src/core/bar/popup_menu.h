@@ -24,10 +24,11 @@ struct MenuEntry {
   bool IsSeparator() const { return !command.has_value(); }
 };
 
-inline constexpr std::array<MenuEntry, 18> kViewsMenu{{
+inline constexpr std::array<MenuEntry, 19> kViewsMenu{{
     {"LargeIcons1", "&Large Icons", CommandId::LargeIcons1},
     {"ExtraLargeIcons1", "&Extra Large Icons", CommandId::ExtraLargeIcons1},
     {"SmallIcons1", "&Small Icons", CommandId::SmallIcons1},
+    {"SortbyName1", "Sort by Name", CommandId::SortbyName1},
     {"N2", "", std::nullopt},
     {"AutoHide1", "AutoHide", CommandId::AutoHide1},
     {"Alwaysontop1", "Always on Top", CommandId::Alwaysontop1},
