@@ -22,24 +22,15 @@ bool Checked(HMENU menu, CommandId id) {
 TEST(ViewsMenu, HasEveryEntryInOrderWithItsCaption) {
   PopupMenu menu;
   BuildViewsMenu(menu.get(), DefaultOptions({}), ViewMode::LargeIcons);
-  const wchar_t* expected[] = {L"&Large Icons",
-                               L"&Extra Large Icons",
-                               L"&Small Icons",
-                               L"Sort by Name",
-                               nullptr,
-                               L"AutoHide",
-                               L"Always on Top",
-                               nullptr,
-                               L"New Folder",
-                               L"New Shortcut",
-                               L"Delete",
-                               L"Open real folder with shortcuts",
-                               L"Update Bar",
-                               nullptr,
-                               L"Autoload",
-                               L"Help",
-                               L"About",
-                               nullptr,
+  const wchar_t* expected[] = {L"&Large Icons",  L"&Extra Large Icons",
+                               L"&Small Icons",  L"Sort by Name",
+                               nullptr,          L"AutoHide",
+                               L"Always on Top", nullptr,
+                               L"New Folder",    L"New Shortcut",
+                               L"Delete",        L"Open real folder with shortcuts",
+                               L"Update Bar",    nullptr,
+                               L"Autoload",      L"Help",
+                               L"About",         nullptr,
                                L"Exit"};
   ASSERT_EQ(GetMenuItemCount(menu.get()), 18);
   for (int i = 0; i < 18; ++i) {
