@@ -32,8 +32,8 @@ TEST(ViewsMenu, HasEveryEntryInOrderWithItsCaption) {
                                L"Autoload",      L"Help",
                                L"About",         nullptr,
                                L"Exit"};
-  ASSERT_EQ(GetMenuItemCount(menu.get()), 18);
-  for (int i = 0; i < 18; ++i) {
+  ASSERT_EQ(GetMenuItemCount(menu.get()), 19);
+  for (int i = 0; i < 19; ++i) {
     const UINT state = GetMenuState(menu.get(), static_cast<UINT>(i), MF_BYPOSITION);
     if (expected[i]) {
       EXPECT_EQ(MenuText(menu.get(), i), expected[i]);
