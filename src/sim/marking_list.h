@@ -13,8 +13,18 @@ namespace olb::sim {
 
 class MarkingList : public ListControl, public ListRowState {
  public:
-  void SelectRow(int32_t row) override { selected = row; }
+  void SelectRow(int32_t row) override {
+    selected = row;
+    alsoSelected.clear();
+  }
   void FocusRow(int32_t row) override { focused = row; }
+  void AddRowToSelection(int32_t row) override {
+    if (selected) {
+      alsoSelected.push_back(row);
+    } else {
+      selected = row;
+    }
+  }
   void EnsureRowVisible(int32_t row) override { madeVisible.push_back(row); }
   void RedrawRow(int32_t row) override { redrawn.push_back(row); }
   void EditCaption(int32_t row) override { editing = row; }

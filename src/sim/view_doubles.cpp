@@ -1,8 +1,19 @@
 #include "sim/view_doubles.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace olb::sim {
+
+std::vector<int32_t> ListControl::SelectedIndexes() {
+  std::vector<int32_t> rows = alsoSelected;
+  if (selected) rows.push_back(*selected);
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  std::erase_if(rows, [this](int32_t row) { return row < 0 || row >= itemCount; });
+  return rows;
+}
+
 namespace {
 
 // Days since 1601-01-01 to a civil date (proleptic Gregorian).

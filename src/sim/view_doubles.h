@@ -25,9 +25,11 @@ class ListControl : public ItemListControl {
   int32_t ItemCount() override { return itemCount; }
   void ClearSelection() override {
     selected.reset();
+    alsoSelected.clear();
     ++selectionClears;
   }
   std::optional<int32_t> SelectedIndex() override { return selected; }
+  std::vector<int32_t> SelectedIndexes() override;
   void Repaint() override { ++repaints; }
   ListViewStyle Style() override { return style; }
   void SetStyle(ListViewStyle s) override {
@@ -37,6 +39,7 @@ class ListControl : public ItemListControl {
 
   int32_t itemCount = 0;
   std::optional<int32_t> selected;
+  std::vector<int32_t> alsoSelected;  // rows selected besides `selected`
   ListViewStyle style = ListViewStyle::LargeIcons;
   std::vector<ListViewStyle> styles;  // every style set, in order
   int updateDepth = 0;

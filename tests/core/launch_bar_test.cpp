@@ -7,6 +7,7 @@
 #include "core/bar/launch_bar.h"
 #include "core/commands/row_finder.h"
 #include "core/dragdrop/drag_start.h"
+#include "core/paths/path_text.h"
 #include "core/platform/com_error.h"
 #include "core/folder/icon_queue.h"
 #include "core/folder/list_answers.h"
@@ -17,6 +18,7 @@
 #include "core/settings/options_store.h"
 #include "core/bar/settings_values.h"
 #include "core/settings/hotkey_store.h"
+#include "core/settings/order_store.h"
 #include "core/settings/view_store.h"
 #include "core/wizard/root_folder.h"
 #include "docking_harness.h"
@@ -357,6 +359,64 @@ TEST_F(LaunchBarSession, StartsInTheStoredViewModeAndStoresEachPick) {
     EXPECT_EQ(bar.layout().list.Height() % p.pitch, 0);
     EXPECT_TRUE(bar.scroller().strips().forwardActive) << "20 items overflow";
   }
+}
+
+TEST_F(LaunchBarSession, TheUsersOrderIsKeptThroughReadsRenamesDeletesAndSortByName) {
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  list.selected = Row("Games");
+  bar.OnDoubleClick();
+  const auto names = [this] { return bar.model().FileNames(); };
+  const std::vector<std::string> shellOrder = names();
+  ASSERT_EQ(shellOrder.size(), 20u);
+
+  // The third item dragged to the first place; then the first one a place
+  // later by the keys.
+  bar.MoveItems({2}, 0);
+  EXPECT_EQ(names()[0], shellOrder[2]);
+  EXPECT_EQ(list.SelectedIndexes(), std::vector<int32_t>{0});
+  bar.OnListKey(kVkDown, kModShift | kModAlt);
+  EXPECT_EQ(names()[1], shellOrder[2]);
+  EXPECT_EQ(names()[0], shellOrder[0]);
+  const std::vector<std::string> moved = names();
+
+  // Read again from the stored order (as after a restart): kept; a new file
+  // comes after the ordered ones.
+  File("AppData/Ovel Launch Bar/Games/Aardvark.lnk");
+  bar.UpOneLevel();
+  list.selected = Row("Games");
+  bar.OnDoubleClick();
+  std::vector<std::string> now = names();
+  EXPECT_EQ(std::vector<std::string>(now.begin(), now.end() - 1), moved);
+  EXPECT_EQ(now.back(), "Aardvark.lnk");
+
+  // A rename keeps the place; a delete leaves the stored order.
+  bar.OnLabelEdited(1, "Renamed");
+  EXPECT_EQ(names()[1], "Renamed.lnk");
+  list.SelectRow(1);
+  bar.RunCommand(CommandId::Delete1);
+  ASSERT_EQ(names().size(), 20u);
+  const std::vector<std::string> stored = ReadItemOrder(registry, "Games");
+  EXPECT_EQ(stored, names()) << "the deleted name is gone from the stored order";
+
+  bar.RunCommand(CommandId::SortbyName1);
+  EXPECT_TRUE(ReadItemOrder(registry, "Games").empty());
+  now = names();
+  EXPECT_EQ(now[0], "Aardvark.lnk") << "the shell's order again";
+
+  // Three items selected: a drag carries all three, Delete sends them in
+  // one operation.
+  list.SelectRow(1);
+  list.AddRowToSelection(4);
+  list.AddRowToSelection(2);
+  const std::vector<std::string> three = bar.DragPathsOf(list.SelectedIndexes());
+  ASSERT_EQ(three.size(), 3u);
+  EXPECT_EQ(LeafName(three[2]), now[4]);
+  const size_t runs = files.operations.size();
+  bar.RunCommand(CommandId::Delete1);
+  EXPECT_EQ(files.operations.size(), runs + 1);
+  EXPECT_EQ(names().size(), now.size() - 3);
+  for (const std::string& path : three) EXPECT_FALSE(files.FileExists(path)) << path;
 }
 
 TEST_F(LaunchBarSession, OutsideChangesAreReadOnceKeepingTheSelection) {

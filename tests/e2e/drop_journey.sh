@@ -96,6 +96,11 @@ drag "$kx" "$ky" "$ex" "$ey"
 sleep 1
 check "and dragged within the bar itself" test "$(files_now)" = "$before"
 check "the list still shows five items" view_is list_count 5
+last_caption() { probe captions TOVB_Form1 | tr -d '\r' | tail -1; }
+check "where it stands last, in the bar's own order" test "$(last_caption)" = Keep.txt
+open_menu "$ex" "$ey" && menu_pick SortbyName1
+keep_second() { [ "$(probe captions TOVB_Form1 | tr -d '\r' | sed -n 2p)" = Keep.txt ]; }
+check "puts it back in the shell's order" wait_until 5000 keep_second
 
 read -r ix iy <<<"$(item_point 0)"
 sleep 0.6  # not a double click with the drag's release

@@ -169,6 +169,8 @@ int View(HWND bar) {
   std::wprintf(L"list_selected=%d\n",
                static_cast<int>(
                    SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)));
+  std::wprintf(L"list_selected_count=%d\n",
+               static_cast<int>(SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0)));
   std::wprintf(L"list_style=%lx\n", static_cast<unsigned long>(GetWindowLongW(list, GWL_STYLE)));
   const auto spacing = static_cast<DWORD>(SendMessageW(list, LVM_GETITEMSPACING, FALSE, 0));
   std::wprintf(L"list_spacing=%u,%u\n", LOWORD(spacing), HIWORD(spacing));

@@ -25,6 +25,7 @@ TEST(ViewsMenu, HasEveryEntryInOrderWithItsCaption) {
   const wchar_t* expected[] = {L"&Large Icons",
                                L"&Extra Large Icons",
                                L"&Small Icons",
+                               L"Sort by Name",
                                nullptr,
                                L"AutoHide",
                                L"Always on Top",

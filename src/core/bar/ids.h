@@ -26,6 +26,7 @@ enum class CommandId : uint16_t {
   ExtraLargeIcons1,
   OpenCategoriesasMenus1,
   Settings1,
+  SortbyName1,
 };
 
 // Window timers of the bar form.

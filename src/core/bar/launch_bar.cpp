@@ -14,7 +14,8 @@ namespace olb {
 LaunchBar::LaunchBar(const BarServices& services)
     : s_(services),
       engine_(options_, s_.appBar, s_.window, *this, s_.desktop, s_.registry),
-      model_(FolderServices{s_.shell, s_.allocator, s_.items, s_.cursor, s_.time, s_.icons},
+      model_(FolderServices{s_.shell, s_.allocator, s_.items, s_.cursor, s_.time, s_.icons,
+                            [this](const std::string& path) { return StoredOrderOf(path); }},
              paths_),
       navigator_(model_, s_.launcher, *this),
       scroller_(s_.scroll, s_.strips),
@@ -255,6 +256,10 @@ bool LaunchBar::RunKeyCommand(ListKeyAction action) {
       return true;
     case ListKeyAction::ShowHelp:
       Help1Click();
+      return true;
+    case ListKeyAction::MoveEarlier:
+    case ListKeyAction::MoveLater:
+      MoveSelectedItem(action == ListKeyAction::MoveEarlier ? -1 : 1);
       return true;
     default:
       return false;

@@ -172,6 +172,11 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   }
   // The item to show drop-highlighted with the pointer at `screen`.
   std::optional<int32_t> DropHighlightAt(Point screen) { return drop_.HighlightRowAt(screen); }
+  // Where the bar's own items dragged to `screen` go.
+  std::optional<ReorderDrop> ReorderDropAt(Point screen);
+  // The full paths of the items at `rows` that a drag out of the list
+  // carries, in row order; rows without an item are left out.
+  std::vector<std::string> DragPathsOf(const std::vector<int32_t>& rows);
   // The full path of the item at `row` that a drag out of the list carries;
   // nothing when there is no such item.
   std::optional<std::string> DragPathOf(int32_t row);
@@ -179,6 +184,12 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   void AfterDrag(TDropEffects effects);
   // Runs a menu command as if it had been chosen from the popup menu.
   void RunCommand(CommandId command);
+  // Puts the items at `rows` before the item at `before` (the item count:
+  // at the end) and keeps that order for the folder shown; they stay
+  // selected.
+  void MoveItems(const std::vector<int32_t>& rows, int32_t before);
+  // Alt+Shift+arrows: the selected item one place earlier (-1) or later (+1).
+  void MoveSelectedItem(int32_t step);
   // Whether the Run value starts this program: Autoload's check mark, read
   // each time the menu opens, as other programs change it too.
   bool AutoloadIsOn();
@@ -252,6 +263,18 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   // F1, F2, Delete, F5, Shift+F10 and the Menu key on the list.
   bool RunKeyCommand(ListKeyAction action) override;
   void FolderReplaced() override;
+  void ItemRenamed(const std::string& from, const std::string& to) override;
+
+  // The user's order of the folder at `folderPath`, as stored; empty for a
+  // folder outside the root or with none.
+  std::vector<std::string> StoredOrderOf(const std::string& folderPath);
+  // Sort by Name: the folder shown goes back to the shell's order.
+  void SortByName();
+  // Writes the order of the folder shown again without the names gone from
+  // it, when it has one.
+  void PruneStoredOrder();
+  // Reads the folder shown again at its scroll position.
+  void RereadInPlace();
 
   // Watches the folder shown again whenever it was read since the watch was
   // set: a folder replaced under the same path (moved away, made anew) is

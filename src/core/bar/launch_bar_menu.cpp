@@ -59,6 +59,9 @@ void LaunchBar::RunCommand(CommandId command) {
     case CommandId::SmallIcons1:
       SetViewMode(ViewMode::SmallIcons);
       break;
+    case CommandId::SortbyName1:
+      SortByName();
+      break;
     case CommandId::AutoHide1:
       AutoHide1Click();
       break;
@@ -76,6 +79,7 @@ void LaunchBar::RunCommand(CommandId command) {
       break;
     case CommandId::Delete1:
       commands_.Delete1Click();
+      PruneStoredOrder();
       break;
     case CommandId::OpenFolderwithShortcuts1:
       commands_.OpenFolderwithShortcuts1Click();

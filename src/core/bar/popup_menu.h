@@ -28,6 +28,7 @@ inline constexpr auto kViewsMenu = std::to_array<MenuEntry>({
     {"LargeIcons1", "&Large Icons", CommandId::LargeIcons1},
     {"ExtraLargeIcons1", "&Extra Large Icons", CommandId::ExtraLargeIcons1},
     {"SmallIcons1", "&Small Icons", CommandId::SmallIcons1},
+    {"SortbyName1", "Sort by Name", CommandId::SortbyName1},
     {"N2", "", std::nullopt},
     {"AutoHide1", "AutoHide", CommandId::AutoHide1},
     {"Alwaysontop1", "Always on Top", CommandId::Alwaysontop1},

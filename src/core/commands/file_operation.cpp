@@ -52,4 +52,17 @@ void DeleteSH(FileOps& ops, const std::string& path) {
   FileOperation(ops, path, "", kFoDelete, kFofAllowUndo);
 }
 
+void DeleteAllSH(FileOps& ops, const std::vector<std::string>& paths) {
+  ShellFileOperation op = BuildFileOperation("", "", kFoDelete, kFofAllowUndo);
+  op.from.clear();
+  for (const std::string& path : paths) {
+    if (IsDeleteGuarded(path) || path.find('\0') != std::string::npos) continue;
+    op.from += Utf8ToUtf16(path);
+    op.from += u'\0';
+  }
+  if (op.from.empty()) return;
+  op.from += u'\0';
+  ops.Run(op);
+}
+
 }  // namespace olb

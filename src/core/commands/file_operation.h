@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 #include <string_view>
 
 #include "core/platform/file_ops.h"
@@ -42,5 +43,8 @@ bool IsDeleteGuarded(std::string_view path);
 // Sends `path` to the recycle bin after the shell's confirmation, unless it
 // is guarded.
 void DeleteSH(FileOps& ops, const std::string& path);
+// Sends every path to the recycle bin in one operation: one question of the
+// shell's and one undo. Guarded paths and paths holding a zero are left out.
+void DeleteAllSH(FileOps& ops, const std::vector<std::string>& paths);
 
 }  // namespace olb

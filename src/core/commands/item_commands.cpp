@@ -125,6 +125,7 @@ void ItemCommands::ListViewEdited(int32_t row, const std::string& text) {
     return;
   }
   const bool moved = FileOperation(services_.files, move.from, move.to, kFoMove, kFofAllowUndo);
+  if (moved) services_.host.ItemRenamed(FileNamePart(move.from), FileNamePart(move.to));
   Reread();
   if (!moved) {
     services_.host.ShowError(RenameFailedMessage(caption, text));
@@ -207,7 +208,23 @@ void ItemCommands::NewShortut1Click() {
 void ItemCommands::Delete1Click() {
   services_.host.ProcessMessages();
   if (!FolderShown()) return;
-  if (std::optional<int32_t> selected = model_.List().SelectedIndex()) {
+  const std::vector<int32_t> rows = model_.List().SelectedIndexes();
+  if (rows.size() > 1) {
+    // Several items go in one operation; a name the path rules would read
+    // as another's is moved aside on its own.
+    std::vector<std::string> paths;
+    for (int32_t row : rows) {
+      const PShellItem* item = model_.GetItem(row);
+      if (!item) continue;
+      const std::string path = FullPathOf(model_, *item);
+      if (NamesItemExactly(FileNamePart(path))) {
+        paths.push_back(path);
+      } else {
+        DeleteAside(path);
+      }
+    }
+    DeleteAllSH(services_.files, paths);
+  } else if (std::optional<int32_t> selected = model_.List().SelectedIndex()) {
     if (const PShellItem* item = model_.NamedItem(*selected)) {
       const std::string path = FullPathOf(model_, *item);
       // A name the path rules would read as another is looked for by its

@@ -35,6 +35,9 @@ class CommandHost {
   // The folder shown is another one now (a vanished folder was replaced by
   // the nearest one above it): the title and the Up button follow.
   virtual void FolderReplaced() = 0;
+  // The item named `from` in the folder shown is called `to` now (before
+  // the folder is read again): the user's order keeps its place.
+  virtual void ItemRenamed(const std::string& /*from*/, const std::string& /*to*/) {}
 };
 
 // The services the commands work through; all must outlive them.

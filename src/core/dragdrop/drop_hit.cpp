@@ -22,4 +22,28 @@ std::optional<int32_t> DropHitRow(const DropGeometry& g) {
   return static_cast<int32_t>(row);
 }
 
+std::optional<ReorderDrop> ReorderDropAt(const DropGeometry& g,
+                                         const std::function<bool(int32_t row)>& isFolder) {
+  const bool horizontal = IsHorizontal(g.edge);
+  const int32_t along = horizontal ? g.pointer.x - g.list.left - g.viewOrigin.x
+                                   : g.pointer.y - g.list.top - g.viewOrigin.y;
+  const int32_t across = horizontal ? g.pointer.y - g.list.top : g.pointer.x - g.list.left;
+  const int32_t extent = horizontal ? g.list.Height() : g.list.Width();
+  if (!g.onWindow || across < 0 || across >= extent) return std::nullopt;
+  ReorderDrop drop;
+  if (along < 0) return drop;
+  const std::optional<int32_t> row = DropHitRow(g);
+  if (!row) {
+    drop.before = g.itemCount;
+    return drop;
+  }
+  const int32_t pitch = g.pitch > 0 ? g.pitch : kDefaultDropPitch;
+  const int32_t within = along % pitch;
+  if (within >= pitch / 4 && within < pitch - pitch / 4 && isFolder(*row)) {
+    drop.into = row;
+  }
+  drop.before = within < pitch / 2 ? *row : *row + 1;
+  return drop;
+}
+
 }  // namespace olb

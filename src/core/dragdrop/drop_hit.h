@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "core/platform/edge.h"
@@ -33,5 +34,17 @@ struct DropGeometry {
 // item belongs to that item; within a line of several items each covers
 // `acrossPitch` pixels across it.
 std::optional<int32_t> DropHitRow(const DropGeometry& g);
+
+// Where items of the bar dragged within it go with the pointer there: into
+// the folder item under it when the pointer is on the middle half of that
+// item's cell along the bar, else before the item `before` (the nearer side
+// of the item under the pointer; the item count puts them last). Nothing
+// off the list.
+struct ReorderDrop {
+  std::optional<int32_t> into;
+  int32_t before = 0;
+};
+std::optional<ReorderDrop> ReorderDropAt(const DropGeometry& g,
+                                         const std::function<bool(int32_t row)>& isFolder);
 
 }  // namespace olb

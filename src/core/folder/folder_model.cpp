@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "core/platform/com_error.h"
+#include "core/folder/item_order.h"
 #include "core/folder/item_presentation.h"
 #include "core/folder/pidl.h"
+#include "core/paths/path_text.h"
 
 namespace olb {
 namespace {
@@ -89,6 +91,7 @@ bool FolderModel::OpenFolder(OwnedPidl absolute) {
     FillItemList(folder);
     currentPidl_ = std::move(absolute);
     paths_.CurrentPath = GetDisplayName(*desktop_, currentPidl_.get(), true);
+    ApplyStoredOrder();
     if (list.ItemCount() > 0) list.ClearSelection();
     opened = true;
   } catch (...) {
@@ -143,6 +146,33 @@ void FolderModel::FillItemList(std::shared_ptr<ShellFolder> folder) {
   items_ = std::move(children);
   services_.list.SetItemCount(ItemCount());
   services_.list.Repaint();
+}
+
+void FolderModel::ApplyStoredOrder() {
+  if (!services_.storedOrder || items_.empty()) return;
+  const std::vector<std::string> stored = services_.storedOrder(paths_.CurrentPath);
+  if (stored.empty()) return;
+  const std::vector<size_t> order = OrderByStoredNames(FileNames(), stored);
+  ItemList ordered;
+  ordered.reserve(items_.size());
+  for (size_t i : order) ordered.push_back(std::move(items_[i]));
+  items_ = std::move(ordered);
+  // Icons asked for by row before the records moved would land on others.
+  ++iconTicket_;
+  if (services_.icons) {
+    services_.icons->CancelPending();
+    for (const auto& item : items_) item->NeedsIcon = !item->NeedsInfo;
+  }
+  services_.list.Repaint();
+}
+
+std::vector<std::string> FolderModel::FileNames() {
+  std::vector<std::string> names;
+  names.reserve(items_.size());
+  for (const auto& item : items_) {
+    names.push_back(LeafName(GetDisplayName(*current_, item->RelPidl.get(), true)));
+  }
+  return names;
 }
 
 void FolderModel::ShowNothing() {

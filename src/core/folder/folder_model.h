@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -35,6 +36,9 @@ struct FolderServices {
   // Looks up the real icons off the user-interface thread; without one they
   // are asked for on the spot.
   IconFetcher* icons = nullptr;
+  // The user's order of the folder at a path (its item names); empty: the
+  // shell's order. Asked each time a folder is read.
+  std::function<std::vector<std::string>(const std::string& folderPath)> storedOrder = nullptr;
 };
 
 // The order a folder's comparison result stands for: its low 16 bits read as
@@ -108,6 +112,8 @@ class FolderModel {
   // and used after such a change may name another item.
   uint64_t FillTicket() const { return iconTicket_; }
   int32_t ItemCount() const { return static_cast<int32_t>(items_.size()); }
+  // The file names of the records, in the order shown.
+  std::vector<std::string> FileNames();
 
   // Whether the shell reports the item as a folder (a failed question leaves
   // the asked-for bit set, so the item then counts as a folder).
@@ -140,6 +146,8 @@ class FolderModel {
   // Adds record `index`'s real icon to the lookups to ask for.
   void AskIcon(int32_t index, bool smallIcon, std::vector<IconRequest>& icons);
   void FillReport(PShellItem& item);
+  // Puts the records in the user's stored order for the folder shown.
+  void ApplyStoredOrder();
 
   FolderServices services_;
   FolderPaths& paths_;

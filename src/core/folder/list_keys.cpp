@@ -26,6 +26,12 @@ ListKeyAction ListKeyActionFor(uint16_t virtualKey, uint32_t modifiers) {
       return plain ? ListKeyAction::ShowMenu : ListKeyAction::None;
     case kVkF11:
       return shiftAlt ? ListKeyAction::WriteAutoload : ListKeyAction::None;
+    case kVkUp:
+    case kVkLeft:
+      return shiftAlt ? ListKeyAction::MoveEarlier : ListKeyAction::None;
+    case kVkDown:
+    case kVkRight:
+      return shiftAlt ? ListKeyAction::MoveLater : ListKeyAction::None;
     case kVkF12:
       return shiftAlt ? ListKeyAction::ShowAutoHiddenBar : ListKeyAction::None;
     default:

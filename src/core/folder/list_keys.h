@@ -43,6 +43,8 @@ enum class ListKeyAction {
   Reread,          // F5: as the menu's Update Bar
   ShowMenu,        // Shift+F10 or the Menu key: the bar's menu at the selected item
   ShowHelp,        // F1: as the menu's Help
+  MoveEarlier,     // Alt+Shift+Up or Left: the selected item one place earlier
+  MoveLater,       // Alt+Shift+Down or Right: one place later
 };
 
 ListKeyAction ListKeyActionFor(uint16_t virtualKey, uint32_t modifiers);

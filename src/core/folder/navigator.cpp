@@ -172,6 +172,8 @@ bool Navigator::ListViewKeyDown(uint16_t virtualKey, uint32_t modifiers) {
     case ListKeyAction::Reread:
     case ListKeyAction::ShowMenu:
     case ListKeyAction::ShowHelp:
+    case ListKeyAction::MoveEarlier:
+    case ListKeyAction::MoveLater:
       return host_.RunKeyCommand(action);
     case ListKeyAction::None:
       break;

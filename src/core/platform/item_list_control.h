@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "core/platform/list_view_style.h"
 
@@ -19,6 +20,8 @@ class ItemListControl {
   virtual void ClearSelection() = 0;
   // The first selected item, if any.
   virtual std::optional<int32_t> SelectedIndex() = 0;
+  // Every selected item, in row order.
+  virtual std::vector<int32_t> SelectedIndexes() = 0;
   virtual void Repaint() = 0;
   virtual ListViewStyle Style() = 0;
   virtual void SetStyle(ListViewStyle style) = 0;

@@ -17,6 +17,8 @@ class ListRowState {
   // Gives `row` the focused state (the list's focus rectangle); the
   // selection is left as it is.
   virtual void FocusRow(int32_t row) = 0;
+  // Selects `row` too; the rows selected already stay so.
+  virtual void AddRowToSelection(int32_t row) = 0;
   // Scrolls so that the whole of `row` is visible (not partly).
   virtual void EnsureRowVisible(int32_t row) = 0;
   // Draws `row` again from its record.

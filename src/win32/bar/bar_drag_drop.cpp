@@ -15,13 +15,35 @@ BarDragDrop::BarDragDrop(HWND bar, FolderView& folder, LaunchBar& controller)
     POINT inForm{screen.x, screen.y};
     ScreenToClient(bar_, &inForm);
     controller_.OnEvent(event::DragOver{{inForm.x, inForm.y}});
-    folder_.list().SetDropHighlight(controller_.DropHighlightAt(screen));
+    if (ownDrag_) {
+      ShowReorderPlace(screen);
+    } else {
+      folder_.list().SetDropHighlight(controller_.DropHighlightAt(screen));
+    }
   };
   target_.OnDragLeaveFiles = [this] {
+    HideReorderPlace();
     folder_.list().SetDropHighlight(std::nullopt);
     controller_.OnEvent(event::DragLeft{});
   };
   target_.OnDropFiles = [this](const FileList& files, TShiftState shift, TDropEffects& effects) {
+    HideReorderPlace();
+    if (ownDrag_) {
+      POINT at{};
+      GetCursorPos(&at);
+      const std::optional<ReorderDrop> place = controller_.ReorderDropAt({at.x, at.y});
+      // Onto a folder item the files move in as any drop's do.
+      if (place && !place->into) {
+        reordered_ = true;
+        effects = {TDropEffect::deNone};
+        try {
+          controller_.MoveItems(dragRows_, place->before);
+        } catch (const std::exception& e) {
+          ShowException(e);
+        }
+        return;
+      }
+    }
     effects = dwEffectToDropEffects(KrFileDropTarget1DropFiles(files, {shift, effects}));
   };
   source_.DropEffects = kBarDragEffects;
@@ -63,6 +85,17 @@ uint32_t BarDragDrop::KrFileDropTarget1DropFiles(const FileList& droppedFiles,
   }
 }
 
+void BarDragDrop::ShowReorderPlace(Point screen) {
+  const std::optional<ReorderDrop> place = controller_.ReorderDropAt(screen);
+  folder_.list().SetDropHighlight(place ? place->into : std::nullopt);
+  folder_.list().SetInsertMark(place && !place->into ? std::optional(place->before) : std::nullopt);
+}
+
+void BarDragDrop::HideReorderPlace() {
+  folder_.list().SetDropHighlight(std::nullopt);
+  if (ownDrag_) folder_.list().SetInsertMark(std::nullopt);
+}
+
 void BarDragDrop::ListViewMouseMove(WPARAM keys, POINT at) {
   const TShiftState shift = KeyStateToShift(static_cast<uint32_t>(keys), GetKeyState(VK_MENU) < 0);
   const bool selected = folder_.list().SelectedIndex().has_value();
@@ -71,14 +104,21 @@ void BarDragDrop::ListViewMouseMove(WPARAM keys, POINT at) {
 }
 
 void BarDragDrop::KrFileDropSource1StartDrag() {
-  const std::optional<int32_t> row = folder_.list().SelectedIndex();
-  const std::optional<std::string> path = row ? controller_.DragPathOf(*row) : std::nullopt;
-  if (!path) return;
-  source_.Files = {*path};
+  const std::vector<int32_t> rows = folder_.list().SelectedIndexes();
+  const std::vector<std::string> paths = controller_.DragPathsOf(rows);
+  if (paths.empty()) return;
+  source_.Files = paths;
   // Forgotten before the drag: the list's messages keep coming during it.
   press_.Reset();
   TDropEffects effects;
+  dragRows_ = rows;
+  ownDrag_ = true;
+  reordered_ = false;
   source_.DragDrop(effects);
+  ownDrag_ = false;
+  dragRows_.clear();
+  // A reorder read the folder again already, with the moved items selected.
+  if (reordered_) return;
   controller_.AfterDrag(effects);
 }
 

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "core/bar/launch_bar.h"
 #include "core/dragdrop/drag_start.h"
 #include "win32/dragdrop/file_drop_source.h"
@@ -36,6 +38,10 @@ class BarDragDrop {
   uint32_t KrFileDropTarget1DropFiles(const FileList& droppedFiles, const DropRequest& request);
   void ListViewMouseMove(WPARAM keys, POINT at);
   void KrFileDropSource1StartDrag();
+  // During a drag of the bar's own items: the insertion mark or the folder
+  // highlighted where they would go.
+  void ShowReorderPlace(Point screen);
+  void HideReorderPlace();
 
   HWND bar_;
   FolderView& folder_;
@@ -44,6 +50,11 @@ class BarDragDrop {
   TKrFileDropTarget target_;
   TKrFileDropSource source_;
   bool bound_ = false;
+  // The rows of the bar's own drag while it runs, and whether its drop
+  // reordered them (the list was read again then).
+  std::vector<int32_t> dragRows_;
+  bool ownDrag_ = false;
+  bool reordered_ = false;
 };
 
 }  // namespace olb::win

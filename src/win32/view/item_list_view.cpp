@@ -75,7 +75,7 @@ TMyListView::TMyListView(HWND form, HINSTANCE instance) : form_(form) {
   // gesture (a click on the caption of the selected item).
   const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | LVS_ICON |
                       LVS_ALIGNLEFT | LVS_OWNERDATA | LVS_SHAREIMAGELISTS | LVS_NOCOLUMNHEADER |
-                      LVS_EDITLABELS | LVS_SINGLESEL;
+                      LVS_EDITLABELS;
   hwnd_ = CreateWindowExW(0, WC_LISTVIEWW, L"", style, 20, 24, 119, 271, form, nullptr, instance,
                           nullptr);
   if (!hwnd_) throw std::runtime_error("Cannot create the item list");
@@ -195,6 +195,29 @@ std::optional<int32_t> TMyListView::SelectedIndex() {
       SendMessageW(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
   if (i < 0) return std::nullopt;
   return i;
+}
+
+std::vector<int32_t> TMyListView::SelectedIndexes() {
+  std::vector<int32_t> rows;
+  int32_t i = -1;
+  while ((i = static_cast<int32_t>(
+              SendMessageW(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(i), LVNI_SELECTED))) >= 0) {
+    // A control that answers the same row again would never end the loop.
+    if (!rows.empty() && i <= rows.back()) break;
+    rows.push_back(i);
+  }
+  return rows;
+}
+
+void TMyListView::SetInsertMark(std::optional<int32_t> before) {
+  LVINSERTMARK mark{sizeof mark, 0, -1, 0};
+  const int32_t count = ItemCount();
+  if (before && count > 0) {
+    mark.iItem = std::min(*before, count - 1);
+    if (*before >= count) mark.dwFlags = LVIM_AFTER;
+  }
+  SendMessageW(hwnd_, LVM_SETINSERTMARK, 0, reinterpret_cast<LPARAM>(&mark));
+  UpdateWindow(hwnd_);
 }
 
 void TMyListView::Repaint() {

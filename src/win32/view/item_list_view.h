@@ -88,6 +88,7 @@ class TMyListView : public ItemListControl, public ListScrollPort {
   int32_t ItemCount() override;
   void ClearSelection() override;
   std::optional<int32_t> SelectedIndex() override;
+  std::vector<int32_t> SelectedIndexes() override;
   void Repaint() override;
   ListViewStyle Style() override;
   void SetStyle(ListViewStyle style) override;
@@ -96,6 +97,9 @@ class TMyListView : public ItemListControl, public ListScrollPort {
   // it; none clears it.
   void SetDropHighlight(std::optional<int32_t> row);
   std::optional<int32_t> dropHighlight() const { return dropRow_; }
+  // Shows the control's insertion mark before row `before` (the item count:
+  // after the last row) while the bar's own items are dragged; none hides it.
+  void SetInsertMark(std::optional<int32_t> before);
 
   // ListScrollPort
   Point ItemPosition(int32_t index) override;

@@ -20,6 +20,10 @@ void ListRows::SelectRow(int32_t row) {
   SetState(list_, row, LVIS_SELECTED, LVIS_SELECTED);
 }
 
+void ListRows::AddRowToSelection(int32_t row) {
+  SetState(list_, row, LVIS_SELECTED, LVIS_SELECTED);
+}
+
 void ListRows::FocusRow(int32_t row) {
   SetState(list_, row, LVIS_FOCUSED, LVIS_FOCUSED);
 }

@@ -12,6 +12,7 @@ class ListRows : public ListRowState {
   explicit ListRows(HWND list) : list_(list) {}
   void SelectRow(int32_t row) override;
   void FocusRow(int32_t row) override;
+  void AddRowToSelection(int32_t row) override;
   void EnsureRowVisible(int32_t row) override;
   void RedrawRow(int32_t row) override;
   void EditCaption(int32_t row) override;
