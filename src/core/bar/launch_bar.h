@@ -141,7 +141,7 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   }
   // Files dragged over or dropped onto the bar.
   void OnDragOverFiles() { drop_.DragOverFiles(); }
-  uint32_t OnDropFiles(const FileList& files, const DropRequest& request) {
+  TDropEffects OnDropFiles(const FileList& files, const DropRequest& request) {
     const BusyScope busy(*this);
     return drop_.DropFiles(files, request);
   }

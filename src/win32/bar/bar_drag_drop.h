@@ -33,7 +33,7 @@ class BarDragDrop {
   TKrFileDropSource& KrFileDropSource1() { return source_; }
 
  private:
-  uint32_t KrFileDropTarget1DropFiles(const FileList& droppedFiles, const DropRequest& request);
+  TDropEffects KrFileDropTarget1DropFiles(const FileList& droppedFiles, const DropRequest& request);
   void ListViewMouseMove(WPARAM keys, POINT at);
   void KrFileDropSource1StartDrag();
 
