@@ -31,8 +31,8 @@ class BarDropTest : public CommandsFixture {
   // allows copy, move and link.
   uint32_t Drop(const FileList& files, TShiftState keys = {}) {
     using enum TDropEffect;
-    return drop.DropFiles(
-        files, {keys, ChooseDropEffect(keys, {deCopy, deMove, deLink}, kBarDropEffects)});
+    return DropEffectsTodwEffect(drop.DropFiles(
+        files, {keys, ChooseDropEffect(keys, {deCopy, deMove, deLink}, kBarDropEffects)}));
   }
 
   sim::RecordingProgramStarter programs;
@@ -94,25 +94,10 @@ TEST_F(BarDropTest, TheDropsOwnEffectDecidesEachPath) {
   Show();
   using enum TDropEffect;
   EXPECT_EQ(drop.DropFiles({Win("desk/a.txt")}, {{TShift::Ctrl}, {deNone, deCopy}}),
-            kDropEffectCopy);
-  EXPECT_EQ(drop.DropFiles({Win("desk/a.txt")}, {{}, {deNone}}), kDropEffectNone);
+            TDropEffects({deNone, deCopy}));
+  EXPECT_EQ(drop.DropFiles({Win("desk/a.txt")}, {{}, {deNone}}), TDropEffects{deNone});
   EXPECT_EQ(files.operations.size(), 1u) << "no effect, nothing done";
   EXPECT_EQ(files.operations[0].function, kFoCopy);
-}
-
-// From another volume a plain drop copies, as the shell does; Shift moves.
-TEST(DropAction, APlainDropFromAnotherVolumeCopies) {
-  const DropRequest plain{{}, {TDropEffect::deMove}};
-  const DropRequest shift{{TShift::Shift}, {TDropEffect::deMove}};
-  EXPECT_EQ(ActionForDroppedPath(true, false, "", plain, true), DropAction::Copy);
-  EXPECT_EQ(ActionForDroppedPath(false, false, ".txt", plain, true), DropAction::Copy);
-  EXPECT_EQ(ActionForDroppedPath(true, false, "", shift, true), DropAction::Move);
-  EXPECT_EQ(ActionForDroppedPath(true, false, "", plain, false), DropAction::Move);
-  EXPECT_FALSE(OnSameVolume("D:\\Games", "C:\\Users\\me"));
-  EXPECT_TRUE(OnSameVolume("c:\\x", "C:\\y"));
-  EXPECT_FALSE(OnSameVolume("\\\\srv\\share\\a", "\\\\srv\\other\\a"));
-  EXPECT_TRUE(OnSameVolume("\\\\?\\UNC\\SRV\\Share\\a", "\\\\srv\\share"));
-  EXPECT_FALSE(OnSameVolume("\\\\?\\D:\\a", "C:\\a"));
 }
 
 TEST_F(BarDropTest, AFileWhoseNewPathWouldPassTheLimitStaysWithAMessage) {

@@ -291,7 +291,7 @@ void LaunchBar::RereadKeepingPlace() {
   const int32_t offset = scroller_.ScrollOffset();
   const uint64_t seen = changesSeen_;
   commands_.RereadKeepingSelection();
-  watchDebounce_.Clear();
+  changePacer_.Clear();
   WatchShownFolder();
   // Changes that came while the read waited on the user (a question) are
   // read after it.
@@ -304,11 +304,8 @@ void LaunchBar::WatchShownFolder() {
   if (paths_.CurrentPath == watchedPath_ && model_.FillTicket() == watchedFill_) return;
   watchedPath_ = paths_.CurrentPath;
   watchedFill_ = model_.FillTicket();
-  watchChanged_ = false;
-  watchDebounce_.Clear();
-  watchPolled_ = !s_.watcher.Watch(watchedPath_) && !watchedPath_.empty();
-  watchTicking_ = watchPolled_;
-  if (watchTicking_) {
+  changePacer_.Rewatched(!s_.watcher.Watch(watchedPath_) && !watchedPath_.empty());
+  if (changePacer_.ticking()) {
     s_.form.RestartTimer(TimerId::FolderWatch);
   } else {
     s_.form.StopTimer(TimerId::FolderWatch);
@@ -318,28 +315,19 @@ void LaunchBar::WatchShownFolder() {
 void LaunchBar::OnFolderChanged() {
   if (watchedPath_.empty()) return;
   ++changesSeen_;
-  watchChanged_ = true;
   // The ticks run only while a change waits: a burst of changes is read once.
-  if (!watchTicking_) {
-    watchTicking_ = true;
-    s_.form.RestartTimer(TimerId::FolderWatch);
-  }
+  if (changePacer_.OnChange()) s_.form.RestartTimer(TimerId::FolderWatch);
 }
 
 void LaunchBar::FolderWatchTimer() {
-  bool changed = watchChanged_;
-  watchChanged_ = false;
-  if (watchPolled_ && s_.watcher.Poll()) changed = true;
+  const bool polledChange = changePacer_.polled() && s_.watcher.Poll();
   // A command at work may wait in a modal window that lets the ticks run: a
   // re-read under it would take the folder away from it and bring the bar
   // up over its message.
-  if (watchDebounce_.Tick(changed, rereading_ || busy_ > 0 || s_.form.UserBusy())) {
+  if (changePacer_.Tick(polledChange, rereading_ || busy_ > 0 || s_.form.UserBusy())) {
     RereadKeepingPlace();
   }
-  if (!watchPolled_ && !watchChanged_ && !watchDebounce_.pending()) {
-    watchTicking_ = false;
-    s_.form.StopTimer(TimerId::FolderWatch);
-  }
+  if (changePacer_.StopWhenIdle()) s_.form.StopTimer(TimerId::FolderWatch);
 }
 
 // --- drag and drop -------------------------------------------------------

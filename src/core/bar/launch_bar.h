@@ -28,10 +28,10 @@
 #include "core/settings/bar_options.h"
 #include "core/folder/folder_model.h"
 #include "core/layout/list_scroller.h"
+#include "core/folder/folder_change_pacer.h"
 #include "core/folder/navigator.h"
 #include "core/folder/type_ahead.h"
 #include "core/layout/title.h"
-#include "core/folder/watch_debounce.h"
 #include "core/wizard/setup_wizard.h"
 
 namespace olb {
@@ -166,7 +166,7 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   }
   // Files dragged over or dropped onto the bar.
   void OnDragOverFiles() { drop_.DragOverFiles(); }
-  uint32_t OnDropFiles(const FileList& files, const DropRequest& request) {
+  TDropEffects OnDropFiles(const FileList& files, const DropRequest& request) {
     const BusyScope busy(*this);
     return drop_.DropFiles(files, request);
   }
@@ -330,12 +330,9 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   BarDrop drop_;
   RevealTimer revealTimer_;
   std::string watchedPath_;
-  bool watchPolled_ = false;   // the watcher cannot deliver: the timer polls it
-  bool watchChanged_ = false;  // a change came in since the last tick
-  bool watchTicking_ = false;
   uint64_t watchedFill_ = 0;  // the model's fill the watch was set after
   uint64_t changesSeen_ = 0;  // the watcher's messages so far
-  WatchDebounce watchDebounce_{1000 / static_cast<int>(kFolderWatchMs)};  // read once a second
+  FolderChangePacer changePacer_{1000 / static_cast<int>(kFolderWatchMs)};  // read once a second
   TypeAhead typeAhead_;
   std::unique_ptr<HotkeySummon> hotkey_;
   bool rereading_ = false;

@@ -10,29 +10,8 @@
 
 namespace olb {
 
-DropAction ActionForDroppedPath(bool isFolder, bool ontoShortcut, const std::string& lowerExtension,
-                                const DropRequest& request, bool otherVolume) {
-  if (!isFolder && ontoShortcut && lowerExtension != ".lnk") return DropAction::Argument;
-  if (request.effect.Has(TDropEffect::deLink)) return DropAction::Shortcut;
-  if (request.effect.Has(TDropEffect::deCopy)) return DropAction::Copy;
-  if (!request.effect.Has(TDropEffect::deMove)) return DropAction::Skip;
-  const bool program = IsProgramExtension(lowerExtension);
-  if (!isFolder && program && !request.shift.Has(TShift::Shift)) return DropAction::Shortcut;
-  return otherVolume && !request.shift.Has(TShift::Shift) ? DropAction::Copy : DropAction::Move;
-}
-
-std::optional<std::string> NewShortcutPath(const std::string& prefix, const std::string& path,
-                                           const std::function<bool(const std::string&)>& taken) {
-  std::string stem = LeafName(path);
-  const std::string ext = PathExtension(stem);
-  if (IsProgramExtension(ext) || ext == ".lnk") {
-    stem.resize(stem.size() - ext.size());
-  }
-  return FirstFreeName(prefix + stem, ".lnk", taken);
-}
-
-BarDrop::Target BarDrop::TargetAt(const DropGeometry& g) {
-  Target t;
+DropTarget BarDrop::TargetAt(const DropGeometry& g) {
+  DropTarget t;
   t.folder = s_.model.Paths().CurrentPath;
   if (g.pitch <= 0) s_.host.StoreDefaultPitch(kDefaultDropPitch);
   const std::optional<int32_t> row = DropHitRow(g);
@@ -90,24 +69,21 @@ void BarDrop::StartShortcut(const std::string& shortcutPath, const FileList& doc
   }
 }
 
-uint32_t BarDrop::DropFiles(const FileList& droppedFiles, const DropRequest& request) {
+TDropEffects BarDrop::DropFiles(const FileList& droppedFiles, const DropRequest& request) {
   const Point screen = s_.host.CursorPos();
   // Painting and timers run before the drop is handled; the list handed in
   // is this call's own, so nothing they do can change it.
   s_.host.ProcessMessages();
-  if (droppedFiles.empty()) return kDropEffectNone;
+  if (droppedFiles.empty()) return {TDropEffect::deNone};
   s_.host.ShowAutoHiddenBar();
   const DropGeometry g = s_.host.Geometry(screen);
   // The pointer moved off the bar before the drop got here: nothing to do.
-  if (!g.onWindow) return kDropEffectNone;
-  const Target target = TargetAt(g);
-  // The shell would read such a folder's path as another folder's.
-  if (target.ontoFolder && !NamesItemExactly(FileNamePart(target.folder))) {
-    s_.host.ShowError("Cannot put files into \"" + FileNamePart(target.folder) +
-                      "\": Windows would read its name as another folder's.");
-    return kDropEffectNone;
+  if (!g.onWindow) return {TDropEffect::deNone};
+  const DropTarget target = TargetAt(g);
+  if (const std::optional<std::string> refusal = RefusedDropTarget(target)) {
+    s_.host.ShowError(*refusal);
+    return {TDropEffect::deNone};
   }
-  const std::string prefix = FolderPrefix(target.folder);
   auto taken = [this](const std::string& p) {
     return s_.files.FileExists(p) || s_.files.DirectoryExists(p);
   };
@@ -118,47 +94,39 @@ uint32_t BarDrop::DropFiles(const FileList& droppedFiles, const DropRequest& req
   std::string lastPlaced;
   // The first path whose new full path would pass the shell's limit.
   std::string tooLong;
-  const auto fits = [&tooLong](const std::string& path, const std::string& placed) {
-    if (FitsPathLimit(placed)) return true;
-    if (tooLong.empty()) tooLong = LeafName(path);
-    return false;
-  };
+  // Each path is planned as the one before left the disk: a shortcut made
+  // takes its name, a folder moved takes what it held along.
   for (const std::string& path : droppedFiles) {
     lastPlaced.clear();
     const bool isFolder = s_.files.DirectoryExists(path);
     if (!isFolder && !s_.files.FileExists(path)) continue;
-    // The key state of the drop itself decides, not the keys held now: the
-    // drag may come from another program, whose keys this thread never saw.
-    const DropAction action =
-        ActionForDroppedPath(isFolder, target.ontoShortcut, PathExtension(path), request,
-                             !OnSameVolume(path, target.folder));
-    if (action == DropAction::Argument) {
-      documents.push_back(path);
-      continue;
-    }
-    if (action == DropAction::Skip) continue;
-    if (action == DropAction::Shortcut) {
-      const std::optional<std::string> link = NewShortcutPath(prefix, path, taken);
-      if (link && fits(path, *link) && s_.programs.CreateShortcut(*link, path)) {
-        ++links;
-        lastPlaced = LeafName(*link);
+    const DropStep step = PlanDroppedPath(path, isFolder, target, request, taken);
+    if (step.tooLong && tooLong.empty()) tooLong = LeafName(path);
+    switch (step.action) {
+      case DropAction::Argument:
+        documents.push_back(path);
+        break;
+      case DropAction::Shortcut:
+        if (s_.programs.CreateShortcut(step.to, path)) {
+          ++links;
+          lastPlaced = LeafName(step.to);
+        }
+        break;
+      case DropAction::Move:
+      case DropAction::Copy: {
+        const bool copy = step.action == DropAction::Copy;
+        FileOperation(s_.files, path, step.to, copy ? kFoCopy : kFoMove,
+                      isFolder ? kFofAllowUndo : kFofNoErrorUi);
+        ++(copy ? copies : moves);
+        lastPlaced = LeafName(path);
+        break;
       }
-      continue;
+      case DropAction::Skip:
+        break;
     }
-    // An item of the bar dropped back where it is, or a folder onto itself
-    // (a short accidental drag): nothing to move, and no error from the shell.
-    const std::string to = prefix + LeafName(path);
-    if (EqualNoCase(to, path) || EqualNoCase(target.folder, path) || !fits(path, to)) continue;
-    const bool copy = action == DropAction::Copy;
-    FileOperation(s_.files, path, to, copy ? kFoCopy : kFoMove,
-                  isFolder ? kFofAllowUndo : kFofNoErrorUi);
-    ++(copy ? copies : moves);
-    lastPlaced = LeafName(path);
   }
   if (!tooLong.empty()) s_.host.ShowError(PathTooLongMessage("put \"" + tooLong + "\" here"));
-  uint32_t effect = kDropEffectNone;
-  if (moves == 0 && copies > 0) effect = kDropEffectCopy;
-  if (moves == 0 && copies == 0 && links > 0) effect = kDropEffectLink;
+  const TDropEffects effect = ReportedDropEffect(moves, copies, links);
 
   if (target.ontoShortcut && !documents.empty()) {
     StartShortcut(target.shortcutPath, documents);

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "win32/base/rect.h"
 namespace olb::win {
 
 UINT_PTR Win32AppBarShell::Send(DWORD message, Edge edge, LPARAM lParam, Rect* rc) {
@@ -10,10 +11,10 @@ UINT_PTR Win32AppBarShell::Send(DWORD message, Edge edge, LPARAM lParam, Rect* r
   abd.hWnd = bar_;
   abd.uCallbackMessage = callback_;
   abd.uEdge = static_cast<UINT>(ToInt(edge));
-  if (rc) abd.rc = {rc->left, rc->top, rc->right, rc->bottom};
+  if (rc) abd.rc = ToRECT(*rc);
   abd.lParam = lParam;
   const UINT_PTR result = SHAppBarMessage(message, &abd);
-  if (rc) *rc = {abd.rc.left, abd.rc.top, abd.rc.right, abd.rc.bottom};
+  if (rc) *rc = ToRect(abd.rc);
   return result;
 }
 
@@ -48,7 +49,7 @@ constexpr DWORD kSetAutoHideBarEx = 0x0c;
 // The plain messages serve the primary monitor on every shell; the EX ones,
 // which name the monitor by a rectangle, exist only on newer shells.
 bool OnPrimary(const Rect& monitor) {
-  const RECT r{monitor.left, monitor.top, monitor.right, monitor.bottom};
+  const RECT r = ToRECT(monitor);
   MONITORINFO info{};
   info.cbSize = sizeof(info);
   const HMONITOR handle = MonitorFromRect(&r, MONITOR_DEFAULTTOPRIMARY);

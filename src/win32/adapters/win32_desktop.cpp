@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "win32/base/unicode.h"
+#include "win32/base/rect.h"
 
 namespace olb::win {
 
@@ -18,14 +19,10 @@ Rect Win32Desktop::VirtualScreen() {
 Rect Win32Desktop::WorkArea() {
   RECT r{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
-  return {r.left, r.top, r.right, r.bottom};
+  return ToRect(r);
 }
 
 namespace {
-
-Rect ToRect(const RECT& r) {
-  return {r.left, r.top, r.right, r.bottom};
-}
 
 BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
   MONITORINFOEXW info{};

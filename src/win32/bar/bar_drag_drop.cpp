@@ -44,7 +44,7 @@ BarDragDrop::BarDragDrop(HWND bar, FolderView& folder, LaunchBar& controller)
         return;
       }
     }
-    effects = dwEffectToDropEffects(KrFileDropTarget1DropFiles(files, {shift, effects}));
+    effects = KrFileDropTarget1DropFiles(files, {shift, effects});
   };
   source_.DropEffects = kBarDragEffects;
   source_.SetDragControl(folder.list().hwnd());
@@ -73,15 +73,15 @@ void BarDragDrop::Unbind() {
   source_.SetDragControl(nullptr);
 }
 
-uint32_t BarDragDrop::KrFileDropTarget1DropFiles(const FileList& droppedFiles,
-                                                 const DropRequest& request) {
+TDropEffects BarDragDrop::KrFileDropTarget1DropFiles(const FileList& droppedFiles,
+                                                     const DropRequest& request) {
   // The drop runs inside OLE's call: a failure is shown here, as any
   // handler's is, and the source learns that nothing was done.
   try {
     return controller_.OnDropFiles(droppedFiles, request);
   } catch (const std::exception& e) {
     ShowException(e);
-    return kDropEffectNone;
+    return {TDropEffect::deNone};
   }
 }
 

@@ -35,7 +35,7 @@ class BarDragDrop {
   TKrFileDropSource& KrFileDropSource1() { return source_; }
 
  private:
-  uint32_t KrFileDropTarget1DropFiles(const FileList& droppedFiles, const DropRequest& request);
+  TDropEffects KrFileDropTarget1DropFiles(const FileList& droppedFiles, const DropRequest& request);
   void ListViewMouseMove(WPARAM keys, POINT at);
   void KrFileDropSource1StartDrag();
   // During a drag of the bar's own items: the insertion mark or the folder

@@ -3,26 +3,26 @@
 #include "win32/base/message_pump.h"
 #include "win32/bar/visible_frame.h"
 #include "win32/base/dpi.h"
+#include "win32/base/rect.h"
 
 namespace olb::win {
 
 // The engine works on what the user sees: the visible frame.
 Rect HwndBarOps::WindowRect() {
-  const RECT r = VisibleFrame(bar_);
-  return {r.left, r.top, r.right, r.bottom};
+  return ToRect(VisibleFrame(bar_));
 }
 
 Rect HwndBarOps::ClientRectOnScreen() {
   RECT r{};
   GetClientRect(bar_, &r);
   MapWindowPoints(bar_, nullptr, reinterpret_cast<POINT*>(&r), 2);
-  return {r.left, r.top, r.right, r.bottom};
+  return ToRect(r);
 }
 
 void HwndBarOps::Place(const Rect& visible, Placement how) {
   UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
   if (how == Placement::Frame) flags |= SWP_FRAMECHANGED;
-  const RECT r = OuterFromVisible(bar_, {visible.left, visible.top, visible.right, visible.bottom});
+  const RECT r = OuterFromVisible(bar_, ToRECT(visible));
   SetWindowPos(bar_, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, flags);
   if (how == Placement::Frame) UpdateWindow(bar_);
 }

@@ -4,6 +4,7 @@
 
 #include "win32/base/form_font.h"
 #include "win32/base/gdi.h"
+#include "win32/base/rect.h"
 #include "win32/base/unicode.h"
 
 namespace olb::win {
@@ -44,7 +45,7 @@ void PaintTitle(HDC dc, HINSTANCE resources, const TitlePlacement& p, std::strin
   if (!font) return;
   SelectionScope useFont(dc, font.get());
   const std::wstring wide = Widen(text);
-  const RECT clip{p.target.left, p.target.top, p.target.right, p.target.bottom};
+  const RECT clip = ToRECT(p.target);
   ExtTextOutW(dc, p.origin.x, p.origin.y, ETO_CLIPPED, &clip, wide.c_str(),
               static_cast<UINT>(wide.size()), nullptr);
 }

@@ -3,6 +3,7 @@
 #include "core/settings/dpi_scale.h"
 #include "win32/base/gdi.h"
 #include "win32/base/readable_memory.h"
+#include "win32/base/rect.h"
 
 namespace olb::win {
 namespace {
@@ -44,7 +45,7 @@ void AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, UINT dpi) {
 std::optional<DpiChange> ReadDpiChanged(WPARAM wp, LPARAM lp) {
   const auto* at = reinterpret_cast<const RECT*>(lp);
   std::optional<Rect> suggested;
-  if (IsReadable(at, sizeof(RECT))) suggested = Rect{at->left, at->top, at->right, at->bottom};
+  if (IsReadable(at, sizeof(RECT))) suggested = ToRect(*at);
   return CheckedDpiChange(static_cast<uint32_t>(wp), suggested);
 }
 

@@ -81,5 +81,14 @@ using MenuHandle = UniqueHandle<ClosedBy<HMENU, DestroyMenu>>;
 using LibraryHandle = UniqueHandle<ClosedBy<HMODULE, FreeLibrary>>;
 // An icon loaded by the program; a control showing it only borrows it.
 using IconHandle = UniqueHandle<ClosedBy<HICON, DestroyIcon>>;
+// A window the program made and no BaseWindow binds (a control, a tooltip).
+// One already gone with its parent or owner is left alone.
+struct WindowTraits {
+  using Handle = HWND;
+  void Close(HWND window) const {
+    if (IsWindow(window)) DestroyWindow(window);
+  }
+};
+using WindowHandle = UniqueHandle<WindowTraits>;
 
 }  // namespace olb::win

@@ -8,20 +8,18 @@
 #include <exception>
 #include <stdexcept>
 
-#include "core/layout/caption_text.h"
-#include "core/folder/list_answers.h"
 #include "win32/base/form_font.h"
 #include "win32/base/dpi.h"
 #include "win32/base/error_box.h"
 #include "win32/base/posted_message_filter.h"
-#include "win32/base/unicode.h"
+#include "win32/base/rect.h"
+#include "win32/view/empty_folder_hint.h"
 
 namespace olb::win {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
 constexpr int kColumnWidth = 300;
-constexpr size_t kTipLineChars = 40;                    // a tip line of a name without blanks
 constexpr WPARAM kMoveByCaption = SC_MOVE | HTCAPTION;  // 0xF012
 
 DWORD StyleBitsOf(ListViewStyle style) {
@@ -84,7 +82,7 @@ TMyListView::TMyListView(HWND form, HINSTANCE instance) : form_(form) {
   SetWindowSubclass(hwnd_, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 
   ApplySystemColors();
-  CreateCaptionTip();
+  tip_.emplace(form, hwnd_, [this](int32_t item) { return CaptionTipText(item); });
 
   LVCOLUMNW column{};
   column.mask = LVCF_WIDTH;
@@ -111,7 +109,7 @@ void TMyListView::ApplySystemColors() {
 }
 
 TMyListView::~TMyListView() {
-  if (tip_ && IsWindow(tip_)) DestroyWindow(tip_);
+  tip_.reset();
   if (!hwnd_) return;
   RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
   DestroyWindow(hwnd_);
@@ -162,9 +160,7 @@ void TMyListView::EndUpdate() {
 }
 
 void TMyListView::SetItemCount(int32_t count) {
-  // New records: a tip still up names an item of the ones before.
-  if (tip_) SendMessageW(tip_, TTM_POP, 0, 0);
-  tipItem_ = -1;
+  if (tip_) tip_->Reset();
   SendMessageW(hwnd_, LVM_SETITEMCOUNT, static_cast<WPARAM>(std::max(count, 0)), 0);
   ArrangeIcons();
 }
@@ -267,7 +263,7 @@ Point TMyListView::ItemPosition(int32_t index) {
 Rect TMyListView::ViewRect() {
   RECT r{};
   SendMessageW(hwnd_, LVM_GETVIEWRECT, 0, reinterpret_cast<LPARAM>(&r));
-  return {r.left, r.top, r.right, r.bottom};
+  return ToRect(r);
 }
 
 void TMyListView::ScrollBy(int32_t dx, int32_t dy) {
@@ -371,7 +367,9 @@ LRESULT TMyListView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_PAINT: {
       const LRESULT result = DefSubclassProc(hwnd_, msg, wp, lp);
-      if (model_ && !model_->Paths().CurrentPath.empty() && ItemCount() == 0) PaintEmptyHint();
+      if (model_ && !model_->Paths().CurrentPath.empty() && ItemCount() == 0) {
+        PaintEmptyFolderHint(hwnd_, font_.get());
+      }
       return result;
     }
     case WM_SIZE: {
@@ -382,7 +380,7 @@ LRESULT TMyListView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return result;
     }
     case WM_MOUSEMOVE:
-      OnCaptionTipMove({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+      if (tip_) tip_->OnMouseMove({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       if (handlers_.mouseMove) handlers_.mouseMove(wp, {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       break;
     case WM_LBUTTONUP:
@@ -399,145 +397,14 @@ LRESULT TMyListView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   return DefSubclassProc(hwnd_, msg, wp, lp);
 }
 
-void TMyListView::CreateCaptionTip() {
-  // Owned by the bar's owner, as the Up button's tip: a pop-up owned by the
-  // bar keeps Wine from making the bar topmost.
-  tip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                         GetWindow(form_, GW_OWNER), nullptr, nullptr, nullptr);
-  if (!tip_) return;
-  TOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = form_;
-  tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
-  tool.lpszText = LPSTR_TEXTCALLBACKW;
-  SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 400);
+ListCaptions TMyListView::Captions() {
+  return {hwnd_, font_.get(), Style(), &labelCandidate_};
 }
 
-void TMyListView::OnCaptionTipMove(POINT inList) {
-  if (!tip_) return;
-  LVHITTESTINFO hit{};
-  hit.pt = inList;
-  const int item =
-      static_cast<int>(SendMessageW(hwnd_, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-  // Another item asks for its own text: the tip shown for the last one goes.
-  if (item != tipItem_) {
-    tipItem_ = item;
-    SendMessageW(tip_, TTM_POP, 0, 0);
-  }
-}
-
-std::wstring TMyListView::CutCaptionAtCursor() {
-  POINT at{};
-  GetCursorPos(&at);
-  ScreenToClient(hwnd_, &at);
-  LVHITTESTINFO hit{};
-  hit.pt = at;
-  const int item =
-      static_cast<int>(SendMessageW(hwnd_, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-  if (item < 0 || !model_) return {};
-  const PShellItem* record = model_->GetItem(item);
+std::wstring TMyListView::CaptionTipText(int32_t item) {
+  const PShellItem* record = model_ ? model_->GetItem(item) : nullptr;
   if (!record) return {};
-  RECT label{};
-  label.left = LVIR_LABEL;
-  if (!SendMessageW(hwnd_, LVM_GETITEMRECT, static_cast<WPARAM>(item),
-                    reinterpret_cast<LPARAM>(&label))) {
-    return {};
-  }
-  RECT client{};
-  GetClientRect(hwnd_, &client);
-  const std::wstring text = Widen(record->ItemName);
-  RECT need{0, 0, std::max<LONG>(label.right - label.left, 1), 0};
-  {
-    WindowDc dc(hwnd_);
-    SelectionScope useFont(dc.get(), font_.get());
-    const ListViewStyle style = Style();
-    const bool below =
-        style == ListViewStyle::LargeIcons || style == ListViewStyle::ExtraLargeIcons;
-    const UINT wrap = below ? DT_WORDBREAK : DT_SINGLELINE;
-    DrawTextW(dc.get(), text.c_str(), -1, &need, DT_CALCRECT | DT_NOPREFIX | wrap);
-  }
-  const bool cut = need.bottom > label.bottom - label.top + 1 ||
-                   need.right > label.right - label.left + 1 || label.right > client.right ||
-                   label.left < client.left;
-  // A name without blanks would make one tip as wide as the screen.
-  return cut ? Widen(BreakLongRuns(record->ItemName, kTipLineChars)) : std::wstring();
-}
-
-// A small-icon caption cut with "..." to what the list shows of its label.
-// The control gives each item a column of its own width, cuts a longer
-// caption with an ellipsis of its own and clips a label at the list's
-// edge: so the control measures each candidate (it asks for the item's
-// text again and gets the candidate), and a candidate fits when its label
-// follows its text and ends inside the list. One cut, one "...".
-std::string TMyListView::SmallIconText(int32_t item, std::string_view caption) {
-  RECT client{};
-  GetClientRect(hwnd_, &client);
-  // Measured as if in the first column, where a horizontal bar's columns
-  // scrolled out of sight would otherwise count as having no room.
-  const int shift = std::max<int>(ItemPosition(0).x, 0) - ItemPosition(item).x;
-  WindowDc dc(hwnd_);
-  SelectionScope useFont(dc.get(), font_.get());
-  const auto textWidth = [&](std::string_view text) {
-    const std::wstring wide = Widen(text);
-    SIZE size{};
-    GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
-    return static_cast<int>(size.cx);
-  };
-  // What the label adds to its text (an empty text may get no label at all).
-  RECT one{};
-  if (!CandidateLabel(item, "x", one)) return SmallIconCaption(caption);
-  const int padding = static_cast<int>(one.right - one.left) - textWidth("x");
-  return CaptionThatFits(SmallIconCaption(caption), [&](std::string_view text) {
-    RECT label{};
-    if (!CandidateLabel(item, text, label)) return true;
-    // The text starts just inside its label and ends well before the
-    // label's trailing padding, which may pass the list's edge.
-    return label.right - label.left >= textWidth(text) + padding &&
-           label.right - padding / 2 + shift <= client.right;
-  });
-}
-
-// A large-icon caption cut with "..." to the lines that fit below its icon
-// in the list's height: the control wraps a long caption to three lines or
-// more, and the list, as thin as the bar, would cut the last one in half.
-// The control itself measures each candidate (its wrapping is its own): it
-// asks for the item's text again and gets the candidate.
-std::string TMyListView::LargeIconText(int32_t item, const std::string& caption) {
-  RECT client{};
-  GetClientRect(hwnd_, &client);
-  // Measured as if in the first row, where the room is least.
-  const int shift = std::max<int>(ItemPosition(0).y, 0) - ItemPosition(item).y;
-  return CaptionThatFits(caption, [&](std::string_view text) {
-    RECT label{};
-    return !CandidateLabel(item, text, label) || label.bottom + shift <= client.bottom;
-  });
-}
-
-// The control asks for the item's text again while it measures, and gets
-// the candidate.
-bool TMyListView::CandidateLabel(int32_t item, std::string_view text, RECT& label) {
-  label = {};
-  label.left = LVIR_LABEL;
-  labelCandidate_ = std::string(text);
-  const bool placed = SendMessageW(hwnd_, LVM_GETITEMRECT, static_cast<WPARAM>(item),
-                                   reinterpret_cast<LPARAM>(&label)) != 0;
-  labelCandidate_.reset();
-  return placed;
-}
-
-void TMyListView::PaintEmptyHint() {
-  RECT r{};
-  GetClientRect(hwnd_, &r);
-  InflateRect(&r, -4, -4);
-  WindowDc dc(hwnd_);
-  SelectionScope useFont(dc.get(), font_.get());
-  SetBkMode(dc.get(), TRANSPARENT);
-  SetTextColor(dc.get(), GetSysColor(COLOR_GRAYTEXT));
-  const std::wstring text = Widen(kEmptyFolderHint);
-  DrawTextW(dc.get(), text.c_str(), -1, &r, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
+  return CutCaptionTipText(Captions(), item, record->ItemName);
 }
 
 void TMyListView::OnMouseDown(UINT msg, WPARAM wp, LPARAM lp) {

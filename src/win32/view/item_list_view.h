@@ -17,6 +17,8 @@
 #include "core/folder/folder_model.h"
 #include "core/folder/list_keys.h"
 #include "win32/base/gdi.h"
+#include "win32/view/caption_tip.h"
+#include "win32/view/list_caption_fit.h"
 
 namespace olb::win {
 
@@ -116,19 +118,11 @@ class TMyListView : public ItemListControl, public ListScrollPort {
                                        DWORD_PTR self);
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
   void OnMouseDown(UINT msg, WPARAM wp, LPARAM lp);
-  // An empty folder's list tells how to fill it.
-  void PaintEmptyHint();
-  // The tip over an item whose caption the list cuts: its full name.
-  void CreateCaptionTip();
-  void OnCaptionTipMove(POINT inList);
-  // The full caption of the item under the pointer when the list shows it
-  // cut; empty otherwise (no tip).
-  std::wstring CutCaptionAtCursor();
-  std::string SmallIconText(int32_t item, std::string_view caption);
-  std::string LargeIconText(int32_t item, const std::string& caption);
-  // The label the control gives `item` when its caption is `text`; false
-  // when the control places no label.
-  bool CandidateLabel(int32_t item, std::string_view text, RECT& label);
+  // How the list shows its captions now, for fitting them to their room.
+  ListCaptions Captions();
+  // The caption tip's text for `item`: its full name when the list shows it
+  // cut, empty otherwise (no tip).
+  std::wstring CaptionTipText(int32_t item);
   LRESULT OnGetDispInfo(LVITEMW& item, bool wide);
   LRESULT OnFindItem(const NMLVFINDITEMW& find, bool wide);
   LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw);
@@ -143,9 +137,7 @@ class TMyListView : public ItemListControl, public ListScrollPort {
   FolderModel* model_ = nullptr;
   ListViewHandlers handlers_;
   int updateDepth_ = 0;
-  HWND tip_ = nullptr;
-  int tipItem_ = -1;
-  std::wstring tipText_;
+  std::optional<CaptionTip> tip_;
   std::optional<int32_t> dropRow_;
 };
 

@@ -3,7 +3,6 @@
 // model and the items' positions.
 #include <cstring>
 
-#include "core/layout/caption_text.h"
 #include "core/folder/list_answers.h"
 #include "core/layout/nearest_item.h"
 #include "win32/adapters/strret_text.h"
@@ -40,14 +39,7 @@ COLORREF ColorOf(ItemColor color, COLORREF listFont) {
 // --- requests from the control ---------------------------------------------
 
 bool TMyListView::OnNotify(NMHDR& header, LRESULT& result) {
-  if (tip_ && header.hwndFrom == tip_ && header.code == TTN_GETDISPINFOW) {
-    auto& info = reinterpret_cast<NMTTDISPINFOW&>(header);
-    tipText_ = CutCaptionAtCursor();
-    info.lpszText = tipText_.data();
-    info.hinst = nullptr;
-    result = 0;
-    return true;
-  }
+  if (tip_ && tip_->OnNotify(header, result)) return true;
   if (header.hwndFrom != hwnd_) return false;
   result = 0;
   switch (header.code) {
@@ -108,17 +100,7 @@ LRESULT TMyListView::OnGetDispInfo(LVITEMW& item, bool wide) {
     if (item.iSubItem == 0 && labelCandidate_) {
       text = *labelCandidate_;  // a cut caption being measured
     } else if (item.iSubItem == 0) {
-      switch (Style()) {
-        case ListViewStyle::SmallIcons:
-          text = SmallIconText(item.iItem, shown->caption);
-          break;
-        case ListViewStyle::LargeIcons:
-        case ListViewStyle::ExtraLargeIcons:
-          text = LargeIconText(item.iItem, shown->caption);
-          break;
-        default:
-          text = shown->caption;
-      }
+      text = FittedCaption(Captions(), item.iItem, shown->caption);
     } else if (item.iSubItem > 0 && static_cast<size_t>(item.iSubItem) <= shown->subItems.size()) {
       text = shown->subItems[static_cast<size_t>(item.iSubItem) - 1];
     }

@@ -1,7 +1,5 @@
 #include "win32/view/up_button.h"
 
-#include <commctrl.h>
-
 #include <stdexcept>
 
 #include "win32/base/dpi.h"
@@ -53,24 +51,11 @@ UpButtonPanel::UpButtonPanel(HWND form, HINSTANCE instance, std::function<void()
   button_ = CreateWindowExW(0, L"BUTTON", L"Up", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 0, 0, 25, 30,
                             hwnd_, reinterpret_cast<HMENU>(kButtonId), instance, nullptr);
 
-  // The tip belongs to the bar's owner, not to the bar: a pop-up owned by
-  // the bar keeps Wine from making the bar topmost.
-  tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, GetWindow(form, GW_OWNER),
-                             nullptr, instance, nullptr);
-  if (tooltip_ && button_) {
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = hwnd_;
-    tool.uId = reinterpret_cast<UINT_PTR>(button_);
-    tool.lpszText = const_cast<wchar_t*>(L"Up");
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  }
+  tooltip_.emplace(form, hwnd_, button_, L"Up");
 }
 
 UpButtonPanel::~UpButtonPanel() {
-  if (tooltip_ && IsWindow(tooltip_)) DestroyWindow(tooltip_);
+  tooltip_.reset();
   if (hwnd_) DestroyWindow(hwnd_);
 }
 

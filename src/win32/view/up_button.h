@@ -5,9 +5,11 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 
 #include "core/platform/geometry.h"
 #include "win32/base/image_list.h"
+#include "win32/base/tooltip.h"
 #include "win32/base/window.h"
 
 namespace olb::win {
@@ -27,7 +29,7 @@ class UpButtonPanel : public BaseWindow<UpButtonPanel> {
   void SetEnabled(bool enabled);
   bool enabled() const { return IsWindowEnabled(button_) != FALSE; }
   HWND button() const { return button_; }
-  HWND tooltip() const { return tooltip_; }
+  HWND tooltip() const { return tooltip_ ? tooltip_->hwnd() : nullptr; }
 
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
 
@@ -35,7 +37,7 @@ class UpButtonPanel : public BaseWindow<UpButtonPanel> {
   void DrawButton(const DRAWITEMSTRUCT& item);
 
   HWND button_ = nullptr;
-  HWND tooltip_ = nullptr;
+  std::optional<Tooltip> tooltip_;
   ImageList glyphs_;
   std::function<void()> onClick_;
 };
