@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/docking/window_event.h"
-#include "core/platform/bar_window.h"
+#include "core/platform/bar_placement.h"
 #include "sim/app_bar_manager.h"
 
 namespace olb::sim {
@@ -20,7 +20,7 @@ struct PlacementRecord {
   Placement how;
 };
 
-class SimBarWindow : public BarWindowOps {
+class SimBarWindow : public BarPlacement {
  public:
   // `frame` is the total non-client width and height; the client area is
   // centred inside the window.

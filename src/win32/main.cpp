@@ -60,12 +60,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     app.SetMainForm(bar.hwnd());
     // The settings window is made when first needed (a first start, About),
     // not for the first paint.
-    std::unique_ptr<TForm6> settingsForm;
-    const std::function<TForm6&()> form6 = [&]() -> TForm6& {
-      if (!settingsForm) settingsForm = std::make_unique<TForm6>(instance, app.handle());
+    std::unique_ptr<SetupWindow> settingsForm;
+    const std::function<SetupWindow&()> setupWindow = [&]() -> SetupWindow& {
+      if (!settingsForm) settingsForm = std::make_unique<SetupWindow>(instance, app.handle());
       return *settingsForm;
     };
-    bar.showAboutPage = [&form6] { form6().ShowAboutPage(); };
+    bar.showAboutPage = [&setupWindow] { setupWindow().ShowAboutPage(); };
     std::unique_ptr<SettingsWindow> settingsWindow;
     bar.showSettings = [&] {
       if (!settingsWindow)
@@ -78,7 +78,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
       if (settingsForm) settingsForm->Cancel();
       if (settingsWindow) settingsWindow->Cancel();
     };
-    FinishStartup(bar, form6, app.handle(), portableFolder);
+    FinishStartup(bar, setupWindow, app.handle(), portableFolder);
     app.Run();
   } catch (const std::exception& e) {
     ShowException(e);

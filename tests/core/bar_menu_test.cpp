@@ -70,7 +70,7 @@ TEST(ViewsMenu, OpensAtTheOuterWindowCornerPlusControlAndClick) {
   EXPECT_EQ(MenuScreenPoint({100, 200, 200, 800}, {20, 24}, {0, 0}), (Point{120, 224}));
 }
 
-TEST(Timer1, SlidesInOnlyAnInactiveBarWithThePointerBeyondTheMargin) {
+TEST(SlideIn, SlidesInOnlyAnInactiveBarWithThePointerBeyondTheMargin) {
   const Rect bar{0, 100, 100, 700};
   const Size dbl{4, 5};  // margins 8 across and 10 along
   struct Case {
@@ -82,19 +82,19 @@ TEST(Timer1, SlidesInOnlyAnInactiveBarWithThePointerBeyondTheMargin) {
       {{50, 710}, true},  {{107, 709}, false}, {{108, 710}, true}, {{-32768, -32768}, true},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(Timer1WantsSlideIn(false, c.p, bar, dbl), c.slideIn) << c.p.x << "," << c.p.y;
-    EXPECT_FALSE(Timer1WantsSlideIn(true, c.p, bar, dbl));
+    EXPECT_EQ(SlideInIsDue(false, c.p, bar, dbl), c.slideIn) << c.p.x << "," << c.p.y;
+    EXPECT_FALSE(SlideInIsDue(true, c.p, bar, dbl));
   }
-  EXPECT_FALSE(Timer1WantsSlideIn(false, {INT32_MAX, 0}, {0, 0, INT32_MAX, 1}, {INT32_MAX, 1}));
+  EXPECT_FALSE(SlideInIsDue(false, {INT32_MAX, 0}, {0, 0, INT32_MAX, 1}, {INT32_MAX, 1}));
 }
 
-TEST(Timer1, MessagePositionHalvesAreSigned) {
+TEST(SlideIn, MessagePositionHalvesAreSigned) {
   EXPECT_EQ(UnpackMessagePos(0x00C80064u), (Point{100, 200}));
   EXPECT_EQ(UnpackMessagePos(0xFFFF0005u), (Point{5, -1}));
   EXPECT_EQ(UnpackMessagePos(0x8000FC18u), (Point{-1000, -32768}));
 }
 
-TEST(Timer2, OneShotStartedByTheFirstFrameMove) {
+TEST(Reveal, OneShotStartedByTheFirstFrameMove) {
   const Rect bar{0, 0, 100, 768};
   RevealTimer t;
   EXPECT_TRUE(t.OnNcMouseMove());

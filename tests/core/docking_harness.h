@@ -14,7 +14,7 @@
 #include "core/settings/options_store.h"
 #include "sim/app_bar_manager.h"
 #include "sim/memory_registry.h"
-#include "sim/recording_bar_ui.h"
+#include "sim/recording_docking_host.h"
 #include "sim/sim_bar_window.h"
 #include "sim/sim_desktop.h"
 
@@ -81,7 +81,7 @@ class TestBar {
   BarOptions options = InitialOptions();
   sim::ShellConnection connection;
   sim::SimBarWindow window;
-  sim::RecordingBarUi ui;
+  sim::RecordingDockingHost ui;
   sim::MemoryRegistry registry;
   DockingEngine engine;
 };

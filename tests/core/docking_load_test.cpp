@@ -17,7 +17,7 @@ using DockingLoad = testing::BarAboveTaskbar;
 
 TEST_F(DockingLoad, FirstStartFloatsAtTheDesignedRectangleWithoutCaption) {
   bar.Start(std::nullopt);
-  EXPECT_EQ(bar.engine.state().fdwFlags, 0x37u);
+  EXPECT_EQ(bar.engine.state().allowedPositions, 0x37u);
   EXPECT_EQ(bar.engine.state().SizeInc, (Point{1, 1}));
   EXPECT_TRUE(bar.engine.state().CaptionHidden);
   EXPECT_FALSE(bar.window.hasCaption());

@@ -73,7 +73,7 @@ TEST_F(FolderModelTest, DetailsComeFromTheFile) {
   EXPECT_EQ(Filled("Folder").SizeKB, 1);
   EXPECT_EQ(Filled("ro.txt").FileAttributes, kFileArchive | kFileReadOnly);
 
-  const PShellItem& folder = Filled("Folder");
+  const ShellItem& folder = Filled("Folder");
   EXPECT_EQ(folder.FileType, "File folder");
   EXPECT_EQ(folder.FileAttributes, kFileDirectory);
   EXPECT_EQ(folder.IconIndex, 3);
@@ -82,7 +82,7 @@ TEST_F(FolderModelTest, DetailsComeFromTheFile) {
   EXPECT_EQ(Filled("huge.bin").FileType, "BIN File");
   EXPECT_EQ(Filled("ro.txt").FileType, "Text Document");
 
-  const PShellItem& two = Filled("two");
+  const ShellItem& two = Filled("two");
   Strings parsed;
   EXPECT_EQ(model.GetDisplayName(*model.DesktopFolder(), two.AbsPidl.get(), true), Win("two"));
 }
@@ -149,7 +149,7 @@ TEST_F(FolderModelTest, MissingFileDataGivesTheDefaults) {
   File("gone", 5000);
   model.OpenFolderByPath(Win());
   shell.faults().findData = kResultFileNotFound;
-  const PShellItem& item = Filled("gone");
+  const ShellItem& item = Filled("gone");
   EXPECT_EQ(item.SizeKB, 1);
   EXPECT_EQ(item.FileAttributes, 0u);
   EXPECT_EQ(item.Modified, "");

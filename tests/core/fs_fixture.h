@@ -66,7 +66,7 @@ class ModelFixture : public FsFixture {
     }
     return -1;
   }
-  PShellItem& Filled(const std::string& name) {
+  ShellItem& Filled(const std::string& name) {
     const int32_t i = IndexOf(name);
     EXPECT_GE(i, 0) << name;
     model.FillItemDetails(i, i);

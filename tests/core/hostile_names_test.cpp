@@ -70,9 +70,9 @@ TEST_F(ExactDelete, TrailingDotItemGoesAndItsNamesakeStays) {
   Write("bar/blank ", "goes too");
   Show();
   list.selected = Row("trail.");
-  commands.Delete1Click();
+  commands.DeleteSelectedItem();
   list.selected = Row("blank ");
-  commands.Delete1Click();
+  commands.DeleteSelectedItem();
   EXPECT_EQ(DiskNames(), std::vector<std::string>{"trail"});
   EXPECT_EQ(Read(Bar("trail")), "keep");
   EXPECT_EQ(Read(root() / "RecycleBin" / "~trail.~"), "goes") << "recycled, not erased";
@@ -84,7 +84,7 @@ TEST_F(ExactDelete, DeclinedDeleteLeavesTheItemUnderItsName) {
   Show();
   host.yes = false;
   list.selected = 0;
-  commands.Delete1Click();
+  commands.DeleteSelectedItem();
   EXPECT_EQ(DiskNames(), std::vector<std::string>{"trail."});
   EXPECT_TRUE(files.operations.empty());
 }

@@ -211,7 +211,7 @@ TEST_F(LaunchBarSession, WholeSession) {
   bar.OnRightClick({0, 0}, {5, 5});
   EXPECT_TRUE(form.closed);
   bar.Destroy();
-  EXPECT_EQ(form.timers[TimerId::Timer1], false);
+  EXPECT_EQ(form.timers[TimerId::SlideIn], false);
   EXPECT_EQ(ReadOptions(registry, InitialOptions(), {}).live.Edge, Edge::Right);
   EXPECT_TRUE(form.errors.empty()) << form.errors.front();
 }
@@ -813,10 +813,10 @@ TEST_F(LaunchBarSession, TheHotkeyBringsAHiddenBarForwardAndGivesTheKeyboardBack
   // again at the next tick while it has the keyboard.
   bar.OnHotkey();
   world.desktop.SetMessagePos({900, 500});  // the pointer away from the bar
-  Tick(TimerId::Timer1);
+  Tick(TimerId::SlideIn);
   ASSERT_FALSE(bar.engine().state().AutoHideShown) << "not yet active: it slid in";
   form.active = true;
-  Tick(TimerId::Timer1);
+  Tick(TimerId::SlideIn);
   EXPECT_TRUE(bar.engine().state().AutoHideShown);
   bar.OnHotkey();
   form.active = false;

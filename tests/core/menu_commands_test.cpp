@@ -17,7 +17,7 @@ TEST_F(NewFolder, CreatesNewFolderOnceAndMarksTheExistingOneTheSecondTime) {
   for (int time = 1; time <= 2; ++time) {
     list.selected.reset();
     list.focused.reset();
-    commands.NewFolder1Click();
+    commands.MakeNewFolder();
     EXPECT_EQ(Names(), (std::vector<std::string>{"NewFolder", "a.txt"})) << time;
     EXPECT_EQ(list.selected, 0) << time;
     EXPECT_EQ(list.focused, 0) << time;
@@ -36,7 +36,7 @@ TEST_F(NewFolder, LetsPendingMessagesRunBeforeBuildingThePath) {
   // A message handled during the pump opens another folder: the new folder
   // goes where the bar is when the work starts.
   host.onPump = [&] { model.OpenFolderByPath(Win("bar/sub")); };
-  commands.NewFolder1Click();
+  commands.MakeNewFolder();
   EXPECT_TRUE(OnDisk("sub/NewFolder"));
   EXPECT_FALSE(OnDisk("NewFolder"));
 }
@@ -49,8 +49,8 @@ TEST_F(NewShortcut, LinksToTheChosenProgramNamedWithoutItsExtension) {
   Write("bar/tool.lnk", "older link");
   Show();
   chooser.choice = Win("programs/tool.exe");
-  commands.NewShortut1Click();
-  commands.NewShortut1Click();
+  commands.MakeNewShortcut();
+  commands.MakeNewShortcut();
   // The program stays where it is; each link names it, the clash numbered.
   EXPECT_EQ(DiskNames(), (std::vector<std::string>{"tool (2).lnk", "tool (3).lnk", "tool.lnk"}));
   EXPECT_EQ(Read(Bar("tool (2).lnk")), Win("programs/tool.exe"));
@@ -69,7 +69,7 @@ TEST_F(NewShortcut, AChosenShortcutIsCopiedAsItIs) {
   File("bar/Editor");  // a file whose name is the shortcut's caption comes first
   Show();
   chooser.choice = Win("links/Editor.LNK");
-  commands.NewShortut1Click();
+  commands.MakeNewShortcut();
   EXPECT_EQ(Read(Bar("Editor.LNK")), "shell link bytes");
   EXPECT_EQ(Names(), (std::vector<std::string>{"Editor", "Editor"}));
   EXPECT_EQ(list.focused, 1);  // the new one, found by its file
@@ -92,11 +92,11 @@ TEST(ChosenShortcutPath, NamesAndNumbering) {
 TEST_F(NewShortcut, DialogHasItsTitleAndOptionsAndKeepsTheLastFileName) {
   Show();
   chooser.choice = std::nullopt;
-  commands.NewShortut1Click();
+  commands.MakeNewShortcut();
   chooser.choice = Win("nowhere.exe");
-  commands.NewShortut1Click();
+  commands.MakeNewShortcut();
   chooser.choice = std::nullopt;
-  commands.NewShortut1Click();
+  commands.MakeNewShortcut();
   ASSERT_EQ(chooser.shown.size(), 3u);
   const FileChooserRequest& first = chooser.shown[0];
   EXPECT_EQ(first.title, "Select shortcut for placing to the Bar");
@@ -117,7 +117,7 @@ TEST_F(NewShortcut, CancelOrAMissingOrFolderChoiceChangesNothing) {
        {std::optional<std::string>(), std::optional(Win("gone.exe")),
         std::optional(Win("afolder"))}) {
     chooser.choice = choice;
-    commands.NewShortut1Click();
+    commands.MakeNewShortcut();
   }
   EXPECT_TRUE(files.operations.empty());
   EXPECT_EQ(Enumerations(), before);  // no re-read either
@@ -131,7 +131,7 @@ TEST_F(Delete, SendsTheSelectedItemToTheRecycleBinAfterConfirmation) {
   File("bar/keep.txt");
   Show();
   list.selected = Row("old.txt");
-  commands.Delete1Click();
+  commands.DeleteSelectedItem();
   ASSERT_EQ(files.confirmations.size(), 1u);
   EXPECT_EQ(files.confirmations[0].kind, sim::Confirmation::Kind::Delete);
   EXPECT_EQ(Names(), std::vector<std::string>{"keep.txt"});
@@ -148,11 +148,11 @@ TEST_F(Delete, ADeclinedConfirmationKeepsTheItemSelectedAndStillRereads) {
   list.selected = Row("old.txt");
   files.answer = sim::Answer::No;
   const int before = Enumerations();
-  commands.Delete1Click();
+  commands.DeleteSelectedItem();
   EXPECT_TRUE(OnDisk("old.txt"));
   EXPECT_EQ(Enumerations(), before + 1);
   EXPECT_EQ(list.selected, Row("old.txt")) << "a second Delete acts on it again";
-  commands.Delete1Click();
+  commands.DeleteSelectedItem();
   EXPECT_EQ(files.confirmations.size(), 2u);
 }
 
@@ -160,7 +160,7 @@ TEST_F(Delete, WithNothingSelectedOnlyRereads) {
   File("bar/a.txt");
   Show();
   const int before = Enumerations();
-  commands.Delete1Click();
+  commands.DeleteSelectedItem();
   EXPECT_TRUE(files.operations.empty());
   EXPECT_TRUE(OnDisk("a.txt"));
   EXPECT_EQ(Enumerations(), before + 1);
@@ -170,7 +170,7 @@ TEST_F(Delete, AFolderWhoseNameContainsNethoodIsNeverDeleted) {
   Dir("bar/mynethood");
   Show();
   list.selected = 0;
-  commands.Delete1Click();
+  commands.DeleteSelectedItem();
   EXPECT_TRUE(files.operations.empty());
   EXPECT_TRUE(OnDisk("mynethood"));
 }
@@ -180,7 +180,7 @@ using FolderCommands = testing::CommandsFixture;
 TEST_F(FolderCommands, OpenRealFolderOpensThePrefixInTheShellAndRereads) {
   Show();
   const int before = Enumerations();
-  commands.OpenFolderwithShortcuts1Click();
+  commands.OpenShortcutsFolder();
   ASSERT_EQ(launcher.requests.size(), 1u);
   const ShellOpenRequest& r = launcher.requests[0];
   EXPECT_TRUE(r.ownedByAppWindow);
@@ -199,7 +199,7 @@ TEST_F(FolderCommands, UpdateBarShowsAFileCreatedBehindItsBack) {
   File("bar/b.txt");
   std::filesystem::remove(Bar("a.txt"));
   EXPECT_EQ(Names(), std::vector<std::string>{"a.txt"});
-  commands.UpdateBar1Click();
+  commands.UpdateBar();
   EXPECT_EQ(Names(), std::vector<std::string>{"b.txt"});
   EXPECT_EQ(host.pumps, 0);
   EXPECT_EQ(paths.CurrentPath, Win("bar"));
@@ -210,7 +210,7 @@ TEST_F(FolderCommands, AFolderGoneBehindTheBarsBackIsReportedByTheReread) {
   Show();
   model.OpenFolderByPath(Win("bar/sub"));
   std::filesystem::remove(Bar("sub"));
-  EXPECT_THROW(commands.UpdateBar1Click(), ComError);
+  EXPECT_THROW(commands.UpdateBar(), ComError);
   EXPECT_EQ(paths.CurrentPath, Win("bar/sub"));  // the bar stays where it was
 }
 
@@ -220,7 +220,7 @@ TEST_F(FolderCommands, AVanishedFolderFallsBackToTheNearestOneAboveAndSaysSo) {
   Show();
   model.OpenFolderByPath(Win("bar/a/b/c"));
   std::filesystem::remove_all(Bar("a/b"));
-  commands.UpdateBar1Click();
+  commands.UpdateBar();
   EXPECT_EQ(paths.CurrentPath, Win("bar/a"));
   EXPECT_EQ(host.folderReplacements, 1);
   ASSERT_EQ(host.errors.size(), 1u);
@@ -266,11 +266,11 @@ TEST(NearestExistingFolder, NeverAboveTheRoot) {
 }
 
 TEST_F(FolderCommands, NothingHappensBeforeAFolderIsShown) {
-  commands.NewFolder1Click();
-  commands.NewShortut1Click();
-  commands.Delete1Click();
-  commands.OpenFolderwithShortcuts1Click();
-  commands.UpdateBar1Click();
+  commands.MakeNewFolder();
+  commands.MakeNewShortcut();
+  commands.DeleteSelectedItem();
+  commands.OpenShortcutsFolder();
+  commands.UpdateBar();
   commands.ListViewEdited(0, "x");
   EXPECT_TRUE(files.directoriesRequested.empty());
   EXPECT_TRUE(chooser.shown.empty());

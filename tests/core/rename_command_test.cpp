@@ -134,7 +134,7 @@ TEST_F(Rename, ANameWhoseFullPathWouldPassTheLimitIsRefused) {
   const std::string deep(261 - prefix.size() - std::string("\\NewFolder").size(), 'd');
   Dir("bar/" + deep);
   model.OpenFolderByPath(Win("bar/" + deep));
-  commands.NewFolder1Click();
+  commands.MakeNewFolder();
   EXPECT_FALSE(OnDisk(deep + "/NewFolder"));
   EXPECT_EQ(host.errors.size(), 2u);
 }
@@ -166,14 +166,14 @@ TEST_F(Rename, AReReadDuringTheEditRenamesTheEditedItem) {
   commands.ListViewEditBegan(Row("c.txt"));
   const int32_t row = Row("c.txt");
   File("bar/a.txt");
-  commands.UpdateBar1Click();
+  commands.UpdateBar();
   commands.ListViewEdited(row, "d.txt");
   EXPECT_EQ(DiskNames(), (std::vector<std::string>{"a.txt", "b.txt", "d.txt"}));
 
   // An edited item that went away is not replaced by whatever took its row.
   commands.ListViewEditBegan(Row("d.txt"));
   std::filesystem::remove(Bar("d.txt"));
-  commands.UpdateBar1Click();
+  commands.UpdateBar();
   commands.ListViewEdited(Row("b.txt"), "e.txt");
   EXPECT_EQ(DiskNames(), (std::vector<std::string>{"a.txt", "b.txt"}));
   ASSERT_EQ(host.errors.size(), 1u);

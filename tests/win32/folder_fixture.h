@@ -96,7 +96,7 @@ class FolderViewTest : public BarTest {
     for (int i = 0; i < count; ++i) root.AddFile("file" + std::to_string(100 + i) + ".txt", 10);
   }
 
-  IDropTarget* Target() { return bar->dragDrop().KrFileDropTarget1().target(); }
+  IDropTarget* Target() { return bar->dragDrop().fileDropTarget().target(); }
   // The screen point of the middle of item `index`.
   POINT ItemCenter(int index) {
     RECT r{};

@@ -405,7 +405,7 @@ TEST_F(FolderViewTest, ArrowKeysAndTypeAheadWithASpaceMoveTheSelection) {
 TEST_F(FolderViewTest, ExtraLargeIconsShowTheShellsExtraLargeListInTallerCells) {
   AddFiles(3);
   StartAtRoot();
-  TMyListView& list = bar->folderView().list();
+  ItemListView& list = bar->folderView().list();
   const auto iconSize = [&] {
     int cx = 0, cy = 0;
     ImageList_GetIconSize(

@@ -51,7 +51,7 @@ class ShellNamespaceTest : public ::testing::Test {
     return -1;
   }
   std::string ParseNameOf(int32_t index) {
-    const PShellItem& item = *model.GetItem(index);
+    const ShellItem& item = *model.GetItem(index);
     OwnedPidl absolute = ConcatPidls(allocator, model.CurrentPidl(), item.RelPidl.get());
     return model.GetDisplayName(*model.DesktopFolder(), absolute.get(), true);
   }
@@ -106,9 +106,9 @@ TEST_F(ShellNamespaceTest, DetailsComeFromTheFileAndAreFilledOnce) {
   list.style = ListViewStyle::Report;  // the style that shows every detail
   model.FillItemDetails(0, model.ItemCount() - 1);
 
-  const PShellItem& data = *model.GetItem(IndexOf("data.txt"));
-  const PShellItem& empty = *model.GetItem(IndexOf("empty.txt"));
-  const PShellItem& sub = *model.GetItem(IndexOf("Sub"));
+  const ShellItem& data = *model.GetItem(IndexOf("data.txt"));
+  const ShellItem& empty = *model.GetItem(IndexOf("empty.txt"));
+  const ShellItem& sub = *model.GetItem(IndexOf("Sub"));
   EXPECT_FALSE(data.NeedsInfo);
   EXPECT_EQ(data.SizeKB, 2);
   EXPECT_EQ(empty.SizeKB, 1) << "never below 1";
@@ -249,7 +249,7 @@ TEST_F(ShellNamespaceTest, FetchedIconsAreTheShellsOwnAndClosingWithLookupsQueue
     async.InitFolderView();
     async.OpenFolderByPath(folder.Path());
     async.FillItemDetails(0, 2);
-    const PShellItem& pad = *async.GetItem(1);
+    const ShellItem& pad = *async.GetItem(1);
     std::vector<IconAnswer> answers;
     for (int wait = 0; wait < 1000 && answers.size() < 3; ++wait) {
       MSG msg;

@@ -32,7 +32,7 @@ struct PageSeen {
   POINT panelAt;
 };
 
-PageSeen Look(TForm6& form, WizardPage page) {
+PageSeen Look(SetupWindow& form, WizardPage page) {
   PageSeen seen{page, TextOf(form.hwnd()), TextOf(form.controls().okButton), {}, {}};
   for (HWND p : form.controls().panels) seen.panelsVisible.push_back(IsWindowVisible(p) != FALSE);
   RECT r{};
@@ -51,7 +51,7 @@ class SetupWindowTest : public ::testing::Test {
  protected:
   SetupWindowTest() { registry.AddKey(RegistryRoot::CurrentUser, kRunKey); }
   Application app{GetModuleHandleW(nullptr)};
-  TForm6 form{GetModuleHandleW(nullptr), app.handle()};
+  SetupWindow form{GetModuleHandleW(nullptr), app.handle()};
   TempFolder root;
   Win32FileOps files;
   sim::MemoryRegistry registry;
@@ -200,7 +200,7 @@ class BarWizardTest : public BarTest {};
 TEST_F(BarWizardTest, AboutIsModalOverTheBarWithTheMenuFlagRaised) {
   BarWindow& b = Start();
   b.Show();
-  TForm6 form(GetModuleHandleW(nullptr), app.handle());
+  SetupWindow form(GetModuleHandleW(nullptr), app.handle());
   b.showAboutPage = [&form] { form.ShowAboutPage(); };
   bool menuActive = false, barEnabled = true;
   std::wstring version, caption, ok;

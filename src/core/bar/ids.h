@@ -30,29 +30,29 @@ enum class CommandId : uint16_t {
 };
 
 // Window timers of the bar form.
-enum class TimerId : uint32_t { Timer1 = 1, Timer2, TimerUp, TimerBottom, FolderWatch };
+enum class TimerId : uint32_t { SlideIn = 1, Reveal, BackRepeat, ForwardRepeat, FolderWatch };
 
-inline constexpr uint32_t kTimer1Ms = 400;       // slides a left-behind bar back in
-inline constexpr uint32_t kTimer2Ms = 400;       // slides a touched bar out
-inline constexpr uint32_t kTimerUpMs = 100;      // back strip repeat
-inline constexpr uint32_t kTimerBottomMs = 100;  // forward strip repeat
-inline constexpr uint32_t kFolderWatchMs = 250;  // paces re-reads of outside changes
+inline constexpr uint32_t kSlideInMs = 400;        // slides a left-behind bar back in
+inline constexpr uint32_t kRevealMs = 400;         // slides a touched bar out
+inline constexpr uint32_t kBackRepeatMs = 100;     // back strip repeat
+inline constexpr uint32_t kForwardRepeatMs = 100;  // forward strip repeat
+inline constexpr uint32_t kFolderWatchMs = 250;    // paces re-reads of outside changes
 
 // The repeat timer of a scroll strip.
 constexpr TimerId RepeatTimerOf(StripId strip) {
-  return strip == StripId::Forward ? TimerId::TimerBottom : TimerId::TimerUp;
+  return strip == StripId::Forward ? TimerId::ForwardRepeat : TimerId::BackRepeat;
 }
 
 constexpr uint32_t TimerInterval(TimerId id) {
   switch (id) {
-    case TimerId::Timer1:
-      return kTimer1Ms;
-    case TimerId::Timer2:
-      return kTimer2Ms;
-    case TimerId::TimerUp:
-      return kTimerUpMs;
-    case TimerId::TimerBottom:
-      return kTimerBottomMs;
+    case TimerId::SlideIn:
+      return kSlideInMs;
+    case TimerId::Reveal:
+      return kRevealMs;
+    case TimerId::BackRepeat:
+      return kBackRepeatMs;
+    case TimerId::ForwardRepeat:
+      return kForwardRepeatMs;
     case TimerId::FolderWatch:
       return kFolderWatchMs;
   }

@@ -9,19 +9,19 @@ namespace olb {
 
 std::unique_ptr<ItemShellMenu> LaunchBar::BuildItemShellMenu(int32_t row) {
   ShellFolder* folder = model_.CurrentFolder();
-  const PShellItem* item = model_.GetItem(row);
+  const ShellItem* item = model_.GetItem(row);
   if (!folder || !item || !item->RelPidl) return nullptr;
   return GuardedShellMenu(*folder, item->RelPidl.get());
 }
 
 std::unique_ptr<ItemShellMenu> LaunchBar::GuardedShellMenu(ShellFolder& folder,
                                                            const uint8_t* relative) {
-  if (!s_.itemMenus || !relative) return nullptr;
+  if (!services_.itemMenus || !relative) return nullptr;
   // Extensions of the shell run inside this call: one that fails or throws
   // costs the submenu, never the bar's own menu.
   try {
     std::unique_ptr<ItemShellMenu> menu;
-    if (Failed(s_.itemMenus->MenuFor(folder, relative, &menu))) return nullptr;
+    if (Failed(services_.itemMenus->MenuFor(folder, relative, &menu))) return nullptr;
     return menu;
   } catch (...) {
     return nullptr;
@@ -48,7 +48,7 @@ void LaunchBar::RunShellCommand(ItemShellMenu& menu, uint32_t offset, const std:
     result = kResultFail;
   }
   if (Succeeded(result) || result == kResultCancelled) return;
-  s_.form.ShowError(ShellCommandFailedText(name, s_.shell.MessageText(result)));
+  services_.form.ShowError(ShellCommandFailedText(name, services_.shell.MessageText(result)));
 }
 
 std::string LaunchBar::GuardedVerb(ItemShellMenu& menu, uint32_t offset) {

@@ -12,24 +12,27 @@
 namespace olb {
 
 LaunchBar::LaunchBar(const BarServices& services)
-    : s_(services),
-      engine_(options_, s_.appBar, s_.window, *this, s_.desktop, s_.registry),
-      model_(FolderServices{s_.shell, s_.allocator, s_.items, s_.cursor, s_.time, s_.icons,
+    : services_(services),
+      engine_(options_, services_.appBar, services_.window, *this, services_.desktop,
+              services_.registry),
+      model_(FolderServices{services_.shell, services_.allocator, services_.items, services_.cursor,
+                            services_.time, services_.icons,
                             [this](const std::string& path) { return StoredOrderOf(path); }},
              paths_),
-      navigator_(model_, s_.launcher, *this),
-      scroller_(s_.scroll, s_.strips),
-      commands_(model_,
-                CommandServices{s_.files, s_.chooser, s_.launcher, s_.rows, s_.programs, *this}),
-      drop_(DropServices{model_, s_.files, s_.programs, s_.rows, *this}) {
-  if (s_.hotkey) hotkey_ = std::make_unique<HotkeySummon>(*s_.hotkey, s_.registry);
+      navigator_(model_, services_.launcher, *this),
+      scroller_(services_.scroll, services_.strips),
+      commands_(model_, CommandServices{services_.files, services_.chooser, services_.launcher,
+                                        services_.rows, services_.programs, *this}),
+      drop_(DropServices{model_, services_.files, services_.programs, services_.rows, *this}) {
+  if (services_.hotkey)
+    hotkey_ = std::make_unique<HotkeySummon>(*services_.hotkey, services_.registry);
 }
 
 void LaunchBar::Create() {
   engine_.Register();
   engine_.LoadOptions();
   created_ = true;
-  s_.form.RestartTimer(TimerId::Timer1);
+  services_.form.RestartTimer(TimerId::SlideIn);
   LayoutBar();
   model_.InitFolderView();
   scroller_.MeasureItemPitch();
@@ -40,25 +43,25 @@ void LaunchBar::Start(std::string_view appDataFolder,
                       const std::function<WizardWindow&()>& wizard) {
   // The list is filled in report style; the stored view mode's style
   // follows before the item pitch is measured, which depends on it.
-  s_.items.SetStyle(ListViewStyle::Report);
+  services_.items.SetStyle(ListViewStyle::Report);
 
   paths_.RootPath = RootPathFor(appDataFolder);
   // The settings window is made only when a first start needs it.
-  if (!s_.files.DirectoryExists(paths_.RootPath)) {
-    RunFirstStart({wizard(), s_.files, s_.registry, s_.exePath}, paths_.RootPath, options_,
-                  [this] { s_.form.HideBar(); });
+  if (!services_.files.DirectoryExists(paths_.RootPath)) {
+    RunFirstStart({wizard(), services_.files, services_.registry, services_.exePath},
+                  paths_.RootPath, options_, [this] { services_.form.HideBar(); });
   }
 
   // Without its root folder the bar has nothing to show: opening fails loudly.
-  if (!s_.files.DirectoryExists(paths_.RootPath)) model_.Raise(kResultPathNotFound);
+  if (!services_.files.DirectoryExists(paths_.RootPath)) model_.Raise(kResultPathNotFound);
   model_.OpenFolderByPath(paths_.RootPath);
-  scroller_.SetViewMode(ReadViewMode(s_.registry));
-  s_.form.ShowBar();
+  scroller_.SetViewMode(ReadViewMode(services_.registry));
+  services_.form.ShowBar();
   // The bar is at its root: there is nothing above to go up to.
-  s_.form.SetUpButtonEnabled(false);
+  services_.form.SetUpButtonEnabled(false);
   WatchShownFolder();
   if (hotkey_) hotkey_->Start();
-  s_.form.ReturnFocusToList();
+  services_.form.ReturnFocusToList();
 }
 
 void LaunchBar::OpenRootFolder() {
@@ -69,14 +72,14 @@ void LaunchBar::OpenRootFolder() {
 }
 
 void LaunchBar::OnIconsFetched() {
-  for (int32_t row : model_.TakeFetchedIcons()) s_.rows.RedrawRow(row);
+  for (int32_t row : model_.TakeFetchedIcons()) services_.rows.RedrawRow(row);
 }
 
 void LaunchBar::Destroy() {
   if (!created_) return;
-  s_.form.StopTimer(TimerId::Timer1);
-  s_.form.StopTimer(TimerId::FolderWatch);
-  s_.watcher.Watch({});
+  services_.form.StopTimer(TimerId::SlideIn);
+  services_.form.StopTimer(TimerId::FolderWatch);
+  services_.watcher.Watch({});
   watchedPath_.clear();
   if (hotkey_) hotkey_->Stop();
   engine_.Unregister();
@@ -85,35 +88,35 @@ void LaunchBar::Destroy() {
 // --- layout --------------------------------------------------------------
 
 void LaunchBar::LayoutBar() {
-  const FormSizes sizes = s_.form.Sizes();
+  const FormSizes sizes = services_.form.Sizes();
   const Edge edgeBefore = scroller_.layout().edge;
   const Size listBefore{scroller_.layout().list.Width(), scroller_.layout().list.Height()};
   const BarLayout& layout = scroller_.LayoutBar(
       {options_.Edge, sizes.window, sizes.client, sizes.frameAllowance, engine_.dpi()});
-  s_.form.PlaceParts(layout);
+  services_.form.PlaceParts(layout);
   if (layout.edge != edgeBefore || layout.list.Width() != listBefore.cx ||
       layout.list.Height() != listBefore.cy) {
-    s_.form.InvalidateList();
+    services_.form.InvalidateList();
   }
 }
 
 void LaunchBar::UpdateTitle() {
-  title_ = TitleText(paths_.CurrentPath, paths_.RootPath, s_.textCase);
-  s_.form.InvalidateTitle();
+  title_ = TitleText(paths_.CurrentPath, paths_.RootPath, services_.textCase);
+  services_.form.InvalidateTitle();
   WatchShownFolder();
 }
 
 void LaunchBar::FolderReplaced() {
-  s_.form.SetUpButtonEnabled(UpEnabledAt(paths_.CurrentPath, paths_.RootPath));
+  services_.form.SetUpButtonEnabled(UpEnabledAt(paths_.CurrentPath, paths_.RootPath));
   UpdateTitle();
 }
 
 void LaunchBar::WriteAutoloadValue() {
-  olb::WriteAutoloadValue(s_.registry, s_.exePath);
+  olb::WriteAutoloadValue(services_.registry, services_.exePath);
 }
 
 bool LaunchBar::AutoloadIsOn() {
-  return olb::AutoloadIsOn(s_.registry, s_.exePath);
+  return olb::AutoloadIsOn(services_.registry, services_.exePath);
 }
 
 void LaunchBar::OnWheel(int32_t delta, Point inForm) {
@@ -174,7 +177,7 @@ void LaunchBar::OnHotkey() {
   if (!hotkey_ || busy_ > 0) return;
   if (hotkey_->OnPress() == HotkeySummon::Press::GaveBack) return;
   if (options_.AutoHide) engine_.SetAutoHideShown(true);
-  s_.hotkey->BringBarForward();
+  services_.hotkey->BringBarForward();
 }
 
 bool LaunchBar::OnListKey(uint16_t key, uint32_t modifiers) {
@@ -193,17 +196,17 @@ void LaunchBar::OnActivate(event::ActivatedFrom from) {
 
 void LaunchBar::OnTimer(TimerId id) {
   switch (id) {
-    case TimerId::Timer1:
-      Timer1Timer();
+    case TimerId::SlideIn:
+      SlideInTick();
       break;
-    case TimerId::Timer2:
-      Timer2Timer();
+    case TimerId::Reveal:
+      RevealTick();
       break;
     case TimerId::FolderWatch:
       FolderWatchTimer();
       break;
-    case TimerId::TimerUp:
-    case TimerId::TimerBottom:
+    case TimerId::BackRepeat:
+    case TimerId::ForwardRepeat:
       for (StripId s : {StripId::Forward, StripId::Back}) {
         if (RepeatTimerOf(s) == id) scroller_.OnRepeatTimer(s);
       }
@@ -212,38 +215,39 @@ void LaunchBar::OnTimer(TimerId id) {
 }
 
 void LaunchBar::StartRevealTimer() {
-  if (revealTimer_.OnNcMouseMove()) s_.form.RestartTimer(TimerId::Timer2);
+  if (revealTimer_.OnNcMouseMove()) services_.form.RestartTimer(TimerId::Reveal);
 }
 
-void LaunchBar::Timer1Timer() {
+void LaunchBar::SlideInTick() {
   // A bar the hotkey brought forward stays out while it has the keyboard,
   // even if a slide in that was under way when the key came ended hidden.
-  if (hotkey_ && hotkey_->forward() && options_.AutoHide && s_.form.IsActive() &&
+  if (hotkey_ && hotkey_->forward() && options_.AutoHide && services_.form.IsActive() &&
       !engine_.state().AutoHideShown) {
     engine_.SetAutoHideShown(true);
-  } else if (Timer1WantsSlideIn(s_.form.IsActive(), s_.desktop.MessagePos(), s_.window.WindowRect(),
-                                s_.form.DoubleClickDistance())) {
+  } else if (SlideInIsDue(services_.form.IsActive(), services_.desktop.MessagePos(),
+                          services_.window.WindowRect(), services_.form.DoubleClickDistance())) {
     engine_.SetAutoHideShown(false);
-  } else if (engine_.HiddenOnInnerEdge() && s_.window.WindowRect().Contains(s_.form.CursorPos())) {
+  } else if (engine_.HiddenOnInnerEdge() &&
+             services_.window.WindowRect().Contains(services_.form.CursorPos())) {
     // The reveal timer's tick finds out whether the pointer rests there.
     StartRevealTimer();
   }
-  s_.form.RestartTimer(TimerId::Timer1);
+  services_.form.RestartTimer(TimerId::SlideIn);
 }
 
-void LaunchBar::Timer2Timer() {
-  const Point cursor = s_.form.CursorPos();
-  s_.form.StopTimer(TimerId::Timer2);
-  if (revealTimer_.OnTick(cursor, s_.window.WindowRect())) engine_.SetAutoHideShown(true);
+void LaunchBar::RevealTick() {
+  const Point cursor = services_.form.CursorPos();
+  services_.form.StopTimer(TimerId::Reveal);
+  if (revealTimer_.OnTick(cursor, services_.window.WindowRect())) engine_.SetAutoHideShown(true);
 }
 
 // --- the list's own keys and changes made outside the bar ----------------
 
 bool LaunchBar::RunKeyCommand(ListKeyAction action) {
-  const std::optional<int32_t> selected = s_.items.SelectedIndex();
+  const std::optional<int32_t> selected = services_.items.SelectedIndex();
   switch (action) {
     case ListKeyAction::RenameSelected:
-      if (selected) s_.rows.EditCaption(*selected);
+      if (selected) services_.rows.EditCaption(*selected);
       return true;
     case ListKeyAction::DeleteSelected:
       RunCommand(CommandId::Delete1);
@@ -252,10 +256,10 @@ bool LaunchBar::RunKeyCommand(ListKeyAction action) {
       RereadKeepingPlace();
       return true;
     case ListKeyAction::ShowMenu:
-      ShowPopupMenu(s_.rows.MenuPointAt(selected), selected);
+      ShowPopupMenu(services_.rows.MenuPointAt(selected), selected);
       return true;
     case ListKeyAction::ShowHelp:
-      Help1Click();
+      OpenHelpTopic();
       return true;
     case ListKeyAction::MoveEarlier:
     case ListKeyAction::MoveLater:
@@ -267,11 +271,12 @@ bool LaunchBar::RunKeyCommand(ListKeyAction action) {
 }
 
 bool LaunchBar::OnListChar(char16_t unit, uint32_t timeMs) {
-  const TypedResult typed = typeAhead_.OnChar(model_, unit, timeMs, s_.items.SelectedIndex());
+  const TypedResult typed =
+      typeAhead_.OnChar(model_, unit, timeMs, services_.items.SelectedIndex());
   if (typed.found) {
-    s_.rows.SelectRow(*typed.found);
-    s_.rows.FocusRow(*typed.found);
-    s_.rows.EnsureRowVisible(*typed.found);
+    services_.rows.SelectRow(*typed.found);
+    services_.rows.FocusRow(*typed.found);
+    services_.rows.EnsureRowVisible(*typed.found);
     scroller_.UpdateScrollStrips();
   } else if (typed.taken && openFind && !(unit >= 0xD800 && unit <= 0xDBFF)) {
     openFind(typeAhead_.TakeTyped());
@@ -304,11 +309,11 @@ void LaunchBar::WatchShownFolder() {
   if (paths_.CurrentPath == watchedPath_ && model_.FillTicket() == watchedFill_) return;
   watchedPath_ = paths_.CurrentPath;
   watchedFill_ = model_.FillTicket();
-  changePacer_.Rewatched(!s_.watcher.Watch(watchedPath_) && !watchedPath_.empty());
+  changePacer_.Rewatched(!services_.watcher.Watch(watchedPath_) && !watchedPath_.empty());
   if (changePacer_.ticking()) {
-    s_.form.RestartTimer(TimerId::FolderWatch);
+    services_.form.RestartTimer(TimerId::FolderWatch);
   } else {
-    s_.form.StopTimer(TimerId::FolderWatch);
+    services_.form.StopTimer(TimerId::FolderWatch);
   }
 }
 
@@ -316,44 +321,45 @@ void LaunchBar::OnFolderChanged() {
   if (watchedPath_.empty()) return;
   ++changesSeen_;
   // The ticks run only while a change waits: a burst of changes is read once.
-  if (changePacer_.OnChange()) s_.form.RestartTimer(TimerId::FolderWatch);
+  if (changePacer_.OnChange()) services_.form.RestartTimer(TimerId::FolderWatch);
 }
 
 void LaunchBar::FolderWatchTimer() {
-  const bool polledChange = changePacer_.polled() && s_.watcher.Poll();
+  const bool polledChange = changePacer_.polled() && services_.watcher.Poll();
   // A command at work may wait in a modal window that lets the ticks run: a
   // re-read under it would take the folder away from it and bring the bar
   // up over its message.
-  if (changePacer_.Tick(polledChange, rereading_ || busy_ > 0 || s_.form.UserBusy())) {
+  if (changePacer_.Tick(polledChange, rereading_ || busy_ > 0 || services_.form.UserBusy())) {
     RereadKeepingPlace();
   }
-  if (changePacer_.StopWhenIdle()) s_.form.StopTimer(TimerId::FolderWatch);
+  if (changePacer_.StopWhenIdle()) services_.form.StopTimer(TimerId::FolderWatch);
 }
 
 // --- drag and drop -------------------------------------------------------
 
 DropGeometry LaunchBar::Geometry(Point screen) {
   DropGeometry g;
-  g.onWindow = s_.window.WindowRect().Contains(screen);
-  const Rect client = s_.window.ClientRectOnScreen();
+  g.onWindow = services_.window.WindowRect().Contains(screen);
+  const Rect client = services_.window.ClientRectOnScreen();
   g.pointer = {screen.x - client.left, screen.y - client.top};
   const BarLayout& layout = scroller_.layout();
   g.list = layout.list;
-  const Rect view = s_.scroll.ViewRect();
+  const Rect view = services_.scroll.ViewRect();
   g.viewOrigin = {view.left, view.top};
   g.edge = layout.edge;
   g.pitch = IsHorizontal(g.edge) ? scroller_.itemPitchX() : scroller_.itemPitchY();
-  g.itemCount = s_.scroll.ItemCount();
+  g.itemCount = services_.scroll.ItemCount();
   // Items that share item 0's place along the bar stand beside it across.
   if (g.itemCount > 1) {
     const bool horizontal = IsHorizontal(g.edge);
-    const Point first = s_.scroll.ItemPosition(0);
+    const Point first = services_.scroll.ItemPosition(0);
     const auto along = [horizontal](Point p) { return horizontal ? p.x : p.y; };
-    while (g.perLine < g.itemCount && along(s_.scroll.ItemPosition(g.perLine)) == along(first)) {
+    while (g.perLine < g.itemCount &&
+           along(services_.scroll.ItemPosition(g.perLine)) == along(first)) {
       ++g.perLine;
     }
     if (g.perLine > 1) {
-      const Point second = s_.scroll.ItemPosition(1);
+      const Point second = services_.scroll.ItemPosition(1);
       g.acrossPitch = horizontal ? second.y - first.y : second.x - first.x;
     }
   }
@@ -369,7 +375,7 @@ void LaunchBar::StoreDefaultPitch(int32_t pitch) {
 }
 
 std::optional<std::string> LaunchBar::DragPathOf(int32_t row) {
-  const PShellItem* item = model_.GetItem(row);
+  const ShellItem* item = model_.GetItem(row);
   if (!item) return std::nullopt;
   return FullPathOf(model_, *item);
 }

@@ -39,7 +39,7 @@ namespace olb {
 // Every port the bar works through; all must outlive the controller.
 struct BarServices {
   AppBarShell& appBar;
-  BarWindowOps& window;
+  BarPlacement& window;
   Desktop& desktop;
   Registry& registry;
   ShellNamespace& shell;
@@ -63,7 +63,10 @@ struct BarServices {
   HotkeyPort* hotkey = nullptr;         // none: the bar has no global hotkey
 };
 
-class LaunchBar : private BarUi, private NavigationHost, private CommandHost, private DropHost {
+class LaunchBar : private DockingHost,
+                  private NavigationHost,
+                  private CommandHost,
+                  private DropHost {
  public:
   // Reads the taskbar state, as the form's construction does; nothing is
   // registered or laid out yet.
@@ -234,30 +237,30 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   void EndBusy();
 
   void LayoutBar() override;
-  void ScrollListToTop() override { s_.scroll.ScrollToTop(); }
+  void ScrollListToTop() override { services_.scroll.ScrollToTop(); }
   // The menu is built from the record each time it opens, so its AutoHide
   // mark already follows the engine's change.
   void UncheckAutoHideMenuItem() override {}
   void ShowMessage(std::string_view text, std::string_view caption) override {
-    s_.form.ShowMessage(text, caption);
+    services_.form.ShowMessage(text, caption);
   }
   void StartRevealTimer() override;
-  void SetUpButtonEnabled(bool enabled) override { s_.form.SetUpButtonEnabled(enabled); }
+  void SetUpButtonEnabled(bool enabled) override { services_.form.SetUpButtonEnabled(enabled); }
   void UpdateScrollStrips() override { scroller_.UpdateScrollStrips(); }
   void ReapplyListExtent() override { scroller_.SnapListExtent(); }
   void UpdateTitle() override;
   void WriteAutoloadValue() override;
   void ShowAutoHiddenBar() override { engine_.SetAutoHideShown(true); }
-  void ShowError(const std::string& message) override { s_.form.ShowError(message); }
+  void ShowError(const std::string& message) override { services_.form.ShowError(message); }
   bool FallBackFromGoneFolder(const std::string& path) override {
     return commands_.FallBackFrom(path);
   }
   bool ItemExists(const std::string& path) override {
-    return s_.files.FileExists(path) || s_.files.DirectoryExists(path);
+    return services_.files.FileExists(path) || services_.files.DirectoryExists(path);
   }
-  bool Confirm(const std::string& question) override { return s_.form.Confirm(question); }
-  void ProcessMessages() override { s_.form.ProcessMessages(); }
-  Point CursorPos() override { return s_.form.CursorPos(); }
+  bool Confirm(const std::string& question) override { return services_.form.Confirm(question); }
+  void ProcessMessages() override { services_.form.ProcessMessages(); }
+  Point CursorPos() override { return services_.form.CursorPos(); }
   DropGeometry Geometry(Point screen) override;
   void StoreDefaultPitch(int32_t pitch) override;
   // F1, F2, Delete, F5, Shift+F10 and the Menu key on the list.
@@ -297,8 +300,8 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   // it from ever firing.
   void OnDragOver(Point inForm);
 
-  void Timer1Timer();
-  void Timer2Timer();
+  void SlideInTick();
+  void RevealTick();
   // The bar's menu; on `row`, headed by the shell's menu for that item.
   void ShowPopupMenu(Point screen, std::optional<int32_t> row = std::nullopt);
   // The shell's menu for `row`, or nothing when it cannot be had.
@@ -312,13 +315,13 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
   // Runs the shell entry chosen in the cascading menu `menu`.
   void RunCascadeShellCommand(const CascadeMenu& menu);
   void SetViewMode(ViewMode mode);
-  void AutoHide1Click();
-  void Alwaysontop1Click();
-  // About1Click and the Settings entry: `show` the window modally.
+  void ToggleAutoHide();
+  void ToggleAlwaysOnTop();
+  // OpenAboutPage and the Settings entry: `show` the window modally.
   void ShowFormWindow(void (BarForm::*show)());
-  void Help1Click();
+  void OpenHelpTopic();
 
-  BarServices s_;
+  BarServices services_;
   BarOptions options_ = InitialOptions();
   FolderPaths paths_;
   std::string title_{kBarTitle};
@@ -349,7 +352,7 @@ class LaunchBar : private BarUi, private NavigationHost, private CommandHost, pr
     size_t entry = 0;
   };
   std::optional<CascadeShellCommand> cascadeCommand_;
-  bool aboutShown_ = false;    // the About or Settings window is up
+  bool aboutShown_ = false;           // the About or Settings window is up
   std::optional<StripId> dragStrip_;  // the strip the last drag over the form was over
 };
 

@@ -10,18 +10,18 @@
 namespace olb {
 
 bool LaunchBar::CategoryMenusOn() {
-  return ReadCategoryMenus(s_.registry);
+  return ReadCategoryMenus(services_.registry);
 }
 
 void LaunchBar::OnListClick(Point screen) {
   if (!CategoryMenusOn()) return;
-  const std::optional<int32_t> row = s_.items.SelectedIndex();
+  const std::optional<int32_t> row = services_.items.SelectedIndex();
   ShellFolder* folder = model_.CurrentFolder();
-  const PShellItem* item = row ? model_.GetItem(*row) : nullptr;
+  const ShellItem* item = row ? model_.GetItem(*row) : nullptr;
   if (!folder || !item || !item->RelPidl || !model_.ItemIsFolder(*folder, item->RelPidl.get())) {
     return;
   }
-  CascadeMenu menu(model_, s_.shell);
+  CascadeMenu menu(model_, services_.shell);
   OwnedPidl absolute = ConcatPidls(model_.Allocator(), model_.CurrentPidl(), item->RelPidl.get());
   if (!menu.Open(std::move(absolute))) {
     // Gone or unreadable: opening it in place says why, as a double click does.
@@ -30,9 +30,9 @@ void LaunchBar::OnListClick(Point screen) {
   }
   engine_.MenuOpened();
   cascadeCommand_.reset();
-  const std::optional<uint16_t> chosen = s_.form.TrackCascadeMenu(screen, menu);
+  const std::optional<uint16_t> chosen = services_.form.TrackCascadeMenu(screen, menu);
   engine_.MenuClosed();
-  s_.form.ProcessMessages();
+  services_.form.ProcessMessages();
   if (cascadeCommand_) {
     RunCascadeShellCommand(menu);
     return;
@@ -64,7 +64,7 @@ bool LaunchBar::OnCascadeRightClick(const CascadeMenu& menu, size_t level, size_
   std::unique_ptr<ItemShellMenu> shellMenu =
       GuardedShellMenu(*l.folder, l.entries[entry].relative.get());
   if (!shellMenu) return false;
-  const std::optional<uint32_t> offset = s_.form.TrackShellMenu(screen, *shellMenu);
+  const std::optional<uint32_t> offset = services_.form.TrackShellMenu(screen, *shellMenu);
   if (!offset) return false;
   // Carried out once the menus have closed: the shell's windows and the
   // bar's questions are not to open under a menu still tracking.
@@ -90,10 +90,10 @@ void LaunchBar::RunCascadeShellCommand(const CascadeMenu& menu) {
     navigator_.OpenFolderAt(CopyPidl(model_.Allocator(), level.absolute.get()));
     const std::optional<int32_t> row = FindRowOfItem(model_, entry.name, path);
     if (!row) {
-      s_.form.ShowError(ItemGoneMessage(verb, entry.name));
+      services_.form.ShowError(ItemGoneMessage(verb, entry.name));
       return;
     }
-    MarkFoundRow(s_.rows, *row);
+    MarkFoundRow(services_.rows, *row);
   }
   RunShellCommand(*command.menu, command.offset, entry.name);
 }

@@ -9,35 +9,35 @@
 namespace olb {
 
 void LaunchBar::OnRightClick(Point controlOffset, Point click) {
-  s_.form.ProcessMessages();
+  services_.form.ProcessMessages();
   // The menu opens at the window's outer corner plus the click's client
   // position, offset by the frame from the pointer as the bar always did.
-  ShowPopupMenu(MenuScreenPoint(s_.window.WindowRect(), controlOffset, click));
+  ShowPopupMenu(MenuScreenPoint(services_.window.WindowRect(), controlOffset, click));
 }
 
 void LaunchBar::OnListRightClick(Point listOffset, Point click) {
-  s_.form.ProcessMessages();
-  ShowPopupMenu(MenuScreenPoint(s_.window.WindowRect(), listOffset, click),
-                s_.items.SelectedIndex());
+  services_.form.ProcessMessages();
+  ShowPopupMenu(MenuScreenPoint(services_.window.WindowRect(), listOffset, click),
+                services_.items.SelectedIndex());
 }
 
 std::vector<MonitorEntry> LaunchBar::MonitorMenuEntries() {
-  return MonitorMenu(s_.desktop.Monitors(), engine_.monitor().device);
+  return MonitorMenu(services_.desktop.Monitors(), engine_.monitor().device);
 }
 
 void LaunchBar::ShowPopupMenu(Point screen, std::optional<int32_t> row) {
   engine_.MenuOpened();
   // The item's name is taken now: a re-read while the menu is up may
   // replace the records.
-  const PShellItem* item = row ? model_.NamedItem(*row) : nullptr;
+  const ShellItem* item = row ? model_.NamedItem(*row) : nullptr;
   const std::string name = item ? item->ItemName : std::string();
   std::unique_ptr<ItemShellMenu> shellMenu = item ? BuildItemShellMenu(*row) : nullptr;
   std::optional<ItemMenu> itemMenu;
   if (shellMenu) itemMenu.emplace(ItemMenu{ItemMenuCaption(name), *shellMenu});
   const std::optional<CommandId> chosen =
-      s_.form.TrackMenu(screen, itemMenu ? &*itemMenu : nullptr);
+      services_.form.TrackMenu(screen, itemMenu ? &*itemMenu : nullptr);
   engine_.MenuClosed();
-  s_.form.ProcessMessages();
+  services_.form.ProcessMessages();
   if (!chosen) return;
   const auto id = static_cast<uint16_t>(*chosen);
   if (id < kFirstShellCommand) {
@@ -63,36 +63,36 @@ void LaunchBar::RunCommand(CommandId command) {
       SortByName();
       break;
     case CommandId::AutoHide1:
-      AutoHide1Click();
+      ToggleAutoHide();
       break;
     case CommandId::Alwaysontop1:
-      Alwaysontop1Click();
+      ToggleAlwaysOnTop();
       break;
     case CommandId::OpenCategoriesasMenus1:
-      WriteCategoryMenus(s_.registry, !CategoryMenusOn());
+      WriteCategoryMenus(services_.registry, !CategoryMenusOn());
       break;
     case CommandId::NewFolder1:
-      commands_.NewFolder1Click();
+      commands_.MakeNewFolder();
       break;
     case CommandId::NewShortut1:
-      commands_.NewShortut1Click();
+      commands_.MakeNewShortcut();
       break;
     case CommandId::Delete1:
-      commands_.Delete1Click();
+      commands_.DeleteSelectedItem();
       PruneStoredOrder();
       break;
     case CommandId::OpenFolderwithShortcuts1:
-      commands_.OpenFolderwithShortcuts1Click();
+      commands_.OpenShortcutsFolder();
       break;
     case CommandId::UpdateBar1:
-      commands_.UpdateBar1Click();
+      commands_.UpdateBar();
       break;
     case CommandId::Autoload1:
       // Checked (the Run value starts this program): removes it; otherwise writes it.
-      ToggleAutoload(s_.registry, s_.exePath);
+      ToggleAutoload(services_.registry, services_.exePath);
       break;
     case CommandId::Help1:
-      Help1Click();
+      OpenHelpTopic();
       break;
     case CommandId::About1:
       ShowFormWindow(&BarForm::ShowAbout);
@@ -101,12 +101,12 @@ void LaunchBar::RunCommand(CommandId command) {
       ShowFormWindow(&BarForm::ShowSettings);
       break;
     case CommandId::Exit1:
-      s_.form.Close();
+      services_.form.Close();
       break;
     default:
       // A monitor of the Monitor submenu; any other value does nothing.
       if (const std::optional<size_t> monitor = MonitorOfCommand(command)) {
-        const std::vector<MonitorInfo> monitors = s_.desktop.Monitors();
+        const std::vector<MonitorInfo> monitors = services_.desktop.Monitors();
         if (*monitor < monitors.size()) engine_.MoveToMonitor(monitors[*monitor].device);
       }
       break;
@@ -119,25 +119,25 @@ void LaunchBar::RunCommand(CommandId command) {
     case CommandId::NewFolder1:
     case CommandId::NewShortut1:
     case CommandId::Delete1:
-      s_.form.ReturnFocusToList();
+      services_.form.ReturnFocusToList();
       break;
     default:
       break;
   }
 }
 
-// LargeIcons1Click / ExtraLargeIcons1Click / SmallIcons1Click: the menu's check marks follow the
+// ShowLargeIcons / ShowExtraLargeIcons / ShowSmallIcons: the menu's check marks follow the
 // mode, as the menu is built from it each time it opens; the next start
 // shows it again.
 void LaunchBar::SetViewMode(ViewMode mode) {
   scroller_.SetViewMode(mode);
-  WriteViewMode(s_.registry, mode);
-  s_.form.InvalidateList();
-  s_.form.ProcessMessages();
+  WriteViewMode(services_.registry, mode);
+  services_.form.InvalidateList();
+  services_.form.ProcessMessages();
 }
 
-void LaunchBar::AutoHide1Click() {
-  s_.form.ProcessMessages();
+void LaunchBar::ToggleAutoHide() {
+  services_.form.ProcessMessages();
   if (options_.AutoHide) {
     engine_.SetAutoHideShown(true);  // slide out before docking normally
     options_.AutoHide = 0;
@@ -146,10 +146,10 @@ void LaunchBar::AutoHide1Click() {
   }
   engine_.ApplyEdge(engine_.CurrentEdge());
   engine_.SaveOptions();
-  s_.form.ProcessMessages();
+  services_.form.ProcessMessages();
 }
 
-void LaunchBar::Alwaysontop1Click() {
+void LaunchBar::ToggleAlwaysOnTop() {
   options_.AlwaysOnTop = options_.AlwaysOnTop ? 0 : 1;
   engine_.ApplyEdge(engine_.CurrentEdge());
   engine_.SaveOptions();
@@ -170,24 +170,24 @@ void LaunchBar::ShowFormWindow(void (BarForm::*show)()) {
       engine.MenuClosed();
     }
   } closed{engine_, aboutShown_};
-  (s_.form.*show)();
+  (services_.form.*show)();
 }
 
-void LaunchBar::Help1Click() {
-  OpenHelp(s_.form.Help(), s_.exePath);
+void LaunchBar::OpenHelpTopic() {
+  OpenHelp(services_.form.Help(), services_.exePath);
 }
 
 bool LaunchBar::MayClose() {
   if (busy_ == 0) {
     // A caption being edited keeps its name: the typed text is dropped.
     closing_ = true;
-    s_.rows.CancelCaptionEdit();
+    services_.rows.CancelCaptionEdit();
     return true;
   }
   closePending_ = true;
   // The About window only informs: it gives way at once, so that a close
   // from outside (an installer replacing the program) is not held up by it.
-  if (aboutShown_) s_.form.CloseAbout();
+  if (aboutShown_) services_.form.CloseAbout();
   return false;
 }
 
@@ -197,7 +197,7 @@ void LaunchBar::EndBusy() {
   if (!closing_) WatchShownFolder();
   if (!closePending_) return;
   closePending_ = false;
-  s_.form.Close();
+  services_.form.Close();
 }
 
 }  // namespace olb

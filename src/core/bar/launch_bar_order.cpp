@@ -13,13 +13,13 @@ namespace olb {
 std::vector<std::string> LaunchBar::StoredOrderOf(const std::string& folderPath) {
   const std::optional<std::string> relative = RelativeFolderPath(folderPath, paths_.RootPath);
   if (!relative) return {};
-  return ReadItemOrder(s_.registry, *relative);
+  return ReadItemOrder(services_.registry, *relative);
 }
 
 std::optional<ReorderDrop> LaunchBar::ReorderDropAt(Point screen) {
   ShellFolder* folder = model_.CurrentFolder();
   return olb::ReorderDropAt(Geometry(screen), [this, folder](int32_t row) {
-    const PShellItem* item = model_.GetItem(row);
+    const ShellItem* item = model_.GetItem(row);
     return item && folder && model_.ItemIsFolder(*folder, item->RelPidl.get());
   });
 }
@@ -47,23 +47,23 @@ void LaunchBar::MoveItems(const std::vector<int32_t>& rows, int32_t before) {
   if (!relative || rows.empty()) return;
   const MovedNames moved = MoveNames(model_.FileNames(), rows, before);
   if (moved.count == 0) return;
-  if (!WriteItemOrder(s_.registry, *relative, moved.names)) {
-    s_.form.ShowError("The order of the items cannot be kept: the registry refused it.");
+  if (!WriteItemOrder(services_.registry, *relative, moved.names)) {
+    services_.form.ShowError("The order of the items cannot be kept: the registry refused it.");
     return;
   }
   RereadInPlace();
-  s_.items.ClearSelection();
+  services_.items.ClearSelection();
   const int32_t last = std::min(moved.first + moved.count, model_.ItemCount());
-  for (int32_t row = moved.first; row < last; ++row) s_.rows.AddRowToSelection(row);
+  for (int32_t row = moved.first; row < last; ++row) services_.rows.AddRowToSelection(row);
   if (moved.first < last) {
-    s_.rows.FocusRow(moved.first);
-    s_.rows.EnsureRowVisible(moved.first);
+    services_.rows.FocusRow(moved.first);
+    services_.rows.EnsureRowVisible(moved.first);
   }
   scroller_.UpdateScrollStrips();
 }
 
 void LaunchBar::MoveSelectedItem(int32_t step) {
-  const std::optional<int32_t> selected = s_.items.SelectedIndex();
+  const std::optional<int32_t> selected = services_.items.SelectedIndex();
   if (!selected) return;
   const int32_t before = step < 0 ? *selected - 1 : *selected + 2;
   if (before < 0 || before > model_.ItemCount()) return;
@@ -74,26 +74,26 @@ void LaunchBar::ItemRenamed(const std::string& from, const std::string& to) {
   const std::optional<std::string> relative =
       RelativeFolderPath(paths_.CurrentPath, paths_.RootPath);
   if (!relative) return;
-  std::vector<std::string> names = ReadItemOrder(s_.registry, *relative);
+  std::vector<std::string> names = ReadItemOrder(services_.registry, *relative);
   const auto found = std::find_if(names.begin(), names.end(),
                                   [&](const std::string& n) { return EqualNoCase(n, from); });
   if (found == names.end()) return;
   *found = to;
-  WriteItemOrder(s_.registry, *relative, names);
+  WriteItemOrder(services_.registry, *relative, names);
 }
 
 void LaunchBar::PruneStoredOrder() {
   const std::optional<std::string> relative =
       RelativeFolderPath(paths_.CurrentPath, paths_.RootPath);
-  if (!relative || ReadItemOrder(s_.registry, *relative).empty()) return;
-  WriteItemOrder(s_.registry, *relative, model_.FileNames());
+  if (!relative || ReadItemOrder(services_.registry, *relative).empty()) return;
+  WriteItemOrder(services_.registry, *relative, model_.FileNames());
 }
 
 void LaunchBar::SortByName() {
   const std::optional<std::string> relative =
       RelativeFolderPath(paths_.CurrentPath, paths_.RootPath);
   if (!relative) return;
-  ClearItemOrder(s_.registry, *relative);
+  ClearItemOrder(services_.registry, *relative);
   RereadInPlace();
 }
 

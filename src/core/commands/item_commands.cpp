@@ -67,7 +67,7 @@ bool ItemCommands::Exists(const std::string& path) {
 void ItemCommands::ListViewEditBegan(int32_t row) {
   edited_.reset();
   if (!FolderShown()) return;
-  const PShellItem* item = model_.NamedItem(row);
+  const ShellItem* item = model_.NamedItem(row);
   if (!item) return;
   std::string path;
   try {
@@ -92,7 +92,7 @@ void ItemCommands::ListViewEdited(int32_t row, const std::string& text) {
     }
     row = *found;
   }
-  PShellItem* item = model_.NamedItem(row);
+  ShellItem* item = model_.NamedItem(row);
   ShellFolder* folder = model_.CurrentFolder();
   if (!item || !folder) return;
   if (!RenameAllowed(*item, text)) return;
@@ -138,7 +138,7 @@ void ItemCommands::ListViewEdited(int32_t row, const std::string& text) {
   services_.host.UpdateScrollStrips();
 }
 
-bool ItemCommands::RenameAllowed(const PShellItem& item, const std::string& text) {
+bool ItemCommands::RenameAllowed(const ShellItem& item, const std::string& text) {
   if (const std::optional<std::string_view> problem = TypedNameProblem(text)) {
     std::string message = "Cannot rename \"";
     message.append(item.ItemName).append("\" to \"").append(text).append("\": ").append(*problem);
@@ -154,7 +154,7 @@ bool ItemCommands::RenameAllowed(const PShellItem& item, const std::string& text
   return true;
 }
 
-void ItemCommands::NewFolder1Click() {
+void ItemCommands::MakeNewFolder() {
   services_.host.ProcessMessages();
   if (!FolderShown()) return;
   // A fixed name: when it exists nothing is made and the existing one is marked.
@@ -171,7 +171,7 @@ void ItemCommands::NewFolder1Click() {
   services_.host.UpdateScrollStrips();
 }
 
-void ItemCommands::NewShortut1Click() {
+void ItemCommands::MakeNewShortcut() {
   services_.host.ProcessMessages();
   if (!FolderShown()) return;
   const std::string prefix = Prefix();
@@ -205,7 +205,7 @@ void ItemCommands::NewShortut1Click() {
   services_.host.UpdateScrollStrips();
 }
 
-void ItemCommands::Delete1Click() {
+void ItemCommands::DeleteSelectedItem() {
   services_.host.ProcessMessages();
   if (!FolderShown()) return;
   const std::vector<int32_t> rows = model_.List().SelectedIndexes();
@@ -214,7 +214,7 @@ void ItemCommands::Delete1Click() {
     // as another's is moved aside on its own.
     std::vector<std::string> paths;
     for (int32_t row : rows) {
-      const PShellItem* item = model_.GetItem(row);
+      const ShellItem* item = model_.GetItem(row);
       if (!item) continue;
       const std::string path = FullPathOf(model_, *item);
       if (NamesItemExactly(FileNamePart(path))) {
@@ -225,7 +225,7 @@ void ItemCommands::Delete1Click() {
     }
     DeleteAllSH(services_.files, paths);
   } else if (std::optional<int32_t> selected = model_.List().SelectedIndex()) {
-    if (const PShellItem* item = model_.NamedItem(*selected)) {
+    if (const ShellItem* item = model_.NamedItem(*selected)) {
       const std::string path = FullPathOf(model_, *item);
       // A name the path rules would read as another is looked for by its
       // exact name when it is moved aside.
@@ -267,7 +267,7 @@ void ItemCommands::DeleteAside(const std::string& path) {
   }
 }
 
-void ItemCommands::OpenFolderwithShortcuts1Click() {
+void ItemCommands::OpenShortcutsFolder() {
   services_.host.ProcessMessages();
   if (!FolderShown()) return;
   const std::string prefix = Prefix();
@@ -287,7 +287,7 @@ void ItemCommands::RereadKeepingSelection() {
   // The item itself, by its path: another item may carry the same caption.
   std::string caption, path;
   if (std::optional<int32_t> row = model_.List().SelectedIndex()) {
-    if (const PShellItem* item = model_.NamedItem(*row)) {
+    if (const ShellItem* item = model_.NamedItem(*row)) {
       caption = item->ItemName;
       path = FullPathOf(model_, *item);
     }
@@ -300,7 +300,7 @@ void ItemCommands::RereadKeepingSelection() {
   }
 }
 
-void ItemCommands::UpdateBar1Click() {
+void ItemCommands::UpdateBar() {
   if (!FolderShown()) return;
   Reread();
 }

@@ -60,11 +60,11 @@ class ItemCommands {
 
   // An accepted caption edit of `row` to `text`.
   void ListViewEdited(int32_t row, const std::string& text);
-  void NewFolder1Click();
-  void NewShortut1Click();
-  void Delete1Click();
-  void OpenFolderwithShortcuts1Click();
-  void UpdateBar1Click();
+  void MakeNewFolder();
+  void MakeNewShortcut();
+  void DeleteSelectedItem();
+  void OpenShortcutsFolder();
+  void UpdateBar();
   // F5 and a change seen outside the bar: re-reads and selects again the
   // item that was selected, when it is still there.
   void RereadKeepingSelection();
@@ -93,7 +93,7 @@ class ItemCommands {
   bool RootGone();
   // The checks before a rename: false, after saying why, when the typed
   // text is not a name or the item's own name would be read as another.
-  bool RenameAllowed(const PShellItem& item, const std::string& text);
+  bool RenameAllowed(const ShellItem& item, const std::string& text);
   // Sends an item whose name the Win32 path rules would change to the
   // recycle bin: moved aside under an exact name first, back on failure.
   void DeleteAside(const std::string& path);

@@ -18,11 +18,11 @@ std::optional<int32_t> FirstRow(FolderModel& model, Match match) {
 }  // namespace
 
 std::optional<int32_t> FindRowByName(FolderModel& model, std::string_view name) {
-  return FirstRow(model, [&](const PShellItem& item) { return item.ItemName == name; });
+  return FirstRow(model, [&](const ShellItem& item) { return item.ItemName == name; });
 }
 
 std::optional<int32_t> FindCopiedRow(FolderModel& model, std::string_view fileName) {
-  return FirstRow(model, [&](const PShellItem& item) {
+  return FirstRow(model, [&](const ShellItem& item) {
     const std::string& c = item.ItemName;
     return fileName == c || fileName == c + ".lnk" || fileName == c + ".url";
   });
@@ -38,13 +38,13 @@ std::optional<int32_t> FindRowByPath(FolderModel& model, std::string_view path) 
 std::optional<int32_t> FindRowOfItem(FolderModel& model, std::string_view caption,
                                      std::string_view path) {
   for (int32_t row = 0; row < model.ItemCount(); ++row) {
-    const PShellItem& item = *model.NamedItem(row);
+    const ShellItem& item = *model.NamedItem(row);
     if (item.ItemName == caption && EqualNoCase(FullPathOf(model, item), path)) return row;
   }
   return std::nullopt;
 }
 
-std::string FullPathOf(FolderModel& model, const PShellItem& item) {
+std::string FullPathOf(FolderModel& model, const ShellItem& item) {
   ShellFolder* desktop = model.DesktopFolder();
   if (!desktop) return {};
   OwnedPidl absolute = ConcatPidls(model.Allocator(), model.CurrentPidl(), item.RelPidl.get());

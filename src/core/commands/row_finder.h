@@ -31,7 +31,7 @@ std::optional<int32_t> FindRowOfItem(FolderModel& model, std::string_view captio
 
 // The full path (parse name) of a record of the folder shown; empty when the
 // shell gives none. Raises ComError when the list cannot be built.
-std::string FullPathOf(FolderModel& model, const PShellItem& item);
+std::string FullPathOf(FolderModel& model, const ShellItem& item);
 
 // Selected, focused and scrolled fully into view.
 void MarkFoundRow(ListRowState& rows, int32_t row);

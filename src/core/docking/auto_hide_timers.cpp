@@ -6,8 +6,8 @@ Point UnpackMessagePos(uint32_t packed) {
   return {static_cast<int16_t>(packed & 0xFFFFu), static_cast<int16_t>(packed >> 16)};
 }
 
-bool Timer1WantsSlideIn(bool barIsActive, Point messagePos, const Rect& barWindow,
-                        Size doubleClickDistance) {
+bool SlideInIsDue(bool barIsActive, Point messagePos, const Rect& barWindow,
+                  Size doubleClickDistance) {
   // While the bar is active (an item being renamed, say) it stays out.
   if (barIsActive) return false;
   // Widened in 64 bits: the metrics and rectangle come from the platform and

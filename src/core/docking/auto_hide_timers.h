@@ -13,14 +13,14 @@ namespace olb {
 // left of or above the primary one).
 Point UnpackMessagePos(uint32_t packed);
 
-// Timer1, every 400 ms: slide the bar in (SetAutoHideShown(false)) when it is
+// SlideIn, every 400 ms: slide the bar in (SetAutoHideShown(false)) when it is
 // not the active window and the last message's pointer lies outside its
 // window rectangle widened by twice the double-click distance on each side.
 // The engine moves only an auto-hidden bar; others stay where they are.
-bool Timer1WantsSlideIn(bool barIsActive, Point messagePos, const Rect& barWindow,
-                        Size doubleClickDistance);
+bool SlideInIsDue(bool barIsActive, Point messagePos, const Rect& barWindow,
+                  Size doubleClickDistance);
 
-// Timer2: a one-shot that reveals the bar when the pointer stays on it.
+// Reveal: a one-shot that reveals the bar when the pointer stays on it.
 class RevealTimer {
  public:
   // A non-client mouse move over the bar. True when the timer is to be

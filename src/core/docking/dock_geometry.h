@@ -8,7 +8,7 @@
 
 namespace olb {
 
-// Positions a bar may be proposed for (the engine's fdwFlags).
+// Positions a bar may be proposed for (the engine's allowedPositions).
 inline constexpr uint32_t kAllowLeftRight = 0x01;
 inline constexpr uint32_t kAllowTopBottom = 0x02;
 inline constexpr uint32_t kAllowFloat = 0x04;

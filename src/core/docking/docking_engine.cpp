@@ -9,8 +9,8 @@
 
 namespace olb {
 
-DockingEngine::DockingEngine(BarOptions& options, AppBarShell& shell, BarWindowOps& window,
-                             BarUi& ui, Desktop& desktop, Registry& registry)
+DockingEngine::DockingEngine(BarOptions& options, AppBarShell& shell, BarPlacement& window,
+                             DockingHost& ui, Desktop& desktop, Registry& registry)
     : options_(options),
       shell_(shell),
       window_(window),
@@ -28,7 +28,7 @@ void DockingEngine::Register() {
 }
 
 void DockingEngine::LoadOptions() {
-  state_.fdwFlags = kBarPositionFlags;
+  state_.allowedPositions = kBarPositionFlags;
   state_.SizeInc = {1, 1};
   // The default floating rectangle is the window as it is before the caption
   // goes, so a first start floats exactly where the form was designed.
@@ -124,7 +124,7 @@ Edge DockingEngine::ProposeEdge(Point p) {
   // edges between two monitors included.
   const std::vector<MonitorInfo> monitors = desktop_.Monitors();
   if (!monitors.empty()) proposedMonitor_ = monitors[MonitorAt(monitors, p)];
-  if (desktop_.CtrlKeyDown() && (state_.fdwFlags & kAllowFloat) != 0) return Edge::Float;
+  if (desktop_.CtrlKeyDown() && (state_.allowedPositions & kAllowFloat) != 0) return Edge::Float;
   const MonitorInfo& m = proposedMonitor_ ? *proposedMonitor_ : monitor_;
   const Rect zone = m.work.Inflated(-desktop_.GetMetric(Metric::VScrollWidth),
                                     -desktop_.GetMetric(Metric::HScrollHeight));
@@ -134,7 +134,7 @@ Edge DockingEngine::ProposeEdge(Point p) {
   };
   const Rect localZone{local(zone.left, m.area.left), local(zone.top, m.area.top),
                        local(zone.right, m.area.left), local(zone.bottom, m.area.top)};
-  return EdgeFromPoint(state_.fdwFlags, {local(p.x, m.area.left), local(p.y, m.area.top)},
+  return EdgeFromPoint(state_.allowedPositions, {local(p.x, m.area.left), local(p.y, m.area.top)},
                        {m.area.Width(), m.area.Height()}, localZone);
 }
 
@@ -292,7 +292,7 @@ void DockingEngine::SetAutoHideShown(bool show) {
   state_.AutoHideShown = true;
   if (AutoHideRect(show, rc)) {
     state_.AutoHideShown = show;
-    // Timer1 asks every 400 ms: a bar already in its place is left alone
+    // SlideIn asks every 400 ms: a bar already in its place is left alone
     // (no frame change, no repaint, no message to the shell).
     if (rc == now && wasShown == show) return;
     SlideTo(rc);

@@ -12,8 +12,8 @@
 #include "core/docking/monitor_choice.h"
 #include "core/docking/window_event.h"
 #include "core/platform/app_bar_shell.h"
-#include "core/platform/bar_ui.h"
-#include "core/platform/bar_window.h"
+#include "core/platform/docking_host.h"
+#include "core/platform/bar_placement.h"
 #include "core/platform/desktop.h"
 #include "core/platform/registry.h"
 #include "core/settings/bar_options.h"
@@ -32,7 +32,7 @@ struct DockingState {
   bool FullScreenAppOpen = false;  // last full-screen state the shell reported
   bool AutoHideShown = false;      // an auto-hidden bar is slid out
   uint32_t TaskbarState = 0;       // last ABM_GETSTATE result
-  uint32_t fdwFlags = 0;           // allowed positions; kBarPositionFlags once loaded
+  uint32_t allowedPositions = 0;   // allowed positions; kBarPositionFlags once loaded
   Point SizeInc{};                 // sizing increments; (1, 1) once loaded
   bool CaptionHidden = false;
   bool MenuActive = false;    // the popup menu or a window opened from it is up
@@ -55,7 +55,7 @@ class DockingEngine {
   // settings record, read and changed in place; its sizes are 96-DPI pixels
   // at every DPI, as stored. Construction reads the taskbar state; it does
   // not register the bar.
-  DockingEngine(BarOptions& options, AppBarShell& shell, BarWindowOps& window, BarUi& ui,
+  DockingEngine(BarOptions& options, AppBarShell& shell, BarPlacement& window, DockingHost& ui,
                 Desktop& desktop, Registry& registry);
   virtual ~DockingEngine() = default;
   DockingEngine(const DockingEngine&) = delete;
@@ -182,8 +182,8 @@ class DockingEngine {
 
   BarOptions& options_;
   AppBarShell& shell_;
-  BarWindowOps& window_;
-  BarUi& ui_;
+  BarPlacement& window_;
+  DockingHost& ui_;
   Desktop& desktop_;
   Registry& registry_;
   DockingState state_;

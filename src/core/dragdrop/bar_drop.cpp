@@ -12,14 +12,14 @@ namespace olb {
 
 DropTarget BarDrop::TargetAt(const DropGeometry& g) {
   DropTarget t;
-  t.folder = s_.model.Paths().CurrentPath;
-  if (g.pitch <= 0) s_.host.StoreDefaultPitch(kDefaultDropPitch);
+  t.folder = services_.model.Paths().CurrentPath;
+  if (g.pitch <= 0) services_.host.StoreDefaultPitch(kDefaultDropPitch);
   const std::optional<int32_t> row = DropHitRow(g);
-  const PShellItem* item = row ? s_.model.GetItem(*row) : nullptr;
-  ShellFolder* folder = s_.model.CurrentFolder();
+  const ShellItem* item = row ? services_.model.GetItem(*row) : nullptr;
+  ShellFolder* folder = services_.model.CurrentFolder();
   if (!item || !folder) return t;
-  const std::string path = FullPathOf(s_.model, *item);
-  if (s_.model.ItemIsFolder(*folder, item->RelPidl.get())) {
+  const std::string path = FullPathOf(services_.model, *item);
+  if (services_.model.ItemIsFolder(*folder, item->RelPidl.get())) {
     t.folder = path;
     t.ontoFolder = true;
   } else {
@@ -30,17 +30,17 @@ DropTarget BarDrop::TargetAt(const DropGeometry& g) {
 }
 
 std::optional<int32_t> BarDrop::HighlightRowAt(Point screen) {
-  const DropGeometry g = s_.host.Geometry(screen);
+  const DropGeometry g = services_.host.Geometry(screen);
   const std::optional<int32_t> row = g.onWindow ? DropHitRow(g) : std::nullopt;
-  const PShellItem* item = row ? s_.model.GetItem(*row) : nullptr;
-  ShellFolder* folder = s_.model.CurrentFolder();
+  const ShellItem* item = row ? services_.model.GetItem(*row) : nullptr;
+  ShellFolder* folder = services_.model.CurrentFolder();
   if (!item || !folder) return std::nullopt;
-  if (s_.model.ItemIsFolder(*folder, item->RelPidl.get())) return row;
-  const std::string path = FullPathOf(s_.model, *item);
+  if (services_.model.ItemIsFolder(*folder, item->RelPidl.get())) return row;
+  const std::string path = FullPathOf(services_.model, *item);
   if (PathExtension(path) != ".lnk") return std::nullopt;
   if (path != askedLink_) {
     askedLink_ = path;
-    const std::optional<ShortcutLink> link = s_.programs.ReadShortcut(path);
+    const std::optional<ShortcutLink> link = services_.programs.ReadShortcut(path);
     askedLinkIsProgram_ = link && IsProgramExtension(PathExtension(link->target));
   }
   return askedLinkIsProgram_ ? row : std::nullopt;
@@ -48,44 +48,45 @@ std::optional<int32_t> BarDrop::HighlightRowAt(Point screen) {
 
 void BarDrop::Reread() {
   // A copy: the re-read replaces CurrentPath while it works.
-  const std::string path = s_.model.Paths().CurrentPath;
-  s_.model.OpenFolderByPath(path);
+  const std::string path = services_.model.Paths().CurrentPath;
+  services_.model.OpenFolderByPath(path);
 }
 
 void BarDrop::StartShortcut(const std::string& shortcutPath, const FileList& documents) {
-  const std::optional<ShortcutLink> link = s_.programs.ReadShortcut(shortcutPath);
+  const std::optional<ShortcutLink> link = services_.programs.ReadShortcut(shortcutPath);
   if (!link) return;
   std::string name = LeafName(shortcutPath);
   name.resize(name.size() - 4);  // without ".lnk"
   const ShortcutLaunch plan =
-      PlanShortcutLaunch(name, *link, s_.files.FileExists(link->target), documents);
+      PlanShortcutLaunch(name, *link, services_.files.FileExists(link->target), documents);
   if (const auto* refused = std::get_if<LaunchRefused>(&plan)) {
-    s_.host.ShowError(refused->message);
+    services_.host.ShowError(refused->message);
   } else if (const auto* start = std::get_if<ProgramStart>(&plan)) {
-    const std::string failure = s_.programs.StartProgram(*start);
+    const std::string failure = services_.programs.StartProgram(*start);
     if (!failure.empty()) {
-      s_.host.ShowError("\"" + name + "\" cannot start \"" + start->program + "\": " + failure);
+      services_.host.ShowError("\"" + name + "\" cannot start \"" + start->program +
+                               "\": " + failure);
     }
   }
 }
 
 TDropEffects BarDrop::DropFiles(const FileList& droppedFiles, const DropRequest& request) {
-  const Point screen = s_.host.CursorPos();
+  const Point screen = services_.host.CursorPos();
   // Painting and timers run before the drop is handled; the list handed in
   // is this call's own, so nothing they do can change it.
-  s_.host.ProcessMessages();
+  services_.host.ProcessMessages();
   if (droppedFiles.empty()) return {TDropEffect::deNone};
-  s_.host.ShowAutoHiddenBar();
-  const DropGeometry g = s_.host.Geometry(screen);
+  services_.host.ShowAutoHiddenBar();
+  const DropGeometry g = services_.host.Geometry(screen);
   // The pointer moved off the bar before the drop got here: nothing to do.
   if (!g.onWindow) return {TDropEffect::deNone};
   const DropTarget target = TargetAt(g);
   if (const std::optional<std::string> refusal = RefusedDropTarget(target)) {
-    s_.host.ShowError(*refusal);
+    services_.host.ShowError(*refusal);
     return {TDropEffect::deNone};
   }
   auto taken = [this](const std::string& p) {
-    return s_.files.FileExists(p) || s_.files.DirectoryExists(p);
+    return services_.files.FileExists(p) || services_.files.DirectoryExists(p);
   };
 
   FileList documents;
@@ -98,8 +99,8 @@ TDropEffects BarDrop::DropFiles(const FileList& droppedFiles, const DropRequest&
   // takes its name, a folder moved takes what it held along.
   for (const std::string& path : droppedFiles) {
     lastPlaced.clear();
-    const bool isFolder = s_.files.DirectoryExists(path);
-    if (!isFolder && !s_.files.FileExists(path)) continue;
+    const bool isFolder = services_.files.DirectoryExists(path);
+    if (!isFolder && !services_.files.FileExists(path)) continue;
     const DropStep step = PlanDroppedPath(path, isFolder, target, request, taken);
     if (step.tooLong && tooLong.empty()) tooLong = LeafName(path);
     switch (step.action) {
@@ -107,7 +108,7 @@ TDropEffects BarDrop::DropFiles(const FileList& droppedFiles, const DropRequest&
         documents.push_back(path);
         break;
       case DropAction::Shortcut:
-        if (s_.programs.CreateShortcut(step.to, path)) {
+        if (services_.programs.CreateShortcut(step.to, path)) {
           ++links;
           lastPlaced = LeafName(step.to);
         }
@@ -115,7 +116,7 @@ TDropEffects BarDrop::DropFiles(const FileList& droppedFiles, const DropRequest&
       case DropAction::Move:
       case DropAction::Copy: {
         const bool copy = step.action == DropAction::Copy;
-        FileOperation(s_.files, path, step.to, copy ? kFoCopy : kFoMove,
+        FileOperation(services_.files, path, step.to, copy ? kFoCopy : kFoMove,
                       isFolder ? kFofAllowUndo : kFofNoErrorUi);
         ++(copy ? copies : moves);
         lastPlaced = LeafName(path);
@@ -125,7 +126,8 @@ TDropEffects BarDrop::DropFiles(const FileList& droppedFiles, const DropRequest&
         break;
     }
   }
-  if (!tooLong.empty()) s_.host.ShowError(PathTooLongMessage("put \"" + tooLong + "\" here"));
+  if (!tooLong.empty())
+    services_.host.ShowError(PathTooLongMessage("put \"" + tooLong + "\" here"));
   const TDropEffects effect = ReportedDropEffect(moves, copies, links);
 
   if (target.ontoShortcut && !documents.empty()) {
@@ -133,19 +135,19 @@ TDropEffects BarDrop::DropFiles(const FileList& droppedFiles, const DropRequest&
     // Shortcuts or folders of the same drop went into the folder shown.
     if (moves + copies + links > 0) {
       Reread();
-      s_.host.UpdateScrollStrips();
+      services_.host.UpdateScrollStrips();
     }
     return effect;
   }
 
   Reread();
   const std::string& last = droppedFiles.back();
-  if (!target.ontoFolder && !lastPlaced.empty() && s_.files.FileExists(last)) {
-    if (std::optional<int32_t> row = FindCopiedRow(s_.model, lastPlaced)) {
-      FocusFoundRow(s_.rows, *row);
+  if (!target.ontoFolder && !lastPlaced.empty() && services_.files.FileExists(last)) {
+    if (std::optional<int32_t> row = FindCopiedRow(services_.model, lastPlaced)) {
+      FocusFoundRow(services_.rows, *row);
     }
   }
-  s_.host.UpdateScrollStrips();
+  services_.host.UpdateScrollStrips();
   return effect;
 }
 

@@ -47,16 +47,16 @@ struct DropServices {
 
 class BarDrop {
  public:
-  explicit BarDrop(const DropServices& services) : s_(services) {}
+  explicit BarDrop(const DropServices& services) : services_(services) {}
 
-  // KrFileDropTarget1DragOverFiles: files over the bar slide it out.
-  void DragOverFiles() { s_.host.ShowAutoHiddenBar(); }
+  // DragFilesOverBar: files over the bar slide it out.
+  void DragOverFiles() { services_.host.ShowAutoHiddenBar(); }
 
   // The item to show drop-highlighted with the pointer at `screen`: a
   // folder item, or a shortcut item whose target is a program.
   std::optional<int32_t> HighlightRowAt(Point screen);
 
-  // KrFileDropTarget1DropFiles: carries out the plan of each dropped path.
+  // DropFilesOnBar: carries out the plan of each dropped path.
   // Returns the effect to report to the drag's source (ReportedDropEffect).
   TDropEffects DropFiles(const FileList& droppedFiles, const DropRequest& request);
 
@@ -67,7 +67,7 @@ class BarDrop {
   // or says why not.
   void StartShortcut(const std::string& shortcutPath, const FileList& documents);
 
-  DropServices s_;
+  DropServices services_;
   // The last shortcut asked about while dragging, and whether it starts a
   // program: the pointer rests on one item for many DragOver calls.
   std::string askedLink_;

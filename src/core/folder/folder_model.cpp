@@ -124,7 +124,7 @@ HResult ListChildren(ShellFolder& folder, ItemList* out) {
   OwnedPidl relative;
   while (children->Next(&relative) == kResultOk) {
     if (!relative) continue;
-    auto item = std::make_unique<PShellItem>();
+    auto item = std::make_unique<ShellItem>();
     item->RelPidl = std::move(relative);
     items.push_back(std::move(item));
   }
@@ -196,7 +196,7 @@ void FolderModel::FillItemDetails(int32_t first, int32_t last) {
   const int32_t to = std::min(last, ItemCount() - 1);
   std::vector<IconRequest> icons;
   for (int32_t i = from; i <= to; ++i) {
-    PShellItem& item = *items_[static_cast<size_t>(i)];
+    ShellItem& item = *items_[static_cast<size_t>(i)];
     if (item.NeedsName) NameOne(item);
     if (item.NeedsInfo) {
       FillOne(i, smallIcon, icons);
@@ -208,14 +208,14 @@ void FolderModel::FillItemDetails(int32_t first, int32_t last) {
   if (!icons.empty()) services_.icons->Request(std::move(icons));
 }
 
-void FolderModel::NameOne(PShellItem& item) {
+void FolderModel::NameOne(ShellItem& item) {
   item.ItemName = GetDisplayName(*current_, item.RelPidl.get(), false);
   item.NeedsName = false;
 }
 
 void FolderModel::FillOne(int32_t index, bool smallIcon, std::vector<IconRequest>& icons) {
   ShellNamespace& shell = services_.shell;
-  PShellItem& item = *items_[static_cast<size_t>(index)];
+  ShellItem& item = *items_[static_cast<size_t>(index)];
   item.AbsPidl = ConcatPidls(services_.allocator, currentPidl_.get(), item.RelPidl.get());
   FindData data;
   if (Failed(shell.GetFindData(*current_, item.RelPidl.get(), &data))) data = FindData{};
@@ -235,7 +235,7 @@ void FolderModel::FillOne(int32_t index, bool smallIcon, std::vector<IconRequest
 }
 
 void FolderModel::AskIcon(int32_t index, bool smallIcon, std::vector<IconRequest>& icons) {
-  PShellItem& item = *items_[static_cast<size_t>(index)];
+  ShellItem& item = *items_[static_cast<size_t>(index)];
   item.NeedsIcon = false;
   icons.push_back(
       {iconTicket_, index, PidlToBytes(services_.allocator, item.AbsPidl.get()), smallIcon});
@@ -245,7 +245,7 @@ std::vector<int32_t> FolderModel::TakeFetchedIcons() {
   std::vector<int32_t> changed;
   if (!services_.icons) return changed;
   for (const IconAnswer& answer : services_.icons->TakeAnswers()) {
-    PShellItem* item = answer.ticket == iconTicket_ ? GetItem(answer.index) : nullptr;
+    ShellItem* item = answer.ticket == iconTicket_ ? GetItem(answer.index) : nullptr;
     if (!item) continue;
     if (answer.dropped) {
       // Redrawn, the row asks again if it is still shown; off screen, when
@@ -262,24 +262,24 @@ std::vector<int32_t> FolderModel::TakeFetchedIcons() {
 }
 
 // The type name is the costliest question of a fill; only report style shows it.
-void FolderModel::FillReport(PShellItem& item) {
+void FolderModel::FillReport(ShellItem& item) {
   item.FileType = services_.shell.TypeName(item.AbsPidl.get());
   item.Modified = ModifiedText(services_.time, item.LastWriteTime);
   item.NeedsReport = false;
 }
 
-PShellItem* FolderModel::GetItem(int32_t index) {
+ShellItem* FolderModel::GetItem(int32_t index) {
   if (index < 0 || index >= ItemCount()) return nullptr;
   return items_[static_cast<size_t>(index)].get();
 }
 
-const PShellItem* FolderModel::GetItem(int32_t index) const {
+const ShellItem* FolderModel::GetItem(int32_t index) const {
   if (index < 0 || index >= ItemCount()) return nullptr;
   return items_[static_cast<size_t>(index)].get();
 }
 
-PShellItem* FolderModel::NamedItem(int32_t index) {
-  PShellItem* item = GetItem(index);
+ShellItem* FolderModel::NamedItem(int32_t index) {
+  ShellItem* item = GetItem(index);
   if (item && item->NeedsName) NameOne(*item);
   return item;
 }
@@ -298,7 +298,7 @@ std::string FolderModel::GetDisplayName(ShellFolder& folder, const uint8_t* pidl
   return name;
 }
 
-int FolderModel::CompareItems(const PShellItem& a, const PShellItem& b) {
+int FolderModel::CompareItems(const ShellItem& a, const ShellItem& b) {
   return OrderFromCompareResult(current_->CompareIDs(0, a.RelPidl.get(), b.RelPidl.get()));
 }
 

@@ -104,10 +104,10 @@ class FolderModel {
 
   // The record at `index`, or null outside [0, ItemCount()). Its name may
   // not have been asked for yet (ItemName empty, NeedsName set).
-  PShellItem* GetItem(int32_t index);
-  const PShellItem* GetItem(int32_t index) const;
+  ShellItem* GetItem(int32_t index);
+  const ShellItem* GetItem(int32_t index) const;
   // The record at `index` with its name: asked for on first use, then kept.
-  PShellItem* NamedItem(int32_t index);
+  ShellItem* NamedItem(int32_t index);
   // Changes whenever the records are replaced: a row index taken before
   // and used after such a change may name another item.
   uint64_t FillTicket() const { return iconTicket_; }
@@ -121,7 +121,7 @@ class FolderModel {
   // The item's name; empty when the shell gives none.
   std::string GetDisplayName(ShellFolder& folder, const uint8_t* pidl, bool forParsing);
   // <0: a first; >0: b first; 0: equal; from the folder's default column.
-  int CompareItems(const PShellItem& a, const PShellItem& b);
+  int CompareItems(const ShellItem& a, const ShellItem& b);
 
   ShellFolder* DesktopFolder() const { return desktop_.get(); }
   ShellFolder* CurrentFolder() const { return current_.get(); }
@@ -140,12 +140,12 @@ class FolderModel {
   void Check(HResult result) {
     if (Failed(result)) Raise(result);
   }
-  void NameOne(PShellItem& item);
+  void NameOne(ShellItem& item);
   // Fills record `index`; its real icon, when looked up elsewhere, is added to `icons`.
   void FillOne(int32_t index, bool smallIcon, std::vector<IconRequest>& icons);
   // Adds record `index`'s real icon to the lookups to ask for.
   void AskIcon(int32_t index, bool smallIcon, std::vector<IconRequest>& icons);
-  void FillReport(PShellItem& item);
+  void FillReport(ShellItem& item);
   // Puts the records in the user's stored order for the folder shown.
   void ApplyStoredOrder();
 

@@ -3,7 +3,7 @@
 namespace olb {
 
 std::optional<ItemDisplay> ListViewData(FolderModel& model, int32_t index, bool reportStyle) {
-  const PShellItem* item = model.NamedItem(index);
+  const ShellItem* item = model.NamedItem(index);
   if (!item) return std::nullopt;
   // The control need not have hinted at this index first (Windows may ask
   // beyond its hints): an item never stays with the generic image, nor with
@@ -20,7 +20,7 @@ std::optional<ItemDisplay> ListViewData(FolderModel& model, int32_t index, bool 
 }
 
 std::string ItemCaption(FolderModel& model, int32_t index) {
-  const PShellItem* item = model.NamedItem(index);
+  const ShellItem* item = model.NamedItem(index);
   return item ? item->ItemName : std::string();
 }
 
@@ -38,7 +38,7 @@ std::optional<int32_t> FindItem(FolderModel& model, FindKind kind, std::string_v
 }
 
 ItemColor ItemDrawColor(const FolderModel& model, std::optional<int32_t> index) {
-  const PShellItem* item = index ? model.GetItem(*index) : nullptr;
+  const ShellItem* item = index ? model.GetItem(*index) : nullptr;
   return item ? ItemTextColor(item->FileAttributes) : ItemColor::ListFont;
 }
 

@@ -31,7 +31,7 @@ void Navigator::ListViewDblClick() {
   const std::optional<int32_t> selected = model_.List().SelectedIndex();
   if (!selected) return;
   // Named: a message about it gives its caption.
-  const PShellItem* item = model_.NamedItem(*selected);
+  const ShellItem* item = model_.NamedItem(*selected);
   ShellFolder* folder = model_.CurrentFolder();
   if (!item || !folder) return;
   if (model_.ItemIsFolder(*folder, item->RelPidl.get())) {
@@ -41,7 +41,7 @@ void Navigator::ListViewDblClick() {
   }
 }
 
-void Navigator::OpenFolderItem(const PShellItem& item) {
+void Navigator::OpenFolderItem(const ShellItem& item) {
   OwnedPidl absolute = ConcatPidls(model_.Allocator(), model_.CurrentPidl(), item.RelPidl.get());
   if (!absolute) model_.Raise(kResultOutOfMemory);
   // `item` belongs to the records that OpenFolder replaces: not used after

@@ -73,7 +73,7 @@ class Navigator {
   void LaunchChild(std::string caption, const uint8_t* folderAbsolute, const uint8_t* relative);
 
  private:
-  void OpenFolderItem(const PShellItem& item);
+  void OpenFolderItem(const ShellItem& item);
   void LaunchPath(const std::string& path, const std::string& caption);
 
   FolderModel& model_;

@@ -10,7 +10,7 @@
 
 namespace olb {
 
-struct PShellItem {
+struct ShellItem {
   OwnedPidl AbsPidl;        // CurrentPidl followed by RelPidl; built by the first detail fill
   OwnedPidl RelPidl;        // exactly as the folder's enumerator returned it
   bool NeedsName = true;    // ItemName is asked for when the list first needs it
@@ -28,6 +28,6 @@ struct PShellItem {
 };
 
 // Item i of the list control is record i.
-using ItemList = std::vector<std::unique_ptr<PShellItem>>;
+using ItemList = std::vector<std::unique_ptr<ShellItem>>;
 
 }  // namespace olb

@@ -38,13 +38,13 @@ class ListScroller {
 
   // Image1MouseMove / Image2MouseMove: `inStrip` in the strip's pixels.
   void OnStripMouseMove(StripId strip, Point inStrip);
-  // TimerBottomTimer / TimerUpTimer.
+  // ForwardRepeatTick / BackRepeatTick.
   void OnRepeatTimer(StripId strip);
   // A wheel event with its delta (positive: up, or left for a horizontal
   // wheel negated by the caller) and its position in form client
   // coordinates: one pitch per notch, smaller deltas adding up.
   void OnMouseWheel(int32_t delta, Point inForm);
-  // LargeIcons1Click / ExtraLargeIcons1Click / SmallIcons1Click (the caller then lets pending
+  // ShowLargeIcons / ShowExtraLargeIcons / ShowSmallIcons (the caller then lets pending
   // messages run).
   void SetViewMode(ViewMode mode);
 

@@ -6,8 +6,8 @@
 
 namespace olb {
 
-// Forward is `Image1` (bottom or right end, timer `TimerBottom`); Back is
-// `Image2` (top or left end, timer `TimerUp`).
+// Forward is `Image1` (bottom or right end, timer `ForwardRepeat`); Back is
+// `Image2` (top or left end, timer `BackRepeat`).
 enum class StripId { Forward, Back };
 
 enum class StripLook {

@@ -23,7 +23,7 @@ class HelpViewer {
   virtual void DisplayTopic(std::string_view topic) = 0;
 };
 
-// Help1Click: the introduction of the help file beside `exePath`. Whether the
+// OpenHelpTopic: the introduction of the help file beside `exePath`. Whether the
 // file exists is the viewer's to report.
 void OpenHelp(HelpViewer& viewer, std::string_view exePath);
 

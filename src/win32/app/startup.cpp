@@ -36,10 +36,10 @@ std::optional<std::string> PortableFolder() {
   return folder;
 }
 
-void FinishStartup(BarWindow& bar, const std::function<TForm6&()>& form6, HWND appWindow,
+void FinishStartup(BarWindow& bar, const std::function<SetupWindow&()>& setupWindow, HWND appWindow,
                    const std::optional<std::string>& portableFolder) {
   bar.controller().Start(portableFolder ? *portableFolder : AppDataFolder(appWindow),
-                         [&form6]() -> WizardWindow& { return form6(); });
+                         [&setupWindow]() -> WizardWindow& { return setupWindow(); });
 }
 
 }  // namespace olb::win

@@ -11,7 +11,7 @@
 namespace olb::win {
 
 class BarWindow;
-class TForm6;
+class SetupWindow;
 
 // The user's application-data folder (UTF-8, no trailing backslash).
 std::string AppDataFolder(HWND owner);
@@ -21,10 +21,10 @@ std::string AppDataFolder(HWND owner);
 std::optional<std::string> PortableFolder();
 
 // On a first start (no root folder yet) the bar stays hidden while the
-// settings window that `form6` makes on demand runs the wizard. The root
+// settings window that `setupWindow` makes on demand runs the wizard. The root
 // folder is made in `portableFolder` when given, else in the user's
 // application data.
-void FinishStartup(BarWindow& bar, const std::function<TForm6&()>& form6, HWND appWindow,
+void FinishStartup(BarWindow& bar, const std::function<SetupWindow&()>& setupWindow, HWND appWindow,
                    const std::optional<std::string>& portableFolder);
 
 }  // namespace olb::win

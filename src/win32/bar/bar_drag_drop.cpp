@@ -44,7 +44,7 @@ BarDragDrop::BarDragDrop(HWND bar, FolderView& folder, LaunchBar& controller)
         return;
       }
     }
-    effects = KrFileDropTarget1DropFiles(files, {shift, effects});
+    effects = DropFilesOnBar(files, {shift, effects});
   };
   source_.DropEffects = kBarDragEffects;
   source_.SetDragControl(folder.list().hwnd());
@@ -73,8 +73,7 @@ void BarDragDrop::Unbind() {
   source_.SetDragControl(nullptr);
 }
 
-TDropEffects BarDragDrop::KrFileDropTarget1DropFiles(const FileList& droppedFiles,
-                                                     const DropRequest& request) {
+TDropEffects BarDragDrop::DropFilesOnBar(const FileList& droppedFiles, const DropRequest& request) {
   // The drop runs inside OLE's call: a failure is shown here, as any
   // handler's is, and the source learns that nothing was done.
   try {
@@ -100,10 +99,10 @@ void BarDragDrop::ListViewMouseMove(WPARAM keys, POINT at) {
   const TShiftState shift = KeyStateToShift(static_cast<uint32_t>(keys), GetKeyState(VK_MENU) < 0);
   const bool selected = folder_.list().SelectedIndex().has_value();
   if (!press_.OnMove(shift, {at.x, at.y}, selected)) return;
-  KrFileDropSource1StartDrag();
+  StartItemDrag();
 }
 
-void BarDragDrop::KrFileDropSource1StartDrag() {
+void BarDragDrop::StartItemDrag() {
   const std::vector<int32_t> rows = folder_.list().SelectedIndexes();
   const std::vector<std::string> paths = controller_.DragPathsOf(rows);
   if (paths.empty()) return;

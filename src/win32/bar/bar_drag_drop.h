@@ -1,6 +1,6 @@
 // The bar's drag and drop: the bar window as one drop target for files
-// (KrFileDropTarget1) and the item list as the source of item drags
-// (KrFileDropSource1), bound to the controller's drop and drag rules.
+// (fileDropTarget) and the item list as the source of item drags
+// (itemDragSource), bound to the controller's drop and drag rules.
 #pragma once
 
 #include <windows.h>
@@ -31,13 +31,13 @@ class BarDragDrop {
   // FormClose: the bar stops being a drop target and a drag source.
   void Unbind();
 
-  TKrFileDropTarget& KrFileDropTarget1() { return target_; }
-  TKrFileDropSource& KrFileDropSource1() { return source_; }
+  TKrFileDropTarget& fileDropTarget() { return target_; }
+  TKrFileDropSource& itemDragSource() { return source_; }
 
  private:
-  TDropEffects KrFileDropTarget1DropFiles(const FileList& droppedFiles, const DropRequest& request);
+  TDropEffects DropFilesOnBar(const FileList& droppedFiles, const DropRequest& request);
   void ListViewMouseMove(WPARAM keys, POINT at);
-  void KrFileDropSource1StartDrag();
+  void StartItemDrag();
   // During a drag of the bar's own items: the insertion mark or the folder
   // highlighted where they would go.
   void ShowReorderPlace(Point screen);

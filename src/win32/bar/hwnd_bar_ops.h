@@ -3,11 +3,11 @@
 
 #include <windows.h>
 
-#include "core/platform/bar_window.h"
+#include "core/platform/bar_placement.h"
 
 namespace olb::win {
 
-class HwndBarOps : public BarWindowOps {
+class HwndBarOps : public BarPlacement {
  public:
   explicit HwndBarOps(HWND bar) : bar_(bar) {}
 

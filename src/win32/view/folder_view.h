@@ -52,7 +52,7 @@ class FolderView {
   // Part of the form's WM_PAINT: the strips' bitmaps.
   void PaintStrips(HDC formDc) { strips_.Paint(formDc); }
 
-  TMyListView& list() { return list_; }
+  ItemListView& list() { return list_; }
   ScrollStrips& strips() { return strips_; }
   UpButtonPanel& upButton() { return panel_; }
   FindPanel& findPanel() { return find_; }
@@ -79,7 +79,7 @@ class FolderView {
   Win32Launcher launcher_;
   Win32TimeFormat time_;
   Win32ScreenCursor cursor_;
-  TMyListView list_;
+  ItemListView list_;
   ScrollStrips strips_;
   UpButtonPanel panel_;
   Win32TextCase fold_;

@@ -65,7 +65,7 @@ uint32_t CurrentKeyModifiers() {
   return mods;
 }
 
-TMyListView::TMyListView(HWND form, HINSTANCE instance) : form_(form) {
+ItemListView::ItemListView(HWND form, HINSTANCE instance) : form_(form) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&icc);
   // The system image lists are the shell's: LVS_SHAREIMAGELISTS keeps the
@@ -91,7 +91,7 @@ TMyListView::TMyListView(HWND form, HINSTANCE instance) : form_(form) {
   SetDpi(WindowDpi(form));
 }
 
-void TMyListView::SetDpi(UINT dpi) {
+void ItemListView::SetDpi(UINT dpi) {
   LOGFONTW lf = FormFont();
   lf.lfHeight = ScaleToDpi(lf.lfHeight, dpi);
   GdiObject font(CreateFontIndirectW(&lf));
@@ -100,7 +100,7 @@ void TMyListView::SetDpi(UINT dpi) {
   SendMessageW(hwnd_, LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(ScaleToDpi(kColumnWidth, dpi), 0));
 }
 
-void TMyListView::ApplySystemColors() {
+void ItemListView::ApplySystemColors() {
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   SendMessageW(hwnd_, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(face));
   SendMessageW(hwnd_, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(face));
@@ -108,14 +108,14 @@ void TMyListView::ApplySystemColors() {
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-TMyListView::~TMyListView() {
+ItemListView::~ItemListView() {
   tip_.reset();
   if (!hwnd_) return;
   RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
   DestroyWindow(hwnd_);
 }
 
-void TMyListView::SetupSystemImageLists() {
+void ItemListView::SetupSystemImageLists() {
   SHFILEINFOW info{};
   auto small = reinterpret_cast<HIMAGELIST>(
       SHGetFileInfoW(L"C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
@@ -149,17 +149,17 @@ void TMyListView::SetupSystemImageLists() {
 
 // --- ItemListControl -----------------------------------------------------
 
-void TMyListView::BeginUpdate() {
+void ItemListView::BeginUpdate() {
   if (updateDepth_++ == 0) SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
 }
 
-void TMyListView::EndUpdate() {
+void ItemListView::EndUpdate() {
   if (updateDepth_ == 0 || --updateDepth_ > 0) return;
   SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-void TMyListView::SetItemCount(int32_t count) {
+void ItemListView::SetItemCount(int32_t count) {
   if (tip_) tip_->Reset();
   SendMessageW(hwnd_, LVM_SETITEMCOUNT, static_cast<WPARAM>(std::max(count, 0)), 0);
   ArrangeIcons();
@@ -168,7 +168,7 @@ void TMyListView::SetItemCount(int32_t count) {
 // Wine's list view gives owner-data items their icon positions only when it
 // arranges them, which a new count or style does not do by itself; until
 // then every item reads as (0, 0) and the pitch would measure 0.
-void TMyListView::ArrangeIcons() {
+void ItemListView::ArrangeIcons() {
   const ListViewStyle style = Style();
   if (style == ListViewStyle::LargeIcons || style == ListViewStyle::ExtraLargeIcons ||
       style == ListViewStyle::SmallIcons) {
@@ -176,24 +176,24 @@ void TMyListView::ArrangeIcons() {
   }
 }
 
-int32_t TMyListView::ItemCount() {
+int32_t ItemListView::ItemCount() {
   return static_cast<int32_t>(SendMessageW(hwnd_, LVM_GETITEMCOUNT, 0, 0));
 }
 
-void TMyListView::ClearSelection() {
+void ItemListView::ClearSelection() {
   LVITEMW state{};
   state.stateMask = LVIS_SELECTED;
   SendMessageW(hwnd_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
 }
 
-std::optional<int32_t> TMyListView::SelectedIndex() {
+std::optional<int32_t> ItemListView::SelectedIndex() {
   const auto i = static_cast<int32_t>(
       SendMessageW(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
   if (i < 0) return std::nullopt;
   return i;
 }
 
-std::vector<int32_t> TMyListView::SelectedIndexes() {
+std::vector<int32_t> ItemListView::SelectedIndexes() {
   std::vector<int32_t> rows;
   int32_t i = -1;
   while ((i = static_cast<int32_t>(
@@ -205,7 +205,7 @@ std::vector<int32_t> TMyListView::SelectedIndexes() {
   return rows;
 }
 
-void TMyListView::SetInsertMark(std::optional<int32_t> before) {
+void ItemListView::SetInsertMark(std::optional<int32_t> before) {
   LVINSERTMARK mark{sizeof mark, 0, -1, 0};
   const int32_t count = ItemCount();
   if (before && count > 0) {
@@ -216,17 +216,17 @@ void TMyListView::SetInsertMark(std::optional<int32_t> before) {
   UpdateWindow(hwnd_);
 }
 
-void TMyListView::Repaint() {
+void ItemListView::Repaint() {
   InvalidateRect(hwnd_, nullptr, TRUE);
   if (updateDepth_ == 0) UpdateWindow(hwnd_);
 }
 
-ListViewStyle TMyListView::Style() {
+ListViewStyle ItemListView::Style() {
   const ListViewStyle style = StyleFromBits(static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)));
   return style == ListViewStyle::LargeIcons && extraLarge_ ? ListViewStyle::ExtraLargeIcons : style;
 }
 
-void TMyListView::SetStyle(ListViewStyle style) {
+void ItemListView::SetStyle(ListViewStyle style) {
   // Report and list styles pass through while a folder is filled: the
   // icon size stays for the icon style that follows.
   const bool iconStyle = style != ListViewStyle::Report && style != ListViewStyle::List;
@@ -242,7 +242,7 @@ void TMyListView::SetStyle(ListViewStyle style) {
   if (sizeChanged && before == StyleBitsOf(style)) ArrangeIcons();
 }
 
-void TMyListView::SetStyleBits(DWORD mask, DWORD bits) {
+void ItemListView::SetStyleBits(DWORD mask, DWORD bits) {
   const auto old = static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE));
   const DWORD updated = (old & ~mask) | bits;
   // The control rearranges its items on WM_STYLECHANGED.
@@ -253,52 +253,52 @@ void TMyListView::SetStyleBits(DWORD mask, DWORD bits) {
 
 // --- ListScrollPort ------------------------------------------------------
 
-Point TMyListView::ItemPosition(int32_t index) {
+Point ItemListView::ItemPosition(int32_t index) {
   POINT p{};
   SendMessageW(hwnd_, LVM_GETITEMPOSITION, static_cast<WPARAM>(index),
                reinterpret_cast<LPARAM>(&p));
   return {p.x, p.y};
 }
 
-Rect TMyListView::ViewRect() {
+Rect ItemListView::ViewRect() {
   RECT r{};
   SendMessageW(hwnd_, LVM_GETVIEWRECT, 0, reinterpret_cast<LPARAM>(&r));
   return ToRect(r);
 }
 
-void TMyListView::ScrollBy(int32_t dx, int32_t dy) {
+void ItemListView::ScrollBy(int32_t dx, int32_t dy) {
   SendMessageW(hwnd_, LVM_SCROLL, static_cast<WPARAM>(dx), static_cast<LPARAM>(dy));
 }
 
-void TMyListView::ScrollToTop() {
+void ItemListView::ScrollToTop() {
   SendMessageW(hwnd_, WM_VSCROLL, SB_TOP, 0);
 }
 
-void TMyListView::SetBounds(const Rect& b) {
+void ItemListView::SetBounds(const Rect& b) {
   MoveWindow(hwnd_, b.left, b.top, std::max(b.Width(), 0), std::max(b.Height(), 0), TRUE);
 }
 
-IconArrangement TMyListView::Arrangement() {
+IconArrangement ItemListView::Arrangement() {
   const auto style = static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE));
   return (style & LVS_ALIGNMASK) == LVS_ALIGNLEFT ? IconArrangement::Left : IconArrangement::Top;
 }
 
-void TMyListView::SetArrangement(IconArrangement arrangement) {
+void ItemListView::SetArrangement(IconArrangement arrangement) {
   SetStyleBits(LVS_ALIGNMASK, arrangement == IconArrangement::Left ? LVS_ALIGNLEFT : LVS_ALIGNTOP);
   SetupSystemImageLists();
 }
 
-void TMyListView::SetViewStyle(ListViewStyle style) {
+void ItemListView::SetViewStyle(ListViewStyle style) {
   SetStyle(style);
 }
 
 // --- input -----------------------------------------------------------------
 
-LRESULT CALLBACK TMyListView::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                           DWORD_PTR self) {
+LRESULT CALLBACK ItemListView::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                            DWORD_PTR self) {
   // Exceptions never reach the control's own window procedure.
   try {
-    return reinterpret_cast<TMyListView*>(self)->HandleMessage(msg, wp, lp);
+    return reinterpret_cast<ItemListView*>(self)->HandleMessage(msg, wp, lp);
   } catch (const std::exception& e) {
     ShowException(e);
   } catch (...) {
@@ -308,7 +308,7 @@ LRESULT CALLBACK TMyListView::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARA
   return 0;
 }
 
-LRESULT TMyListView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT ItemListView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_NOTIFY:
       // The control reads its header's notifications; one sent by anyone
@@ -397,17 +397,17 @@ LRESULT TMyListView::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   return DefSubclassProc(hwnd_, msg, wp, lp);
 }
 
-ListCaptions TMyListView::Captions() {
+ListCaptions ItemListView::Captions() {
   return {hwnd_, font_.get(), Style(), &labelCandidate_};
 }
 
-std::wstring TMyListView::CaptionTipText(int32_t item) {
-  const PShellItem* record = model_ ? model_->GetItem(item) : nullptr;
+std::wstring ItemListView::CaptionTipText(int32_t item) {
+  const ShellItem* record = model_ ? model_->GetItem(item) : nullptr;
   if (!record) return {};
   return CutCaptionTipText(Captions(), item, record->ItemName);
 }
 
-void TMyListView::OnMouseDown(UINT msg, WPARAM wp, LPARAM lp) {
+void ItemListView::OnMouseDown(UINT msg, WPARAM wp, LPARAM lp) {
   // The control handles the press first: it selects the item under the
   // pointer, or clears the selection on an empty spot.
   DefSubclassProc(hwnd_, msg, wp, lp);

@@ -1,4 +1,4 @@
-// TMyListView: the bar's item list, an owner-data list view child window
+// ItemListView: the bar's item list, an owner-data list view child window
 // without border, scroll bars or column headers, drawing from the system
 // image lists. It answers the control's data, hint, find and custom-draw
 // requests from the folder model and reports the user's input through
@@ -58,12 +58,12 @@ int WheelDeltaAlongBar(UINT msg, WPARAM wp);
 // The modifier keys held now, as ListKeyActionFor compares them.
 uint32_t CurrentKeyModifiers();
 
-class TMyListView : public ItemListControl, public ListScrollPort {
+class ItemListView : public ItemListControl, public ListScrollPort {
  public:
-  TMyListView(HWND form, HINSTANCE instance);
-  ~TMyListView() override;
-  TMyListView(const TMyListView&) = delete;
-  TMyListView& operator=(const TMyListView&) = delete;
+  ItemListView(HWND form, HINSTANCE instance);
+  ~ItemListView() override;
+  ItemListView(const ItemListView&) = delete;
+  ItemListView& operator=(const ItemListView&) = delete;
 
   HWND hwnd() const { return hwnd_; }
   // The model whose records the control shows; null shows nothing.

@@ -1,4 +1,4 @@
-// TMyListView's answers to the control's requests: display data, cache
+// ItemListView's answers to the control's requests: display data, cache
 // hints, incremental and nearest-item find and custom draw, from the folder
 // model and the items' positions.
 #include <cstring>
@@ -38,7 +38,7 @@ COLORREF ColorOf(ItemColor color, COLORREF listFont) {
 
 // --- requests from the control ---------------------------------------------
 
-bool TMyListView::OnNotify(NMHDR& header, LRESULT& result) {
+bool ItemListView::OnNotify(NMHDR& header, LRESULT& result) {
   if (tip_ && tip_->OnNotify(header, result)) return true;
   if (header.hwndFrom != hwnd_) return false;
   result = 0;
@@ -85,7 +85,7 @@ bool TMyListView::OnNotify(NMHDR& header, LRESULT& result) {
   }
 }
 
-LRESULT TMyListView::OnGetDispInfo(LVITEMW& item, bool wide) {
+LRESULT ItemListView::OnGetDispInfo(LVITEMW& item, bool wide) {
   if (!model_) return 0;
   const bool report = Style() == ListViewStyle::Report;
   const std::optional<ItemDisplay> shown = ListViewData(*model_, item.iItem, report);
@@ -113,7 +113,7 @@ LRESULT TMyListView::OnGetDispInfo(LVITEMW& item, bool wide) {
   return 0;
 }
 
-LRESULT TMyListView::OnFindItem(const NMLVFINDITEMW& find, bool wide) {
+LRESULT ItemListView::OnFindItem(const NMLVFINDITEMW& find, bool wide) {
   if (!model_) return -1;
   // The arrow keys of the icon views: the item the key moves to, from where
   // the items stand.
@@ -135,7 +135,7 @@ LRESULT TMyListView::OnFindItem(const NMLVFINDITEMW& find, bool wide) {
   return found ? *found : -1;
 }
 
-LRESULT TMyListView::OnCustomDraw(NMLVCUSTOMDRAW& draw) {
+LRESULT ItemListView::OnCustomDraw(NMLVCUSTOMDRAW& draw) {
   switch (draw.nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
       return CDRF_NOTIFYITEMDRAW;
@@ -160,7 +160,7 @@ LRESULT TMyListView::OnCustomDraw(NMLVCUSTOMDRAW& draw) {
   }
 }
 
-void TMyListView::SetDropHighlight(std::optional<int32_t> row) {
+void ItemListView::SetDropHighlight(std::optional<int32_t> row) {
   if (row == dropRow_) return;
   const std::optional<int32_t> old = dropRow_;
   dropRow_ = row;

@@ -1,6 +1,6 @@
 // The two scroll strips (Image1 forward, Image2 back): painted regions of the
 // bar form, each drawn through its own off-screen 24-bit bitmap, with the
-// repeat timers TimerBottom and TimerUp running on the form's window.
+// repeat timers ForwardRepeat and BackRepeat running on the form's window.
 #pragma once
 
 #include <windows.h>

@@ -30,17 +30,17 @@ RECT CentredRect(SIZE client, UINT dpi) {
 
 }  // namespace
 
-TForm6::TForm6(HINSTANCE instance, HWND owner) {
-  RegisterFormClass(instance, WndProc, kForm6ClassName);
+SetupWindow::SetupWindow(HINSTANCE instance, HWND owner) {
+  RegisterFormClass(instance, WndProc, kSetupWindowClassName);
   const RECT r = CentredRect({kSetupClientWidth, kSetupClientHeight}, kDesignDpi);
-  CreateWindowExW(kExStyle, kForm6ClassName, L"", kStyle, r.left, r.top, r.right - r.left,
+  CreateWindowExW(kExStyle, kSetupWindowClassName, L"", kStyle, r.left, r.top, r.right - r.left,
                   r.bottom - r.top, owner, nullptr, instance, this);
   if (!hwnd_) throw std::runtime_error("Cannot create the settings window");
   CreateSetupWindowControls(hwnd_, instance, controls_);
   FitToDpi();
 }
 
-void TForm6::FitToDpi() {
+void SetupWindow::FitToDpi() {
   const UINT dpi = WindowDpi(hwnd_);
   if (dpi != controls_.dpi) ApplySetupWindowDpi(controls_, dpi, static_cast<int>(page_));
   const RECT r = CentredRect(SetupClientSize(controls_), controls_.dpi);
@@ -48,11 +48,11 @@ void TForm6::FitToDpi() {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-TForm6::~TForm6() {
+SetupWindow::~SetupWindow() {
   if (hwnd_) DestroyWindow(hwnd_);
 }
 
-void TForm6::SelectPage(WizardPage page) {
+void SetupWindow::SelectPage(WizardPage page) {
   for (HWND p : controls_.panels) ShowWindow(p, SW_HIDE);
   MovePanelToFront(controls_, static_cast<int>(page));
   ShowWindow(panel(page), SW_SHOW);
@@ -62,12 +62,12 @@ void TForm6::SelectPage(WizardPage page) {
   SetWindowTextW(controls_.okButton, Widen(look.okCaption).c_str());
 }
 
-bool TForm6::ShowPage(WizardPage page) {
+bool SetupWindow::ShowPage(WizardPage page) {
   SelectPage(page);
   return ShowModal() == ModalResult::Ok;
 }
 
-void TForm6::ShowAboutPage() {
+void SetupWindow::ShowAboutPage() {
   // Whatever the design says, the version line is written when shown.
   SetDlgItemTextW(panel(WizardPage::About), static_cast<int>(SetupControlId::Label10),
                   Widen(AboutVersionCaption()).c_str());
@@ -76,7 +76,7 @@ void TForm6::ShowAboutPage() {
   ShowModal();
 }
 
-TForm6::ModalResult TForm6::ShowModal() {
+SetupWindow::ModalResult SetupWindow::ShowModal() {
   if (modal_) throw std::logic_error("The settings window is already open");
   modal_ = true;
   struct Modal {
@@ -96,7 +96,7 @@ TForm6::ModalResult TForm6::ShowModal() {
   return modalResult_;
 }
 
-void TForm6::PresetChoices(const WizardChoices& c) {
+void SetupWindow::PresetChoices(const WizardChoices& c) {
   const auto set = [this](int n, bool on) {
     SendMessageW(CheckBox(controls_, n), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
   };
@@ -106,7 +106,7 @@ void TForm6::PresetChoices(const WizardChoices& c) {
   set(8, c.alwaysOnTop);
 }
 
-WizardChoices TForm6::Choices() const {
+WizardChoices SetupWindow::Choices() const {
   const auto checked = [this](int n) {
     return SendMessageW(CheckBox(controls_, n), BM_GETCHECK, 0, 0) == BST_CHECKED;
   };
@@ -119,18 +119,18 @@ WizardChoices TForm6::Choices() const {
   return c;
 }
 
-void TForm6::ReportError(std::string_view message) {
+void SetupWindow::ReportError(std::string_view message) {
   ShowException(std::runtime_error(std::string(message)));
 }
 
-void TForm6::OpenSupportMail() {
+void SetupWindow::OpenSupportMail() {
   // The mail program opens in its normal window; the result is not
   // examined: the shell reports what it cannot open.
   ShellExecuteW(GetWindow(hwnd_, GW_OWNER), nullptr, Widen(SupportMailLink()).c_str(), L"", L"",
                 SW_SHOWNORMAL);
 }
 
-void TForm6::Command(int id, int code) {
+void SetupWindow::Command(int id, int code) {
   if (id == IDOK && code == BN_CLICKED) {
     modalResult_ = ModalResult::Ok;
   } else if (id == IDCANCEL && code == BN_CLICKED) {
@@ -140,7 +140,7 @@ void TForm6::Command(int id, int code) {
   }
 }
 
-LRESULT TForm6::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT SetupWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_COMMAND:
       Command(LOWORD(wp), HIWORD(wp));

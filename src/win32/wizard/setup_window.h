@@ -1,4 +1,4 @@
-// Form6: the small modal window that is the first-start wizard (three
+// SetupWindow: the small modal window that is the first-start wizard (three
 // pages) and, later, the About window. It lives, hidden, from start-up to
 // the end of the program and shows one page at a time.
 #pragma once
@@ -13,14 +13,14 @@
 
 namespace olb::win {
 
-inline constexpr wchar_t kForm6ClassName[] = L"TForm6";
+inline constexpr wchar_t kSetupWindowClassName[] = L"TForm6";
 
-class TForm6 : public BaseWindow<TForm6>, public WizardWindow {
+class SetupWindow : public BaseWindow<SetupWindow>, public WizardWindow {
  public:
   // `owner` is the application window, which owns the page windows and the
   // links' browser requests.
-  TForm6(HINSTANCE instance, HWND owner);
-  ~TForm6() override;
+  SetupWindow(HINSTANCE instance, HWND owner);
+  ~SetupWindow() override;
 
   // WizardWindow: each page is its own modal showing of this window.
   bool ShowPage(WizardPage page) override;

@@ -17,9 +17,9 @@ enum class Placement {
   Frame,  // a slide frame: also recompute the frame and repaint at once
 };
 
-class BarWindowOps {
+class BarPlacement {
  public:
-  virtual ~BarWindowOps() = default;
+  virtual ~BarPlacement() = default;
 
   // The window's outer rectangle in screen pixels.
   virtual Rect WindowRect() = 0;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/platform/bar_ui.h"
+#include "core/platform/docking_host.h"
 
 namespace olb::sim {
 
@@ -13,7 +13,7 @@ struct ShownMessage {
   std::string caption;
 };
 
-class RecordingBarUi : public BarUi {
+class RecordingDockingHost : public DockingHost {
  public:
   void LayoutBar() override { ++layouts; }
   void ScrollListToTop() override { ++scrollsToTop; }

@@ -6,9 +6,9 @@
 
 namespace olb {
 
-class BarUi {
+class DockingHost {
  public:
-  virtual ~BarUi() = default;
+  virtual ~DockingHost() = default;
 
   // Places the bar's parts for the current edge.
   virtual void LayoutBar() = 0;
