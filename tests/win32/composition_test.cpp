@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <iterator>
 #include <string>
 
 #include "bar_fixture.h"
@@ -43,8 +44,9 @@ TEST(ViewsMenu, HasEveryEntryInOrderWithItsCaption) {
                                L"About",
                                nullptr,
                                L"Exit"};
-  ASSERT_EQ(GetMenuItemCount(menu.get()), 19);
-  for (int i = 0; i < 19; ++i) {
+  const int count = static_cast<int>(std::size(expected));
+  ASSERT_EQ(GetMenuItemCount(menu.get()), count);
+  for (int i = 0; i < count; ++i) {
     const UINT state = GetMenuState(menu.get(), static_cast<UINT>(i), MF_BYPOSITION);
     if (expected[i]) {
       EXPECT_EQ(MenuText(menu.get(), i), expected[i]);
