@@ -148,7 +148,7 @@ check "the upgrade started the bar again" probe wait TOVB_Form1 15000
 read -r x y _ _ <<<"$(probe itemrect TOVB_Form1 0 | tr , ' ')"
 xdotool mousemove $((x + 5)) $((y + 5)) click 1
 # Below the item's own shell submenu, which heads the menu opened on an item.
-open_menu $((x + 5)) $((y + 5)) && menu_pick_down 9
+open_menu $((x + 5)) $((y + 5)) && menu_pick Delete1 item
 check "Delete asks to confirm" delete_question_up
 check "an upgrade during the question fails" exits_with 3 run_setup "$SETUP"
 check "and keeps the program of the installed build" \
@@ -174,7 +174,7 @@ check "the shortcuts are all there" test -d "$root/Games" -a -f "$root/note.txt"
 reg_set_options "$(record 1 0 0)"
 # Its About window is up: it gives way to the removal's close request.
 IFS=, read -r left top _ bottom <<<"$(info_of rect)"
-open_menu $((left + 8)) $(((top + bottom) / 2)) && menu_pick_down 13
+open_menu $((left + 8)) $(((top + bottom) / 2)) && menu_pick About1
 check "the bar's About window is open" probe wait TForm6 5000
 timeout -k 5 60 wine "$inst_dir/Uninstall.exe" /S </dev/null >>"$OUT/setup.log" 2>&1
 removed() { [ ! -e "$inst_dir" ] && key_absent "$uninst_key"; }
