@@ -41,4 +41,22 @@ bool WriteOptions(Registry& registry, const BarOptions& live) {
   return registry.Write(RegistryRoot::CurrentUser, kOptionsKey, kOptionsValueName, value);
 }
 
+std::optional<uint32_t> ReadOptionNumber(Registry& registry, std::string_view name) {
+  const std::optional<RegistryValue> stored =
+      registry.Read(RegistryRoot::CurrentUser, kOptionsKey, name);
+  if (!stored || stored->type != static_cast<uint32_t>(RegistryType::Dword) ||
+      stored->data.size() != 4) {
+    return std::nullopt;
+  }
+  const std::vector<uint8_t>& d = stored->data;
+  return d[0] | d[1] << 8 | d[2] << 16 | static_cast<uint32_t>(d[3]) << 24;
+}
+
+bool WriteOptionNumber(Registry& registry, std::string_view name, uint32_t n) {
+  const RegistryValue value{static_cast<uint32_t>(RegistryType::Dword),
+                            {static_cast<uint8_t>(n), static_cast<uint8_t>(n >> 8),
+                             static_cast<uint8_t>(n >> 16), static_cast<uint8_t>(n >> 24)}};
+  return registry.Write(RegistryRoot::CurrentUser, kOptionsKey, name, value);
+}
+
 }  // namespace olb

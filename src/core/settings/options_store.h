@@ -1,6 +1,7 @@
 // Reading and writing the settings record through the registry port.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -30,5 +31,11 @@ LoadedOptions ReadOptions(Registry& registry, const BarOptions& live, const Rect
 // Returns false when nothing could be written; a record whose edge is not
 // storable (unregistered) is never written.
 bool WriteOptions(Registry& registry, const BarOptions& live);
+
+// A 4-byte number stored as its own value `name` beside the record; nullopt
+// when it is missing or of another type or length.
+std::optional<uint32_t> ReadOptionNumber(Registry& registry, std::string_view name);
+// Writes it; false when it could not be written.
+bool WriteOptionNumber(Registry& registry, std::string_view name, uint32_t n);
 
 }  // namespace olb

@@ -7,15 +7,7 @@
 namespace olb {
 
 ViewMode ReadViewMode(Registry& registry) {
-  const std::optional<RegistryValue> stored =
-      registry.Read(RegistryRoot::CurrentUser, kOptionsKey, kViewValueName);
-  if (!stored || stored->type != static_cast<uint32_t>(RegistryType::Dword) ||
-      stored->data.size() != 4) {
-    return ViewMode::LargeIcons;
-  }
-  const std::vector<uint8_t>& d = stored->data;
-  const uint32_t n = d[0] | d[1] << 8 | d[2] << 16 | static_cast<uint32_t>(d[3]) << 24;
-  switch (n) {
+  switch (ReadOptionNumber(registry, kViewValueName).value_or(0)) {
     case 1:
       return ViewMode::SmallIcons;
     case 2:
@@ -26,7 +18,7 @@ ViewMode ReadViewMode(Registry& registry) {
 }
 
 bool WriteViewMode(Registry& registry, ViewMode mode) {
-  uint8_t n = 0;
+  uint32_t n = 0;
   switch (mode) {
     case ViewMode::LargeIcons:
       n = 0;
@@ -38,8 +30,7 @@ bool WriteViewMode(Registry& registry, ViewMode mode) {
       n = 2;
       break;
   }
-  const RegistryValue value{static_cast<uint32_t>(RegistryType::Dword), {n, 0, 0, 0}};
-  return registry.Write(RegistryRoot::CurrentUser, kOptionsKey, kViewValueName, value);
+  return WriteOptionNumber(registry, kViewValueName, n);
 }
 
 }  // namespace olb
