@@ -5,8 +5,15 @@
 // simulated shell's own loop (parse, bind, enumerate, sort by its comparison,
 // no names), which prices the namespace the model runs on. Then the detail
 // fills that scrolling to the end of that list costs.
-//   folder_open_bench [files] [runs]   prints per run "pair <floor ms> <open ms>"
-//                                      and "shellpair <shell loop ms> <open ms>"
+// Then the user's order: the same open with a stored order of every item
+// (the shell's order reversed, read from the registry through the order
+// store), against the open without one; and one item moved to the top (the
+// names taken, the move, the store written, the folder read again in it),
+// against the open.
+//   folder_open_bench [files] [runs]   prints per run "pair <floor ms> <open ms>",
+//                                      "shellpair <shell loop ms> <open ms>",
+//                                      "orderpair <open ms> <open in stored order ms>"
+//                                      and "movepair <open ms> <move and store ms>"
 // (milliseconds of processor time)
 #include <algorithm>
 #include <ctime>
@@ -19,8 +26,11 @@
 
 #include "core/folder/folder_model.h"
 #include "core/folder/list_answers.h"
+#include "core/folder/item_order.h"
 #include "core/paths/path_text.h"
+#include "core/settings/order_store.h"
 #include "sim/linux/fs_namespace.h"
+#include "sim/memory_registry.h"
 #include "sim/tracking_allocator.h"
 #include "sim/view_doubles.h"
 
@@ -93,9 +103,83 @@ struct Model {
   olb::sim::Cursor cursor;
   olb::sim::FixedZoneTimeFormat time;
   olb::FolderPaths paths;
-  olb::FolderModel model{{shell, allocator, list, cursor, time}, paths};
-  Model() { model.InitFolderView(); }
+  olb::FolderModel model;
+  // With a registry, folders below `root` show in the order stored there,
+  // as the bar asks for it.
+  explicit Model(olb::Registry* registry = nullptr, const std::string& root = {})
+      : model{{shell, allocator, list, cursor, time, nullptr, StoredOrder(registry, root)}, paths} {
+    paths.RootPath = root;
+    model.InitFolderView();
+  }
+  static std::function<std::vector<std::string>(const std::string&)> StoredOrder(
+      olb::Registry* registry, std::string root) {
+    if (!registry) return nullptr;
+    return [registry, root](const std::string& folderPath) -> std::vector<std::string> {
+      const std::optional<std::string> relative = olb::RelativeFolderPath(folderPath, root);
+      return relative ? olb::ReadItemOrder(*registry, *relative) : std::vector<std::string>{};
+    };
+  }
+  // The shell's order up to the first page's captions and details.
+  void Open(const std::string& path) {
+    model.OpenFolderByPath(path);
+    ShowFirstPage();
+  }
+  void ShowFirstPage() {
+    const int last = std::min(kFirstPage, model.ItemCount()) - 1;
+    olb::CacheHint(model, 0, last);
+    for (int i = 0; i <= last; ++i) olb::ListViewData(model, i, false);
+  }
 };
+
+// The stored order's figures, interleaved with opens in the shell's order.
+bool StoredOrderRuns(const std::string& windowsPath, int files, int runs) {
+  const std::string root = windowsPath.substr(0, windowsPath.rfind('\\') + 1);
+  const std::string relative = windowsPath.substr(root.size());
+  std::vector<std::string> reversed;
+  {
+    Model names;
+    names.model.OpenFolderByPath(windowsPath);
+    reversed = names.model.FileNames();
+  }
+  std::reverse(reversed.begin(), reversed.end());
+  for (int run = 0; run < runs; ++run) {
+    olb::sim::MemoryRegistry registry;
+    if (!olb::WriteItemOrder(registry, relative, reversed)) {
+      std::fprintf(stderr, "the order of %d names was not stored\n", files);
+      return false;
+    }
+    Model plain, ordered{&registry, root};
+    auto start = Clock::now();
+    plain.Open(windowsPath);
+    const double open = MsSince(start);
+    start = Clock::now();
+    ordered.Open(windowsPath);
+    const double inOrder = MsSince(start);
+    std::printf("orderpair %.3f %.3f\n", open, inOrder);
+    if (ordered.model.FileNames().front() != reversed.front()) {
+      std::fprintf(stderr, "the stored order was not applied\n");
+      return false;
+    }
+
+    // One item, the last, moved to the top as the bar does it: the names
+    // shown, the move, the write, the folder read again in its new order.
+    start = Clock::now();
+    const olb::MovedNames moved =
+        olb::MoveNames(ordered.model.FileNames(), {ordered.model.ItemCount() - 1}, 0);
+    if (moved.count != 1 || !olb::WriteItemOrder(registry, relative, moved.names)) {
+      std::fprintf(stderr, "the move was not stored\n");
+      return false;
+    }
+    ordered.Open(windowsPath);
+    const double move = MsSince(start);
+    std::printf("movepair %.3f %.3f\n", open, move);
+    if (ordered.model.FileNames().front() != reversed.back()) {
+      std::fprintf(stderr, "the moved item is not at the top\n");
+      return false;
+    }
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -126,10 +210,7 @@ int main(int argc, char** argv) {
 
     Model m;
     start = Clock::now();
-    m.model.OpenFolderByPath(windowsPath);
-    const int last = std::min(kFirstPage, m.model.ItemCount()) - 1;
-    olb::CacheHint(m.model, 0, last);
-    for (int i = 0; i <= last; ++i) olb::ListViewData(m.model, i, false);
+    m.Open(windowsPath);
     open.push_back(MsSince(start));
     std::printf("pair %.3f %.3f\n", floor.back(), open.back());
     std::printf("shellpair %.3f %.3f\n", shellFloor.back(), open.back());
@@ -138,6 +219,7 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
+  if (!StoredOrderRuns(windowsPath, files, runs)) return 1;
   const double f = Median(floor), sf = Median(shellFloor), o = Median(open);
   std::printf("folder of %d files (%zu listed by the floor), median of %d runs\n", files, listed,
               runs);
