@@ -4,7 +4,9 @@
 # a second press give the keyboard back. The Settings window opens from the
 # menu with every label whole, and says so when another program holds the
 # hotkey. A screen reader's calls (AccessibleObjectFromWindow) name the
-# title strip, the Up button and the scroll strips of a category.
+# title strip, the Up button and the scroll strips of a category, and its
+# event hook hears the title's new name, a strip's new state and the focus
+# going to the find field.
 set -u
 EXE=$1 PROBE=$2 OUT=$3
 . "$(dirname "$0")/lib.sh"
@@ -20,7 +22,8 @@ rm -rf "$root"
 mkdir -p "$root"
 for n in Alpha Beta Gamma; do echo "$n" >"$root/$n.txt"; done
 mkdir "$root/Games"
-for n in Chess Go Poker; do echo "$n" >"$root/Games/$n.txt"; done
+# More than the bar shows: its forward strip has an arrow in the category.
+for n in Chess Go Poker Rummy{1..12}; do echo "$n" >"$root/Games/$n.txt"; done
 xdotool mousemove 600 300
 reg_set_options "$(record 0 1 0)"
 check "an auto-hidden left bar starts" start_bar
@@ -38,6 +41,7 @@ check "another program has the keyboard" wait_until 5000 other_has_keyboard
 xdotool key ctrl+alt+space
 check "the hotkey slides the bar out" rect_becomes "$shown"
 check "and gives its list the keyboard" wait_until 3000 bar_has_keyboard
+check "whose focus is drawn" view_is list_focus_drawn 1
 screenshot hotkey-forward
 sleep 1
 check "it stays out while it has the keyboard" test "$(info_of rect)" = "$shown"
@@ -70,7 +74,13 @@ xdotool key Escape
 check "Esc closes it" probe gone TSettingsForm 5000
 check "the list has the keyboard back" wait_until 3000 bar_has_keyboard
 
-# The category Games (folders come first), opened with the keyboard.
+# The category Games (folders come first), opened with the keyboard, while
+# a screen reader's hook records the accessibility events.
+events="$OUT/hotkey-events.txt"
+rm -f "$events"
+timeout -k 2 60 wine "$PROBE" winevents TOVB_Form1 "Z:${events//\//\\}" 20000 </dev/null >/dev/null 2>&1 &
+listener=$!
+wait_until 5000 grep -qs hooked "$events"
 xdotool key Home Return
 title_is_games() { probe accnames TOVB_Form1 | grep -qx "Ovel Launch Bar — Games|title bar"; }
 check "the title strip is named for the folder shown" wait_until 3000 title_is_games
@@ -85,6 +95,18 @@ check "the strips are named" \
 # own accessibility gives on Windows are its item texts, read here.
 check "the first three items are named" \
   test "$(probe captions TOVB_Form1 | head -n 3 | tr '\n' ,)" = "Chess.txt,Go.txt,Poker.txt,"
+# Typing what no item starts with opens the find field.
+xdotool type --delay 80 "oker"
+wait_until 3000 view_is find_focused 1
+# The title strip's new name, the forward strip's new state, then the
+# keyboard in the find field.
+told() {
+  grep -q "^name TOVB_Form1 -4 1$" "$events" && grep -q "^state TOVB_Form1 -4 4$" "$events" &&
+    grep -q "^focus Edit -4 0" "$events"
+}
+check "readers hear of the title's name, the strip's state and the field's focus" wait_until 3000 told
+sed 's/^/     /' "$events"
+xdotool key Escape
 stop_bar
 kill "$holder" 2>/dev/null
 wait "$holder" 2>/dev/null

@@ -1,6 +1,7 @@
 #include "win32/view/scroll_strips.h"
 
 #include "core/bar/ids.h"
+#include "core/layout/accessible_parts.h"
 #include "core/layout/arrow.h"
 #include "win32/base/high_contrast.h"
 
@@ -42,9 +43,16 @@ HBITMAP ScrollStrips::BitmapFor(StripId s) {
 }
 
 void ScrollStrips::ShowStrip(StripId s, StripLook look, const Triangle& arrow) {
+  // A strip with an arrow is available, a blank one is not: readers hear of
+  // the change.
+  const bool wasAvailable = strip_[Index(s)].look != StripLook::Blank;
+  strip_[Index(s)].look = look;
+  if (wasAvailable != (look != StripLook::Blank)) {
+    NotifyWinEvent(EVENT_OBJECT_STATECHANGE, form_, OBJID_CLIENT,
+                   s == StripId::Back ? kBackStripChild : kForwardStripChild);
+  }
   HBITMAP bitmap = BitmapFor(s);
   if (!bitmap) return;
-  strip_[Index(s)].look = look;
   const Size size = strip_[Index(s)].size;
   {
     WindowDc screen(nullptr);
