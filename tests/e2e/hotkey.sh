@@ -112,12 +112,31 @@ kill "$holder" 2>/dev/null
 wait "$holder" 2>/dev/null
 
 # Another program holds the hotkey: the bar runs without and says so in
-# its Settings window.
+# its Settings window. The system's face colour is changed first: the
+# strips and the list are painted in it. (A bar already running never sees
+# the change under Wine 8, whose processes keep the colours they read
+# first; nor does Wine report High Contrast on: the colours the bar picks
+# in it are proven natively.)
 timeout -k 2 60 wine "$PROBE" takehotkey 30000 </dev/null >/dev/null 2>&1 &
 taker=$!
 sleep 1
+old_face=$(probe syscolor 15 ff00ff)
+trap 'stop_bar >/dev/null 2>&1; probe syscolor 15 "$old_face" >/dev/null; finish' EXIT
 reg_set_options "$(record 0 0 0)"
 check "the bar starts while the hotkey is taken" start_bar
+pixel_at() {  # x y: the screen's colour there as RRGGBB
+  screenshot colours
+  convert "$OUT/colours.png" -format '%[hex:p{'"$1,$2"'}]' info: 2>/dev/null | cut -c1-6 | tr A-F a-f
+}
+face_shows() {  # RRGGBB: the blank forward strip (at the bar's foot) and the list's corner
+  local l t r b bottom
+  IFS=, read -r l t r b <<<"$(view_of list_rect)"
+  bottom=$(info_of rect | cut -d, -f4)
+  [ "$(pixel_at $(((l + r) / 2)) $((bottom - 12)))" = "$1" ] &&
+    [ "$(pixel_at $((r - 3)) $((b - 3)))" = "$1" ]
+}
+check "its strips and list are painted in the system's face colour" wait_until 3000 face_shows ff00ff
+probe syscolor 15 "$old_face" >/dev/null
 check "the menu opens" open_menu $(title_point 300)
 menu_pick Settings1
 check "Settings says the hotkey is held by another program" \

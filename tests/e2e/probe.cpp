@@ -17,6 +17,13 @@
 //                                 the process of the window of CLASS raises,
 //                                 one "event class object child" line each,
 //                                 written to FILE as they come
+//   olb_probe syscolor INDEX RRGGBB
+//                                 sets the system colour INDEX (COLOR_*)
+//                                 and tells every window; prints the
+//                                 colour it had
+//   olb_probe contrast on|off     asks for High Contrast on or off and tells
+//                                 every window; prints 1 when the system
+//                                 then reports it on
 //   olb_probe takehotkey MS       holds the hotkey Ctrl+Alt+Space for MS ms,
 //                                 as another program may (exit 1 when it is
 //                                 held already)
@@ -726,6 +733,38 @@ int WinEvents(HWND bar, const wchar_t* file, int ms) {
   return 0;
 }
 
+int SetSysColor(int index, const wchar_t* hex) {
+  const unsigned long rgb = std::wcstoul(hex, nullptr, 16);
+  std::wprintf(L"%06lx\n", [&] {
+    const COLORREF c = GetSysColor(index);
+    return (GetRValue(c) << 16ul) | (GetGValue(c) << 8ul) | GetBValue(c);
+  }());
+  const COLORREF value = RGB((rgb >> 16) & 0xff, (rgb >> 8) & 0xff, rgb & 0xff);
+  if (!SetSysColors(1, &index, &value)) return 1;
+  // Windows tells every top-level window; Wine 8 tells only the caller's.
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(HWND_BROADCAST, WM_SYSCOLORCHANGE, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+  return 0;
+}
+
+int Contrast(bool on) {
+  HIGHCONTRASTW hc{};
+  hc.cbSize = sizeof hc;
+  SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof hc, &hc, 0);
+  hc.dwFlags = on ? (hc.dwFlags | HCF_HIGHCONTRASTON) : (hc.dwFlags & ~HCF_HIGHCONTRASTON);
+  const BOOL set = SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof hc, &hc,
+                                         SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+  // Told once more, in case the system kept the flag without telling.
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0, SMTO_ABORTIFHUNG,
+                      5000, &ignored);
+  HIGHCONTRASTW now{};
+  now.cbSize = sizeof now;
+  SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof now, &now, 0);
+  std::wprintf(L"%d\n", (now.dwFlags & HCF_HIGHCONTRASTON) ? 1 : 0);
+  return set ? 0 : 1;
+}
+
 int TakeHotkey(int ms) {
   if (!RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, VK_SPACE)) return 1;
   Sleep(static_cast<DWORD>(ms));
@@ -962,6 +1001,10 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (argc == 2 && std::wstring(argv[1]) == L"menu") return Menu();
+  if (argc == 4 && std::wstring(argv[1]) == L"syscolor")
+    return SetSysColor(_wtoi(argv[2]), argv[3]);
+  if (argc == 3 && std::wstring(argv[1]) == L"contrast")
+    return Contrast(std::wstring(argv[2]) == L"on");
   if (argc == 2 && std::wstring(argv[1]) == L"clipfiles") return ClipboardFiles();
   if ((argc == 3 || argc == 4) && std::wstring(argv[1]) == L"menupos")
     return MenuPosition(argv[2], argc == 4 && std::wstring(argv[3]) == L"item");
