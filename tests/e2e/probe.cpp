@@ -242,6 +242,7 @@ int View(HWND bar) {
   std::wprintf(L"find_count=%d\n",
                found ? static_cast<int>(SendMessageW(found, LB_GETCOUNT, 0, 0)) : -1);
   if (find) PrintRect(L"find_rect", find);
+  if (found) PrintRect(L"found_rect", found);
   return 0;
 }
 
