@@ -8,7 +8,7 @@ set -u
 EXE=$1 PROBE=$2 OUT=$3
 MARKER=$(dirname "$PROBE")/olb_launch_marker.exe
 . "$(dirname "$0")/lib.sh"
-trap 'stop_bar >/dev/null 2>&1; rm -rf "$tools"; finish' EXIT
+trap 'rm -rf "$tools"; finish' EXIT
 
 reg_clear
 root=$(root_folder_unix)

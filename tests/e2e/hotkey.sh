@@ -6,36 +6,28 @@
 # hotkey. A screen reader's calls (AccessibleObjectFromWindow) name the
 # title strip, the Up button and the scroll strips of a category, and its
 # event hook hears the title's new name, a strip's new state and the focus
-# going to the find field.
+# going to the find field. A bar started after the system's face colour
+# changed paints its strips and list in it.
 set -u
 EXE=$1 PROBE=$2 OUT=$3
 . "$(dirname "$0")/lib.sh"
-trap 'stop_bar >/dev/null 2>&1; finish' EXIT
+trap finish EXIT
 
-hidden="-98,0,2,768"
-shown="0,0,100,768"
+hidden=$left_hidden shown=$left_shown
 edge=left
 
 reg_clear
-root=$(root_folder_unix)
-rm -rf "$root"
-mkdir -p "$root"
+root=$(fresh_root)
 for n in Alpha Beta Gamma; do echo "$n" >"$root/$n.txt"; done
 mkdir "$root/Games"
 # More than the bar shows: its forward strip has an arrow in the category.
 for n in Chess Go Poker Rummy{1..12}; do echo "$n" >"$root/Games/$n.txt"; done
-xdotool mousemove 600 300
-reg_set_options "$(record 0 1 0)"
-check "an auto-hidden left bar starts" start_bar
-check "it waits hidden" rect_becomes "$hidden"
+check "an auto-hidden left bar starts and waits hidden" start_hidden_left_bar
 
-other_has_keyboard() { [ "$(probe info Static | sed -n 's/^foreground=//p')" = 1 ]; }
 bar_has_keyboard() { info_is foreground 1 && view_is list_focused 1; }
 probe_text_has() { probe text "$1" "$2" | grep -qF "$3"; }
 
-timeout -k 2 60 wine "$PROBE" hold 40000 </dev/null >/dev/null 2>&1 &
-holder=$!
-probe wait Static 5000 >/dev/null
+hold_keyboard 40000
 check "another program has the keyboard" wait_until 5000 other_has_keyboard
 
 xdotool key ctrl+alt+space
@@ -108,8 +100,7 @@ check "readers hear of the title's name, the strip's state and the field's focus
 sed 's/^/     /' "$events"
 xdotool key Escape
 stop_bar
-kill "$holder" 2>/dev/null
-wait "$holder" 2>/dev/null
+release_keyboard
 
 # Another program holds the hotkey: the bar runs without and says so in
 # its Settings window. The system's face colour is changed first: the
@@ -121,9 +112,8 @@ timeout -k 2 60 wine "$PROBE" takehotkey 30000 </dev/null >/dev/null 2>&1 &
 taker=$!
 sleep 1
 old_face=$(probe syscolor 15 ff00ff)
-trap 'stop_bar >/dev/null 2>&1; probe syscolor 15 "$old_face" >/dev/null; finish' EXIT
-reg_set_options "$(record 0 0 0)"
-check "the bar starts while the hotkey is taken" start_bar
+trap 'probe syscolor 15 "$old_face" >/dev/null; finish' EXIT
+check "the bar starts while the hotkey is taken" start_stored_bar 0 0 0
 pixel_at() {  # x y: the screen's colour there as RRGGBB
   screenshot colours
   convert "$OUT/colours.png" -format '%[hex:p{'"$1,$2"'}]' info: 2>/dev/null | cut -c1-6 | tr A-F a-f
