@@ -3,6 +3,8 @@
 #include <string>
 
 #include "core/layout/accessible_parts.h"
+#include "core/layout/arrow.h"
+#include "core/layout/part_colors.h"
 #include "core/layout/title.h"
 #include "sim/linux/unicode_text_case.h"
 
@@ -130,6 +132,30 @@ TEST(TitlePlacement, HorizontalHeightIsOnePointTwoTimesTruncated) {
   EXPECT_EQ(PlaceTitle(Edge::Top, {100, 20}, 10).font.height, 12);
   EXPECT_EQ(PlaceTitle(Edge::Top, {100, 20}, 9).font.height, 10);
   EXPECT_EQ(PlaceTitle(Edge::Left, {20, 100}, 9).font.height, 9);
+}
+
+TEST(PartColors, HighContrastPaintsInSystemColoursOnly) {
+  const TitlePlacement designed = PlaceTitle(Edge::Left, {20, 300});
+  TitleColors title = TitleColorsFor(designed, false);
+  EXPECT_TRUE(title.picture);
+  EXPECT_EQ(title.text, PartColor(designed.text));
+  title = TitleColorsFor(designed, true);
+  EXPECT_FALSE(title.picture);
+  EXPECT_EQ(title.text, PartColor(SystemColor::ButtonText));
+  EXPECT_EQ(title.background, PartColor(SystemColor::ButtonFace));
+
+  for (StripLook look : {StripLook::Blank, StripLook::Arrow, StripLook::HoverArrow}) {
+    const StripColors normal = StripColorsFor(look, false);
+    EXPECT_EQ(normal.fill, PartColor(ArrowFill(look))) << "the designed blues";
+    const StripColors contrast = StripColorsFor(look, true);
+    EXPECT_EQ(contrast.face, PartColor(SystemColor::ButtonFace));
+    EXPECT_EQ(contrast.outline, PartColor(SystemColor::ButtonText));
+    EXPECT_EQ(contrast.fill, PartColor(look == StripLook::HoverArrow ? SystemColor::Highlight
+                                                                     : SystemColor::ButtonText));
+  }
+  EXPECT_EQ(UpGlyphTint(true, false), std::nullopt) << "the designed glyph";
+  EXPECT_EQ(UpGlyphTint(true, true), SystemColor::ButtonText);
+  EXPECT_EQ(UpGlyphTint(false, true), SystemColor::GrayText);
 }
 
 }  // namespace

@@ -6,17 +6,12 @@
 set -u
 EXE=$1 PROBE=$2 OUT=$3
 . "$(dirname "$0")/lib.sh"
-trap 'stop_bar >/dev/null 2>&1; finish' EXIT
+trap finish EXIT
 
-hidden="-98,0,2,768"
-shown="0,0,100,768"
-
+hidden=$left_hidden shown=$left_shown
 # The root folder exists: no first-start wizard.
 mkdir -p "$(root_folder_unix)"
-xdotool mousemove 600 300
-reg_set_options "$(record 0 1 0)"
-check "a stored auto-hidden left bar starts" start_bar
-check "it waits hidden, two pixels showing" rect_becomes "$hidden"
+check "a stored auto-hidden left bar starts, hidden but for two pixels" start_hidden_left_bar
 screenshot autohide-hidden
 
 xdotool key shift+alt+F12
@@ -26,9 +21,7 @@ screenshot autohide-shown
 # While the bar is the active window it stays out; the user works in
 # another program. (Wine follows the pointer only over its own windows, so
 # the pointer goes onto that program's window.)
-timeout -k 2 30 wine "$PROBE" hold 10000 </dev/null >/dev/null 2>&1 &
-holder=$!
-probe wait Static 5000 >/dev/null  # the other program is up
+hold_keyboard 10000
 xdotool mousemove 730 610 sleep 0.1 mousemove 740 620
 check "working elsewhere slides it back in" rect_becomes "$hidden"
 
@@ -36,7 +29,8 @@ xdotool mousemove 1 300 sleep 0.05 mousemove 0 300
 check "resting the pointer on the edge slides it out" rect_becomes "$shown"
 xdotool mousemove 730 610 sleep 0.1 mousemove 740 620
 check "moving the pointer away slides it back in" rect_becomes "$hidden"
-wait "$holder"
+wait "$HOLDER_PID"
+HOLDER_PID=""
 
 # With the other program gone, the program's own hidden window is the active
 # one: a click on the slid-out bar must not count as focus coming back from

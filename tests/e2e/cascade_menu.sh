@@ -7,7 +7,7 @@ set -u
 EXE=$1 PROBE=$2 OUT=$3
 MARKER_DIR=$(dirname "$PROBE")
 . "$(dirname "$0")/lib.sh"
-trap 'stop_bar >/dev/null 2>&1; finish' EXIT
+trap finish EXIT
 
 menus() { probe windows | grep -c 'visible=1 class=#32768'; }
 menus_are() { [ "$(menus)" = "$1" ]; }

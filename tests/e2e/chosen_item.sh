@@ -9,7 +9,7 @@ set -u
 EXE=$1 PROBE=$2 OUT=$3
 SOURCE=$(dirname "$PROBE")/olb_drag_source.exe
 . "$(dirname "$0")/lib.sh"
-trap 'stop_bar >/dev/null 2>&1; finish' EXIT
+trap finish EXIT
 
 middle() { awk -F, '{ print int(($1 + $3) / 2), int(($2 + $4) / 2) }' <<<"$1"; }
 item_point() { middle "$(probe itemrect TOVB_Form1 "$1")"; }

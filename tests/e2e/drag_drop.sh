@@ -5,7 +5,7 @@
 set -u
 EXE=$1 PROBE=$2 OUT=$3
 . "$(dirname "$0")/lib.sh"
-trap 'stop_bar >/dev/null 2>&1; finish' EXIT
+trap finish EXIT
 
 # The icon of item N of a large-icon list (75 pixels apart along the bar).
 item_point() { awk -F, -v n="$1" '{ print $1 + 35, $2 + 20 + 75 * n }' <<<"$(view_of list_rect)"; }

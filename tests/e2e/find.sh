@@ -8,7 +8,7 @@ set -u
 EXE=$1 PROBE=$2 OUT=$3
 MARKER=$(dirname "$PROBE")/olb_launch_marker.exe
 . "$(dirname "$0")/lib.sh"
-trap 'stop_bar >/dev/null 2>&1; rm -rf "$tools"; finish' EXIT
+trap 'rm -rf "$tools"; finish' EXIT
 
 reg_clear
 root=$(root_folder_unix)
@@ -51,7 +51,16 @@ check "it shows the root's two items" wait_until 5000 view_is list_count 2
 
 check "typing \"phyr\" opens the find field" find_opens phyr
 check "the shortcut two categories deep is listed, alone" wait_until 3000 view_is find_count 1
-screenshot find-left-large
+# Its icon, fetched in the background, is drawn before its name: the
+# square where it goes holds more than the selection's one colour.
+icon_drawn() {
+  local l t
+  IFS=, read -r l t _ <<<"$(view_of found_rect)"
+  screenshot find-left-large
+  [ "$(convert "$OUT/find-left-large.png" -crop "16x16+$((l + 6))+$((t + 10))" -unique-colors \
+    -format %w info:)" -gt 2 ]
+}
+check "with its icon" wait_until 3000 icon_drawn
 xdotool key Return
 check "Enter starts its program" wait_until 5000 test -f "$tools/marker.txt"
 # The program started may have taken the keyboard.

@@ -5,7 +5,7 @@
 set -u
 EXE=$1 PROBE=$2 OUT=$3
 . "$(dirname "$0")/lib.sh"
-trap 'stop_bar >/dev/null 2>&1; finish' EXIT
+trap finish EXIT
 
 # The middle of the first item of a large-icon list: its icon.
 first_item_point() { awk -F, '{ print $1 + 35, $2 + 20 }' <<<"$(view_of list_rect)"; }

@@ -9,13 +9,13 @@ EXE=$1 PROBE=$2 OUT=$3
 trap finish EXIT
 
 mkdir -p "$(root_folder_unix)"
-reg_set_options "$(record 0 0 1)"  # left, reserving, always on top
 
 timeout -k 2 120 wine "$PROBE" decoy TOVB_Form1 60000 </dev/null >/dev/null 2>&1 &
 decoy=$!
 decoys_up() { [ "$(probe count TOVB_Form1)" = "$1" ]; }
 check "another program's hidden window has the bar's class" wait_until 15000 decoys_up 1
-check "the bar starts all the same" start_bar
+# Left, reserving, always on top.
+check "the bar starts all the same" start_stored_bar 0 0 1
 check "and keeps running" kill -0 "$BAR_PID"
 check "the bar is docked at the left" rect_becomes "0,0,100,768"
 placed=$(info_of rect)

@@ -8,7 +8,7 @@
 set -u
 EXE=$1 PROBE=$2 OUT=$3
 . "$(dirname "$0")/lib.sh"
-trap 'stop_bar >/dev/null 2>&1; finish' EXIT
+trap finish EXIT
 
 view_of() { probe view TOVB_Form1 | sed -n "s/^$1=//p"; }
 rect_of_bar() { info_of rect; }
@@ -16,9 +16,7 @@ rect_of_bar() { info_of rect; }
 middle() { awk -F, '{ print int(($1 + $3) / 2), int(($2 + $4) / 2) }' <<<"$1"; }
 
 reg_clear
-root=$(root_folder_unix)
-rm -rf "$root"
-mkdir -p "$root"
+root=$(fresh_root)
 windows_root='C:\users\'"$(whoami)"'\AppData\Roaming\Ovel Launch Bar'
 add_category() {  # name count
   mkdir -p "$root/$1"

@@ -8,11 +8,9 @@ EXE=$1 PROBE=$2 OUT=$3
 . "$(dirname "$0")/lib.sh"
 trap finish EXIT
 
-rm -rf "$(root_folder_unix)"
-mkdir -p "$(root_folder_unix)"
-echo "some notes" >"$(root_folder_unix)/Notes.txt"
-reg_set_options "$(record 0 0 0)"
-check "a left bar with one item starts" start_bar
+root=$(fresh_root)
+echo "some notes" >"$root/Notes.txt"
+check "a left bar with one item starts" start_stored_bar 0 0 0
 IFS=, read -r il it ir ib <<<"$(probe itemrect TOVB_Form1 0)"
 ix=$(((il + ir) / 2)) iy=$(((it + ib) / 2))
 
@@ -62,7 +60,7 @@ click_entry "$sx" "${sy:-0}" 125
 sleep 0.6
 xdotool key ctrl+a type --delay 30 "Memo.txt"
 xdotool key Return
-renamed() { [ -f "$(root_folder_unix)/Memo.txt" ] && [ ! -e "$(root_folder_unix)/Notes.txt" ]; }
+renamed() { [ -f "$root/Memo.txt" ] && [ ! -e "$root/Notes.txt" ]; }
 check "Rename in it edits the caption in place and renames the file" wait_until 5000 renamed
 
 # The Menu key on the selected item opens the same menu at the item.

@@ -5,7 +5,7 @@
 set -u
 EXE=$1 PROBE=$2 OUT=$3
 . "$(dirname "$0")/lib.sh"
-trap 'stop_bar >/dev/null 2>&1; finish' EXIT
+trap finish EXIT
 
 # A point on item N of the large-icon list, `at` pixels into its cell.
 item_point() { awk -F, -v n="$1" -v at="$2" '{ print $1 + 35, $2 + at + 75 * n }' <<<"$(view_of list_rect)"; }
@@ -13,9 +13,7 @@ order() { probe captions TOVB_Form1 | tr -d '\r' | tr '\n' '|'; }
 
 reg_clear
 reg_set_options "$(record 0 0 0)"
-root=$(root_folder_unix)
-rm -rf "$root"
-mkdir -p "$root"
+root=$(fresh_root)
 for n in Alpha Bravo Charlie Delta Echo; do echo "$n" >"$root/$n.txt"; done
 edge=left
 

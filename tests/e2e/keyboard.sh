@@ -7,12 +7,10 @@
 set -u
 EXE=$1 PROBE=$2 OUT=$3
 . "$(dirname "$0")/lib.sh"
-trap 'stop_bar >/dev/null 2>&1; finish' EXIT
+trap finish EXIT
 
 reg_clear
-root=$(root_folder_unix)
-rm -rf "$root"
-mkdir -p "$root"
+root=$(fresh_root)
 for i in $(seq -w 1 12); do echo "$i" >"$root/Item $i.txt"; done
 for n in "Note a" "Note b" Notes; do echo "$n" >"$root/$n.txt"; done
 mkdir "$root/Développement"

@@ -4,6 +4,7 @@
 mkdir -p "$OUT"
 . "$(dirname "${BASH_SOURCE[0]}")/../check.sh"
 BAR_PID=""
+HOLDER_PID=""
 
 # The probe's output without carriage returns; its exit code is the probe's
 # (a pipe would give the last command's, and every check of a probe's
@@ -40,6 +41,13 @@ rect_becomes() {
 
 appdata_unix() { echo "$WINEPREFIX/drive_c/users/$(whoami)/AppData/Roaming"; }
 root_folder_unix() { echo "$(appdata_unix)/Ovel Launch Bar"; }
+# The root folder made anew and empty (no first-start wizard, nothing left
+# from another journey); prints its path.
+fresh_root() {
+  local root
+  root=$(root_folder_unix)
+  rm -rf "$root" && mkdir -p "$root" && echo "$root"
+}
 
 options_key='HKCU\Software\Vantrel Software\Ovel Launch Bar'
 reg_options() {  # prints the stored Options value as lower-case hex, or nothing
@@ -87,6 +95,35 @@ start_bar() {  # starts the bar in the background; its wine PID in BAR_PID
   probe wait TOVB_Form1 15000
 }
 
+# Stores the record EDGE AUTOHIDE ALWAYSONTOP and starts the bar with it.
+start_stored_bar() { reg_set_options "$(record "$@")" && start_bar; }
+
+# A left bar 100 wide on the 1024 x 768 screen, hidden but for two pixels
+# and shown.
+left_hidden="-98,0,2,768"
+left_shown="0,0,100,768"
+# Starts a stored auto-hidden left bar, the pointer away from it, and waits
+# until it is hidden.
+start_hidden_left_bar() {
+  xdotool mousemove 600 300
+  start_stored_bar 0 1 0 && rect_becomes "$left_hidden"
+}
+
+# Another program (a window of the probe's) takes the keyboard for MS
+# milliseconds; its PID in HOLDER_PID.
+hold_keyboard() {
+  timeout -k 2 $(($1 / 1000 + 20)) wine "$PROBE" hold "$1" </dev/null >/dev/null 2>&1 &
+  HOLDER_PID=$!
+  probe wait Static 5000 >/dev/null
+}
+other_has_keyboard() { [ "$(probe info Static | sed -n 's/^foreground=//p')" = 1 ]; }
+release_keyboard() {  # ends the other program before its time
+  [ -n "$HOLDER_PID" ] || return 0
+  kill "$HOLDER_PID" 2>/dev/null
+  wait "$HOLDER_PID" 2>/dev/null
+  HOLDER_PID=""
+}
+
 wait_exit() {  # pid seconds -> the exit code, or 124 when still running
   local pid=$1
   for _ in $(seq $(($2 * 10))); do
@@ -111,8 +148,11 @@ stop_bar() {  # closes the bar politely; kills it only as a last resort
 
 screenshot() { import -display "$DISPLAY" -window root "$OUT/$1.png" 2>/dev/null; }
 
+# The journey's end (its EXIT trap): the bar closed politely, the other
+# program ended, the tally.
 finish() {
-  [ -z "$BAR_PID" ] || kill -9 "$BAR_PID" 2>/dev/null || true
+  stop_bar >/dev/null 2>&1
+  release_keyboard
   echo "$(basename "$0" .sh): $PASSED passed, $FAILED failed"
   [ "$FAILED" -eq 0 ] || exit 1
   exit 0

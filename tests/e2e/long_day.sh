@@ -11,7 +11,7 @@ set -u
 EXE=$1 PROBE=$2 OUT=$3
 SOURCE=$(dirname "$PROBE")/olb_drag_source.exe
 . "$(dirname "$0")/lib.sh"
-trap 'stop_bar >/dev/null 2>&1; finish' EXIT
+trap finish EXIT
 
 # Tolerances between the rounds: a handle or object or two may come and go
 # with Wine's own timing; private memory may move by a heap page or so.

@@ -8,10 +8,8 @@ EXE=$1 PROBE=$2 OUT=$3
 trap finish EXIT
 
 # An empty root folder: no first-start wizard.
-rm -rf "$(root_folder_unix)"
-mkdir -p "$(root_folder_unix)"
-reg_set_options "$(record 0 0 0)"
-check "a stored left bar starts" start_bar
+fresh_root >/dev/null
+check "a stored left bar starts" start_stored_bar 0 0 0
 check "it sits at the left edge, 100 wide" test "$(info_of rect)" = "0,0,100,768"
 screenshot left-bar
 

@@ -11,6 +11,19 @@
 //                                 AccessibleObjectFromWindow gives it), then
 //                                 "item|name|role" of its item list's first
 //                                 three items
+//   olb_probe winevents CLASS FILE MS
+//                                 records for MS ms the accessibility events
+//                                 (focus, selection, state and name changes)
+//                                 the process of the window of CLASS raises,
+//                                 one "event class object child" line each,
+//                                 written to FILE as they come
+//   olb_probe syscolor INDEX RRGGBB
+//                                 sets the system colour INDEX (COLOR_*)
+//                                 and tells every window; prints the
+//                                 colour it had
+//   olb_probe contrast on|off     asks for High Contrast on or off and tells
+//                                 every window; prints 1 when the system
+//                                 then reports it on
 //   olb_probe takehotkey MS       holds the hotkey Ctrl+Alt+Space for MS ms,
 //                                 as another program may (exit 1 when it is
 //                                 held already)
@@ -216,6 +229,8 @@ int View(HWND bar) {
   gui.cbSize = sizeof gui;
   GetGUIThreadInfo(GetWindowThreadProcessId(bar, nullptr), &gui);
   std::wprintf(L"list_focused=%d\n", gui.hwndFocus == list ? 1 : 0);
+  const auto uiState = static_cast<DWORD>(SendMessageW(list, WM_QUERYUISTATE, 0, 0));
+  std::wprintf(L"list_focus_drawn=%d\n", (uiState & UISF_HIDEFOCUS) ? 0 : 1);
   std::wprintf(L"list_shown=%d\n", IsWindowVisible(list) ? 1 : 0);
   // The find panel: shown or not, the keyboard in its field, what it holds
   // and how many items it lists.
@@ -227,6 +242,7 @@ int View(HWND bar) {
   std::wprintf(L"find_count=%d\n",
                found ? static_cast<int>(SendMessageW(found, LB_GETCOUNT, 0, 0)) : -1);
   if (find) PrintRect(L"find_rect", find);
+  if (found) PrintRect(L"found_rect", found);
   return 0;
 }
 
@@ -680,6 +696,76 @@ int AccessibleNames(HWND bar) {
   return count > 0 ? 0 : 1;
 }
 
+FILE* eventLog = nullptr;
+
+void CALLBACK RecordEvent(HWINEVENTHOOK, DWORD event, HWND w, LONG object, LONG child, DWORD,
+                          DWORD) {
+  const char* name = event == EVENT_OBJECT_FOCUS         ? "focus"
+                     : event == EVENT_OBJECT_SELECTION   ? "selection"
+                     : event == EVENT_OBJECT_STATECHANGE ? "state"
+                     : event == EVENT_OBJECT_NAMECHANGE  ? "name"
+                                                         : nullptr;
+  if (!name || !eventLog) return;
+  char cls[256] = "-";
+  if (w) WideCharToMultiByte(CP_UTF8, 0, ClassOf(w).c_str(), -1, cls, sizeof cls, nullptr, nullptr);
+  std::fprintf(eventLog, "%s %s %ld %ld\n", name, cls, object, child);
+  std::fflush(eventLog);
+}
+
+// Hooks the bar's process from outside, as a screen reader does.
+int WinEvents(HWND bar, const wchar_t* file, int ms) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(bar, &pid);
+  eventLog = _wfopen(file, L"wb");
+  if (!eventLog) return 1;
+  const HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_NAMECHANGE, nullptr,
+                                             RecordEvent, pid, 0, WINEVENT_OUTOFCONTEXT);
+  if (!hook) return 1;
+  std::fputs("hooked\n", eventLog);
+  std::fflush(eventLog);
+  const DWORD start = GetTickCount();
+  MSG m;
+  while (GetTickCount() - start < static_cast<DWORD>(ms)) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
+  }
+  UnhookWinEvent(hook);
+  std::fclose(eventLog);
+  return 0;
+}
+
+int SetSysColor(int index, const wchar_t* hex) {
+  const unsigned long rgb = std::wcstoul(hex, nullptr, 16);
+  std::wprintf(L"%06lx\n", [&] {
+    const COLORREF c = GetSysColor(index);
+    return (GetRValue(c) << 16ul) | (GetGValue(c) << 8ul) | GetBValue(c);
+  }());
+  const COLORREF value = RGB((rgb >> 16) & 0xff, (rgb >> 8) & 0xff, rgb & 0xff);
+  if (!SetSysColors(1, &index, &value)) return 1;
+  // Windows tells every top-level window; Wine 8 tells only the caller's.
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(HWND_BROADCAST, WM_SYSCOLORCHANGE, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+  return 0;
+}
+
+int Contrast(bool on) {
+  HIGHCONTRASTW hc{};
+  hc.cbSize = sizeof hc;
+  SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof hc, &hc, 0);
+  hc.dwFlags = on ? (hc.dwFlags | HCF_HIGHCONTRASTON) : (hc.dwFlags & ~HCF_HIGHCONTRASTON);
+  const BOOL set = SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof hc, &hc,
+                                         SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
+  // Told once more, in case the system kept the flag without telling.
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0, SMTO_ABORTIFHUNG,
+                      5000, &ignored);
+  HIGHCONTRASTW now{};
+  now.cbSize = sizeof now;
+  SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof now, &now, 0);
+  std::wprintf(L"%d\n", (now.dwFlags & HCF_HIGHCONTRASTON) ? 1 : 0);
+  return set ? 0 : 1;
+}
+
 int TakeHotkey(int ms) {
   if (!RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_ALT, VK_SPACE)) return 1;
   Sleep(static_cast<DWORD>(ms));
@@ -916,6 +1002,10 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (argc == 2 && std::wstring(argv[1]) == L"menu") return Menu();
+  if (argc == 4 && std::wstring(argv[1]) == L"syscolor")
+    return SetSysColor(_wtoi(argv[2]), argv[3]);
+  if (argc == 3 && std::wstring(argv[1]) == L"contrast")
+    return Contrast(std::wstring(argv[2]) == L"on");
   if (argc == 2 && std::wstring(argv[1]) == L"clipfiles") return ClipboardFiles();
   if ((argc == 3 || argc == 4) && std::wstring(argv[1]) == L"menupos")
     return MenuPosition(argv[2], argc == 4 && std::wstring(argv[3]) == L"item");
@@ -963,6 +1053,7 @@ int wmain(int argc, wchar_t** argv) {
   if (cmd == L"text" && argc > 3) return Text(w, _wtoi(argv[3]));
   if (cmd == L"labels") return Labels(w);
   if (cmd == L"accnames") return AccessibleNames(w);
+  if (cmd == L"winevents" && argc > 4) return WinEvents(w, argv[3], _wtoi(argv[4]));
   if (cmd == L"resources") return Resources(w);
   if (cmd == L"hostile") return Hostile(w, ms);
   if (cmd == L"idle") {

@@ -7,8 +7,7 @@ EXE=$1 PROBE=$2 OUT=$3
 trap finish EXIT
 
 mkdir -p "$(root_folder_unix)"
-reg_set_options "$(record 0 0 1)"  # left, reserving, always on top
-check "a stored left bar starts" start_bar
+check "a stored left bar starts (reserving, always on top)" start_stored_bar 0 0 1
 placed=$(info_of rect)
 
 probe forget TOVB_Form1

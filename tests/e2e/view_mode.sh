@@ -7,9 +7,7 @@ EXE=$1 PROBE=$2 OUT=$3
 . "$(dirname "$0")/lib.sh"
 trap finish EXIT
 
-root=$(root_folder_unix)
-rm -rf "$root"
-mkdir -p "$root"
+root=$(fresh_root)
 for i in $(seq 1 12); do : >"$root/Item $i.txt"; done
 reg_clear
 reg_set_options "$(record 0 0 0)"

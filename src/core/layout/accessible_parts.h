@@ -23,6 +23,16 @@ struct AccessiblePart {
   bool unavailable = false;  // a strip with nothing to scroll to
 };
 
+// The form's accessible children as readers number them; the events that
+// tell of a change name the same numbers.
+enum AccessibleChild : int32_t {
+  kTitleChild = 1,
+  kUpChild,
+  kBackStripChild,
+  kForwardStripChild,
+  kListChild,  // the item list, which answers for itself
+};
+
 inline constexpr std::string_view kBarName = "Ovel Launch Bar";
 
 // "Ovel Launch Bar" at the root, "Ovel Launch Bar — Games — Old" below it:

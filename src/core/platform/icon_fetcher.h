@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace olb {
@@ -16,6 +17,9 @@ struct IconRequest {
   // the fetcher may keep on any thread, bound to no allocator.
   std::vector<uint8_t> absolute;
   bool smallIcon = false;
+  // Without `absolute`: the item's file-system path (UTF-8), which the
+  // fetcher reads on its own thread.
+  std::string path{};
 };
 
 struct IconAnswer {

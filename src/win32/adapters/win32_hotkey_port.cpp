@@ -42,6 +42,8 @@ void Win32HotkeyPort::BringBarForward() {
   // The program that owns the hotkey's press may take the foreground.
   SetWindowPos(bar_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   SetForegroundWindow(bar_);
+  // Summoned by the keyboard: the focus is drawn, whatever hid it before.
+  SendMessageW(bar_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
   SetFocus(list_);
 }
 

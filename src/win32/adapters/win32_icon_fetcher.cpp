@@ -9,6 +9,7 @@
 
 #include "core/folder/icon_queue.h"
 #include "win32/adapters/win32_shell_namespace.h"
+#include "win32/base/unicode.h"
 
 namespace olb::win {
 
@@ -48,8 +49,9 @@ void Work(const std::shared_ptr<Win32IconFetcher::Shared>& shared) {
     if (s.stop || s.queue.empty()) break;
     IconRequest request = std::move(*s.queue.Pop());
     held.unlock();
-    const int32_t icon =
-        request.absolute.empty() ? 0 : ShellIconIndex(request.absolute.data(), request.smallIcon);
+    const int32_t icon = !request.absolute.empty()
+                             ? ShellIconIndex(request.absolute.data(), request.smallIcon)
+                             : ShellIconIndexOfPath(Widen(request.path), request.smallIcon);
     held.lock();
     if (s.stop) break;
     s.answers.push_back({request.ticket, request.index, icon});

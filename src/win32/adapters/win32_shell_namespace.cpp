@@ -53,6 +53,26 @@ int32_t ShellIconIndex(const uint8_t* absolutePidl, bool smallIcon) {
   return info.iIcon;
 }
 
+int32_t ShellIconIndexOfPath(const std::wstring& path, bool smallIcon) {
+  // Through the item's identifier list, as the item list asks: a
+  // shortcut's icon is its target's.
+  PIDLIST_ABSOLUTE pidl = nullptr;
+  if (path.empty() || FAILED(SHParseDisplayName(path.c_str(), nullptr, &pidl, 0, nullptr)) ||
+      !pidl) {
+    return 0;
+  }
+  const int32_t icon = ShellIconIndex(reinterpret_cast<const uint8_t*>(pidl), smallIcon);
+  CoTaskMemFree(pidl);
+  return icon;
+}
+
+HIMAGELIST SystemImageList(bool smallIcon) {
+  SHFILEINFOW info{};
+  UINT flags = SHGFI_SYSICONINDEX;
+  if (smallIcon) flags |= SHGFI_SMALLICON;
+  return reinterpret_cast<HIMAGELIST>(SHGetFileInfoW(L"C:\\", 0, &info, sizeof info, flags));
+}
+
 int32_t Win32ShellNamespace::SystemIconIndex(const uint8_t* absolutePidl, bool smallIcon) {
   return ShellIconIndex(absolutePidl, smallIcon);
 }

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
+
+#include <string>
 
 #include "core/platform/shell_namespace.h"
 
@@ -11,6 +14,11 @@ namespace olb::win {
 // The item's index in the system image lists, from SHGetFileInfo (0 when it
 // gives none). May be called from any thread that has initialised COM.
 int32_t ShellIconIndex(const uint8_t* absolutePidl, bool smallIcon);
+// The same for a file-system path.
+int32_t ShellIconIndexOfPath(const std::wstring& path, bool smallIcon);
+// The system image list of small or large icons, shared and kept by the
+// shell (never destroyed by the program).
+HIMAGELIST SystemImageList(bool smallIcon);
 
 class Win32ShellNamespace : public ShellNamespace {
  public:

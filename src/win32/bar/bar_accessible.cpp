@@ -9,8 +9,8 @@
 namespace olb::win {
 namespace {
 
-constexpr LONG kPartCount = 4;  // title, Up button, back strip, forward strip
-constexpr LONG kListChild = 5, kChildCount = 5;
+constexpr LONG kPartCount = kForwardStripChild;  // the parts painted or glyph-only
+constexpr LONG kChildCount = kListChild;
 
 using LresultFromObjectFn = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
 using CreateStdAccessibleObjectFn = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
@@ -323,8 +323,8 @@ bool BarAccessibility::Answer(WPARAM wp, LPARAM lp, LRESULT& result) {
 }
 
 void BarAccessibility::TitleChanged() {
-  NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, bar_, OBJID_CLIENT, 1);  // the title
-  NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, bar_, OBJID_CLIENT, 2);  // the Up button
+  NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, bar_, OBJID_CLIENT, kTitleChild);
+  NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, bar_, OBJID_CLIENT, kUpChild);
 }
 
 }  // namespace olb::win

@@ -198,12 +198,10 @@ void BarWindow::FormPaint() {
   SetViewportOrgEx(dc, grip.left, grip.top, nullptr);
   TitlePlacement title =
       PlaceTitleForDpi(options().Edge, {grip.Width(), grip.Height()}, controller_->dpi());
-  if (HighContrastOn()) {
-    // The system's colours instead of the designed picture and colours.
-    title.bitmap = {};
-    title.text = SystemRgb(COLOR_BTNTEXT);
-    title.background = SystemRgb(COLOR_BTNFACE);
-  }
+  const TitleColors colors = TitleColorsFor(title, HighContrastOn());
+  if (!colors.picture) title.bitmap = {};
+  title.text = PartRgb(colors.text);
+  title.background = PartRgb(colors.background);
   PaintTitle(dc, instance_, title, controller_->titleText());
   RestoreDC(dc, saved);
   folder_->PaintStrips(dc);
@@ -364,9 +362,14 @@ LRESULT BarWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case kIconsFetchedMessage:
       if (controller_) controller_->OnIconsFetched();
       return 0;
+    case WM_SETTINGCHANGE:
+      if (wp != SPI_SETHIGHCONTRAST) break;
+      [[fallthrough]];
     case WM_SYSCOLORCHANGE:
-      // The title strip follows the colours (High Contrast on or off).
-      InvalidateRect(hwnd_, nullptr, TRUE);
+    case WM_THEMECHANGED:
+      // The title strip and the Up button follow the colours (High
+      // Contrast on or off).
+      RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
       break;
     case WM_GETOBJECT:
       if (accessibility_ && accessibility_->Answer(wp, lp, result)) return result;

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "win32/adapters/win32_shell_namespace.h"
 #include "win32/bar/bar_window.h"
 #include "win32/base/unicode.h"
 
@@ -19,10 +20,7 @@ void AppendEmpty(HMENU popup) {
 
 CascadePopup::CascadePopup(CascadeMenu& menu, HWND owner, RightClick rightClick)
     : menu_(menu), owner_(owner), rightClick_(std::move(rightClick)), root_(CreatePopupMenu()) {
-  // The system's small image list, shared and kept by the shell.
-  SHFILEINFOW info{};
-  icons_ = reinterpret_cast<HIMAGELIST>(
-      SHGetFileInfoW(L"C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+  icons_ = SystemImageList(true);
   if (!root_) return;
   popups_.push_back({root_.get(), 0, 0, 0});
   Fill(root_.get(), 0);

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "core/layout/part_colors.h"
 #include "core/platform/color.h"
 
 namespace olb::win {
@@ -13,5 +14,8 @@ bool HighContrastOn();
 
 // A system colour (COLOR_BTNFACE ...).
 Rgb SystemRgb(int index);
+
+// A part's colour as it is now: the design's, or the system's.
+Rgb PartRgb(const PartColor& color);
 
 }  // namespace olb::win

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "win32/adapters/win32_shell_namespace.h"
 #include "win32/base/dpi.h"
 #include "win32/base/unicode.h"
 
@@ -14,6 +15,8 @@ constexpr wchar_t kPanelClass[] = L"OlbFindPanel";
 constexpr UINT_PTR kChildSubclass = 1;
 // Posted when a child lost the keyboard: the panel closes unless it kept it.
 constexpr UINT kCheckFocus = WM_APP + 1;
+// Posted by the icon fetcher: icons of the items listed wait.
+constexpr UINT kIconsFetched = WM_APP + 2;
 // At most this many items are listed; typing more narrows them.
 constexpr size_t kMostResults = 200;
 constexpr int kGap = 2;
@@ -32,6 +35,8 @@ FindPanel::FindPanel(HWND form, HINSTANCE instance) : instance_(instance) {
                           nullptr, instance, nullptr);
   SendMessageW(edit_, EM_SETCUEBANNER, FALSE, reinterpret_cast<LPARAM>(L"Find"));
   SetWindowSubclass(edit_, ChildProc, kChildSubclass, reinterpret_cast<DWORD_PTR>(this));
+  smallIcons_ = SystemImageList(true);
+  icons_ = std::make_unique<Win32IconFetcher>(hwnd_, kIconsFetched);
   MakeResults(false);
 }
 
@@ -79,6 +84,7 @@ void FindPanel::Close() {
   const bool keyboard = focus == edit_ || focus == results_ || focus == hwnd_;
   ShowWindow(hwnd_, SW_HIDE);
   hits_.clear();
+  RequestIcons();
   SendMessageW(results_, LB_SETCOUNT, 0, 0);
   if (handlers_.closed) handlers_.closed(keyboard);
 }
@@ -117,9 +123,44 @@ void FindPanel::Refresh() {
   text.resize(static_cast<size_t>(length));
   hits_ = handlers_.query(Narrow(text));
   if (hits_.size() > kMostResults) hits_.resize(kMostResults);
+  RequestIcons();
   SendMessageW(results_, LB_SETCOUNT, hits_.size(), 0);
   Select(hits_.empty() ? -1 : 0);
   InvalidateRect(results_, nullptr, TRUE);
+}
+
+void FindPanel::RequestIcons() {
+  icons_->CancelPending();
+  ++iconTicket_;
+  iconOf_.assign(hits_.size(), -1);
+  std::vector<IconRequest> batch;
+  batch.reserve(hits_.size());
+  for (size_t i = 0; i < hits_.size(); ++i) {
+    IconRequest request;
+    request.ticket = iconTicket_;
+    request.index = static_cast<int32_t>(i);
+    request.smallIcon = true;
+    request.path = hits_[i].path;
+    batch.push_back(std::move(request));
+  }
+  icons_->Request(std::move(batch));
+}
+
+void FindPanel::TakeIcons() {
+  for (const IconAnswer& answer : icons_->TakeAnswers()) {
+    // Answers for an earlier listing, or given way to newer requests, are
+    // left.
+    if (answer.dropped || answer.ticket != iconTicket_ || answer.index < 0 ||
+        static_cast<size_t>(answer.index) >= iconOf_.size()) {
+      continue;
+    }
+    iconOf_[static_cast<size_t>(answer.index)] = answer.iconIndex;
+    RECT r{};
+    if (SendMessageW(results_, LB_GETITEMRECT, static_cast<WPARAM>(answer.index),
+                     reinterpret_cast<LPARAM>(&r)) != LB_ERR) {
+      InvalidateRect(results_, &r, FALSE);
+    }
+  }
 }
 
 void FindPanel::Select(int index) {
@@ -146,7 +187,16 @@ void FindPanel::DrawResult(const DRAWITEMSTRUCT& item) {
     HGDIOBJ old = font_ ? SelectObject(dc, font_) : nullptr;
     SetBkMode(dc, TRANSPARENT);
     const int line = LineHeight();
-    RECT name{r.left + 4, r.top + kGap, r.right - 2, r.top + kGap + line};
+    // The icon before the name, level with both lines.
+    int iconSize = 0, iconHeight = 0;
+    if (smallIcons_) ImageList_GetIconSize(smallIcons_, &iconSize, &iconHeight);
+    const int32_t icon = item.itemID < iconOf_.size() ? iconOf_[item.itemID] : -1;
+    if (icon >= 0 && smallIcons_) {
+      ImageList_Draw(smallIcons_, icon, dc, r.left + 4, r.top + (r.bottom - r.top - iconHeight) / 2,
+                     ILD_TRANSPARENT | (selected ? ILD_SELECTED : 0));
+    }
+    const int textLeft = r.left + 4 + (iconSize > 0 ? iconSize + 4 : 0);
+    RECT name{textLeft, r.top + kGap, r.right - 2, r.top + kGap + line};
     SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     DrawTextW(dc, Widen(hit.name).c_str(), -1, &name,
               DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
@@ -214,6 +264,9 @@ LRESULT FindPanel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DRAWITEM:
       DrawResult(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
       return TRUE;
+    case kIconsFetched:
+      TakeIcons();
+      return 0;
     case kCheckFocus: {
       // The keyboard went elsewhere (another window, a click on the bar):
       // the panel goes, the list stays where it was.

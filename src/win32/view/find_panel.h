@@ -2,17 +2,22 @@
 // finds an item anywhere under the root by part of its name: the field at
 // the top (at the left on a horizontal bar), the items found below it (to
 // its right, in columns), each with its category under its name. Enter or
-// a double click opens the selected one; Esc closes the panel.
+// a double click opens the selected one; Esc closes the panel. Each item
+// shows its small shell icon, looked up on the icon fetcher's thread.
 #pragma once
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/find/find_index.h"
 #include "core/platform/geometry.h"
+#include "win32/adapters/win32_icon_fetcher.h"
 #include "win32/base/window.h"
 
 namespace olb::win {
@@ -54,6 +59,9 @@ class FindPanel : public BaseWindow<FindPanel> {
   void OpenSelected();
   void Select(int index);
   int LineHeight() const;
+  // Asks for the icons of the items listed now.
+  void RequestIcons();
+  void TakeIcons();
 
   HINSTANCE instance_;
   HWND edit_ = nullptr;
@@ -63,6 +71,10 @@ class FindPanel : public BaseWindow<FindPanel> {
   Rect place_{};
   std::vector<FindHit> hits_;
   FindHandlers handlers_;
+  HIMAGELIST smallIcons_ = nullptr;  // the system's, kept by the shell
+  std::vector<int32_t> iconOf_;      // per item listed: -1 until it came
+  uint64_t iconTicket_ = 0;          // the listing the icons asked for are of
+  std::unique_ptr<Win32IconFetcher> icons_;
 };
 
 }  // namespace olb::win

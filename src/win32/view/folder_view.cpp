@@ -120,8 +120,13 @@ bool FolderView::HandleFormMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resu
     case WM_MOUSEMOVE:
       StripHover({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
       return false;  // the form may want the move too
+    case WM_SETTINGCHANGE:
+      if (wp != SPI_SETHIGHCONTRAST) return false;
+      [[fallthrough]];
     case WM_SYSCOLORCHANGE:
-      // Only top-level windows hear of it: the list and the strips follow.
+    case WM_THEMECHANGED:
+      // Only top-level windows hear of them: the list and the strips follow
+      // the colours (High Contrast on or off).
       SendMessageW(list_.hwnd(), msg, wp, lp);
       list_.ApplySystemColors();
       bar_->OnListScrolled();

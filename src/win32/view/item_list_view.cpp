@@ -8,6 +8,7 @@
 #include <exception>
 #include <stdexcept>
 
+#include "win32/adapters/win32_shell_namespace.h"
 #include "win32/base/form_font.h"
 #include "win32/base/dpi.h"
 #include "win32/base/error_box.h"
@@ -116,12 +117,9 @@ ItemListView::~ItemListView() {
 }
 
 void ItemListView::SetupSystemImageLists() {
-  SHFILEINFOW info{};
-  auto small = reinterpret_cast<HIMAGELIST>(
-      SHGetFileInfoW(L"C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
-  SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(small));
-  auto large = reinterpret_cast<HIMAGELIST>(
-      SHGetFileInfoW(L"C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX));
+  SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_SMALL,
+               reinterpret_cast<LPARAM>(SystemImageList(true)));
+  const HIMAGELIST large = SystemImageList(false);
   SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(large));
   // The default spacing is the large icons'; extra-large icons get cells
   // taller by what their icons add. The width stays: the bar is as thick

@@ -1,6 +1,7 @@
 #include "win32/view/scroll_strips.h"
 
 #include "core/bar/ids.h"
+#include "core/layout/accessible_parts.h"
 #include "core/layout/arrow.h"
 #include "win32/base/high_contrast.h"
 
@@ -42,9 +43,16 @@ HBITMAP ScrollStrips::BitmapFor(StripId s) {
 }
 
 void ScrollStrips::ShowStrip(StripId s, StripLook look, const Triangle& arrow) {
+  // A strip with an arrow is available, a blank one is not: readers hear of
+  // the change.
+  const bool wasAvailable = strip_[Index(s)].look != StripLook::Blank;
+  strip_[Index(s)].look = look;
+  if (wasAvailable != (look != StripLook::Blank)) {
+    NotifyWinEvent(EVENT_OBJECT_STATECHANGE, form_, OBJID_CLIENT,
+                   s == StripId::Back ? kBackStripChild : kForwardStripChild);
+  }
   HBITMAP bitmap = BitmapFor(s);
   if (!bitmap) return;
-  strip_[Index(s)].look = look;
   const Size size = strip_[Index(s)].size;
   {
     WindowDc screen(nullptr);
@@ -52,16 +60,12 @@ void ScrollStrips::ShowStrip(StripId s, StripLook look, const Triangle& arrow) {
     SelectionScope useBitmap(dc.get(), bitmap);
     // One pixel beyond the strip, as the form's canvas fills it.
     const RECT all{0, 0, size.cx + 1, size.cy + 1};
-    FillRect(dc.get(), &all, GetSysColorBrush(COLOR_BTNFACE));
+    const StripColors colors = StripColorsFor(look, HighContrastOn());
+    GdiObject face(CreateSolidBrush(PartRgb(colors.face).ColorRef()));
+    FillRect(dc.get(), &all, static_cast<HBRUSH>(face.get()));
     if (look != StripLook::Blank) {
-      // High Contrast: the system's text colour, its highlight under the pointer.
-      const bool contrast = HighContrastOn();
-      const Rgb outline = contrast ? SystemRgb(COLOR_BTNTEXT) : kArrowOutline;
-      const Rgb fill = !contrast                       ? ArrowFill(look)
-                       : look == StripLook::HoverArrow ? SystemRgb(COLOR_HIGHLIGHT)
-                                                       : SystemRgb(COLOR_BTNTEXT);
-      GdiObject pen(CreatePen(PS_SOLID, 1, outline.ColorRef()));
-      GdiObject brush(CreateSolidBrush(fill.ColorRef()));
+      GdiObject pen(CreatePen(PS_SOLID, 1, PartRgb(colors.outline).ColorRef()));
+      GdiObject brush(CreateSolidBrush(PartRgb(colors.fill).ColorRef()));
       SelectionScope usePen(dc.get(), pen.get());
       SelectionScope useBrush(dc.get(), brush.get());
       const POINT points[3] = {

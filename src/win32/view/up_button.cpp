@@ -4,6 +4,7 @@
 
 #include "win32/base/dpi.h"
 #include "win32/base/gdi.h"
+#include "win32/base/high_contrast.h"
 #include "win32/base/window.h"
 
 namespace olb::win {
@@ -90,6 +91,13 @@ void UpButtonPanel::DrawButton(const DRAWITEMSTRUCT& item) {
   const int shift = pressed ? 1 : 0;
   const int x = r.left + (r.right - r.left - size) / 2 + shift;
   const int y = r.top + (r.bottom - r.top - size) / 2 + shift;
+  if (const std::optional<SystemColor> tint = UpGlyphTint(!disabled, HighContrastOn())) {
+    // The glyph's shape alone, in the system's colour.
+    const IconHandle icon(ImageList_GetIcon(glyphs_.get(), 0, ILD_NORMAL));
+    DrawStateW(item.hDC, GetSysColorBrush(static_cast<int>(*tint)), nullptr,
+               reinterpret_cast<LPARAM>(icon.get()), 0, x, y, size, size, DST_ICON | DSS_MONO);
+    return;
+  }
   ImageList_Draw(glyphs_.get(), disabled ? 1 : 0, item.hDC, x, y, ILD_TRANSPARENT);
 }
 
