@@ -148,6 +148,7 @@ class LaunchBarSession : public FsFixture {
 TEST_F(LaunchBarSession, WholeSession) {
   WriteOptions(registry, Record(Edge::Float, 0, 0, {100, 100, 100, 100}, {300, 100, 400, 600}));
   bar.Create();
+  EXPECT_EQ(form.placements, 1) << "start-up lays the bar out once";
   bar.Start(Win("AppData"), makeWizard);
   EXPECT_TRUE(form.visible);
   EXPECT_EQ(wizardsMade, 0) << "an existing root folder needs no settings window";
