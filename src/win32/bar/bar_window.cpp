@@ -74,7 +74,7 @@ BarWindow::BarWindow(HINSTANCE instance, HWND owner, Registry& registry, UINT ap
   dragDrop_ = std::make_unique<BarDragDrop>(hwnd_, *folder_, *controller_);
   accessibility_ = std::make_unique<BarAccessibility>(hwnd_, folder_->list().hwnd(), [this] {
     const FolderPaths& p = controller_->paths();
-    return AccessibleParts(layout(), controller_->scroller().strips(), p.CurrentPath, p.RootPath);
+    return AccessibleParts(layout(), controller_->strips(), p.CurrentPath, p.RootPath);
   });
   // The keyboard focus is always drawn, whatever input came last.
   SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
