@@ -25,7 +25,10 @@ class SimBarForm : public BarForm {
     const Rect c = window_.ClientRectOnScreen();
     return {{w.Width(), w.Height()}, {c.Width(), c.Height()}, 9};
   }
-  void PlaceParts(const BarLayout& layout) override { placed = layout; }
+  void PlaceParts(const BarLayout& layout) override {
+    placed = layout;
+    ++placements;
+  }
   void SetUpButtonEnabled(bool enabled) override { upEnabled = enabled; }
   void InvalidateTitle() override { ++titlePaints; }
   void InvalidateList() override { ++listPaints; }
@@ -73,6 +76,7 @@ class SimBarForm : public BarForm {
   void ReturnFocusToList() override { ++focusReturns; }
 
   std::optional<BarLayout> placed;
+  int placements = 0;  // layouts placed on the form
   bool upEnabled = true;
   int titlePaints = 0;
   int listPaints = 0;

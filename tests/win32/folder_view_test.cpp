@@ -133,7 +133,7 @@ TEST_F(FolderViewTest, EnterOnAFolderOpensItAndUpComesBackToTheRoot) {
 
 TEST_F(FolderViewTest, UpFromTheRootByTheNavigatorOpensItsParentAndEnablesUp) {
   StartAtRoot();
-  bar->controller().navigator().UpOneLevel();
+  bar->controller().UpOneLevel();
   const std::string parent = root.Path().substr(0, root.Path().find_last_of('\\'));
   EXPECT_EQ(bar->controller().paths().CurrentPath, parent);
   EXPECT_TRUE(IsWindowEnabled(UpButton()));
@@ -149,15 +149,15 @@ TEST_F(FolderViewTest, EnterWithNothingSelectedDoesNothing) {
 TEST_F(FolderViewTest, StripsFollowRealScrollingByTheWheel) {
   AddFiles(12);
   StartAtRoot();
-  ListScroller& scroller = bar->controller().scroller();
-  ASSERT_EQ(scroller.itemPitchY(), 75) << "Wine's large-icon spacing";
+  const LaunchBar& controller = bar->controller();
+  ASSERT_EQ(controller.itemPitch().cy, 75) << "Wine's large-icon spacing";
   EXPECT_EQ(bar->layout().list.Height() % 75, 0) << "cut to whole pitches";
-  EXPECT_TRUE(scroller.strips().listOverflows);
+  EXPECT_TRUE(controller.strips().listOverflows);
   EXPECT_EQ(Look(StripId::Forward), StripLook::Arrow);
   EXPECT_EQ(Look(StripId::Back), StripLook::Blank);
 
   Wheel(-WHEEL_DELTA);
-  EXPECT_EQ(scroller.strips(), (StripState{true, true, true}));
+  EXPECT_EQ(controller.strips(), (StripState{true, true, true}));
   EXPECT_EQ(ViewTop(), -75) << "one pitch per notch";
 
   for (int i = 0; i < 20; ++i) Wheel(-WHEEL_DELTA);
@@ -168,8 +168,8 @@ TEST_F(FolderViewTest, StripsFollowRealScrollingByTheWheel) {
   EXPECT_EQ(bar->controller().viewMode(), ViewMode::SmallIcons);
   EXPECT_EQ(GetWindowLongW(List(), GWL_STYLE) & LVS_TYPEMASK, LVS_SMALLICON);
   EXPECT_EQ(Look(StripId::Back), StripLook::Blank) << "back at the top";
-  EXPECT_GT(scroller.itemPitchY(), 0);
-  EXPECT_LT(scroller.itemPitchY(), 75);
+  EXPECT_GT(controller.itemPitch().cy, 0);
+  EXPECT_LT(controller.itemPitch().cy, 75);
 }
 
 // On a thin bar in small icons the bar cuts a caption once, to what the

@@ -33,9 +33,9 @@ void LaunchBar::Create() {
   engine_.LoadOptions();
   created_ = true;
   services_.form.RestartTimer(TimerId::SlideIn);
-  LayoutBar();
+  // Applying the record has laid the bar out and measured the pitch; the
+  // strips follow once the list has its folder.
   model_.InitFolderView();
-  scroller_.MeasureItemPitch();
   scroller_.UpdateScrollStrips();
 }
 

@@ -204,9 +204,8 @@ class LaunchBar : private DockingHost,
 
   // --- state (read-only for the window) ----------------------------------
   const BarOptions& options() const { return options_; }
-  // The live record, for the first-start wizard's answers.
-  BarOptions& options() { return options_; }
   const FolderPaths& paths() const { return paths_; }
+  // The Win32 fixtures set the root of a bar they did not start.
   FolderPaths& paths() { return paths_; }
   const std::string& titleText() const { return title_; }
   const BarLayout& layout() const { return scroller_.layout(); }
@@ -215,11 +214,14 @@ class LaunchBar : private DockingHost,
   // The DPI the bar is placed and painted at.
   uint32_t dpi() const { return engine_.dpi(); }
   FolderModel& model() { return model_; }
-  Navigator& navigator() { return navigator_; }
-  ListScroller& scroller() { return scroller_; }
-  ItemCommands& commands() { return commands_; }
+  // Which strips show an arrow, and the items' pitch across and down.
+  const StripState& strips() const { return scroller_.strips(); }
+  Size itemPitch() const { return {scroller_.itemPitchX(), scroller_.itemPitchY()}; }
   // The global hotkey's state; null without the port.
-  HotkeySummon* hotkey() { return hotkey_.get(); }
+  const HotkeySummon* hotkey() const { return hotkey_.get(); }
+  // Stores and registers a new global hotkey (none: no key); false when
+  // another program holds it. Without the port there is nothing to change.
+  bool ChangeHotkey(const Hotkey& hotkey) { return hotkey_ && hotkey_->Change(hotkey); }
 
  private:
   // Marks a command at work, which may wait in a modal window; the last to

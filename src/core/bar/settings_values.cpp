@@ -20,7 +20,7 @@ SettingsValues ReadSettings(LaunchBar& bar) {
   SettingsValues v;
   v.rootFolder = bar.paths().RootPath;
   for (const BoolOption& o : BoolOptions()) v.options.push_back(o.read(bar));
-  if (HotkeySummon* hotkey = bar.hotkey()) {
+  if (const HotkeySummon* hotkey = bar.hotkey()) {
     v.hasHotkey = true;
     v.hotkey = hotkey->hotkey();
     v.hotkeyTaken = hotkey->taken();
@@ -44,8 +44,7 @@ void ApplySettings(LaunchBar& bar, const SettingsValues& shown, const SettingsVa
     if (i >= shown.options.size() || chosen.options[i] != shown.options[i])
       options[i].write(bar, chosen.options[i]);
   }
-  if (HotkeySummon* hotkey = bar.hotkey(); hotkey && chosen.hotkey != shown.hotkey)
-    hotkey->Change(chosen.hotkey);
+  if (chosen.hotkey != shown.hotkey) bar.ChangeHotkey(chosen.hotkey);
   if (chosen.iconSize != shown.iconSize && chosen.iconSize < kIconSizes.size()) {
     switch (kIconSizes[chosen.iconSize].mode) {
       case ViewMode::LargeIcons:

@@ -55,8 +55,11 @@ void DockingEngine::LoadOptions() {
     const auto width = static_cast<int32_t>(
         ReachableThickness(static_cast<uint32_t>(scaled), monitor_.area.Width()));
     Rect r = window_.WindowRect();
+    const bool resized = r.Width() != width;
     r.right = r.left + width;
     PlaceWindow(r, Placement::Plain);
+    // Placing the record's edge laid the bar out at the old width.
+    if (resized) ui_.LayoutBar();
   }
 }
 

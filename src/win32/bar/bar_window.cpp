@@ -4,6 +4,7 @@
 #include "core/settings/placement.h"
 #include "win32/adapters/win32_help_viewer.h"
 #include "win32/base/message_pump.h"
+#include "win32/base/rect.h"
 #include "win32/base/dpi.h"
 #include "win32/base/error_box.h"
 #include "win32/base/high_contrast.h"
@@ -22,7 +23,7 @@ constexpr int kCreatedWidth = 100;
 Rect WindowRectOf(HWND hwnd) {
   RECT r{};
   GetWindowRect(hwnd, &r);
-  return {r.left, r.top, r.right, r.bottom};
+  return ToRect(r);
 }
 
 }  // namespace
@@ -73,7 +74,7 @@ BarWindow::BarWindow(HINSTANCE instance, HWND owner, Registry& registry, UINT ap
   dragDrop_ = std::make_unique<BarDragDrop>(hwnd_, *folder_, *controller_);
   accessibility_ = std::make_unique<BarAccessibility>(hwnd_, folder_->list().hwnd(), [this] {
     const FolderPaths& p = controller_->paths();
-    return AccessibleParts(layout(), controller_->scroller().strips(), p.CurrentPath, p.RootPath);
+    return AccessibleParts(layout(), controller_->strips(), p.CurrentPath, p.RootPath);
   });
   // The keyboard focus is always drawn, whatever input came last.
   SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
@@ -227,10 +228,9 @@ bool BarWindow::EventMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   // The move and size loops' outline, which the answer may change.
   const auto outline = [&](auto event) {
     auto* r = reinterpret_cast<RECT*>(lp);
-    event.drag = {r->left, r->top, r->right, r->bottom};
+    event.drag = ToRect(*r);
     const EventAnswer answer = controller_->OnEvent(event);
-    if (answer.drag)
-      *r = {answer.drag->left, answer.drag->top, answer.drag->right, answer.drag->bottom};
+    if (answer.drag) *r = ToRECT(*answer.drag);
     result = answer.result;
     return answer.handled;
   };

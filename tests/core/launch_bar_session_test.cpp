@@ -104,10 +104,10 @@ class LaunchBarSession : public FsFixture {
     const bool horizontal = IsHorizontal(edge);
     EXPECT_EQ(horizontal ? second.y : second.x, horizontal ? first.y : first.x);
     EXPECT_GT(horizontal ? second.x : second.y, horizontal ? first.x : first.y);
-    const int32_t pitch = horizontal ? bar.scroller().itemPitchX() : bar.scroller().itemPitchY();
+    const int32_t pitch = horizontal ? bar.itemPitch().cx : bar.itemPitch().cy;
     EXPECT_EQ(pitch, 75);
     EXPECT_EQ((horizontal ? l.list.Width() : l.list.Height()) % 75, 0);
-    EXPECT_TRUE(bar.scroller().strips().forwardActive);
+    EXPECT_TRUE(bar.strips().forwardActive);
     const Point origin = v.origin();
     bar.OnWheel(-120, {l.list.left + 5, l.list.top + 5});
     EXPECT_EQ(horizontal ? v.origin().x - origin.x : v.origin().y - origin.y, 75);
@@ -148,6 +148,7 @@ class LaunchBarSession : public FsFixture {
 TEST_F(LaunchBarSession, WholeSession) {
   WriteOptions(registry, Record(Edge::Float, 0, 0, {100, 100, 100, 100}, {300, 100, 400, 600}));
   bar.Create();
+  EXPECT_EQ(form.placements, 1) << "start-up lays the bar out once";
   bar.Start(Win("AppData"), makeWizard);
   EXPECT_TRUE(form.visible);
   EXPECT_EQ(wizardsMade, 0) << "an existing root folder needs no settings window";
@@ -252,7 +253,7 @@ TEST_F(LaunchBarSession, ADragRestingOnAStripArmsItsTimerOnceAndTheTimerScrolls)
   list.selected = Row("Games");
   bar.OnDoubleClick();
   const Rect strip = bar.layout().forwardStrip;
-  ASSERT_TRUE(bar.scroller().strips().forwardActive);
+  ASSERT_TRUE(bar.strips().forwardActive);
   const Point on{strip.left + strip.Width() / 2, strip.top + strip.Height() / 2};
   for (int i = 0; i < 3; ++i) window.Send(event::DragOver{on});
   EXPECT_EQ(strips.restarts(StripId::Forward), 1);
@@ -355,9 +356,9 @@ TEST_F(LaunchBarSession, StartsInTheStoredViewModeAndStoresEachPick) {
     bar.RunCommand(p.pick);
     SCOPED_TRACE(p.pitch);
     EXPECT_EQ(ReadViewMode(registry), p.mode);
-    EXPECT_EQ(bar.scroller().itemPitchY(), p.pitch);
+    EXPECT_EQ(bar.itemPitch().cy, p.pitch);
     EXPECT_EQ(bar.layout().list.Height() % p.pitch, 0);
-    EXPECT_TRUE(bar.scroller().strips().forwardActive) << "20 items overflow";
+    EXPECT_TRUE(bar.strips().forwardActive) << "20 items overflow";
   }
 }
 
