@@ -5,7 +5,7 @@
 set -u
 EXE=$1 PROBE=$2 OUT=$3
 . "$(dirname "$0")/lib.sh"
-trap 'stop_bar >/dev/null 2>&1; finish' EXIT
+trap 'stop_bar >/dev/null 2>&1; reg_clear; finish' EXIT
 
 # The top-left corners of the first N items' icons on screen, "x,y" one per line.
 items() { for i in $(seq 0 $(($1 - 1))); do probe itemrect TOVB_Form1 "$i" | cut -d, -f1,2; done; }

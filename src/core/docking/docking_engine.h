@@ -232,6 +232,7 @@ class DockingEngine {
   std::optional<MonitorPlace> wanted_;          // where the user put the bar; stored
   Rect autoHideMonitor_{};                      // where the bar is the auto-hide bar
   std::optional<FitLength> fit_;                // the length the items need, when fitted
+  bool screenChangeHeld_ = false;               // a screen change came while the edge was applied
 };
 
 }  // namespace olb
