@@ -2,6 +2,8 @@
 
 #include "core/layout/arrow.h"
 #include "core/layout/bar_layout.h"
+#include "core/layout/fit_to_items.h"
+#include "core/layout/item_pitch.h"
 
 namespace olb {
 namespace {
@@ -179,6 +181,32 @@ TEST(BarLayout, ScaledMonitorsGetTheDesignScaledFromTheFirstLayoutOnAndAcrossDpi
   m192.dpi = 192;
   EXPECT_EQ(ComputeBarLayout(at144, m192), ComputeBarLayout(DesignLayout(), m192));
   EXPECT_EQ(ComputeBarLayout(ComputeBarLayout(at144, m192), Metrics(Edge::Left, {100, 600})), at96);
+}
+
+// The length fitted to the items gives the list, laid out at that length and
+// cut to whole pitches, every line of them at each DPI, and no line more.
+TEST(FittedBarLength, TheLayoutOfTheFittedLengthShowsEveryLineAtEveryDpi) {
+  for (uint32_t dpi : {96u, 120u, 144u, 168u, 192u, 288u}) {
+    for (int32_t pitch : {17, 75, 91, 113}) {
+      for (int32_t count : {0, 1, 7, 40}) {
+        SCOPED_TRACE(::testing::Message() << dpi << " dpi, pitch " << pitch << ", " << count);
+        const int32_t lines = count == 0 ? 1 : (count + 1) / 2;
+        const int32_t length = FittedBarLength({count, 2, pitch, lines * pitch - 3}, dpi);
+        for (Edge edge : {Edge::Top, Edge::Left}) {
+          const bool horizontal = IsHorizontal(edge);
+          BarMetrics m = Metrics(edge, horizontal ? Size{length, 150} : Size{150, length});
+          m.dpi = dpi;
+          const BarLayout l = ComputeBarLayout(DesignLayout(), m);
+          const int32_t span = horizontal ? l.listSpanX : l.listSpanY;
+          EXPECT_EQ(SnapListExtent(span, pitch), lines * pitch);
+        }
+      }
+    }
+  }
+  EXPECT_EQ(FittedBarLength({3, 3, 0, 0}, 96), kUnmeasuredItemLength + kLengthBesideSpan)
+      << "one line, no pitch measured yet";
+  EXPECT_EQ(FittedBarLength({1, 1, 75, 200}, 96), 200 + kLengthBesideSpan)
+      << "the extent the list reports, when longer";
 }
 
 }  // namespace

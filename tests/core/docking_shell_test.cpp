@@ -100,6 +100,18 @@ TEST_F(DockingShell, FloodsOfShellNoticesAreFoldedIntoTheRoundInProgress) {
   EXPECT_EQ(world.shell.Reserved(1), bar.rect());
 }
 
+// The display changed as the shell restarted: the change is heard while the
+// bar re-applies its edge for the restart, and is not lost.
+TEST_F(DockingShell, ADisplayChangeHeardWhileTheEdgeIsReappliedIsFollowed) {
+  bar.Start(Record(Edge::Right, 0, 1));
+  world.shell.RestartShell();
+  world.shell.SetScreenSize({1280, 800});
+  bar.window.PumpMessages();
+  EXPECT_TRUE(world.shell.IsRegistered(1));
+  EXPECT_EQ(bar.rect(), (Rect{1180, 0, 1280, 770}));
+  EXPECT_EQ(world.shell.Reserved(1), bar.rect());
+}
+
 TEST_F(DockingShell, ResolutionChangeReDocksEveryEdgeAndBringsAFloatingBarBack) {
   struct Case {
     BarOptions record;

@@ -17,6 +17,7 @@
 #include "core/settings/category_menus_store.h"
 #include "core/settings/options_store.h"
 #include "core/bar/settings_values.h"
+#include "core/settings/fit_to_items_store.h"
 #include "core/settings/hotkey_store.h"
 #include "core/settings/order_store.h"
 #include "core/settings/view_store.h"
@@ -360,6 +361,97 @@ TEST_F(LaunchBarSession, StartsInTheStoredViewModeAndStoresEachPick) {
     EXPECT_EQ(bar.layout().list.Height() % p.pitch, 0);
     EXPECT_TRUE(bar.strips().forwardActive) << "20 items overflow";
   }
+}
+
+// Fitted, a docked bar starts at its edge's start, shows every item without
+// a strip and is no more than a pitch longer than they need, and reserves
+// exactly its window; a floating bar keeps its width. Items beyond the edge
+// leave the whole edge and the strips.
+TEST_F(LaunchBarSession, FitBarToItemsFollowsTheItemsOnEveryEdgeAndFloating) {
+  WriteOptions(registry, Record(Edge::Top, 0, 1, {90, 250, 90, 250}));
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  EXPECT_EQ(window.WindowRect(), (Rect{0, 0, 1024, 250})) << "off: the whole edge";
+  EXPECT_FALSE(bar.FitToItemsOn());
+  bar.RunCommand(CommandId::FitBartoItems1);
+  EXPECT_TRUE(ReadFitToItems(registry));
+
+  const auto expectFitted = [this](bool whole) {
+    const Rect w = window.WindowRect();
+    const Rect work = world.shell.WorkArea();
+    const Edge edge = bar.options().Edge;
+    const bool horizontal = IsHorizontal(edge);
+    const Rect view = list.view.ViewRect();
+    const int32_t shown = horizontal ? bar.layout().list.Width() : bar.layout().list.Height();
+    const int32_t needed = horizontal ? view.Width() : view.Height();
+    if (edge != Edge::Float) {
+      EXPECT_EQ(horizontal ? w.left : w.top, horizontal ? work.left : work.top);
+      EXPECT_EQ(world.shell.Reserved(1), w) << "the strip reserved is the window";
+    }
+    EXPECT_EQ((horizontal ? w.Width() : w.Height()) == (horizontal ? 1024 : 738), whole);
+    EXPECT_EQ(bar.scroller().strips().forwardActive, whole);
+    if (!whole) {
+      EXPECT_GE(shown, needed) << "every item shows";
+      EXPECT_LT(shown, needed + 75) << "not a pitch more";
+    }
+  };
+  {
+    SCOPED_TRACE("the root's one category");
+    expectFitted(false);
+    EXPECT_EQ(window.WindowRect().Width(), 75 + kLengthBesideSpan) << "one item, as the minimum";
+  }
+  const int32_t oneItem = window.WindowRect().Width();
+  list.selected = Row("Games");
+  bar.OnDoubleClick();
+  const int32_t twenty = window.WindowRect().Width();
+  {
+    SCOPED_TRACE("twenty items on the top edge");
+    expectFitted(false);
+    EXPECT_GT(twenty, oneItem);
+  }
+  File("AppData/Ovel Launch Bar/Games/Game 20.lnk");
+  bar.RereadKeepingPlace();
+  {
+    SCOPED_TRACE("one more item starts a line");
+    expectFitted(false);
+    EXPECT_EQ(window.WindowRect().Width(), twenty + 75);
+  }
+  bar.RunCommand(CommandId::SmallIcons1);
+  {
+    SCOPED_TRACE("small icons");
+    expectFitted(false);
+  }
+  bar.RunCommand(CommandId::LargeIcons1);
+  DragTo({2, 384});
+  {
+    SCOPED_TRACE("the left edge: more items than it holds");
+    expectFitted(true);
+  }
+  DragTo({512, 766});
+  {
+    SCOPED_TRACE("the bottom edge, above the taskbar");
+    expectFitted(false);
+  }
+  bar.UpOneLevel();
+  {
+    SCOPED_TRACE("up to the root again");
+    expectFitted(false);
+    EXPECT_EQ(window.WindowRect().Width(), oneItem);
+  }
+  bar.RunCommand(CommandId::AutoHide1);
+  EXPECT_EQ(world.shell.Reserved(1), Rect{}) << "auto-hidden, nothing is reserved";
+  EXPECT_EQ(window.WindowRect().Width(), oneItem) << "the hidden strip is fitted too";
+  bar.RunCommand(CommandId::AutoHide1);
+  DragTo({500, 400});
+  ASSERT_EQ(bar.options().Edge, Edge::Float);
+  {
+    SCOPED_TRACE("floating");
+    expectFitted(false);
+    EXPECT_EQ(window.WindowRect().Width(), 100) << "the width is the user's";
+  }
+  bar.RunCommand(CommandId::FitBartoItems1);
+  EXPECT_FALSE(ReadFitToItems(registry));
+  EXPECT_EQ(window.WindowRect().Height(), 400) << "off: the record's height again";
 }
 
 TEST_F(LaunchBarSession, TheUsersOrderIsKeptThroughReadsRenamesDeletesAndSortByName) {

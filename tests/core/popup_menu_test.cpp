@@ -15,7 +15,7 @@ TEST(ViewsMenu, EveryCommandHasOneEntry) {
     if (e.IsSeparator()) continue;
     EXPECT_TRUE(seen.insert(*e.command).second) << e.name;
   }
-  EXPECT_EQ(seen.size(), 17u);
+  EXPECT_EQ(seen.size(), 18u);
 }
 
 TEST(ViewsMenu, MonitorSubmenuListsTwoOrMoreMonitorsAndChecksTheBarsOwn) {

@@ -103,11 +103,11 @@ check "after a restart it is back on the second monitor's bottom edge" start_bar
 check "  at 1024,700,2304,800" rect_becomes "1024,700,2304,800"
 screenshot restarted
 
-# The Monitor submenu comes right after Always on Top.
+# The Monitor submenu comes right after Fit Bar to Items.
 monitor_menu() {  # the number of Down presses in the submenu
   local gx gy downs
   read -r gx gy <<<"$(grab)"
-  downs=$(probe menupos Alwaysontop1 | tr -d '\r') || return 1
+  downs=$(probe menupos FitBartoItems1 | tr -d '\r') || return 1
   open_menu "$gx" "$gy" || return 1
   sleep 0.3
   for _ in $(seq $((downs + 1))); do xdotool key Down; done

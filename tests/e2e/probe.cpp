@@ -568,7 +568,7 @@ int Menu() {
 
 // Counted from the bar's own menu table, so that a journey does not break
 // when an entry is added. Inserted submenus count too: the item's shell
-// submenu at the top, the Monitor submenu after Always on Top while the
+// submenu at the top, the Monitor submenu after Fit Bar to Items while the
 // system has two monitors or more.
 int MenuPosition(const std::wstring& name, bool onItem) {
   int downs = onItem ? 1 : 0;
@@ -579,7 +579,7 @@ int MenuPosition(const std::wstring& name, bool onItem) {
       std::wprintf(L"%d\n", downs);
       return 0;
     }
-    if (entry.command == olb::CommandId::Alwaysontop1 && GetSystemMetrics(SM_CMONITORS) >= 2)
+    if (entry.command == olb::CommandId::FitBartoItems1 && GetSystemMetrics(SM_CMONITORS) >= 2)
       ++downs;
   }
   return 1;

@@ -30,6 +30,7 @@ TEST(ViewsMenu, HasEveryEntryInOrderWithItsCaption) {
                                nullptr,
                                L"AutoHide",
                                L"Always on Top",
+                               L"Fit Bar to Items",
                                L"Open Categories as Menus",
                                nullptr,
                                L"New Folder",

@@ -27,6 +27,7 @@ enum class CommandId : uint16_t {
   OpenCategoriesasMenus1,
   Settings1,
   SortbyName1,
+  FitBartoItems1,
 };
 
 // Window timers of the bar form.

@@ -4,6 +4,7 @@
 #include "core/dragdrop/drag_start.h"
 #include "core/folder/launch_rules.h"
 #include "core/platform/window_codes.h"
+#include "core/settings/fit_to_items_store.h"
 #include "core/settings/view_store.h"
 #include "core/wizard/autoload.h"
 #include "core/wizard/first_start.h"
@@ -30,13 +31,14 @@ LaunchBar::LaunchBar(const BarServices& services)
 
 void LaunchBar::Create() {
   engine_.Register();
+  fitToItems_ = ReadFitToItems(services_.registry);
   engine_.LoadOptions();
   created_ = true;
   services_.form.RestartTimer(TimerId::SlideIn);
   // Applying the record has laid the bar out and measured the pitch; the
   // strips follow once the list has its folder.
   model_.InitFolderView();
-  scroller_.UpdateScrollStrips();
+  UpdateScrollStrips();
 }
 
 void LaunchBar::Start(std::string_view appDataFolder,
@@ -56,6 +58,7 @@ void LaunchBar::Start(std::string_view appDataFolder,
   if (!services_.files.DirectoryExists(paths_.RootPath)) model_.Raise(kResultPathNotFound);
   model_.OpenFolderByPath(paths_.RootPath);
   scroller_.SetViewMode(ReadViewMode(services_.registry));
+  FitToItems();
   services_.form.ShowBar();
   // The bar is at its root: there is nothing above to go up to.
   services_.form.SetUpButtonEnabled(false);
@@ -67,7 +70,7 @@ void LaunchBar::Start(std::string_view appDataFolder,
 void LaunchBar::OpenRootFolder() {
   model_.OpenFolderByPath(paths_.RootPath);
   scroller_.MeasureItemPitch();
-  scroller_.UpdateScrollStrips();
+  UpdateScrollStrips();
   WatchShownFolder();
 }
 
@@ -98,6 +101,17 @@ void LaunchBar::LayoutBar() {
       layout.list.Height() != listBefore.cy) {
     services_.form.InvalidateList();
   }
+  FitToItems();
+}
+
+void LaunchBar::FitToItems() {
+  if (!created_) return;
+  std::optional<FitLength> fit;
+  if (fitToItems_) {
+    fit = FitLength{IsHorizontal(scroller_.layout().edge),
+                    FittedBarLength(scroller_.Fit(), engine_.dpi())};
+  }
+  engine_.FitToLength(fit);
 }
 
 void LaunchBar::UpdateTitle() {

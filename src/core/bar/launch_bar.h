@@ -199,6 +199,9 @@ class LaunchBar : private DockingHost,
   // Whether a click on a category opens it as a menu: the mark of "Open
   // Categories as Menus", read from its stored value each time.
   bool CategoryMenusOn();
+  // Whether the bar is only as long as its items need: the mark of "Fit Bar
+  // to Items", stored beside the record.
+  bool FitToItemsOn() const { return fitToItems_; }
   // The Monitor submenu's entries as the monitors are now.
   std::vector<MonitorEntry> MonitorMenuEntries();
 
@@ -248,7 +251,10 @@ class LaunchBar : private DockingHost,
   }
   void StartRevealTimer() override;
   void SetUpButtonEnabled(bool enabled) override { services_.form.SetUpButtonEnabled(enabled); }
-  void UpdateScrollStrips() override { scroller_.UpdateScrollStrips(); }
+  void UpdateScrollStrips() override {
+    scroller_.UpdateScrollStrips();
+    FitToItems();
+  }
   void ReapplyListExtent() override { scroller_.SnapListExtent(); }
   void UpdateTitle() override;
   void WriteAutoloadValue() override;
@@ -319,6 +325,11 @@ class LaunchBar : private DockingHost,
   void SetViewMode(ViewMode mode);
   void ToggleAutoHide();
   void ToggleAlwaysOnTop();
+  void ToggleFitToItems();
+  // With Fit Bar to Items on, tells the docking engine the length the
+  // folder's items need now (it places the bar again when that changed);
+  // off, the bar spans its edge.
+  void FitToItems();
   // OpenAboutPage and the Settings entry: `show` the window modally.
   void ShowFormWindow(void (BarForm::*show)());
   void OpenHelpTopic();
@@ -342,6 +353,7 @@ class LaunchBar : private DockingHost,
   std::unique_ptr<HotkeySummon> hotkey_;
   bool rereading_ = false;
   bool created_ = false;
+  bool fitToItems_ = false;  // Fit Bar to Items, as stored
   bool activatedOnce_ = false;
   int busy_ = 0;               // commands at work, nested
   bool closePending_ = false;  // a close came while one was

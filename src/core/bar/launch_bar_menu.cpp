@@ -3,6 +3,7 @@
 #include "core/bar/item_menu.h"
 #include "core/bar/popup_menu.h"
 #include "core/settings/category_menus_store.h"
+#include "core/settings/fit_to_items_store.h"
 #include "core/settings/view_store.h"
 #include "core/wizard/autoload.h"
 
@@ -68,6 +69,9 @@ void LaunchBar::RunCommand(CommandId command) {
     case CommandId::Alwaysontop1:
       ToggleAlwaysOnTop();
       break;
+    case CommandId::FitBartoItems1:
+      ToggleFitToItems();
+      break;
     case CommandId::OpenCategoriesasMenus1:
       WriteCategoryMenus(services_.registry, !CategoryMenusOn());
       break;
@@ -132,6 +136,7 @@ void LaunchBar::RunCommand(CommandId command) {
 void LaunchBar::SetViewMode(ViewMode mode) {
   scroller_.SetViewMode(mode);
   WriteViewMode(services_.registry, mode);
+  FitToItems();
   services_.form.InvalidateList();
   services_.form.ProcessMessages();
 }
@@ -153,6 +158,14 @@ void LaunchBar::ToggleAlwaysOnTop() {
   options_.AlwaysOnTop = options_.AlwaysOnTop ? 0 : 1;
   engine_.ApplyEdge(engine_.CurrentEdge());
   engine_.SaveOptions();
+}
+
+// The choice is stored first: a bar closed while the edge is applied again
+// keeps it.
+void LaunchBar::ToggleFitToItems() {
+  fitToItems_ = !fitToItems_;
+  WriteFitToItems(services_.registry, fitToItems_);
+  FitToItems();
 }
 
 // The About and Settings windows. While one is up, a full-screen

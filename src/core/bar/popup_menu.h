@@ -32,6 +32,7 @@ inline constexpr auto kViewsMenu = std::to_array<MenuEntry>({
     {"N2", "", std::nullopt},
     {"AutoHide1", "AutoHide", CommandId::AutoHide1},
     {"Alwaysontop1", "Always on Top", CommandId::Alwaysontop1},
+    {"FitBartoItems1", "Fit Bar to Items", CommandId::FitBartoItems1},
     {"OpenCategoriesasMenus1", "Open Categories as Menus", CommandId::OpenCategoriesasMenus1},
     {"N3", "", std::nullopt},
     {"NewFolder1", "New Folder", CommandId::NewFolder1},
@@ -49,7 +50,7 @@ inline constexpr auto kViewsMenu = std::to_array<MenuEntry>({
     {"Exit1", "Exit", CommandId::Exit1},
 });
 
-// The Monitor submenu, after Always on Top while there are two monitors or
+// The Monitor submenu, after Fit Bar to Items while there are two monitors or
 // more: one entry per monitor, in the system's order, the bar's own checked;
 // choosing one moves the bar to the same edge there.
 inline constexpr std::string_view kMonitorMenuCaption = "Monitor";

@@ -12,6 +12,10 @@ const std::vector<BoolOption>& BoolOptions() {
        [](LaunchBar& bar, bool on) {
          if (on != bar.CategoryMenusOn()) bar.RunCommand(CommandId::OpenCategoriesasMenus1);
        }},
+      {"Fit Bar to Items", [](LaunchBar& bar) { return bar.FitToItemsOn(); },
+       [](LaunchBar& bar, bool on) {
+         if (on != bar.FitToItemsOn()) bar.RunCommand(CommandId::FitBartoItems1);
+       }},
   };
   return options;
 }

@@ -28,6 +28,19 @@ void DockingEngine::ApplyEdge(Edge edge) {
   shell_.Activate();
   EdgeChanged(false, edge);
   ui_.LayoutBar();
+  // A display change heard while the edge was applied is followed now that
+  // the bar is placed (by the outermost ApplyEdge). The work-area change
+  // its own reservation brings leaves the monitor as it was: nothing more
+  // is asked of the shell for it.
+  if (screenChangeHeld_ && !state_.InApplyEdge) {
+    screenChangeHeld_ = false;
+    const MonitorInfo placedOn = monitor_;
+    FollowMonitors();
+    if (!IsDocked(options_.Edge) || monitor_.device != placedOn.device ||
+        monitor_.area != placedOn.area) {
+      OnScreenChanged();
+    }
+  }
 }
 
 void DockingEngine::DockTo(Edge edge) {
@@ -124,9 +137,15 @@ void DockingEngine::ReapplyEdge(bool registerAgain) {
 }
 
 void DockingEngine::OnScreenChanged() {
-  // A move in progress applies its edge when it ends; ApplyEdge itself
-  // changes the work area, which must not start it again.
-  if (options_.Edge == Edge::None || state_.InSizeMove || state_.InApplyEdge) return;
+  // A move in progress applies its edge when it ends.
+  if (options_.Edge == Edge::None || state_.InSizeMove) return;
+  // ApplyEdge lets messages run: a change heard meanwhile (its own
+  // reservation's, or the display's, which the shell's restart may bring
+  // along) waits until the bar is placed, and is looked at once then.
+  if (state_.InApplyEdge) {
+    screenChangeHeld_ = true;
+    return;
+  }
   // A monitor added, removed or resized: a docked bar goes back to the
   // remembered monitor when it is there again, else to the primary one.
   FollowMonitors();

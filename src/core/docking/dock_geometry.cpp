@@ -1,5 +1,6 @@
 #include "core/docking/dock_geometry.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "core/platform/window_codes.h"
@@ -20,6 +21,16 @@ Edge EdgeFromPoint(uint32_t flags, Point p, Size screen, const Rect& floatZone) 
   if (nearLeftRight && leftRight) return dx < 0 ? Edge::Left : Edge::Right;
   if (topBottom) return dy < 0 ? Edge::Top : Edge::Bottom;
   return dx < 0 ? Edge::Left : Edge::Right;
+}
+
+Rect CutAlongEdge(Rect rc, Edge edge, int32_t length) {
+  if (!IsDocked(edge)) return rc;
+  if (IsHorizontal(edge)) {
+    rc.right = rc.left + std::clamp(length, 1, std::max(rc.Width(), 1));
+  } else {
+    rc.bottom = rc.top + std::clamp(length, 1, std::max(rc.Height(), 1));
+  }
+  return rc;
 }
 
 Rect CutToEdge(Rect rc, Edge edge, int32_t thickness) {

@@ -33,6 +33,12 @@ Edge EdgeFromPoint(uint32_t flags, Point p, Size screen, const Rect& floatZone);
 // value leaves it as it is.
 Rect CutToEdge(Rect rc, Edge edge, int32_t thickness);
 
+// A docked rectangle cut to `length` along its edge from the edge's start
+// (the left end of a top or bottom edge, the top end of a left or right
+// one); never longer than it was, never below 1 pixel. Any other edge value
+// leaves it as it is.
+Rect CutAlongEdge(Rect rc, Edge edge, int32_t length);
+
 // Where a docked auto-hide rectangle sits when shown or hidden: its size is
 // kept and it is moved flush with the edge, or off it leaving a strip two
 // borders thick. `edge` must be docked.

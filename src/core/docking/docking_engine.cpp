@@ -155,6 +155,12 @@ BarOptions DockingEngine::PlacedRecord(const std::optional<ScreenAreas>& areas) 
   if (keptFloat) pixels.FloatRect = floatPixels_->pixels;
   // A floating bar is placed on the monitor it stands on.
   const ScreenAreas where = areas ? *areas : FloatAreas(pixels.FloatRect);
+  // A floating bar fitted to its items is as high as they need, within
+  // its work area.
+  if (fit_ && !fit_->horizontal) {
+    Rect& r = pixels.FloatRect;
+    r.bottom = r.top + std::clamp(fit_->pixels, 1, std::max(where.workArea.Height(), 1));
+  }
   BarOptions placed = PlaceableOptions(pixels, defaultFloat_, where);
   // Scaling up never takes the bar off the screen: a floating bar that grew
   // with the DPI is kept wholly on the work area, its forward strip in reach.
@@ -242,6 +248,14 @@ void DockingEngine::ComputeDockRect(Edge edge, Rect& rc) {
   rc = CurrentMonitor().area;
   if (options_.AutoHide == 0) shell_.QueryPos(edge, rc);
   rc = CutToEdge(rc, edge, PlacedThickness(edge));
+  if (fit_ && fit_->horizontal == IsHorizontal(edge)) rc = CutAlongEdge(rc, edge, fit_->pixels);
+}
+
+void DockingEngine::FitToLength(std::optional<FitLength> fit) {
+  if (fit == fit_) return;
+  fit_ = fit;
+  if (options_.Edge == Edge::None || state_.Unregistered || state_.InSizeMove) return;
+  ReapplyEdge(false);
 }
 
 bool DockingEngine::AutoHideRect(bool show, Rect& rc) {

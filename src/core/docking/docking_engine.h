@@ -43,6 +43,14 @@ struct DockingState {
   bool Unregistered = false;  // the bar was removed from the shell for good
 };
 
+// Fit Bar to Items: how long the bar is along its edge (a floating bar: its
+// height), in the monitor's pixels, for the orientation it was measured on.
+struct FitLength {
+  bool horizontal = false;  // measured on a top or bottom bar
+  int32_t pixels = 0;
+  friend bool operator==(const FitLength&, const FitLength&) = default;
+};
+
 // Where a move or size loop began, restored when it is cancelled.
 struct MoveStart {
   Edge edge = Edge::None;
@@ -105,6 +113,14 @@ class DockingEngine {
   // An auto-hidden bar hidden on an inner edge: its strip is client area,
   // so the pointer resting on it is watched by the timer, not the frame.
   bool HiddenOnInnerEdge();
+  // The bar's length along its edge as its items need it (Fit Bar to
+  // Items), or nothing: a docked bar spans its edge and a floating one keeps
+  // the record's height. A docked bar starts at its edge's start, reserves
+  // only that length and never runs past the edge; a floating one stays on
+  // its work area. It applies to edges of the orientation it was measured
+  // on (the others span their edge until measured). A change places the bar
+  // again, except during a move or size loop, whose end does.
+  void FitToLength(std::optional<FitLength> fit);
   // Moves the bar to the same edge of the listed monitor with this device
   // name (a floating bar keeps its place on the monitor, as far as it fits)
   // and remembers it; false when no such monitor is listed.
@@ -215,6 +231,8 @@ class DockingEngine {
   std::optional<MonitorInfo> proposedMonitor_;  // its proposal during a move
   std::optional<MonitorPlace> wanted_;          // where the user put the bar; stored
   Rect autoHideMonitor_{};                      // where the bar is the auto-hide bar
+  std::optional<FitLength> fit_;                // the length the items need, when fitted
+  bool screenChangeHeld_ = false;               // a screen change came while the edge was applied
 };
 
 }  // namespace olb

@@ -13,8 +13,7 @@ constexpr int32_t kPanelHeight = 30;
 constexpr int32_t kVerticalPanelWidth = 20;
 constexpr int32_t kHorizontalPanelWidth = 24;
 constexpr int32_t kHorizontalPanelTop = -4;
-constexpr int32_t kStripGap = 8;    // between the grip and the strips
-constexpr int32_t kSpanSlack = 16;  // taken off the span besides the strips
+constexpr int32_t kStripGap = 8;  // between the grip and the strips
 
 void SetLeft(Rect& r, int32_t left) {
   r = r.MovedTo(left, r.top);
@@ -82,7 +81,7 @@ void LayOutVertical(BarLayout& r, const BarMetrics& m) {
   SetTop(r.backStrip, 0);
   r.forwardArrow = ForwardArrow({r.forwardStrip.Width(), r.forwardStrip.Height()}, false);
   r.backArrow = BackArrow({r.backStrip.Width(), r.backStrip.Height()}, false);
-  r.listSpanY = m.window.cy - r.forwardStrip.Height() - r.backStrip.Height() - kSpanSlack;
+  r.listSpanY = m.window.cy - kLengthBesideSpan;
   SetHeight(r.list, std::max(r.listSpanY, 0));
 }
 
@@ -96,7 +95,7 @@ void LayOutHorizontal(BarLayout& r, const BarMetrics& m) {
   }
   r.forwardArrow = ForwardArrow({r.forwardStrip.Width(), r.forwardStrip.Height()}, true);
   r.backArrow = BackArrow({r.backStrip.Width(), r.backStrip.Height()}, true);
-  r.listSpanX = m.window.cx - r.forwardStrip.Width() - r.backStrip.Width() - kSpanSlack;
+  r.listSpanX = m.window.cx - kLengthBesideSpan;
   SetWidth(r.list, std::max(r.listSpanX, 0));
 }
 

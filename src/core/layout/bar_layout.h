@@ -15,6 +15,10 @@ namespace olb {
 inline constexpr int32_t kGripThickness = 20;   // PaintBox1 across the bar
 inline constexpr int32_t kStripThickness = 16;  // a scroll strip along the bar
 inline constexpr int32_t kListTop = 24;         // the list's design top, kept on every edge
+inline constexpr int32_t kSpanSlack = 16;       // taken off the list's span besides the strips
+// The window's length along the bar that the list's span does not get: the
+// two strips and the slack.
+inline constexpr int32_t kLengthBesideSpan = 2 * kStripThickness + kSpanSlack;
 
 // The allowance for the window frame that the layout subtracts from the
 // window's outer size: twice SM_CYEDGE plus twice SM_CYBORDER plus 3 pixels.

@@ -18,6 +18,14 @@ int32_t PitchAcrossLines(std::span<const Point> positions, bool horizontalBar) {
   return static_cast<int32_t>(std::min<int64_t>(best, INT32_MAX));
 }
 
+int32_t ItemsPerLine(std::span<const Point> positions, bool horizontalBar) {
+  if (positions.empty()) return 1;
+  const auto along = [horizontalBar](Point p) { return horizontalBar ? p.x : p.y; };
+  const int32_t first = along(positions.front());
+  return static_cast<int32_t>(std::count_if(positions.begin(), positions.end(),
+                                            [&](Point p) { return along(p) == first; }));
+}
+
 std::optional<int32_t> SnapListExtent(int32_t span, int32_t pitch) {
   if (pitch <= 0) return std::nullopt;
   // A span shorter than one pitch (a column wider than a top bar) is left

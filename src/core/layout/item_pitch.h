@@ -16,6 +16,10 @@ namespace olb {
 // step from one line of items to the next. 0 when all share one line.
 int32_t PitchAcrossLines(std::span<const Point> positions, bool horizontalBar);
 
+// How many of `positions` share the first one's line (its place along the
+// bar): the items side by side across the bar. At least 1.
+int32_t ItemsPerLine(std::span<const Point> positions, bool horizontalBar);
+
 // How many items MeasureItemPitch reads positions of: enough for two lines
 // on any bar a screen can hold.
 inline constexpr int32_t kPitchSampleItems = 256;

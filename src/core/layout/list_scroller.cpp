@@ -32,10 +32,17 @@ void ListScroller::MeasureItemPitch() {
   std::vector<Point> positions;
   const int32_t n = std::min(measuredFor_.items, kPitchSampleItems);
   for (int32_t i = 0; i < n; ++i) positions.push_back(list_.ItemPosition(i));
+  perLine_ = ItemsPerLine(positions, Horizontal());
   if (const int32_t pitch = PitchAcrossLines(positions, Horizontal()); pitch > 0) {
     (Horizontal() ? pitchX_ : pitchY_) = pitch;
   }
   SnapListExtent();
+}
+
+ItemsToFit ListScroller::Fit() {
+  if (measuredFor_ != Current()) MeasureItemPitch();
+  const Rect view = list_.ViewRect();
+  return {measuredFor_.items, perLine_, PitchAlong(), Horizontal() ? view.Width() : view.Height()};
 }
 
 void ListScroller::SnapListExtent() {

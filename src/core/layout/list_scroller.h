@@ -7,6 +7,7 @@
 #include "core/platform/list_scroll_port.h"
 #include "core/platform/strip_surface.h"
 #include "core/layout/bar_layout.h"
+#include "core/layout/fit_to_items.h"
 #include "core/layout/strip_state.h"
 #include "core/layout/view_mode.h"
 #include "core/layout/wheel_steps.h"
@@ -53,6 +54,10 @@ class ListScroller {
   int32_t ScrollOffset();
   void ScrollToOffset(int32_t offset);
 
+  // The folder shown as the list lays it out, for fitting the bar to it:
+  // the items per line as last measured, the pitch, the items' extent.
+  ItemsToFit Fit();
+
   const BarLayout& layout() const { return layout_; }
   ViewMode viewMode() const { return viewMode_; }
   const StripState& strips() const { return state_; }
@@ -93,6 +98,7 @@ class ListScroller {
   int32_t pitchX_ = 0;
   int32_t pitchY_ = 0;
   MeasuredFor measuredFor_;
+  int32_t perLine_ = 1;  // items side by side across the bar, as last measured
   WheelSteps wheel_;
 };
 

@@ -5,11 +5,11 @@
 namespace olb {
 
 bool ReadCategoryMenus(Registry& registry) {
-  return ReadOptionNumber(registry, kCategoryMenusValueName) == 1u;
+  return ReadOptionSwitch(registry, kCategoryMenusValueName);
 }
 
 bool WriteCategoryMenus(Registry& registry, bool on) {
-  return WriteOptionNumber(registry, kCategoryMenusValueName, on ? 1 : 0);
+  return WriteOptionSwitch(registry, kCategoryMenusValueName, on);
 }
 
 }  // namespace olb

@@ -59,4 +59,12 @@ bool WriteOptionNumber(Registry& registry, std::string_view name, uint32_t n) {
   return registry.Write(RegistryRoot::CurrentUser, kOptionsKey, name, value);
 }
 
+bool ReadOptionSwitch(Registry& registry, std::string_view name) {
+  return ReadOptionNumber(registry, name) == 1u;
+}
+
+bool WriteOptionSwitch(Registry& registry, std::string_view name, bool on) {
+  return WriteOptionNumber(registry, name, on ? 1 : 0);
+}
+
 }  // namespace olb

@@ -37,5 +37,9 @@ bool WriteOptions(Registry& registry, const BarOptions& live);
 std::optional<uint32_t> ReadOptionNumber(Registry& registry, std::string_view name);
 // Writes it; false when it could not be written.
 bool WriteOptionNumber(Registry& registry, std::string_view name, uint32_t n);
+// An on/off choice kept as such a number, 1 on. Anything else (missing,
+// another type or length, another number) is off, as a first start has it.
+bool ReadOptionSwitch(Registry& registry, std::string_view name);
+bool WriteOptionSwitch(Registry& registry, std::string_view name, bool on);
 
 }  // namespace olb

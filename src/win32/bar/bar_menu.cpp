@@ -30,10 +30,10 @@ std::optional<CommandId> BarWindow::TrackMenu(Point screen, const ItemMenu* item
       AppendMenuW(monitorMenu.get(), MF_STRING | (m.checked ? MF_CHECKED : 0),
                   static_cast<UINT_PTR>(m.command), Widen(m.caption).c_str());
     }
-    // After Always on Top; the menu owns the submenu from then on.
+    // After Fit Bar to Items; the menu owns the submenu from then on.
     const UINT after = static_cast<UINT>(
         std::find_if(kViewsMenu.begin(), kViewsMenu.end(),
-                     [](const MenuEntry& e) { return e.command == CommandId::Alwaysontop1; }) -
+                     [](const MenuEntry& e) { return e.command == CommandId::FitBartoItems1; }) -
         kViewsMenu.begin() + 1);
     if (InsertMenuW(popup.get(), after, MF_BYPOSITION | MF_POPUP,
                     reinterpret_cast<UINT_PTR>(monitorMenu.get()),
@@ -56,6 +56,10 @@ std::optional<CommandId> BarWindow::TrackMenu(Point screen, const ItemMenu* item
   // So is the stored choice of opening categories as menus.
   if (controller_->CategoryMenusOn()) {
     CheckMenuItem(popup.get(), static_cast<UINT>(CommandId::OpenCategoriesasMenus1),
+                  MF_BYCOMMAND | MF_CHECKED);
+  }
+  if (controller_->FitToItemsOn()) {
+    CheckMenuItem(popup.get(), static_cast<UINT>(CommandId::FitBartoItems1),
                   MF_BYCOMMAND | MF_CHECKED);
   }
   // The menu needs the bar as foreground window to close when the user
