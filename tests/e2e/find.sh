@@ -51,6 +51,8 @@ check "it shows the root's two items" wait_until 5000 view_is list_count 2
 
 check "typing \"phyr\" opens the find field" find_opens phyr
 check "the shortcut two categories deep is listed, alone" wait_until 3000 view_is find_count 1
+check "by the text readers read: its name and category" \
+  view_is found_first 'Zephyr Tool, Games\Emulators'
 # Its icon, fetched in the background, is drawn before its name: the
 # square where it goes holds more than the selection's one colour.
 icon_drawn() {

@@ -243,6 +243,11 @@ int View(HWND bar) {
                found ? static_cast<int>(SendMessageW(found, LB_GETCOUNT, 0, 0)) : -1);
   if (find) PrintRect(L"find_rect", find);
   if (found) PrintRect(L"found_rect", found);
+  // The first item's text, as the list box's accessibility reads it.
+  wchar_t firstFound[256] = {};
+  if (found && SendMessageW(found, LB_GETTEXTLEN, 0, 0) < 255)
+    SendMessageW(found, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(firstFound));
+  std::wprintf(L"found_first=%ls\n", firstFound);
   return 0;
 }
 

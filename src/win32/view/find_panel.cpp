@@ -43,14 +43,14 @@ FindPanel::FindPanel(HWND form, HINSTANCE instance) : instance_(instance) {
 void FindPanel::MakeResults(bool columns) {
   if (results_) DestroyWindow(results_);
   columns_ = columns;
-  const DWORD style = WS_CHILD | WS_VISIBLE | LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOTIFY |
+  const DWORD style = WS_CHILD | WS_VISIBLE | LBS_HASSTRINGS | LBS_OWNERDRAWFIXED | LBS_NOTIFY |
                       LBS_NOINTEGRALHEIGHT | (columns ? LBS_MULTICOLUMN | WS_HSCROLL : WS_VSCROLL);
   results_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"Found", style, 0, 0, 0, 0, hwnd_,
                              nullptr, instance_, nullptr);
   SetWindowSubclass(results_, ChildProc, kChildSubclass, reinterpret_cast<DWORD_PTR>(this));
   if (font_) SendMessageW(results_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   SendMessageW(results_, LB_SETITEMHEIGHT, 0, LineHeight() * 2 + 2 * kGap);
-  SendMessageW(results_, LB_SETCOUNT, hits_.size(), 0);
+  ListResults();
 }
 
 int FindPanel::LineHeight() const {
@@ -85,7 +85,7 @@ void FindPanel::Close() {
   ShowWindow(hwnd_, SW_HIDE);
   hits_.clear();
   RequestIcons();
-  SendMessageW(results_, LB_SETCOUNT, 0, 0);
+  ListResults();
   if (handlers_.closed) handlers_.closed(keyboard);
 }
 
@@ -124,9 +124,20 @@ void FindPanel::Refresh() {
   hits_ = handlers_.query(Narrow(text));
   if (hits_.size() > kMostResults) hits_.resize(kMostResults);
   RequestIcons();
-  SendMessageW(results_, LB_SETCOUNT, hits_.size(), 0);
+  ListResults();
   Select(hits_.empty() ? -1 : 0);
   InvalidateRect(results_, nullptr, TRUE);
+}
+
+void FindPanel::ListResults() {
+  // Each item's text is what screen readers read of it (the list box's own
+  // accessibility); the panel draws the name and the category itself.
+  SendMessageW(results_, LB_RESETCONTENT, 0, 0);
+  for (const FindHit& hit : hits_) {
+    const std::wstring text =
+        Widen(hit.category.empty() ? hit.name : hit.name + ", " + hit.category);
+    SendMessageW(results_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
 }
 
 void FindPanel::RequestIcons() {

@@ -59,6 +59,8 @@ class FindPanel : public BaseWindow<FindPanel> {
   void OpenSelected();
   void Select(int index);
   int LineHeight() const;
+  // Lists the items found in the results, by their names and categories.
+  void ListResults();
   // Asks for the icons of the items listed now.
   void RequestIcons();
   void TakeIcons();
