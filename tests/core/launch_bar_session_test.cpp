@@ -389,7 +389,7 @@ TEST_F(LaunchBarSession, FitBarToItemsFollowsTheItemsOnEveryEdgeAndFloating) {
       EXPECT_EQ(world.shell.Reserved(1), w) << "the strip reserved is the window";
     }
     EXPECT_EQ((horizontal ? w.Width() : w.Height()) == (horizontal ? 1024 : 738), whole);
-    EXPECT_EQ(bar.scroller().strips().forwardActive, whole);
+    EXPECT_EQ(bar.strips().forwardActive, whole);
     if (!whole) {
       EXPECT_GE(shown, needed) << "every item shows";
       EXPECT_LT(shown, needed + 75) << "not a pitch more";
