@@ -512,6 +512,43 @@ TEST_F(LaunchBarSession, TheUsersOrderIsKeptThroughReadsRenamesDeletesAndSortByN
   for (const std::string& path : three) EXPECT_FALSE(files.FileExists(path)) << path;
 }
 
+// Files another program drops between two items stand there, kept in the
+// stored order; the nearer side of the item under the pointer decides.
+TEST_F(LaunchBarSession, FilesDroppedFromAnotherProgramTakeThePlaceTheyWereDroppedAt) {
+  WriteOptions(registry, Record(Edge::Top, 0, 0));
+  bar.Create();
+  bar.Start(Win("AppData"), makeWizard);
+  list.selected = Row("Games");
+  bar.OnDoubleClick();
+  Dir("Downloads");
+  const auto dropAt = [&](int32_t row, int32_t along, const std::vector<std::string>& names) {
+    FileList dropped;
+    for (const std::string& name : names) {
+      File("Downloads/" + name);
+      dropped.push_back(Win("Downloads/" + name));
+    }
+    const Rect client = window.ClientRectOnScreen();
+    const Rect l = bar.layout().list;
+    const Point p = list.view.ItemPosition(row);
+    form.cursor = {client.left + l.left + p.x + along, client.top + l.top + p.y + 5};
+    const TShiftState plain{};
+    bar.OnDropFiles(dropped,
+                    {plain, ChooseDropEffect(plain, {TDropEffect::deMove}, kBarDropEffects)});
+  };
+  dropAt(2, 5, {"Tool.txt"});
+  std::vector<std::string> now = bar.model().FileNames();
+  ASSERT_EQ(now.size(), 21u);
+  EXPECT_EQ(now[2], "Tool.txt") << "before the item whose near side it was dropped on";
+  EXPECT_EQ(ReadItemOrder(registry, "Games"), now);
+
+  dropAt(5, 70, {"B.txt", "A.txt"});
+  now = bar.model().FileNames();
+  ASSERT_EQ(now.size(), 23u);
+  EXPECT_EQ(now[6], "A.txt") << "past the far side, in the shell's order";
+  EXPECT_EQ(now[7], "B.txt");
+  EXPECT_EQ(now[2], "Tool.txt");
+}
+
 TEST_F(LaunchBarSession, OutsideChangesAreReadOnceKeepingTheSelection) {
   bar.Create();
   bar.Start(Win("AppData"), makeWizard);

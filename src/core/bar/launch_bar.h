@@ -169,10 +169,9 @@ class LaunchBar : private DockingHost,
   }
   // Files dragged over or dropped onto the bar.
   void OnDragOverFiles() { drop_.DragOverFiles(); }
-  TDropEffects OnDropFiles(const FileList& files, const DropRequest& request) {
-    const BusyScope busy(*this);
-    return drop_.DropFiles(files, request);
-  }
+  // Files put into the folder shown take the place between the two items
+  // where they were dropped, as the bar's own items dragged there would.
+  TDropEffects OnDropFiles(const FileList& files, const DropRequest& request);
   // The item to show drop-highlighted with the pointer at `screen`.
   std::optional<int32_t> DropHighlightAt(Point screen) { return drop_.HighlightRowAt(screen); }
   // Where the bar's own items dragged to `screen` go.
@@ -284,6 +283,9 @@ class LaunchBar : private DockingHost,
   // Writes the order of the folder shown again without the names gone from
   // it, when it has one.
   void PruneStoredOrder();
+  // The items of the folder shown that `before` (its names before a drop)
+  // did not name, moved to stand before the item that was at `at`.
+  void PlaceDroppedItems(const std::vector<std::string>& before, int32_t at);
   // Reads the folder shown again at its scroll position.
   void RereadInPlace();
 

@@ -2,6 +2,8 @@
 // items by drag or keys, keeping the order through renames and deletes, and
 // Sort by Name.
 #include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "core/bar/launch_bar.h"
 #include "core/folder/item_order.h"
@@ -22,6 +24,46 @@ std::optional<ReorderDrop> LaunchBar::ReorderDropAt(Point screen) {
     const ShellItem* item = model_.GetItem(row);
     return item && folder && model_.ItemIsFolder(*folder, item->RelPidl.get());
   });
+}
+
+TDropEffects LaunchBar::OnDropFiles(const FileList& files, const DropRequest& request) {
+  const BusyScope busy(*this);
+  // Where the pointer is as the drop arrives, as the drop itself takes it.
+  const std::optional<ReorderDrop> place = ReorderDropAt(services_.form.CursorPos());
+  const std::vector<std::string> before = model_.FileNames();
+  const std::string shown = paths_.CurrentPath;
+  const TDropEffects effects = drop_.DropFiles(files, request);
+  // Onto a category the files went into it; the folder shown is unchanged.
+  if (place && !place->into && paths_.CurrentPath == shown) {
+    PlaceDroppedItems(before, place->before);
+  }
+  return effects;
+}
+
+void LaunchBar::PlaceDroppedItems(const std::vector<std::string>& before, int32_t at) {
+  const std::vector<std::string> after = model_.FileNames();
+  const std::unordered_set<std::string> known(before.begin(), before.end());
+  std::unordered_map<std::string, int32_t> rowOf;
+  std::vector<int32_t> added;
+  for (size_t i = 0; i < after.size(); ++i) {
+    const auto row = static_cast<int32_t>(i);
+    if (known.contains(after[i])) {
+      rowOf.emplace(after[i], row);
+    } else {
+      added.push_back(row);
+    }
+  }
+  if (added.empty()) return;
+  // Before the item that stood at the drop position, or the first after it
+  // still there; at the end when none is.
+  auto target = static_cast<int32_t>(after.size());
+  for (size_t i = static_cast<size_t>(std::max(at, 0)); i < before.size(); ++i) {
+    if (const auto it = rowOf.find(before[i]); it != rowOf.end()) {
+      target = it->second;
+      break;
+    }
+  }
+  MoveItems(added, target);
 }
 
 std::vector<std::string> LaunchBar::DragPathsOf(const std::vector<int32_t>& rows) {

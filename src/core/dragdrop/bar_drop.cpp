@@ -22,7 +22,9 @@ DropTarget BarDrop::TargetAt(const DropGeometry& g) {
   if (services_.model.ItemIsFolder(*folder, item->RelPidl.get())) {
     t.folder = path;
     t.ontoFolder = true;
-  } else {
+  } else if (!BetweenItems(g)) {
+    // Near another item's side the files go between the two, into the
+    // folder shown; a category takes them anywhere on its cell.
     t.shortcutPath = path;
     t.ontoShortcut = PathExtension(path) == ".lnk";
   }
@@ -36,6 +38,7 @@ std::optional<int32_t> BarDrop::HighlightRowAt(Point screen) {
   ShellFolder* folder = services_.model.CurrentFolder();
   if (!item || !folder) return std::nullopt;
   if (services_.model.ItemIsFolder(*folder, item->RelPidl.get())) return row;
+  if (BetweenItems(g)) return std::nullopt;
   const std::string path = FullPathOf(services_.model, *item);
   if (PathExtension(path) != ".lnk") return std::nullopt;
   if (path != askedLink_) {

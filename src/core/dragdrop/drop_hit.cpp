@@ -22,6 +22,15 @@ std::optional<int32_t> DropHitRow(const DropGeometry& g) {
   return static_cast<int32_t>(row);
 }
 
+bool BetweenItems(const DropGeometry& g) {
+  const int32_t along = IsHorizontal(g.edge) ? g.pointer.x - g.list.left - g.viewOrigin.x
+                                             : g.pointer.y - g.list.top - g.viewOrigin.y;
+  if (along < 0) return false;
+  const int32_t pitch = g.pitch > 0 ? g.pitch : kDefaultDropPitch;
+  const int32_t within = along % pitch;
+  return within < pitch / 4 || within >= pitch - pitch / 4;
+}
+
 std::optional<ReorderDrop> ReorderDropAt(const DropGeometry& g,
                                          const std::function<bool(int32_t row)>& isFolder) {
   const bool horizontal = IsHorizontal(g.edge);
@@ -38,11 +47,8 @@ std::optional<ReorderDrop> ReorderDropAt(const DropGeometry& g,
     return drop;
   }
   const int32_t pitch = g.pitch > 0 ? g.pitch : kDefaultDropPitch;
-  const int32_t within = along % pitch;
-  if (within >= pitch / 4 && within < pitch - pitch / 4 && isFolder(*row)) {
-    drop.into = row;
-  }
-  drop.before = within < pitch / 2 ? *row : *row + 1;
+  if (!BetweenItems(g) && isFolder(*row)) drop.into = row;
+  drop.before = along % pitch < pitch / 2 ? *row : *row + 1;
   return drop;
 }
 

@@ -35,6 +35,11 @@ struct DropGeometry {
 // `acrossPitch` pixels across it.
 std::optional<int32_t> DropHitRow(const DropGeometry& g);
 
+// Whether the pointer lies on the outer quarter of its item's cell along the
+// bar (either end): nearer the gap beside the item than the item itself, so
+// a drop there goes between the two items rather than onto one.
+bool BetweenItems(const DropGeometry& g);
+
 // Where items of the bar dragged within it go with the pointer there: into
 // the folder item under it when the pointer is on the middle half of that
 // item's cell along the bar, else before the item `before` (the nearer side

@@ -18,7 +18,14 @@ BarDragDrop::BarDragDrop(HWND bar, FolderView& folder, LaunchBar& controller)
     if (ownDrag_) {
       ShowReorderPlace(screen);
     } else {
-      folder_.list().SetDropHighlight(controller_.DropHighlightAt(screen));
+      // Another program's files: a category or a program's shortcut under
+      // the pointer takes them; elsewhere the mark shows where they go.
+      const std::optional<int32_t> highlight = controller_.DropHighlightAt(screen);
+      folder_.list().SetDropHighlight(highlight);
+      const std::optional<ReorderDrop> place =
+          highlight ? std::nullopt : controller_.ReorderDropAt(screen);
+      folder_.list().SetInsertMark(place && !place->into ? std::optional(place->before)
+                                                         : std::nullopt);
     }
   };
   target_.OnDragLeaveFiles = [this] {
@@ -92,7 +99,7 @@ void BarDragDrop::ShowReorderPlace(Point screen) {
 
 void BarDragDrop::HideReorderPlace() {
   folder_.list().SetDropHighlight(std::nullopt);
-  if (ownDrag_) folder_.list().SetInsertMark(std::nullopt);
+  folder_.list().SetInsertMark(std::nullopt);
 }
 
 void BarDragDrop::ListViewMouseMove(WPARAM keys, POINT at) {
