@@ -250,6 +250,20 @@ TEST(DropHitRow, RowsAlongTheBarAndTheListsExtentAcross) {
   EXPECT_EQ(at(20 + 260, 24 + 20), std::nullopt) << "past the last item";
 }
 
+TEST(BetweenItems, TheCellsOuterQuartersButNeverALeadingIcon) {
+  DropGeometry g{true, {}, {0, 0, 900, 92}, {0, 0}, Edge::Top, 100, 9};
+  auto between = [&](int32_t x) {
+    g.pointer = {x, 10};
+    return BetweenItems(g);
+  };
+  EXPECT_TRUE(between(105));
+  EXPECT_FALSE(between(150));
+  EXPECT_TRUE(between(180));
+  g.iconLeads = true;  // small icons: the icon stands at 100-116
+  EXPECT_FALSE(between(105)) << "a drop on the icon goes to its item";
+  EXPECT_TRUE(between(180)) << "the far quarter is still the gap";
+}
+
 TEST(DragStart, TenPixelsWithOnlyOneButtonStartTheDrag) {
   DragStartTracker t;
   const TShiftState left{TShift::Left};

@@ -363,6 +363,7 @@ DropGeometry LaunchBar::Geometry(Point screen) {
   g.edge = layout.edge;
   g.pitch = IsHorizontal(g.edge) ? scroller_.itemPitchX() : scroller_.itemPitchY();
   g.itemCount = services_.scroll.ItemCount();
+  g.iconLeads = IsHorizontal(g.edge) && viewMode() == ViewMode::SmallIcons;
   // Items that share item 0's place along the bar stand beside it across.
   if (g.itemCount > 1) {
     const bool horizontal = IsHorizontal(g.edge);

@@ -28,7 +28,7 @@ bool BetweenItems(const DropGeometry& g) {
   if (along < 0) return false;
   const int32_t pitch = g.pitch > 0 ? g.pitch : kDefaultDropPitch;
   const int32_t within = along % pitch;
-  return within < pitch / 4 || within >= pitch - pitch / 4;
+  return (!g.iconLeads && within < pitch / 4) || within >= pitch - pitch / 4;
 }
 
 std::optional<ReorderDrop> ReorderDropAt(const DropGeometry& g,

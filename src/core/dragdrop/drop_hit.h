@@ -27,6 +27,9 @@ struct DropGeometry {
   // icons on a horizontal bar stand in columns), and their distance.
   int32_t perLine = 1;
   int32_t acrossPitch = 0;
+  // Small icons on a horizontal bar: each item's icon stands at the start of
+  // its cell along the bar, its label after it.
+  bool iconLeads = false;
 };
 
 // The item under the pointer, if any. Lines start at the view origin and
@@ -37,7 +40,9 @@ std::optional<int32_t> DropHitRow(const DropGeometry& g);
 
 // Whether the pointer lies on the outer quarter of its item's cell along the
 // bar (either end): nearer the gap beside the item than the item itself, so
-// a drop there goes between the two items rather than onto one.
+// a drop there goes between the two items rather than onto one. Where the
+// icon leads its cell only its far quarter counts, so the icon itself still
+// takes a drop.
 bool BetweenItems(const DropGeometry& g);
 
 // Where items of the bar dragged within it go with the pointer there: into
