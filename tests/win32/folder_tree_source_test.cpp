@@ -1,8 +1,10 @@
-// The find index's platform side: names folded by the system's tables, and
-// the worker that reads folders (the watch of the tree is seen at work in
-// the find journey, with files made from outside).
+// The find index's platform side: names folded by the system's tables, the
+// worker that reads folders, and the watch of the tree telling which folder
+// a name came to.
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <algorithm>
 
 #include "temp_folder.h"
 #include "win32/adapters/win32_folder_tree_source.h"
@@ -31,7 +33,7 @@ bool WaitFor(Win32FolderTreeSource& source, TreeNews& all, Done done) {
   return done(all);
 }
 
-TEST(Win32FolderTreeSourceTest, ReadsAFolderAsTheBarShowsIt) {
+TEST(Win32FolderTreeSourceTest, ReadsAFolderAsTheBarShowsItAndTellsOfANameMadeInIt) {
   TempFolder root;
   root.AddFolder("Games\\Emulators");
   root.AddFile("Games\\Board.txt");
@@ -46,6 +48,12 @@ TEST(Win32FolderTreeSourceTest, ReadsAFolderAsTheBarShowsIt) {
   EXPECT_TRUE(games.entries[0].isFolder);  // folders first, as the bar shows them
   EXPECT_EQ(games.entries[0].fileName, "Emulators");
   EXPECT_EQ(games.entries[1].fileName, "Board.txt");
+
+  root.AddFile("Games\\New.txt");
+  const std::string folder = root.PathOf("Games");
+  EXPECT_TRUE(WaitFor(source, all, [&](const TreeNews& n) {
+    return std::find(n.changed.begin(), n.changed.end(), folder) != n.changed.end();
+  }));
 }
 
 }  // namespace

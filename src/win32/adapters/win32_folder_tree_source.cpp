@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "core/find/folder_listing.h"
+#include "win32/adapters/win32_change_waiter.h"
 #include "win32/adapters/win32_shell_allocator.h"
 #include "win32/adapters/win32_shell_namespace.h"
 #include "win32/base/long_path.h"
@@ -21,45 +22,42 @@ struct Win32FolderTreeSource::Shared {
   HWND notify = nullptr;
   UINT message = 0;
   std::mutex lock;
-  HANDLE wake = CreateEventW(nullptr, FALSE, FALSE, nullptr);  // work came, or the end
-  std::string root;
-  uint64_t rootGeneration = 0;
   std::deque<std::string> queue;
   TreeNews news;
   bool posted = false;
-  bool stop = false;
   bool running = false;
 
-  ~Shared() {
-    if (wake) CloseHandle(wake);
-  }
   // Tells the owner news waits, once until it takes it; call locked.
   void Notify() {
     if (!posted) posted = PostMessageW(notify, message, 0, 0) != FALSE;
   }
 };
 
-namespace {
-
 // The changes of the names in the tree are read into this buffer; more at
 // once than fit is a lost track, and everything is read again.
 constexpr DWORD kChangeBuffer = 64 * 1024;
 constexpr DWORD kWatched = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME;
 
-// One overlapped watch of the tree under a root.
-class TreeWatch {
+// One overlapped watch of the tree under a root. It is armed on the
+// owner's thread and again on the waiting thread after each change is read;
+// both live as long as the watch, which a read in flight needs.
+class Win32FolderTreeSource::TreeWatch {
  public:
-  explicit TreeWatch(const std::string& root) : root_(root) {
+  TreeWatch(const std::string& root, std::shared_ptr<Shared> shared)
+      : root_(root), shared_(std::move(shared)) {
     event_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     dir_ = CreateFileW(KernelPath(root).c_str(), FILE_LIST_DIRECTORY,
                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr);
     if (dir_ == INVALID_HANDLE_VALUE) dir_ = nullptr;
     Arm();
+    if (armed_) wait_ = waiter_.Add(event_, [this] { return Changed(); });
   }
   ~TreeWatch() {
+    waiter_.Remove(wait_);
     if (dir_) {
-      CancelIo(dir_);
+      // The read may have been armed by the waiting thread.
+      CancelIoEx(dir_, &overlapped_);
       if (armed_) {
         DWORD bytes = 0;
         GetOverlappedResult(dir_, &overlapped_, &bytes, TRUE);
@@ -71,8 +69,15 @@ class TreeWatch {
   TreeWatch(const TreeWatch&) = delete;
   TreeWatch& operator=(const TreeWatch&) = delete;
 
-  // Signalled when changes wait; null when the tree cannot be watched.
-  HANDLE event() const { return armed_ ? event_ : nullptr; }
+ private:
+  // On the waiting thread: tells the owner which folders changed, and
+  // watches on while the read can be armed again.
+  bool Changed() {
+    std::lock_guard held(shared_->lock);
+    Collect(shared_->news);
+    shared_->Notify();
+    return armed_;
+  }
 
   // Adds the folders whose names changed to `news` and watches on.
   void Collect(TreeNews& news) {
@@ -99,7 +104,6 @@ class TreeWatch {
     Arm();
   }
 
- private:
   void Arm() {
     if (!dir_ || !event_) return;
     ResetEvent(event_);
@@ -110,6 +114,9 @@ class TreeWatch {
   }
 
   std::string root_;
+  std::shared_ptr<Shared> shared_;
+  ChangeWaiter& waiter_ = ChangeWaiter::Shared();
+  ChangeWaiter::Id wait_ = 0;
   HANDLE dir_ = nullptr;
   HANDLE event_ = nullptr;
   OVERLAPPED overlapped_{};
@@ -118,53 +125,33 @@ class TreeWatch {
   bool armed_ = false;
 };
 
+namespace {
+
+// Reads the folders asked for until none waits, then ends: the thread lives
+// only while there is reading to do.
 void Work(const std::shared_ptr<Win32FolderTreeSource::Shared>& shared) {
   Win32FolderTreeSource::Shared& s = *shared;
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  std::unique_lock held(s.lock);
   try {
     Win32ShellAllocator allocator;
     Win32ShellNamespace shell(allocator, nullptr);
-    std::unique_ptr<TreeWatch> watch;
-    uint64_t watching = 0;
-    std::unique_lock held(s.lock);
-    while (!s.stop) {
-      if (s.rootGeneration != watching) {
-        watching = s.rootGeneration;
-        const std::string root = s.root;
-        held.unlock();
-        watch.reset();
-        if (!root.empty()) watch = std::make_unique<TreeWatch>(root);
-        held.lock();
-        continue;
-      }
-      HANDLE changes = watch ? watch->event() : nullptr;
-      if (changes && WaitForSingleObject(changes, 0) == WAIT_OBJECT_0) {
-        watch->Collect(s.news);
-        s.Notify();
-        continue;
-      }
-      if (!s.queue.empty()) {
-        const std::string path = std::move(s.queue.front());
-        s.queue.pop_front();
-        held.unlock();
-        FolderListing listing = ListFolder(shell, path);
-        held.lock();
-        s.news.listed.push_back(std::move(listing));
-        s.Notify();
-        continue;
-      }
+    while (!s.queue.empty()) {
+      const std::string path = std::move(s.queue.front());
+      s.queue.pop_front();
       held.unlock();
-      const HANDLE waits[] = {s.wake, changes};
-      WaitForMultipleObjects(changes ? 2 : 1, waits, FALSE, INFINITE);
+      FolderListing listing = ListFolder(shell, path);
       held.lock();
+      s.news.listed.push_back(std::move(listing));
+      s.Notify();
     }
   } catch (const std::exception&) {
     // Without the shell's allocator nothing is read: find finds nothing.
+    if (!held) held.lock();
+    s.queue.clear();
   }
-  {
-    std::lock_guard held(s.lock);
-    s.running = false;
-  }
+  s.running = false;
+  held.unlock();
   if (SUCCEEDED(com)) CoUninitialize();
 }
 
@@ -177,40 +164,27 @@ Win32FolderTreeSource::Win32FolderTreeSource(HWND notify, UINT message)
 }
 
 Win32FolderTreeSource::~Win32FolderTreeSource() {
-  {
-    std::lock_guard held(shared_->lock);
-    shared_->stop = true;
-    shared_->queue.clear();
-  }
-  Wake();
-}
-
-void Win32FolderTreeSource::Wake() {
-  if (shared_->wake) SetEvent(shared_->wake);
+  std::lock_guard held(shared_->lock);
+  shared_->queue.clear();
 }
 
 void Win32FolderTreeSource::Watch(std::string_view root) {
+  watch_.reset();
   {
     std::lock_guard held(shared_->lock);
-    shared_->root = std::string(root);
-    ++shared_->rootGeneration;
     shared_->queue.clear();
-    if (!shared_->running && !root.empty()) {
-      shared_->running = true;
-      // Detached: the worker holds the shared state itself, so it may
-      // outlive this object while the shell keeps it in a read at the end.
-      std::thread(Work, shared_).detach();
-    }
   }
-  Wake();
+  if (!root.empty()) watch_ = std::make_unique<TreeWatch>(std::string(root), shared_);
 }
 
 void Win32FolderTreeSource::List(std::string path) {
-  {
-    std::lock_guard held(shared_->lock);
-    shared_->queue.push_back(std::move(path));
-  }
-  Wake();
+  std::lock_guard held(shared_->lock);
+  shared_->queue.push_back(std::move(path));
+  if (shared_->running) return;
+  shared_->running = true;
+  // Detached: the worker holds the shared state itself, so it may outlive
+  // this object while the shell keeps it in a read at the end.
+  std::thread(Work, shared_).detach();
 }
 
 TreeNews Win32FolderTreeSource::Take() {

@@ -1,6 +1,8 @@
-// The folder tree source on a worker thread: it reads the folders asked for
-// through the shell and watches the whole tree under the root for names
-// made, renamed and deleted (ReadDirectoryChangesW over the subtree).
+// The folder tree source: a worker thread, started while folders wait to be
+// read, reads them through the shell; the program's waiting thread watches
+// the whole tree under the root for names made, renamed and deleted
+// (ReadDirectoryChangesW over the subtree). The waiting thread only collects
+// the names, so the shown folder's changes it also waits on stay prompt.
 #pragma once
 
 #include <windows.h>
@@ -26,8 +28,9 @@ class Win32FolderTreeSource : public FolderTreeSource {
   struct Shared;
 
  private:
-  void Wake();
+  class TreeWatch;
   std::shared_ptr<Shared> shared_;
+  std::unique_ptr<TreeWatch> watch_;
 };
 
 }  // namespace olb::win

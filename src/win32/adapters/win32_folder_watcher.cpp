@@ -2,6 +2,8 @@
 
 #include <shlobj.h>
 
+#include <utility>
+
 #include "core/paths/path_text.h"
 #include "win32/base/unicode.h"
 
@@ -34,7 +36,7 @@ bool ChangeWait::Poll() {
 }
 
 Win32FolderWatcher::Win32FolderWatcher(HWND window, UINT message)
-    : window_(window), message_(message), stop_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+    : window_(window), message_(message), waiter_(ChangeWaiter::Shared()) {}
 
 bool Win32FolderWatcher::Watch(std::string_view path) {
   Stop();
@@ -58,33 +60,24 @@ bool Win32FolderWatcher::Watch(std::string_view path) {
   const bool opened =
       entries_.Open(wide, FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME |
                               FILE_NOTIFY_CHANGE_LAST_WRITE);
-  return (opened && StartWaiter()) || registered();
+  if (opened) {
+    entriesWait_ = WaitOn(entries_);
+    if (entriesWait_) parentWait_ = WaitOn(parent_);
+  }
+  return entriesWait_ != 0 || registered();
 }
 
-bool Win32FolderWatcher::StartWaiter() {
-  if (!stop_ || !ResetEvent(stop_.get())) return false;
-  waiter_.Reset(CreateThread(nullptr, 0, Waiter, this, 0, nullptr));
-  return static_cast<bool>(waiter_);
-}
-
-// Waits on the handles opened before it started, until the stop event. A
-// signalled handle is re-armed at once: a change made while the message
-// waits is seen by the read that the message starts, or posts it again.
-DWORD WINAPI Win32FolderWatcher::Waiter(void* context) {
-  auto& watcher = *static_cast<Win32FolderWatcher*>(context);
-  HANDLE handles[3] = {watcher.stop_.get()};
-  DWORD count = 1;
-  for (const ChangeWait* change : {&watcher.entries_, &watcher.parent_}) {
-    if (change->handle) handles[count++] = change->handle.get();
-  }
-  for (;;) {
-    const DWORD got = WaitForMultipleObjects(count, handles, FALSE, INFINITE);
-    if (got == WAIT_OBJECT_0 || got >= WAIT_OBJECT_0 + count) return 0;
-    const DWORD i = got - WAIT_OBJECT_0;
-    // A handle that cannot be re-armed is no longer waited on.
-    if (!FindNextChangeNotification(handles[i])) handles[i] = handles[--count];
-    if (!watcher.posted_.exchange(true)) PostMessageW(watcher.window_, watcher.message_, 0, 0);
-  }
+// A signalled handle is re-armed at once: a change made while the message
+// waits is seen by the read that the message starts, or posts it again. A
+// handle that cannot be re-armed is no longer waited on.
+ChangeWaiter::Id Win32FolderWatcher::WaitOn(const ChangeWait& change) {
+  if (!change.handle) return 0;
+  const HANDLE handle = change.handle.get();
+  return waiter_.Add(handle, [this, handle] {
+    const bool again = FindNextChangeNotification(handle) != FALSE;
+    if (!posted_.exchange(true)) PostMessageW(window_, message_, 0, 0);
+    return again;
+  });
 }
 
 void Win32FolderWatcher::Received(WPARAM wp, LPARAM lp) {
@@ -102,19 +95,16 @@ void Win32FolderWatcher::Received(WPARAM wp, LPARAM lp) {
 }
 
 bool Win32FolderWatcher::Poll() {
-  if (waiter_) return false;
+  if (entriesWait_) return false;
   const bool entries = entries_.Poll();
   return parent_.Poll() || entries;
 }
 
 void Win32FolderWatcher::Stop() {
   registration_.Reset();
-  // The waiter ends before the handles it waits on are closed.
-  if (waiter_) {
-    SetEvent(stop_.get());
-    WaitForSingleObject(waiter_.get(), INFINITE);
-    waiter_.Reset();
-  }
+  // The waits end before the handles they wait on are closed.
+  waiter_.Remove(std::exchange(entriesWait_, 0));
+  waiter_.Remove(std::exchange(parentWait_, 0));
   entries_.handle.Reset();
   parent_.handle.Reset();
   posted_ = false;

@@ -3,9 +3,9 @@
 // folder watched. A shell that takes the registration but does not hear the
 // file system (Wine's) would miss changes made by other programs, so a wait
 // on the folder's change notification handle posts the same message; the
-// controller reads a burst of messages once. One thread of the watcher's
-// own waits on both handles (Wine's thread pool would start two, each
-// costing a megabyte of memory). Only when neither can be set up
+// controller reads a burst of messages once. The program's one waiting
+// thread waits on the handles (Wine's thread pool would start a thread for
+// each, costing a megabyte of memory). Only when neither can be set up
 // does the controller poll the handle. A wait on the parent folder's folder
 // names tells of the folder itself moved away, removed or made anew, which
 // its own handle never sees.
@@ -18,6 +18,7 @@
 #include <string_view>
 
 #include "core/platform/folder_watcher.h"
+#include "win32/adapters/win32_change_waiter.h"
 #include "win32/base/unique_handle.h"
 
 namespace olb::win {
@@ -57,16 +58,16 @@ class Win32FolderWatcher : public FolderWatcher {
 
  private:
   void Stop();
-  bool StartWaiter();
-  static DWORD WINAPI Waiter(void* context);
+  ChangeWaiter::Id WaitOn(const ChangeWait& change);
 
   HWND window_;
   UINT message_;
-  // Set when the waiter posted the message, cleared when it arrives: a
+  // Set when a wait posted the message, cleared when it arrives: a
   // burst of changes posts it once.
   std::atomic<bool> posted_{false};
-  KernelHandle stop_;
-  KernelHandle waiter_;
+  ChangeWaiter& waiter_;
+  ChangeWaiter::Id entriesWait_ = 0;
+  ChangeWaiter::Id parentWait_ = 0;
   UniqueHandle<ClosedBy<ULONG, SHChangeNotifyDeregister>> registration_;
   // The folder's own entries; and the folders of its parent, where a
   // folder moved away, removed or made anew under the same path shows.
