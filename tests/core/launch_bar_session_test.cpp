@@ -518,8 +518,6 @@ TEST_F(LaunchBarSession, FilesDroppedFromAnotherProgramTakeThePlaceTheyWereDropp
   WriteOptions(registry, Record(Edge::Top, 0, 0));
   bar.Create();
   bar.Start(Win("AppData"), makeWizard);
-  list.selected = Row("Games");
-  bar.OnDoubleClick();
   Dir("Downloads");
   const auto dropAt = [&](int32_t row, int32_t along, const std::vector<std::string>& names) {
     FileList dropped;
@@ -535,6 +533,14 @@ TEST_F(LaunchBarSession, FilesDroppedFromAnotherProgramTakeThePlaceTheyWereDropp
     bar.OnDropFiles(dropped,
                     {plain, ChooseDropEffect(plain, {TDropEffect::deMove}, kBarDropEffects)});
   };
+  dropAt(0, 90, {"Aardvark.txt"});  // beyond the last cell
+  EXPECT_EQ(bar.model().FileNames(), (std::vector<std::string>{"Games", "Aardvark.txt"}));
+  EXPECT_TRUE(ReadItemOrder(registry, "").empty())
+      << "past the last item of a folder in the shell's order: the shell's place";
+
+  list.selected = Row("Games");
+  bar.OnDoubleClick();
+
   dropAt(2, 5, {"Tool.txt"});
   std::vector<std::string> now = bar.model().FileNames();
   ASSERT_EQ(now.size(), 21u);

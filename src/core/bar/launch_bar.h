@@ -29,6 +29,7 @@
 #include "core/folder/folder_model.h"
 #include "core/layout/list_scroller.h"
 #include "core/folder/folder_change_pacer.h"
+#include "core/folder/item_order.h"
 #include "core/folder/navigator.h"
 #include "core/folder/type_ahead.h"
 #include "core/layout/title.h"
@@ -284,8 +285,14 @@ class LaunchBar : private DockingHost,
   // it, when it has one.
   void PruneStoredOrder();
   // The items of the folder shown that `before` (its names before a drop)
-  // did not name, moved to stand before the item that was at `at`.
+  // did not name, moved to stand before the item that was at `at`. Past the
+  // last item of a folder in the shell's order they keep the shell's place.
+  // The selection, and a name being edited, are left as they are: the
+  // files came from another program, not from the user's hand on the list.
   void PlaceDroppedItems(const std::vector<std::string>& before, int32_t at);
+  // Stores the order with the items at `rows` before `before` and shows it;
+  // what moved, or nullopt when nothing did.
+  std::optional<MovedNames> StoreMovedOrder(const std::vector<int32_t>& rows, int32_t before);
   // Reads the folder shown again at its scroll position.
   void RereadInPlace();
 

@@ -63,7 +63,9 @@ void LaunchBar::PlaceDroppedItems(const std::vector<std::string>& before, int32_
       break;
     }
   }
-  MoveItems(added, target);
+  const bool pastTheLast = target == static_cast<int32_t>(after.size());
+  if (pastTheLast && StoredOrderOf(paths_.CurrentPath).empty()) return;
+  StoreMovedOrder(added, target);
 }
 
 std::vector<std::string> LaunchBar::DragPathsOf(const std::vector<int32_t>& rows) {
@@ -83,17 +85,25 @@ void LaunchBar::RereadInPlace() {
   scroller_.UpdateScrollStrips();
 }
 
-void LaunchBar::MoveItems(const std::vector<int32_t>& rows, int32_t before) {
+std::optional<MovedNames> LaunchBar::StoreMovedOrder(const std::vector<int32_t>& rows,
+                                                     int32_t before) {
   const std::optional<std::string> relative =
       RelativeFolderPath(paths_.CurrentPath, paths_.RootPath);
-  if (!relative || rows.empty()) return;
-  const MovedNames moved = MoveNames(model_.FileNames(), rows, before);
-  if (moved.count == 0) return;
+  if (!relative || rows.empty()) return std::nullopt;
+  MovedNames moved = MoveNames(model_.FileNames(), rows, before);
+  if (moved.count == 0) return std::nullopt;
   if (!WriteItemOrder(services_.registry, *relative, moved.names)) {
     services_.form.ShowError("The order of the items cannot be kept: the registry refused it.");
-    return;
+    return std::nullopt;
   }
   RereadInPlace();
+  return moved;
+}
+
+void LaunchBar::MoveItems(const std::vector<int32_t>& rows, int32_t before) {
+  const std::optional<MovedNames> stored = StoreMovedOrder(rows, before);
+  if (!stored) return;
+  const MovedNames& moved = *stored;
   services_.items.ClearSelection();
   const int32_t last = std::min(moved.first + moved.count, model_.ItemCount());
   for (int32_t row = moved.first; row < last; ++row) services_.rows.AddRowToSelection(row);
