@@ -126,6 +126,8 @@ xdotool key Return
 check "the edit renames the item it was opened on" \
   wait_until 5000 test -f "$root/renamed.txt" -a ! -e "$root/two.txt"
 check "and no other" test -f "$root/three.txt" -a -f "$root/one.txt" -a -f "$root/Keep.txt"
+# Return is the editor's: the dropped text file must not open in Notepad.
+check "and Return started nothing" eval '! probe wait Notepad 3000'
 
 for kind in text empty malformed; do
   before=$(files_now)
